@@ -1,0 +1,110 @@
+#include "app/fieldreader.h"
+#include "app/cp932.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+int lineOfOffset(const QByteArray& bytes, qsizetype offset) {
+    int line = 1;
+    for (qsizetype i = 0; i < offset && i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) ++line;
+    }
+    return line;
+}
+
+} // namespace
+
+FieldReader FieldReader::open(const QString& path) {
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    const QString folder = QDir::toNativeSeparators(info.absolutePath());
+    if (!info.exists()) throw DataFileError::missing(name, folder);
+    QFile file(path);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+        throw DataFileError(name, 0, QStringLiteral("cannot open the file in %1 (%2)").arg(folder, file.errorString()));
+    if (file.size() > maxFileBytes)
+        throw DataFileError(name, 0, QStringLiteral("the file is too large (%1 bytes)").arg(file.size()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw DataFileError(name, 0, QStringLiteral("cannot read the file (%1)").arg(file.errorString()));
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        throw DataFileError(name, 1, QStringLiteral("the file is saved as UTF-8 (it begins with a byte-order "
+                                                    "mark); save it as Shift_JIS (code page 932)"));
+    const qsizetype nul = bytes.indexOf('\0');
+    if (nul >= 0) throw DataFileError(name, lineOfOffset(bytes, nul), QStringLiteral("the line holds a NUL byte"));
+    Cp932Fault fault{};
+    std::optional<QString> text = decodeCp932(bytes, &fault);
+    if (!text)
+        throw DataFileError(name, lineOfOffset(bytes, fault.offset),
+                            QStringLiteral("bytes that are not valid Shift_JIS (code page 932) at byte %1")
+                                .arg(fault.offset));
+    return FieldReader(name, *std::move(text));
+}
+
+FieldReader::FieldReader(QString fileName, QString text) : fileName_(std::move(fileName)), text_(std::move(text)) {}
+
+bool FieldReader::atEnd() const {
+    for (qsizetype i = pos_; i < text_.size(); ++i) {
+        const QChar c = text_[i];
+        if (c != u' ' && c != u'\t' && c != u'\r' && c != u'\n') return false;
+    }
+    return true;
+}
+
+bool FieldReader::atLineBreak() const {
+    return pos_ < text_.size() && (text_[pos_] == u'\r' || text_[pos_] == u'\n');
+}
+
+void FieldReader::skipLineBreak() {
+    if (text_[pos_] == u'\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == u'\n') ++pos_;
+    ++pos_;
+    ++currentLine_;
+}
+
+void FieldReader::skipBlanks() {
+    while (pos_ < text_.size() && (text_[pos_] == u' ' || text_[pos_] == u'\t')) ++pos_;
+}
+
+void FieldReader::fail(const QString& detail) const { throw DataFileError(fileName_, fieldLine_, detail); }
+
+QString FieldReader::readText() {
+    skipBlanks();
+    fieldLine_ = currentLine_;
+    if (pos_ >= text_.size()) fail(QStringLiteral("the file ends in the middle of a record"));
+
+    QString value;
+    if (text_[pos_] == u'"') {
+        const qsizetype close = text_.indexOf(u'"', pos_ + 1);
+        if (close < 0) fail(QStringLiteral("a double quote opened here is never closed"));
+        value = text_.mid(pos_ + 1, close - pos_ - 1);
+        for (qsizetype i = pos_; i < close; ++i)
+            if (text_[i] == u'\n' || (text_[i] == u'\r' && (i + 1 >= text_.size() || text_[i + 1] != u'\n'))) ++currentLine_;
+        pos_ = close + 1;
+        // Anything between the closing quote and the next comma or line end is not part of the field.
+        while (pos_ < text_.size() && text_[pos_] != u',' && !atLineBreak()) ++pos_;
+    } else {
+        const qsizetype start = pos_;
+        while (pos_ < text_.size() && text_[pos_] != u',' && !atLineBreak()) ++pos_;
+        value = text_.mid(start, pos_ - start);
+        while (!value.isEmpty() && (value.back() == u' ' || value.back() == u'\t')) value.chop(1);
+    }
+    if (pos_ < text_.size()) {
+        if (text_[pos_] == u',')
+            ++pos_;
+        else
+            skipLineBreak();
+    }
+    return value;
+}
+
+std::int16_t FieldReader::readInteger() {
+    const QString field = readText();
+    bool ok = false;
+    const qlonglong value = field.trimmed().toLongLong(&ok, 10);
+    if (!ok) fail(QStringLiteral("'%1' is not a whole number").arg(field.left(40)));
+    if (value < -32768 || value > 32767)
+        fail(QStringLiteral("the number %1 is outside the range -32768 to 32767").arg(value));
+    return static_cast<std::int16_t>(value);
+}

@@ -1,0 +1,41 @@
+#pragma once
+// Sequential reading of a data file field by field, as the game's data files are written: fields separated
+// by commas or line ends, text fields optionally in double quotes (which may then hold commas), blanks before
+// a field skipped. The file is code page 932 text. Every fault names the file and the line.
+#include "app/datafileerror.h"
+#include <QString>
+#include <cstdint>
+
+class FieldReader {
+public:
+    // Reads the whole file at path. Throws DataFileError when it is missing, unreadable, too large, not
+    // valid code page 932, or holds a NUL character.
+    static FieldReader open(const QString& path);
+    // A reader over text already decoded; fileName is used in messages.
+    FieldReader(QString fileName, QString text);
+
+    // True when nothing but blanks and line ends is left: the end-of-file test made before each record.
+    bool atEnd() const;
+    // The next field as text. Throws when the file ends before the field.
+    QString readText();
+    // The next field as a 16-bit signed integer. Throws when it is not a whole number in that range.
+    std::int16_t readInteger();
+    // Line (1-based) on which the last field read began.
+    int line() const { return fieldLine_; }
+    const QString& fileName() const { return fileName_; }
+
+    // Files larger than this are refused rather than read into memory.
+    static constexpr qint64 maxFileBytes = 64 * 1024 * 1024;
+
+private:
+    bool atLineBreak() const;
+    void skipLineBreak();
+    void skipBlanks();
+    [[noreturn]] void fail(const QString& detail) const;
+
+    QString fileName_;
+    QString text_;
+    qsizetype pos_ = 0;
+    int currentLine_ = 1;
+    int fieldLine_ = 0;
+};

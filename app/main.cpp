@@ -1,0 +1,24 @@
+#include "app/fonts.h"
+#include "app/program.h"
+#include "app/qtsound.h"
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // A hidden screen that is still loaded keeps the game running; the program object says when to stop.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/pokuraku.png")));
+    registerFontSubstitutes();
+
+    Random random;
+    QtSoundPlayer sound(QDir::currentPath());
+    toolkit::QtMessageBox messageBox;
+    toolkit::QtErrorReporter errors;
+    Program program(Services{random, sound, messageBox, QDir::currentPath()}, errors);
+    program.onLastScreenClosed = [] { QCoreApplication::exit(0); };
+    program.start();
+    if (program.loadedScreens() == 0) return 0;
+    return QApplication::exec();
+}

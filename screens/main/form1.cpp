@@ -1,0 +1,34 @@
+#include "screens/main/form1.h"
+#include "app/program.h"
+
+using namespace toolkit;
+
+Form1::Form1(Program& program) : Screen(program), program_(program) {}
+
+ScreenWindow* Form1::build() {
+    ScreenWindow* window = buildForm1(c);
+    for (std::int16_t k = 0; k < 24; ++k) on(c.Label1(k), &Label::mouseDown, [this, k] { Label1_MouseDown(k); });
+    for (std::int16_t k = 0; k < 12; ++k) {
+        on(c.Picture1(k), &PictureBox::clicked, [this, k] { Picture1_Click(k); });
+        on(c.Picture2(k), &PictureBox::clicked, [this, k] { Picture2_Click(k); });
+    }
+    on(c.Command1, &Button::clicked, [this] { Command1_Click(); });
+    on(c.Command2, &Button::clicked, [this] { Command2_Click(); });
+    on(c.Command3, &Button::clicked, [this] { Command3_Click(); });
+    on(c.Timer1, &Timer::tick, [this] { Timer1_Timer(); });
+    on(c.Timer2, &Timer::tick, [this] { Timer2_Timer(); });
+    on(c.hyou, &QAction::triggered, [this] { hyou_Click(); });
+    on(c.moren, &QAction::triggered, [this] { moren_Click(); });
+    on(c.owaru, &QAction::triggered, [this] { owaru_Click(); });
+    on(c.saku, &QMenu::aboutToShow, [this] { saku_Click(); });
+    on(c.sakusya, &QAction::triggered, [this] { sakusya_Click(); });
+    return window;
+}
+
+// Closing the main window from its frame quits the game, as the quit command does.
+void Form1::closeRequested() { owaru_Click(); }
+
+void Form1::showScore() {
+    // A leading blank stands where a minus sign would.
+    c.Label4->setText(score >= 0 ? QStringLiteral(" %1").arg(score) : QString::number(score));
+}

@@ -1,0 +1,99 @@
+#pragma once
+// The main game screen: a word, its romaji letters dealt onto tiles, the answer lines, judging and score,
+// retry and hint, the chase field of twelve creatures, and the menus.
+#include "screens/main/form1_definition.h"
+#include "toolkit/screen.h"
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class Program;
+
+class Form1 : public toolkit::Screen {
+public:
+    explicit Form1(Program& program);
+
+    // The question bank holds 401 entries at most.
+    static constexpr int bankSize = 401;
+    static constexpr int maxAnswerLength = 24;
+
+    // Handlers, called by the window's events and directly by tests.
+    void Label1_MouseDown(std::int16_t index);
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Picture1_Click(std::int16_t index);
+    void Picture2_Click(std::int16_t index);
+    void hyou_Click();
+    void moren_Click();
+    void owaru_Click();
+    void saku_Click();
+    void sakusya_Click();
+
+    // The screen's own procedures.
+    void PickQuestion();
+    void DealTiles();
+
+    // Sound cues.
+    void PlayCorrect();
+    void PlayCorrect100();
+    void PlayWrong();
+    void PlayHint();
+    void PlayClick();
+    void PlayEaten();
+    void PlayGameOver();
+
+    const Form1Controls& controls() const { return c; }
+
+    // --- state: it outlives the window ---
+    std::array<QString, bankSize> romajiList;
+    std::array<QString, bankSize> wordList;
+    std::array<std::int16_t, bankSize> usedFlags{};
+    std::int16_t questionCount = 0;
+
+    QString answer;
+    QString questionWord;
+    QString letterPool;
+    std::int16_t answerLength = 0;
+    std::int16_t poolLeft = 0;
+    std::int16_t pickPos = 0;
+    std::int16_t score = 0;
+    std::int16_t solvedCount = 0;
+    std::int16_t placedCount = 0;
+    std::int16_t hintFree = -1;
+    std::int16_t hintLevel = 0;
+    std::int16_t hintLength = 0;
+    std::int16_t tileIndex = 0;
+    QString tileLetter;
+    QString tilePiece;
+    QString answerLineText;
+    QString markedLineText;
+    QString plainLineText;
+    std::array<std::int16_t, 12> creatureSpeed{};
+    std::int16_t eatenCount = 0;
+    std::int16_t catchStep = 0;
+    std::int16_t catchIndex = 0;
+    std::array<std::int16_t, 13> returnTicks{};
+    std::int16_t picture4Ticks = 0;
+    std::int16_t chartToggle = 1;
+    std::int16_t creditToggle = 1;
+    std::int32_t apiResult = 0;
+    QString resultText;
+
+protected:
+    toolkit::ScreenWindow* build() override;
+    void Form_Load() override;
+    void forgetControls() override { c = Form1Controls{}; }
+    void closeRequested() override;
+
+private:
+    void readQuestionBank();
+    void showScore();
+    Program& program_;
+    Form1Controls c;
+    // True while a chase tick runs (its result box may be open): no second tick may start meanwhile.
+    bool chaseTickRunning_ = false;
+};

@@ -1,0 +1,39 @@
+#include "screens/opening/cright.h"
+#include "app/program.h"
+#include "screens/main/form1.h"
+#include <cmath>
+
+Cright::Cright(Program& program) : Screen(program), program_(program) {}
+
+void Cright::Form_Load() {
+    on(c.Timer1, &toolkit::Timer::tick, [this] { Timer1_Timer(); });
+    tickCounter = 0;
+    c.Timer1->setEnabled(true);
+    c.Timer1->setInterval(50);
+    for (std::int16_t i = 0; i < 12; ++i) {
+        c.Picture8(i)->hide();
+        c.Picture1(i)->show();
+    }
+}
+
+void Cright::Timer1_Timer() {
+    const std::int16_t n = tickCounter;
+    if (n <= 11) {
+        if (n >= 1) c.Picture8(n - 1)->hide();
+        c.Picture8(n)->show();
+        c.Picture1(n)->hide();
+        // The ball slows down as it goes: 50, 50, 51, 53 … 90 ms.
+        c.Timer1->setInterval(static_cast<int>(std::nearbyint(n * n / 3.0 + 50)));
+        tickCounter = static_cast<std::int16_t>(n + 1);
+    }
+    if (tickCounter > 11) {
+        c.Picture8(11)->show();
+        c.Picture2->hide();
+        ++tickCounter;
+    }
+    if (tickCounter == 27) {
+        window()->hide();
+        close();
+        program_.form1().show();
+    }
+}

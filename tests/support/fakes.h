@@ -1,0 +1,41 @@
+#pragma once
+// Test doubles for the services the program hands its screens: a sound player that records the cues, a
+// message box that records what it showed (and may run code while it is "open"), an error reporter that
+// records instead of ending the process, and a clock the test controls.
+#include "app/sound.h"
+#include "toolkit/guard.h"
+#include "toolkit/messagebox.h"
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+class RecordingSound : public SoundPlayer {
+public:
+    void play(const QString& fileName) override { played << fileName; }
+    QStringList played;
+};
+
+class ScriptedMessageBox : public toolkit::MessageBox {
+public:
+    struct Shown {
+        QString text, title;
+        int style;
+    };
+    int show(const QString& text, const QString& title, int style) override {
+        shown.append({text, title, style});
+        if (whileOpen) whileOpen();
+        return 1;
+    }
+    QList<Shown> shown;
+    std::function<void()> whileOpen;
+};
+
+class RecordingErrors : public toolkit::ErrorReporter {
+public:
+    void fatal(const QString& playerText, const QString& detail) override {
+        playerTexts << playerText;
+        details << detail;
+    }
+    QStringList playerTexts;
+    QStringList details;
+};

@@ -1,0 +1,68 @@
+#include "toolkit/builder.h"
+#include "toolkit/twips.h"
+#include <QCursor>
+#include <cmath>
+
+namespace toolkit {
+
+QFont makeFont(const FontDef& def) {
+    QFont font(def.family.isEmpty() ? defaultFont().family : def.family);
+    font.setPixelSize(static_cast<int>(std::lround(def.points * 96.0 / 72.0)));
+    font.setBold(def.bold);
+    return font;
+}
+
+const FontDef& defaultFont() {
+    static const FontDef font{QStringLiteral("ＭＳ Ｐゴシック"), 9, false};
+    return font;
+}
+
+static void place(QWidget* widget, const Rect& at) {
+    widget->setGeometry(rectFromTwips(at.left, at.top, at.width, at.height));
+}
+
+Label* makeLabel(QWidget* parent, const LabelDef& def) {
+    auto* label = new Label(parent);
+    place(label, def.at);
+    label->setText(def.caption);
+    label->setForeColor(def.fore);
+    label->setBackColor(def.back);
+    label->setFont(makeFont(def.font));
+    label->setAlignment(def.align | Qt::AlignTop);
+    label->setBorder(def.border);
+    label->setVisible(def.visible);
+    return label;
+}
+
+Button* makeButton(QWidget* parent, const ButtonDef& def) {
+    auto* button = new Button(parent);
+    place(button, def.at);
+    button->setText(def.caption);
+    button->setBackColor(def.back);
+    button->setFont(makeFont(def.font));
+    button->setVisible(def.visible);
+    return button;
+}
+
+PictureBox* makePicture(QWidget* parent, const PictureDef& def) {
+    auto* box = new PictureBox(parent);
+    place(box, def.at);
+    box->setPosition(def.at.left, def.at.top);
+    box->setBackColor(def.back);
+    box->setAutoSize(def.autoSize);
+    if (!def.picture.isEmpty()) box->setPicture(Picture(def.picture));
+    if (!def.toolTip.isEmpty()) {
+        box->setToolTip(def.toolTip);
+        box->setAccessibleName(def.toolTip);
+    }
+    box->setVisible(def.visible);
+    return box;
+}
+
+QCursor cursorFrom(const QString& resource, QPoint hotSpot) {
+    const QPixmap pixmap(resource);
+    if (pixmap.isNull()) return QCursor(Qt::PointingHandCursor);
+    return QCursor(pixmap, hotSpot.x(), hotSpot.y());
+}
+
+} // namespace toolkit

@@ -1,0 +1,59 @@
+#pragma once
+// Builds controls from their definitions: positions and sizes in twips, fonts in points, colours as RGB.
+// Screens describe their controls as tables of these and never place widgets by hand.
+#include "toolkit/controls.h"
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+namespace toolkit {
+
+struct FontDef {
+    QString family; // empty: the default label font
+    double points = 9;
+    bool bold = false;
+};
+
+// Point sizes are turned into pixel sizes at 96 dots per inch, so text keeps its place on the twip grid on
+// any screen; HiDPI scaling then enlarges text and geometry alike.
+QFont makeFont(const FontDef& def);
+const FontDef& defaultFont();
+
+struct Rect {
+    int left, top, width, height; // twips
+};
+
+struct LabelDef {
+    Rect at;
+    QString caption;
+    QColor fore = Qt::black;
+    QColor back = Qt::white;
+    FontDef font = defaultFont();
+    Qt::Alignment align = Qt::AlignLeft;
+    bool visible = true;
+    bool border = false;
+};
+
+struct ButtonDef {
+    Rect at;
+    QString caption;
+    QColor back;
+    FontDef font = defaultFont();
+    bool visible = true;
+};
+
+struct PictureDef {
+    Rect at;
+    QString picture; // resource path, empty for none
+    QColor back = Qt::white;
+    bool visible = true;
+    bool autoSize = false;
+    QString toolTip;
+};
+
+Label* makeLabel(QWidget* parent, const LabelDef& def);
+Button* makeButton(QWidget* parent, const ButtonDef& def);
+PictureBox* makePicture(QWidget* parent, const PictureDef& def);
+QCursor cursorFrom(const QString& resource, QPoint hotSpot);
+
+} // namespace toolkit

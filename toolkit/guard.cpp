@@ -1,0 +1,36 @@
+#include "toolkit/guard.h"
+#include "toolkit/runtimeerror.h"
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
+namespace toolkit {
+
+void QtErrorReporter::fatal(const QString& playerText, const QString& detail) {
+    std::fprintf(stderr, "pokuraku: %s\n", qPrintable(detail));
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("ポクラク"),
+                    playerText + QStringLiteral("\n\nポクラクを終わります。"), QMessageBox::Ok);
+    box.setInformativeText(detail);
+    box.exec();
+    std::fflush(nullptr);
+    std::_Exit(1);
+}
+
+void Guard::report(std::exception_ptr error) noexcept {
+    const QString oops = QStringLiteral("プログラムの中でまちがいがおきました。");
+    try {
+        std::rethrow_exception(error);
+    } catch (const RuntimeError& e) {
+        reporter_.fatal(e.playerText(), e.detail());
+    } catch (const std::bad_alloc&) {
+        reporter_.fatal(QStringLiteral("メモリが足りなくなりました。"), QStringLiteral("Out of memory"));
+    } catch (const std::exception& e) {
+        reporter_.fatal(oops, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        reporter_.fatal(oops, QStringLiteral("Unknown error"));
+    }
+}
+
+} // namespace toolkit

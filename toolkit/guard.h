@@ -1,0 +1,40 @@
+#pragma once
+// Every event handler runs behind one guard: an error that no handler traps is shown in the standard error
+// box, and the program ends with a non-zero exit status.
+#include <QString>
+#include <exception>
+
+namespace toolkit {
+
+class ErrorReporter {
+public:
+    virtual ~ErrorReporter() = default;
+    // Tells the player what went wrong and ends the program; a test double only records.
+    virtual void fatal(const QString& playerText, const QString& detail) = 0;
+};
+
+// Shows the error box and leaves the process with exit status 1.
+class QtErrorReporter : public ErrorReporter {
+public:
+    void fatal(const QString& playerText, const QString& detail) override;
+};
+
+class Guard {
+public:
+    explicit Guard(ErrorReporter& reporter) : reporter_(reporter) {}
+
+    template <class Handler>
+    void run(Handler&& handler) noexcept {
+        try {
+            handler();
+        } catch (...) {
+            report(std::current_exception());
+        }
+    }
+
+private:
+    void report(std::exception_ptr error) noexcept;
+    ErrorReporter& reporter_;
+};
+
+} // namespace toolkit
