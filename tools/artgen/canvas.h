@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace artgen {
+
+// A white picture of the given size: the game's picture boxes sit on white windows, and GIF
+// transparency is not relied on.
+QImage whiteCanvas(QSize size);
+
+// A fully transparent picture of the given size, for cursors.
+QImage clearCanvas(QSize size);
+
+// Mixes two colours: t = 0 gives a, t = 1 gives b.
+QColor mix(const QColor& a, const QColor& b, double t);
+
+// The folder the pictures are written to. Pictures the game loads as GIF are written as
+// "<name>.gif.png" and turned into GIF by tools/make-art.sh, since Qt cannot write GIF.
+class Output {
+  public:
+    explicit Output(QString folder) : folder_(std::move(folder)) {}
+
+    void saveGif(const QImage& picture, const QString& path) { save(picture, path + ".png"); }
+    void savePng(const QImage& picture, const QString& path) { save(picture, path); }
+
+    // False once any picture could not be written.
+    bool ok() const { return ok_; }
+
+  private:
+    void save(const QImage& picture, const QString& path);
+
+    QString folder_;
+    bool ok_ = true;
+};
+
+} // namespace artgen
