@@ -71,8 +71,12 @@ void FieldReader::fail(const QString& detail) const { throw DataFileError(fileNa
 
 QString FieldReader::readText() {
     skipBlanks();
+    if (pos_ >= text_.size()) {
+        // Name the line of the record's last field: the line the teacher has to complete.
+        if (fieldLine_ == 0) fieldLine_ = 1;
+        fail(QStringLiteral("the file ends in the middle of a record"));
+    }
     fieldLine_ = currentLine_;
-    if (pos_ >= text_.size()) fail(QStringLiteral("the file ends in the middle of a record"));
 
     QString value;
     if (text_[pos_] == u'"') {

@@ -47,6 +47,8 @@ public:
     void PlayGameOver();
 
     const Form1Controls& controls() const { return c; }
+    // The practice screen's leaving steps offer the chart again without touching chartToggle.
+    void setChartMenuCaption(const QString& caption);
 
     // --- state: it outlives the window ---
     std::array<QString, bankSize> romajiList;

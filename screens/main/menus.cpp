@@ -33,3 +33,8 @@ void Form1::saku_Click() {
 }
 
 void Form1::sakusya_Click() { program_.cright().show(); }
+
+void Form1::setChartMenuCaption(const QString& caption) {
+    load();
+    c.hyou->setText(caption);
+}

@@ -19,4 +19,5 @@ void Rensyu::leave() {
     close();
     program_.form1().show();
     program_.form2().hide();
+    program_.form1().setChartMenuCaption(QStringLiteral("ローマ字表"));
 }

@@ -1,0 +1,131 @@
+// Start-up of the main screen: the load step, the question bank's bounds and its bad-input errors, and
+// the end of the program when the last screen closes.
+#include "screens/main/form1.h"
+#include "screens/opening/cright.h"
+#include "support/gamefixture.h"
+#include <QtTest>
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void loadStepSetsUpTheFirstQuestion();
+    void bankBounds();
+    void badBanksStopWithFileAndLine();
+    void programEndsWhenNoScreenIsLoaded();
+};
+
+void StartupTest::loadStepSetsUpTheFirstQuestion() {
+    GameFixture game;
+    game.start();
+    QVERIFY(game.errors.details.isEmpty());
+    Form1& f = game.program->form1();
+    const auto& c = f.controls();
+    QVERIFY(f.isLoaded());
+    QVERIFY(!f.isVisible()); // the opening screen brings it up later
+    QVERIFY(game.program->cright().isVisible());
+    QCOMPARE(f.questionCount, 5);
+    QCOMPARE(c.Label4->text(), QStringLiteral("0"));
+    QVERIFY(c.Label6->isHidden());
+    for (std::int16_t k = 0; k < 12; ++k) {
+        QVERIFY(c.Picture1(k)->isHidden());
+        QCOMPARE(c.Picture1(k)->left(), 100.f);
+        QCOMPARE(c.Picture1(k)->top(), 100.f);
+        QVERIFY(f.creatureSpeed[k] >= 1 && f.creatureSpeed[k] <= 50);
+    }
+    QVERIFY(f.romajiList.begin() + 5 != std::find(f.romajiList.begin(), f.romajiList.begin() + 5, f.answer));
+    QCOMPARE(c.Label3->text(), f.questionWord);
+    QVERIFY(!c.Label3->isHidden());
+    // No design-time caption survives the load step.
+    QCOMPARE(c.Label5->text(), QString());
+    QCOMPARE(c.Label7->text(), QString());
+    for (std::int16_t k = 0; k < 24; ++k)
+        if (!c.Label1(k)->isHidden()) QVERIFY(c.Label1(k)->text() != QStringLiteral("Label1"));
+}
+
+void StartupTest::bankBounds() {
+    {
+        GameFixture game(QStringLiteral(""));
+        game.start();
+        QVERIFY(game.errors.details.isEmpty());
+        const Form1& f = game.program->form1();
+        QCOMPARE(f.questionCount, 0);
+        QCOMPARE(f.answer, QString());
+        for (std::int16_t k = 0; k < 24; ++k) QVERIFY(f.controls().Label1(k)->isHidden());
+        QVERIFY(f.controls().Command1->isHidden());
+    }
+    {
+        QString bank;
+        for (int i = 0; i < 401; ++i) bank += QStringLiteral("w%1,ことば%1\r\n").arg(i);
+        GameFixture game(bank);
+        game.start();
+        QVERIFY(game.errors.details.isEmpty());
+        QCOMPARE(game.program->form1().questionCount, 401);
+        QCOMPARE(game.program->form1().romajiList[400], QStringLiteral("w400"));
+    }
+    {
+        // A quoted answer may hold a comma; blanks before a field are not part of it.
+        GameFixture game(QStringLiteral("\"a,b\",  えー\r\n"));
+        game.start();
+        QCOMPARE(game.program->form1().romajiList[0], QStringLiteral("a,b"));
+        QCOMPARE(game.program->form1().wordList[0], QStringLiteral("えー"));
+    }
+    {
+        // A line of three fields shifts every later record by one field.
+        GameFixture game(QStringLiteral("a,あ,b\r\nい\r\n"));
+        game.start();
+        const Form1& f = game.program->form1();
+        QCOMPARE(f.questionCount, 2);
+        QCOMPARE(f.romajiList[1], QStringLiteral("b"));
+        QCOMPARE(f.wordList[1], QStringLiteral("い"));
+    }
+}
+
+void StartupTest::badBanksStopWithFileAndLine() {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        const char* expected;
+    };
+    QString tooMany;
+    for (int i = 0; i < 402; ++i) tooMany += QStringLiteral("w,x\r\n");
+    const QList<Case> cases = {
+        {"cut off", "inu,\x82\xa2\x82\xca\r\nneko\r\n", "romaji.txt, line 2: the file ends in the middle of a record"},
+        {"402 records", tooMany.toLatin1(), "romaji.txt, line 402: more than 401 records"},
+        {"25 letters", "abcdefghijklmnopqrstuvwxy,x\r\n", "romaji.txt, line 1: the answer 'abcdefghijklmnopqrstuvwxy' is 25"},
+        {"invalid cp932", "inu,x\r\nneko,\x82\r\n", "romaji.txt, line 2: bytes that are not valid Shift_JIS"},
+        {"utf-8 bom", "\xEF\xBB\xBFinu,x\r\n", "romaji.txt, line 1: the file is saved as UTF-8"},
+        {"quote", "\"inu,x\r\n", "romaji.txt, line 1: a double quote opened here is never closed"},
+    };
+    for (const Case& c : cases) {
+        GameFixture game(QString{});
+        game.writeBytes(QStringLiteral("romaji.txt"), c.bytes);
+        game.start();
+        QVERIFY2(game.errors.details.size() == 1, c.name);
+        QVERIFY2(game.errors.details[0].startsWith(QLatin1String(c.expected)), qPrintable(game.errors.details[0]));
+        QVERIFY(game.errors.playerTexts[0].contains(QStringLiteral("romaji.txt")));
+    }
+    GameFixture missing(QString{});
+    missing.start();
+    QCOMPARE(missing.errors.details.size(), 1);
+    QVERIFY(missing.errors.details[0].contains(missing.dir.path()));
+    QVERIFY(missing.errors.playerTexts[0].contains(QStringLiteral("見つかりません")));
+}
+
+void StartupTest::programEndsWhenNoScreenIsLoaded() {
+    GameFixture game;
+    int ended = 0;
+    game.program->onLastScreenClosed = [&] { ++ended; };
+    game.start();
+    QCOMPARE(game.program->loadedScreens(), 3); // main (hidden), opening, chart (hidden)
+    game.program->form1().hide();
+    QCOMPARE(ended, 0); // a hidden loaded screen keeps the program running
+    game.program->form1().owaru_Click();
+    QCOMPARE(ended, 0); // the opening still plays
+    game.program->cright().close();
+    QCOMPARE(ended, 1);
+    game.program->cright().close(); // closing a screen that is not loaded does nothing
+    QCOMPARE(ended, 1);
+}
+
+QTEST_MAIN(StartupTest)
+#include "test_startup.moc"
