@@ -46,6 +46,7 @@ FieldReader FieldReader::open(const QString& path) {
 FieldReader::FieldReader(QString fileName, QString text) : fileName_(std::move(fileName)), text_(std::move(text)) {}
 
 bool FieldReader::atEnd() const {
+    if (afterComma_) return false; // a comma promises one more field, if only an empty one
     for (qsizetype i = pos_; i < text_.size(); ++i) {
         const QChar c = text_[i];
         if (c != u' ' && c != u'\t' && c != u'\r' && c != u'\n') return false;
@@ -71,6 +72,13 @@ void FieldReader::fail(const QString& detail) const { throw DataFileError(fileNa
 
 QString FieldReader::readText() {
     skipBlanks();
+    if (afterComma_ && (pos_ >= text_.size() || atLineBreak())) {
+        // The empty field between a comma and the line end (or the end of the file).
+        afterComma_ = false;
+        fieldLine_ = currentLine_;
+        if (pos_ < text_.size()) skipLineBreak();
+        return QString();
+    }
     if (pos_ >= text_.size()) {
         // Name the line of the record's last field: the line the teacher has to complete.
         if (fieldLine_ == 0) fieldLine_ = 1;
@@ -94,11 +102,14 @@ QString FieldReader::readText() {
         value = text_.mid(start, pos_ - start);
         while (!value.isEmpty() && (value.back() == u' ' || value.back() == u'\t')) value.chop(1);
     }
+    afterComma_ = false;
     if (pos_ < text_.size()) {
-        if (text_[pos_] == u',')
+        if (text_[pos_] == u',') {
             ++pos_;
-        else
+            afterComma_ = true;
+        } else {
             skipLineBreak();
+        }
     }
     return value;
 }

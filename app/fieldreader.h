@@ -38,4 +38,5 @@ private:
     qsizetype pos_ = 0;
     int currentLine_ = 1;
     int fieldLine_ = 0;
+    bool afterComma_ = false;
 };

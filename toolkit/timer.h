@@ -16,6 +16,8 @@ public:
     void setEnabled(bool on);
     int interval() const { return timer_.interval(); }
     void setInterval(int ms);
+    // Milliseconds until the next tick, -1 when off.
+    int remainingTime() const { return timer_.remainingTime(); }
 
 signals:
     void tick();

@@ -1,0 +1,201 @@
+// Question order without repeats, dealing letters onto the tiles, and the three answer lines filled by
+// presses on the tiles.
+#include "screens/main/form1.h"
+#include "support/gamefixture.h"
+#include <QtTest>
+#include <algorithm>
+
+class QuestionsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void questionOrder();
+    void smallBanks();
+    void dealing();
+    void answerLines();
+    void lastPressShowsOkWithFocus();
+};
+
+namespace {
+
+QString bankOf(int n) {
+    QString bank;
+    for (int i = 0; i < n; ++i) bank += QStringLiteral("w%1,ことば%1\r\n").arg(i);
+    return bank;
+}
+
+int usedCount(const Form1& f) { return static_cast<int>(std::count(f.usedFlags.begin(), f.usedFlags.end(), 1)); }
+
+// What a correct answer does to the cycle before the next question is drawn.
+void nextQuestion(Form1& f) {
+    ++f.solvedCount;
+    f.PickQuestion();
+}
+
+// Presses the visible tile carrying letter, as the player would.
+bool press(Form1& f, QChar letter) {
+    for (std::int16_t k = 0; k < 24; ++k) {
+        auto* tile = f.controls().Label1(k);
+        if (!tile->isHidden() && tile->text() == QString(letter)) {
+            f.Label1_MouseDown(k);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void QuestionsTest::questionOrder() {
+    for (int run = 0; run < 20; ++run) {
+        GameFixture game(bankOf(5));
+        game.clock = 1000 + run;
+        game.start();
+        Form1& f = game.program->form1();
+        QStringList cycle{f.answer};
+        QList<int> resets;
+        for (int draw = 2; draw <= 17; ++draw) {
+            nextQuestion(f);
+            if (usedCount(f) == 1) {
+                resets << draw;
+                cycle.clear();
+            }
+            QVERIFY2(!cycle.contains(f.answer), "a word came twice within one cycle");
+            cycle << f.answer;
+        }
+        QCOMPARE(resets, (QList<int>{5, 9, 13, 17}));
+    }
+}
+
+void QuestionsTest::smallBanks() {
+    {
+        GameFixture game(bankOf(1));
+        game.start();
+        Form1& f = game.program->form1();
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(f.answer, QStringLiteral("w0"));
+            nextQuestion(f);
+            QCOMPARE(f.solvedCount, 0);
+        }
+    }
+    {
+        // With two words every draw after the first resets the cycle: the same word may come again.
+        GameFixture game(bankOf(2));
+        game.start();
+        Form1& f = game.program->form1();
+        QSet<QString> seen;
+        bool repeated = false;
+        QString last = f.answer;
+        for (int i = 0; i < 60; ++i) {
+            game.clock += 7;
+            nextQuestion(f);
+            QCOMPARE(f.solvedCount, 0);
+            QCOMPARE(usedCount(f), 1);
+            repeated |= f.answer == last;
+            last = f.answer;
+            seen << f.answer;
+        }
+        QCOMPARE(seen.size(), 2);
+        QVERIFY(repeated);
+    }
+    {
+        // A full bank: the reset clears all 401 flags, so entry 400 comes back too.
+        GameFixture game(bankOf(401));
+        game.start();
+        Form1& f = game.program->form1();
+        for (int draw = 2; draw <= 401; ++draw) nextQuestion(f);
+        QCOMPARE(usedCount(f), 1); // draw 401 reset the cycle
+        QSet<QString> seen{f.answer};
+        for (int draw = 402; draw <= 801; ++draw) {
+            nextQuestion(f);
+            seen << f.answer;
+        }
+        QVERIFY(seen.contains(QStringLiteral("w400")));
+    }
+}
+
+void QuestionsTest::dealing() {
+    GameFixture game;
+    game.start();
+    Form1& f = game.program->form1();
+    const auto& c = f.controls();
+    int faults = 0;
+    const auto deal = [&](const QString& answer) -> QString {
+        f.answer = answer;
+        f.placedCount = 0;
+        f.DealTiles();
+        QString dealt;
+        for (std::int16_t k = 0; k < 24; ++k) {
+            if (c.Label1(k)->isHidden() != (k >= answer.size())) ++faults;
+            if (k < answer.size()) dealt += c.Label1(k)->text();
+        }
+        QString a = answer, d = dealt;
+        std::sort(a.begin(), a.end());
+        std::sort(d.begin(), d.end());
+        if (d != a) ++faults; // every letter on exactly one tile
+        return dealt;
+    };
+    deal(QStringLiteral("abcdefghijklmnopqrstuvwx"));
+    deal(QStringLiteral("a"));
+    deal(QString());
+    QSet<QString> orders;
+    for (int i = 0; i < 30; ++i) orders << deal(QStringLiteral("kakko^ii")); // frozen clock, yet orders vary
+    QVERIFY(orders.size() > 10);
+    QCOMPARE(faults, 0);
+    deal(QStringLiteral("aAiIuUeEoOx^"));
+    for (std::int16_t k = 0; k < 12; ++k) {
+        const QString letter = c.Label1(k)->text();
+        const bool lowerVowel = QStringLiteral("aiueo").contains(letter);
+        QCOMPARE(c.Label1(k)->foreColor(), lowerVowel ? QColor(0, 0, 255) : QColor(0, 0, 0));
+    }
+}
+
+void QuestionsTest::answerLines() {
+    GameFixture game;
+    game.start();
+    Form1& f = game.program->form1();
+    const auto& c = f.controls();
+    f.answer = QStringLiteral("ro^maji");
+    f.DealTiles();
+    for (QChar letter : f.answer) QVERIFY(press(f, letter));
+    QCOMPARE(c.Label2->text(), QStringLiteral("ro^maji"));
+    QCOMPARE(c.Label5->text(), QStringLiteral("r＾maji"));
+    QCOMPARE(c.Label7->text(), QStringLiteral("romaji"));
+    // A caret pressed first leaves a single full-width caret in the marked line.
+    f.placedCount = 0;
+    f.answer = QStringLiteral("^a");
+    f.DealTiles();
+    QVERIFY(press(f, u'^'));
+    QCOMPARE(c.Label5->text(), QStringLiteral("＾"));
+    QCOMPARE(c.Label7->text(), QString());
+    // A blank tile adds nothing to the lines but still counts as a press.
+    f.placedCount = 0;
+    f.answer = QStringLiteral("a b");
+    f.DealTiles();
+    QVERIFY(press(f, u' '));
+    QCOMPARE(f.placedCount, 1);
+    QCOMPARE(c.Label2->text(), QString());
+}
+
+void QuestionsTest::lastPressShowsOkWithFocus() {
+    GameFixture game;
+    game.start();
+    Form1& f = game.program->form1();
+    f.show();
+    const auto& c = f.controls();
+    f.answer = QStringLiteral("inu");
+    f.placedCount = 0;
+    f.DealTiles();
+    // Any mouse button places a tile.
+    QTest::mousePress(c.Label1(0), Qt::RightButton);
+    QTest::mousePress(c.Label1(1), Qt::MiddleButton);
+    QVERIFY(c.Command1->isHidden());
+    QVERIFY(c.Label1(0)->isHidden() && c.Label1(1)->isHidden());
+    QTest::mousePress(c.Label1(2), Qt::LeftButton);
+    QVERIFY(!c.Command1->isHidden());
+    QVERIFY(!c.Command2->isHidden());
+    QVERIFY(c.Command3->isHidden());
+    QCOMPARE(f.window()->focusWidget(), static_cast<QWidget*>(c.Command1));
+}
+
+QTEST_MAIN(QuestionsTest)
+#include "test_questions.moc"
