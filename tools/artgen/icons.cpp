@@ -78,7 +78,7 @@ void drawIcons(Output& out) {
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         out.savePng(icon(size, false), QString("icon/hicolor/%1x%1/pokuraku.png").arg(size));
     // The hand's finger and the pencil's tip both turned to point to the upper left.
-    out.savePng(cursor(QString::fromUtf8("👆"), -30.0, 28, 24), "cursors/creature.png");
+    out.savePng(cursor(QString::fromUtf8("👆"), -30.0, 28, 21), "cursors/creature.png");
     out.savePng(cursor(QString::fromUtf8("✏"), 180.0, 32, 26), "cursors/tile.png");
 }
 
