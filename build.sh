@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# One command for a fresh Debian 12 machine: installs what is missing, builds, then
+#   ./build.sh play   starts the game in the folder that holds its data
+#   ./build.sh test   runs the whole test suite
+set -euo pipefail
+cd "$(dirname "$0")"
+what=${1:-play}
+
+packages=(build-essential cmake ninja-build ccache pkg-config
+          qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-qpa-plugins
+          fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
+          xvfb xauth xdotool x11-utils imagemagick)
+if [ "$what" = test ] || [ "$what" = ci ]; then
+  packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
+fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build=${BUILD_DIR:-build}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-}
+cmake --build "$build" -j"$(nproc)"
+
+case "$what" in
+  play)
+    # The game reads romaji.txt, romajimojiren.txt and its sounds from the folder it is started in.
+    cd "$build" && exec ./pokuraku ;;
+  test)
+    ctest --test-dir "$build" --output-on-failure -j"$(nproc)" ;;
+  *)
+    echo "usage: $0 [play|test]" >&2; exit 2 ;;
+esac
