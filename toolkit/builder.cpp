@@ -50,6 +50,7 @@ PictureBox* makePicture(QWidget* parent, const PictureDef& def) {
     box->setPosition(def.at.left, def.at.top);
     box->setBackColor(def.back);
     box->setAutoSize(def.autoSize);
+    box->setBorder(def.border);
     if (!def.picture.isEmpty()) box->setPicture(Picture(def.picture));
     if (!def.toolTip.isEmpty()) {
         box->setToolTip(def.toolTip);

@@ -49,6 +49,7 @@ struct PictureDef {
     bool visible = true;
     bool autoSize = false;
     QString toolTip;
+    bool border = false;
 };
 
 Label* makeLabel(QWidget* parent, const LabelDef& def);

@@ -79,10 +79,22 @@ void PictureBox::setPosition(double leftTwips, double topTwips) {
 
 void PictureBox::place() { move(px(left_), px(top_)); }
 
+void PictureBox::setBorder(bool single) {
+    border_ = single;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), back_);
-    if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+    const int inset = border_ ? 1 : 0;
+    painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
+    if (!picture_.isNull()) painter.drawPixmap(inset, inset, picture_);
+    if (border_) {
+        painter.setClipping(false);
+        painter.setPen(QColor(160, 160, 160));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -48,6 +48,9 @@ public:
     void setAutoSize(bool on) { autoSize_ = on; }
     void setBackColor(const QColor& colour);
     QColor backColor() const { return back_; }
+    // A single-line border; the picture is then drawn inside it.
+    void setBorder(bool single);
+    bool hasBorder() const { return border_; }
 
     // Positions are kept as real twips; the widget sits at the nearest pixel.
     float left() const { return left_; }
@@ -69,6 +72,7 @@ private:
     Picture picture_;
     QColor back_ = Qt::white;
     bool autoSize_ = false;
+    bool border_ = false;
     bool pressed_ = false;
     float left_ = 0;
     float top_ = 0;

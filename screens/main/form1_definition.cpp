@@ -68,7 +68,7 @@ void buildPictures(QWidget* w, Form1Controls& c) {
         c.Picture1.set(static_cast<std::int16_t>(k), creature);
     }
     for (int k = 0; k < 12; ++k)
-        c.Picture2.set(static_cast<std::int16_t>(k), makePicture(w, {{120 + 480 * k, 4200, 495, 495}, "", windowColour}));
+        c.Picture2.set(static_cast<std::int16_t>(k), makePicture(w, {{120 + 480 * k, 4200, 495, 495}, "", windowColour, true, false, "", true}));
     c.Picture4 = makePicture(w, {{4080, 1080, 735, 700}, ":/main/stamp.gif", Qt::white, false});
     c.Picture5 = makePicture(w, {{240, 1080, 480, 495}, ":/main/stop.gif", Qt::white, true, false,
                                  QStringLiteral("この先にガケがあるよ！")});
