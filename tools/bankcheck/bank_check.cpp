@@ -1,0 +1,77 @@
+#include "bank_check.h"
+
+#include "kana_romaji.h"
+
+#include <QHash>
+
+namespace bankcheck {
+namespace {
+
+void checkAnswer(const Record& record, Findings& findings) {
+    const QString& answer = record.fields[0];
+    const QString& word = record.fields[1];
+    const int line = record.firstLine;
+    if (answer.isEmpty()) findings << Finding{line, QStringLiteral("the answer is empty")};
+    if (word.isEmpty()) findings << Finding{line, QStringLiteral("the word is empty")};
+    if (answer.size() > kMaxAnswerLetters) {
+        findings << Finding{
+            line, QStringLiteral("answer '%1' has %2 letters; the game has only %3 letter tiles")
+                      .arg(answer, QString::number(answer.size()), QString::number(kMaxAnswerLetters))};
+    }
+    if (word.isEmpty()) return;
+    const Romanisation romanisation = romanise(word);
+    if (!romanisation.ok()) {
+        findings << Finding{
+            line, QStringLiteral("word '%1' cannot be read as kana: %2").arg(word, romanisation.error)};
+    } else if (!answer.isEmpty() && !isSpelling(romanisation, answer)) {
+        findings << Finding{line, QStringLiteral("answer '%1' is not a spelling of %2 (expected e.g. %3)")
+                                      .arg(answer, word, preferredSpelling(romanisation))};
+    }
+}
+
+} // namespace
+
+Finding recordOutOfStep(const Record& record) {
+    return {record.firstLine,
+            QStringLiteral("the record runs on from line %1 to line %2; the records after it "
+                           "are read out of step and are checked once this is mended")
+                .arg(record.firstLine)
+                .arg(record.lastLine)};
+}
+
+Findings checkBank(const QList<Record>& records) {
+    Findings findings;
+    QHash<QString, int> wordLine;
+    QHash<QString, QString> wordAnswer;
+    for (int i = 0; i < records.size(); ++i) {
+        const Record& record = records[i];
+        const int line = record.firstLine;
+        if (i == kMaxWords) {
+            findings << Finding{line, QStringLiteral("this is word %1; the game holds at most %2 words and "
+                                                     "stops here")
+                                          .arg(i + 1)
+                                          .arg(kMaxWords)};
+        }
+        if (record.firstLine != record.lastLine) {
+            findings << recordOutOfStep(record);
+            break;
+        }
+        checkAnswer(record, findings);
+        const QString& word = record.fields[1];
+        if (word.isEmpty()) continue;
+        if (wordLine.contains(word)) {
+            const QString first = QString::number(wordLine.value(word));
+            if (wordAnswer.value(word) == record.fields[0])
+                findings << Finding{
+                    line, QStringLiteral("'%1,%2' repeats line %3").arg(record.fields[0], word, first)};
+            else
+                findings << Finding{line, QStringLiteral("word %1 is already on line %2").arg(word, first)};
+        } else {
+            wordLine.insert(word, line);
+            wordAnswer.insert(word, record.fields[0]);
+        }
+    }
+    return findings;
+}
+
+} // namespace bankcheck

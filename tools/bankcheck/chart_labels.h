@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace bankcheck {
+
+// The practice screen's kana chart has 104 labels, numbered 0 to 103; the practice data names a label by
+// its number and must give its caption exactly.
+constexpr int kChartLabelCount = 104;
+
+// The caption of chart label `index` (0 to 103), e.g. "あ" for 0, "じゃ(ぢゃ)" for 95.
+QString chartCaption(int index);
+
+// The kana a caption stands for: the caption itself, or both spellings of "じゃ(ぢゃ)" (じゃ and ぢゃ).
+QStringList captionKana(const QString& caption);
+
+} // namespace bankcheck
