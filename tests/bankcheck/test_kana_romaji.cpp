@@ -11,25 +11,25 @@ using namespace Qt::StringLiterals;
 class TestKanaRomaji : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void everySpelling_data();
     void everySpelling();
     void acceptsAndRefuses_data();
     void acceptsAndRefuses();
-    void preferredSpellingIsHepburnWithMarks();
+    void preferredSpellingAndKanaOfPieces();
     void unreadableWords_data();
     void unreadableWords();
     void longWordsAreCheckedWithoutListing();
 };
 
 // The full set of spellings of short words, so that nothing is missing and nothing extra slips in.
-void TestKanaRomaji::everySpelling_data()
-{
+void TestKanaRomaji::everySpelling_data() {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("plain") << u"さくら"_s << QStringList{u"sakura"_s};
     QTest::newRow("shi/si") << u"すし"_s << QStringList{u"sushi"_s, u"susi"_s};
-    QTest::newRow("chi/ti tsu/tu") << u"ちつ"_s << QStringList{u"chitsu"_s, u"chitu"_s, u"titsu"_s, u"titu"_s};
+    QTest::newRow("chi/ti tsu/tu") << u"ちつ"_s
+                                   << QStringList{u"chitsu"_s, u"chitu"_s, u"titsu"_s, u"titu"_s};
     QTest::newRow("fu/hu") << u"ふね"_s << QStringList{u"fune"_s, u"hune"_s};
     QTest::newRow("ji/zi") << u"ひじ"_s << QStringList{u"hiji"_s, u"hizi"_s};
     QTest::newRow("di, du") << u"ぢづ"_s
@@ -38,16 +38,16 @@ void TestKanaRomaji::everySpelling_data()
     QTest::newRow("contracted ja/zya/dya") << u"ぢゃ"_s << QStringList{u"dya"_s, u"ja"_s, u"zya"_s};
     QTest::newRow("wo/o") << u"を"_s << QStringList{u"o"_s, u"wo"_s};
     QTest::newRow("small tsu") << u"きって"_s << QStringList{u"kitte"_s};
-    QTest::newRow("small tsu before ch") << u"まっちゃ"_s
-                                         << QStringList{u"maccha"_s, u"matcha"_s, u"mattya"_s};
+    QTest::newRow("small tsu before ch")
+        << u"まっちゃ"_s << QStringList{u"maccha"_s, u"matcha"_s, u"mattya"_s};
     QTest::newRow("small tsu before sh") << u"ざっし"_s << QStringList{u"zasshi"_s, u"zassi"_s};
     QTest::newRow("n at the end") << u"ぱん"_s << QStringList{u"pan"_s};
     QTest::newRow("n before y") << u"ほんや"_s << QStringList{u"hon'ya"_s, u"honnya"_s, u"honya"_s};
     QTest::newRow("n before vowel") << u"きんえん"_s << QStringList{u"kin'en"_s, u"kinen"_s, u"kinnen"_s};
     QTest::newRow("n before consonant") << u"ほんだな"_s << QStringList{u"hondana"_s};
     QTest::newRow("katakana long mark") << u"ラーメン"_s << QStringList{u"ra^men"_s};
-    QTest::newRow("ou, then a vowel that is no long pair") << u"こうえん"_s
-                                                           << QStringList{u"ko^en"_s, u"kouen"_s};
+    QTest::newRow("ou, then a vowel that is no long pair")
+        << u"こうえん"_s << QStringList{u"ko^en"_s, u"kouen"_s};
     QTest::newRow("oo and ii") << u"おおきい"_s
                                << QStringList{u"o^ki^"_s, u"o^kii"_s, u"ooki^"_s, u"ookii"_s};
     QTest::newRow("ei") << u"とけい"_s << QStringList{u"toke^"_s, u"tokei"_s};
@@ -59,19 +59,18 @@ void TestKanaRomaji::everySpelling_data()
     QTest::newRow("loanword sound") << u"フォーク"_s << QStringList{u"fo^ku"_s};
 }
 
-void TestKanaRomaji::everySpelling()
-{
+void TestKanaRomaji::everySpelling() {
     QFETCH(QString, word);
     QFETCH(QStringList, expected);
     const Romanisation r = romanise(word);
     QVERIFY2(r.ok(), qPrintable(r.error));
     QCOMPARE(allSpellings(r), expected);
-    for (const QString& s : expected) QVERIFY2(isSpelling(r, s), qPrintable(s));
+    for (const QString& s : expected)
+        QVERIFY2(isSpelling(r, s), qPrintable(s));
 }
 
 // Single answers for longer words: typical good answers and typical slips a teacher could make.
-void TestKanaRomaji::acceptsAndRefuses_data()
-{
+void TestKanaRomaji::acceptsAndRefuses_data() {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("accepted");
@@ -94,8 +93,7 @@ void TestKanaRomaji::acceptsAndRefuses_data()
     QTest::newRow("kunrei voiced") << u"ちゃのみぢゃわん"_s << u"tyanomizyawan"_s << true;
 }
 
-void TestKanaRomaji::acceptsAndRefuses()
-{
+void TestKanaRomaji::acceptsAndRefuses() {
     QFETCH(QString, word);
     QFETCH(QString, answer);
     QFETCH(bool, accepted);
@@ -104,17 +102,19 @@ void TestKanaRomaji::acceptsAndRefuses()
     QCOMPARE(isSpelling(r, answer), accepted);
 }
 
-void TestKanaRomaji::preferredSpellingIsHepburnWithMarks()
-{
+void TestKanaRomaji::preferredSpellingAndKanaOfPieces() {
     QCOMPARE(preferredSpelling(romanise(u"がっこう"_s)), u"gakko^"_s);
     QCOMPARE(preferredSpelling(romanise(u"ちゅうしゃじょう"_s)), u"chu^shajo^"_s);
     QCOMPARE(preferredSpelling(romanise(u"せんせい"_s)), u"sensei"_s);
     QCOMPARE(preferredSpelling(romanise(u"マッチ"_s)), u"matchi"_s);
     QCOMPARE(preferredSpelling(romanise(u"コーヒー"_s)), u"ko^hi^"_s);
+    // Each piece keeps its kana in hiragana, so the bank's use of the chart can be counted.
+    QCOMPARE(romanise(u"がっこう"_s).kana, (QStringList{u"が"_s, u"っこ"_s, u"う"_s}));
+    QCOMPARE(romanise(u"ラーメン"_s).kana, (QStringList{u"ら"_s, u"ー"_s, u"め"_s, u"ん"_s}));
+    QCOMPARE(romanise(u"キャベツ"_s).kana, (QStringList{u"きゃ"_s, u"べ"_s, u"つ"_s}));
 }
 
-void TestKanaRomaji::unreadableWords_data()
-{
+void TestKanaRomaji::unreadableWords_data() {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("error");
     QTest::newRow("kanji") << u"ローマ字"_s << u"'字' is not kana"_s;
@@ -125,17 +125,16 @@ void TestKanaRomaji::unreadableWords_data()
     QTest::newRow("mark first") << u"ーあ"_s << u"ー does not follow a sound ending in a vowel"_s;
     QTest::newRow("mark after n") << u"ンー"_s << u"ー does not follow a sound ending in a vowel"_s;
     QTest::newRow("small tsu last") << u"あっ"_s << u"small っ ends the word"_s;
-    QTest::newRow("small tsu before vowel") << u"あっい"_s
-                                            << u"small っ comes before い, which has no consonant to double"_s;
-    QTest::newRow("small tsu before n") << u"あっん"_s
-                                        << u"small っ comes before ん, which has no consonant to double"_s;
+    QTest::newRow("small tsu before vowel")
+        << u"あっい"_s << u"small っ comes before い, which has no consonant to double"_s;
+    QTest::newRow("small tsu before n")
+        << u"あっん"_s << u"small っ comes before ん, which has no consonant to double"_s;
     QTest::newRow("two small tsu") << u"あっっか"_s << u"two small っ in a row"_s;
     QTest::newRow("small tsu before mark") << u"あっー"_s << u"small っ comes right before ー"_s;
     QTest::newRow("empty") << QString() << u"the word is empty"_s;
 }
 
-void TestKanaRomaji::unreadableWords()
-{
+void TestKanaRomaji::unreadableWords() {
     QFETCH(QString, word);
     QFETCH(QString, error);
     const Romanisation r = romanise(word);
@@ -147,8 +146,7 @@ void TestKanaRomaji::unreadableWords()
 
 // A long word with a choice on every mora has thousands of spellings; matching must still find the ones
 // that mix systems mora by mora and refuse a near miss.
-void TestKanaRomaji::longWordsAreCheckedWithoutListing()
-{
+void TestKanaRomaji::longWordsAreCheckedWithoutListing() {
     const Romanisation r = romanise(u"しちつふじしちつふじしちつふじ"_s);
     QVERIFY(r.ok());
     QCOMPARE(r.pieces.size(), 15);

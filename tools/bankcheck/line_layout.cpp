@@ -78,7 +78,7 @@ Findings checkLineLayout(const QByteArray& bytes, int width, const QString& reco
     }
     if (oddEnds > 0) {
         QString text = QStringLiteral("the line ends with a bare LF or CR; lines end with CR LF");
-        if (oddEnds > 1) text += QStringLiteral(" (so do %1 more lines)").arg(oddEnds - 1);
+        if (oddEnds > 1) text += QStringLiteral(" (%1 more line(s) as well)").arg(oddEnds - 1);
         findings << Finding{firstOddEnd, text};
     }
     return findings;

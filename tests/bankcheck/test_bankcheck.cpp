@@ -1,0 +1,288 @@
+// Checks the bank checker as a teacher meets it: every fault in a question bank or practice data file is
+// reported with the file and its line, the exit status says whether anything was found, and the files that
+// ship with the game hold what the game needs (all chart kana in the bank, labels in order in the practice).
+#include "bank_check.h"
+#include "chart_labels.h"
+#include "kana_romaji.h"
+#include "line_layout.h"
+#include "practice_check.h"
+#include "record_reader.h"
+
+#include "app/fieldreader.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+
+using namespace bankcheck;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run {
+    int status;
+    QStringList out;
+    QString err;
+};
+
+Run runChecker(const QStringList& args, const QString& folder = QStringLiteral(BANKCHECK_FIXTURES)) {
+    QProcess p;
+    p.setWorkingDirectory(folder);
+    p.start(QStringLiteral(BANKCHECK_EXE), args);
+    if (!p.waitForFinished(60000)) return {-1, {}, u"did not finish"_s};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QList<Record> recordsOf(const QString& text, int width) {
+    FieldReader reader(u"t.txt"_s, text);
+    return readRecords(reader, width).records;
+}
+
+// "line: text" for each finding, in order.
+QStringList described(const Findings& findings) {
+    QStringList out;
+    for (const Finding& f : findings)
+        out << QString::number(f.line) + u": "_s + f.text;
+    return out;
+}
+
+// One clean record per chart label, in label order; each prompt is the first spelling of its kana that no
+// earlier label took (ぢ gets zi, since じ took ji).
+QString fullPracticeText() {
+    QString text;
+    QSet<QString> taken;
+    for (int label = 0; label < kChartLabelCount; ++label) {
+        const QString caption = chartCaption(label);
+        QString prompt;
+        for (const QString& spelling : romanise(captionKana(caption).first()).pieces.first()) {
+            if (!taken.contains(spelling)) {
+                prompt = spelling;
+                break;
+            }
+        }
+        taken.insert(prompt);
+        text += prompt + u',' + caption + u',' + QString::number(label) + u"\r\n"_s;
+    }
+    return text;
+}
+
+} // namespace
+
+class TestBankCheck : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void reportsFixturesWithFileAndLine();
+    void commandLine();
+    void bankRecords();
+    void practiceRecords();
+    void lineLayout();
+    void shippedBankUsesEveryChartKana();
+    void shippedPracticeDataFollowsTheChart();
+};
+
+void TestBankCheck::reportsFixturesWithFileAndLine() {
+    Run run = runChecker({u"misspelled_bank.txt"_s});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(
+        run.out,
+        (QStringList{
+            u"misspelled_bank.txt:3: answer 'gako^' is not a spelling of がっこう (expected e.g. gakko^)"_s,
+            u"misspelled_bank.txt: 4 records, 1 problem(s)"_s}));
+
+    run = runChecker({u"--bank"_s, u"too_long_bank.txt"_s});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out.first(), u"too_long_bank.txt:2: answer 'chokore^tokukki^toaisukuri^mu' has 29 letters; "
+                              u"the game has only 24 letter tiles"_s);
+    QCOMPARE(run.out.size(), 2);
+
+    run = runChecker({u"--practice"_s, u"wrong_caption_practice.txt"_s});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out,
+             (QStringList{u"wrong_caption_practice.txt:37: answer 'きょ' is not the caption of label 36 "
+                          u"(きゅ); it is the caption of label 38"_s,
+                          u"wrong_caption_practice.txt:96: answer 'じゃ' is not the caption of label 95 "
+                          u"(じゃ(ぢゃ))"_s,
+                          u"wrong_caption_practice.txt: 104 records, 2 problem(s)"_s}));
+}
+
+void TestBankCheck::commandLine() {
+    const QString data = QStringLiteral(POKURAKU_DATA_DIR);
+    const QString bank = data + u"/romaji.txt"_s;
+    const QString practice = data + u"/romajimojiren.txt"_s;
+
+    Run run = runChecker({bank, practice});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.last().endsWith(u"records, no problems found"_s));
+    // A file given by option leaves the positional one for the other kind.
+    QCOMPARE(runChecker({u"--practice"_s, practice, bank}).status, 0);
+    QCOMPARE(runChecker({practice, u"--bank"_s, bank}).status, 0);
+    // The practice data is no bank: its lines hold three fields.
+    QCOMPARE(runChecker({practice}).status, 1);
+
+    run = runChecker({u"--help"_s});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.join(u'\n').contains(u"Exit status"_s));
+    QCOMPARE(runChecker({}).status, 2);
+    QCOMPARE(runChecker({bank, practice, bank}).status, 2);
+    QCOMPARE(runChecker({u"--bank"_s, bank, u"--practice"_s, practice, bank}).status, 2);
+    QCOMPARE(runChecker({u"--colour"_s, bank}).status, 2);
+
+    // A missing file is a read error even when the other file is clean; the other is still checked.
+    run = runChecker({u"no-such-file.txt"_s, practice});
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.err.contains(u"cannot read no-such-file.txt"_s));
+    QVERIFY(run.out.last().endsWith(u"no problems found"_s));
+
+    // A file saved as UTF-8 is a fault of the file, reported on its first line.
+    QTemporaryDir dir;
+    QFile utf8(dir.filePath(u"romaji.txt"_s));
+    QVERIFY(utf8.open(QIODevice::WriteOnly));
+    utf8.write("\xEF\xBB\xBFinu,\xE3\x81\x84\xE3\x81\xAC\r\n");
+    utf8.close();
+    run = runChecker({u"romaji.txt"_s}, dir.path());
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.out.first().startsWith(u"romaji.txt:1: the file is saved as UTF-8"_s),
+             qPrintable(run.out.first()));
+}
+
+void TestBankCheck::bankRecords() {
+    QCOMPARE(described(checkBank(recordsOf(u"inu,いぬ\r\nneko,ねこ\r\ninu,いぬ\r\nwanko,いぬ\r\n"_s, 2))),
+             (QStringList{u"3: 'inu,いぬ' repeats line 1"_s,
+                          u"4: answer 'wanko' is not a spelling of いぬ (expected e.g. inu)"_s,
+                          u"4: word いぬ is already on line 1"_s}));
+    QCOMPARE(described(checkBank(recordsOf(u",ねこ\r\nneko,\r\nro^maji,ローマ字\r\n"_s, 2))),
+             (QStringList{u"1: the answer is empty"_s, u"2: the word is empty"_s,
+                          u"3: word 'ローマ字' cannot be read as kana: '字' is not kana"_s}));
+    // A line with a third field puts every later record out of step: reported once, then no more noise.
+    QCOMPARE(
+        described(checkBank(recordsOf(u"inu,いぬ,x\r\nneko,ねこ\r\nbad,さくら\r\n"_s, 2))),
+        (QStringList{u"1: the record runs on from line 1 to line 2; the records after it are read out of "
+                     u"step and are checked once this is mended"_s}));
+
+    // 401 words fit the game's tables; the 402nd is refused where it stands.
+    const QStringList kana = u"か き く け こ な に ぬ ね の ま み む め も ら り る れ ろ や"_s.split(u' ');
+    const QStringList romaji =
+        u"ka ki ku ke ko na ni nu ne no ma mi mu me mo ra ri ru re ro ya"_s.split(u' ');
+    QString text;
+    for (int i = 0; i < kMaxWords; ++i) {
+        const int a = i / kana.size(), b = i % kana.size();
+        text += romaji[a] + romaji[b] + u',' + kana[a] + kana[b] + u"\r\n"_s;
+    }
+    QVERIFY(checkBank(recordsOf(text, 2)).isEmpty());
+    text += u"i,い\r\n"_s;
+    QCOMPARE(described(checkBank(recordsOf(text, 2))),
+             QStringList{u"402: this is word 402; the game holds at most 401 words and stops here"_s});
+}
+
+void TestBankCheck::practiceRecords() {
+    const QString full = fullPracticeText();
+    QVERIFY(checkPractice(recordsOf(full, 3)).isEmpty());
+    const QString extra = u"si,し,11\r\no,を,49\r\nkiyu,きゅ,36\r\nnu,ぬ,104\r\nnu,ぬ,-1\r\nha,は,x\r\n"
+                          u"ji,じ(ぢ),61\r\n,あ,0\r\n"_s;
+    QCOMPARE(
+        described(checkPractice(recordsOf(full + extra, 3))),
+        (QStringList{u"106: prompt 'o' is also used for label 4 (お) on line 5; the player cannot tell which "
+                     u"label is meant"_s,
+                     u"107: prompt 'kiyu' is not a spelling of きゅ (expected e.g. kyu)"_s,
+                     u"108: label number 104 names no chart label; they are 0 to 103"_s,
+                     u"109: label number -1 names no chart label; they are 0 to 103"_s,
+                     u"110: label number 'x' is not a whole number"_s,
+                     u"111: answer 'じ(ぢ)' is not the caption of label 61 (じ)"_s,
+                     u"112: the prompt is empty"_s}));
+
+    // The parenthesised captions accept a prompt for either kana.
+    QVERIFY(checkPractice(recordsOf(full + u"dya,じゃ(ぢゃ),95\r\nzyo,じょ(ぢょ),97\r\n"_s, 3)).isEmpty());
+
+    // Labels nobody names: a few by caption, many as runs of numbers.
+    QCOMPARE(
+        described(checkPractice(recordsOf(full.section(u"\r\n"_s, 2), 3))),
+        QStringList{u"0: no record names label 0 (あ), label 1 (い); a practice run finishes only when all "
+                    u"104 chart labels can be answered"_s});
+    QCOMPARE(
+        described(checkPractice(recordsOf(u"a,あ,0\r\nu,う,2\r\n"_s, 3))),
+        QStringList{u"0: no record names labels 1, 3-103 (102 labels); a practice run finishes only when "
+                    u"all 104 chart labels can be answered"_s});
+
+    // 201 records fit; the 202nd is refused.
+    QString many = full;
+    for (int i = kChartLabelCount; i < kMaxPracticeRecords; ++i)
+        many += u"a,あ,0\r\n"_s;
+    QVERIFY(checkPractice(recordsOf(many, 3)).isEmpty());
+    QCOMPARE(described(checkPractice(recordsOf(many + u"a,あ,0\r\n"_s, 3))),
+             QStringList{u"202: this is record 202; the game holds at most 201 and stops here"_s});
+}
+
+void TestBankCheck::lineLayout() {
+    const QString shape = u"answer,word"_s;
+    QVERIFY(checkLineLayout("inu,\x82\xa2\x82\xca\r\n\"a,b\",c\r\n", 2, shape).isEmpty());
+    QCOMPARE(described(checkLineLayout("a,b\nc,d\re,f\r\n", 2, shape)),
+             QStringList{
+                 u"1: the line ends with a bare LF or CR; lines end with CR LF (1 more line(s) as well)"_s});
+    QCOMPARE(
+        described(checkLineLayout("a,b\r\n \r\nc,d,e\r\nf\r\ng,h", 2, shape)),
+        (QStringList{u"2: the line is blank; the file holds one record on every line and nothing after the "
+                     u"last one"_s,
+                     u"3: the line holds 3 field(s); each line holds 2: answer,word"_s,
+                     u"4: the line holds 1 field(s); each line holds 2: answer,word"_s,
+                     u"5: the last line has no line end; end it with CR LF"_s}));
+    QCOMPARE(
+        described(checkLineLayout("a,b\r\n\r\n", 2, shape)),
+        QStringList{u"2: the line is blank; the file holds one record on every line and nothing after the "
+                    u"last one"_s});
+    QVERIFY(checkLineLayout(QByteArray(), 2, shape).isEmpty());
+}
+
+void TestBankCheck::shippedBankUsesEveryChartKana() {
+    FieldReader reader = FieldReader::open(QStringLiteral(POKURAKU_DATA_DIR) + u"/romaji.txt"_s);
+    const RecordList list = readRecords(reader, 2);
+    QVERIFY(list.faults.isEmpty());
+    QVERIFY2(list.records.size() >= 300 && list.records.size() <= 400,
+             qPrintable(QString::number(list.records.size())));
+
+    QSet<QString> used;
+    int hiraganaMarks = 0, katakanaMarks = 0, doubled = 0, syllabicN = 0;
+    for (const Record& r : list.records) {
+        const QString& word = r.fields[1];
+        QCOMPARE(r.fields[0], r.fields[0].toLower());
+        const Romanisation romanisation = romanise(word);
+        QVERIFY2(romanisation.ok(), qPrintable(word));
+        for (const QString& kana : romanisation.kana) {
+            used.insert(kana.startsWith(u'っ') ? kana.sliced(1) : kana);
+            doubled += kana.startsWith(u'っ');
+            syllabicN += kana == u"ん"_s;
+        }
+        const bool katakana = word.contains(QRegularExpression(u"[ァ-ヶ]"_s));
+        if (r.fields[0].contains(u'^')) ++(katakana ? katakanaMarks : hiraganaMarks);
+    }
+    for (int label = 0; label < kChartLabelCount; ++label) {
+        const QStringList kana = captionKana(chartCaption(label));
+        const bool any =
+            std::any_of(kana.begin(), kana.end(), [&](const QString& k) { return used.contains(k); });
+        QVERIFY2(any, qPrintable(chartCaption(label)));
+    }
+    QVERIFY(doubled >= 5);
+    QVERIFY(syllabicN >= 5);
+    QVERIFY(hiraganaMarks >= 5);
+    QVERIFY(katakanaMarks >= 5);
+}
+
+void TestBankCheck::shippedPracticeDataFollowsTheChart() {
+    FieldReader reader = FieldReader::open(QStringLiteral(POKURAKU_DATA_DIR) + u"/romajimojiren.txt"_s);
+    const RecordList list = readRecords(reader, 3);
+    QVERIFY(list.faults.isEmpty());
+    QVERIFY(list.records.size() >= kChartLabelCount && list.records.size() <= kMaxPracticeRecords);
+    QCOMPARE(list.records[0].fields, (QStringList{u"a"_s, u"あ"_s, u"0"_s}));
+    for (int label = 0; label < kChartLabelCount; ++label) {
+        QCOMPARE(list.records[label].fields[2], QString::number(label));
+        QCOMPARE(list.records[label].fields[1], chartCaption(label));
+    }
+    QCOMPARE(list.records[95].fields, (QStringList{u"ja"_s, u"じゃ(ぢゃ)"_s, u"95"_s}));
+}
+
+QTEST_GUILESS_MAIN(TestBankCheck)
+#include "test_bankcheck.moc"
