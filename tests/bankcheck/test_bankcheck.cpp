@@ -58,7 +58,8 @@ QString fullPracticeText() {
     for (int label = 0; label < kChartLabelCount; ++label) {
         const QString caption = chartCaption(label);
         QString prompt;
-        for (const QString& spelling : romanise(captionKana(caption).first()).pieces.first()) {
+        const Romanisation romanisation = romanise(captionKana(caption).first());
+        for (const QString& spelling : romanisation.pieces.first()) {
             if (!taken.contains(spelling)) {
                 prompt = spelling;
                 break;
