@@ -149,6 +149,15 @@ void TestBankCheck::commandLine() {
     QCOMPARE(run.status, 1);
     QVERIFY2(run.out.first().startsWith(u"romaji.txt:1: the file is saved as UTF-8"_s),
              qPrintable(run.out.first()));
+
+    // An empty bank leaves the game nothing to ask.
+    QVERIFY(utf8.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    utf8.close();
+    run = runChecker({u"romaji.txt"_s}, dir.path());
+    QCOMPARE(run.status, 1);
+    QCOMPARE(
+        run.out.first(),
+        u"romaji.txt: the bank holds no words; the game would ask one empty question that cannot be answered"_s);
 }
 
 void TestBankCheck::bankRecords() {

@@ -36,6 +36,11 @@ FileReport checkFile(const QString& path, DataKind kind) {
         report.records = list.records.size();
         report.findings << list.faults;
         report.findings << (bank ? checkBank(list.records) : checkPractice(list.records));
+        if (bank && list.records.isEmpty() && list.faults.isEmpty()) {
+            report.findings << Finding{0,
+                                       QStringLiteral("the bank holds no words; the game would ask one empty "
+                                                      "question that cannot be answered")};
+        }
     } catch (const DataFileError& e) {
         const QString text = faultText(e.detail(), e.file(), e.line());
         if (e.line() == 0) {
