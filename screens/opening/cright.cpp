@@ -6,7 +6,6 @@
 Cright::Cright(Program& program) : Screen(program), program_(program) {}
 
 void Cright::Form_Load() {
-    on(c.Timer1, &toolkit::Timer::tick, [this] { Timer1_Timer(); });
     tickCounter = 0;
     c.Timer1->setEnabled(true);
     c.Timer1->setInterval(50);
@@ -19,6 +18,7 @@ void Cright::Form_Load() {
 void Cright::Timer1_Timer() {
     const std::int16_t n = tickCounter;
     if (n <= 11) {
+        // One ball at a time: the previous one goes before the next appears, and its footprint is uncovered.
         if (n >= 1) c.Picture8(n - 1)->hide();
         c.Picture8(n)->show();
         c.Picture1(n)->hide();
@@ -27,13 +27,23 @@ void Cright::Timer1_Timer() {
         tickCounter = static_cast<std::int16_t>(n + 1);
     }
     if (tickCounter > 11) {
+        // The last hop: the ball has become the globe and the title shows.
         c.Picture8(11)->show();
         c.Picture2->hide();
         ++tickCounter;
     }
-    if (tickCounter == 27) {
-        window()->hide();
-        close();
-        program_.form1().show();
-    }
+    // Fourteen quiet ticks later the opening gives way to the game.
+    if (tickCounter == 27) finish();
+}
+
+void Cright::finish() {
+    window()->hide();
+    close();
+    program_.form1().show();
+}
+
+// The player cannot stop the opening, but closing its window must not leave the game hidden: it ends
+// the opening at once, as its last tick would.
+void Cright::closeRequested() {
+    finish();
 }

@@ -31,8 +31,11 @@ protected:
     bool visibleAtCreation() const override { return true; }
     void Form_Load() override;
     void forgetControls() override { c = CrightControls{}; }
+    void closeRequested() override;
 
 private:
+    // Hides and closes the opening and makes the main game screen visible, creating it if it was closed.
+    void finish();
     Program& program_;
     CrightControls c;
 };

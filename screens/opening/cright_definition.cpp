@@ -37,5 +37,6 @@ ScreenWindow* Cright::build() {
     for (std::int16_t k = 0; k < 12; ++k) c.Picture8.set(k, makePicture(c.Picture7, {trail[k].ball, ballPicture(k)}));
     c.Picture2 = makePicture(c.Picture7, {{360, 0, 5535, 735}, "", Qt::white});
     c.Timer1 = new Timer(window, 50, true);
+    on(c.Timer1, &Timer::tick, [this] { Timer1_Timer(); });
     return window;
 }
