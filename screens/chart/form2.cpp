@@ -1,9 +1,22 @@
 #include "screens/chart/form2.h"
 #include "app/program.h"
+#include "toolkit/builder.h"
 #include "toolkit/twips.h"
 
-toolkit::ScreenWindow* Form2::build() {
-    return new toolkit::ScreenWindow(QStringLiteral("ローマ字表"), {toolkit::px(5850), toolkit::px(8760)});
-}
+using namespace toolkit;
 
 Form2::Form2(Program& program) : Screen(program) {}
+
+ScreenWindow* Form2::build() {
+    auto* window = new ScreenWindow(QStringLiteral("ローマ字表"), {px(5850), px(8760)});
+    QWidget* client = window->client();
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    client->setPalette(palette);
+    client->setCursor(cursorFrom(QStringLiteral(":/cursors/tile.png"), {2, 2}));
+    // The chart is laid out on a page wider than the window; its table stays inside the window and the
+    // page is fitted to the container's height, so the last row (long vowels and っ) stays in view.
+    c.OLE1 = new chart::ChartView(client);
+    c.OLE1->setGeometry(rectFromTwips(0, 120, 10590, 8115));
+    return window;
+}

@@ -1,0 +1,181 @@
+// The romaji chart window: the chart's rows and columns and the rules its cells follow, the window created
+// hidden at start-up, the whole table (all nine columns, the last row) inside the window with every text
+// fitting its cell and every filled cell drawn, and showing or hiding twice changing nothing.
+#include "screens/chart/form2.h"
+#include "screens/main/form1.h"
+#include "support/gamefixture.h"
+#include <QtTest>
+
+using namespace chart;
+
+class ChartTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void chartHoldsTheDefinedRowsAndColumns();
+    void windowIsCreatedHiddenAndHoldsTheTable();
+    void everyCellIsDrawnInsideTheWindow();
+    void showingAndHidingTwiceChangesNothing();
+};
+
+namespace {
+bool isRomaji(const QString& line) {
+    return !line.isEmpty() &&
+           std::all_of(line.begin(), line.end(), [](QChar ch) { return ch >= u'a' && ch <= u'z'; });
+}
+
+bool hasInk(const QImage& image, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) return true;
+    return false;
+}
+} // namespace
+
+void ChartTest::chartHoldsTheDefinedRowsAndColumns() {
+    QCOMPARE(rowCount, 17);
+    QCOMPARE(columnCount, 9);
+    QStringList heads;
+    for (int column = 0; column < columnCount; ++column)
+        heads << head(column);
+    QCOMPARE(heads, QStringList({"", "Aあ", "Ｉい", "Uう", "Ｅえ", "Ｏお", "ゃ", "ゅ", "ょ"}));
+    QStringList rowHeads;
+    for (int row = 0; row < rowCount; ++row)
+        rowHeads << cell(row, 0);
+    QCOMPARE(rowHeads, QStringList({"", "Ｋか", "Ｓさ", "Ｔた", "Ｎな", "Ｈは", "Ｍま", "Ｙや", "Ｒら",
+                                    "Ｗわ", "ん", "Ｇが", "Ｚざ", "Ｄだ", "Ｂば", "Ｐぱ", "あー"}));
+    const QString vowels = QStringLiteral("aiueo");
+    const QString smallKana = QStringLiteral("ゃゅょ");
+    int filled = 0;
+    for (int row = 0; row < rowCount - 1; ++row) {
+        for (int column = 1; column < columnCount; ++column) {
+            const QString text = cell(row, column);
+            const QStringList textLines = lines(text);
+            if (text.isEmpty()) continue;
+            ++filled;
+            QVERIFY(!isLongVowel(text));
+            if (column <= 5) {
+                // A vowel column spells the row's sound ending in its vowel (ん alone is just "n").
+                const QChar vowel = cell(row, 0) == u"ん" ? u'n' : vowels[column - 1];
+                for (const QString& line : textLines)
+                    QVERIFY2(isRomaji(line) && line.back() == vowel, qPrintable(text));
+            } else {
+                // A contracted sound: its kana ending in the small ゃ, ゅ or ょ, then its spellings.
+                const QString small = smallKana.mid(column - 6, 1);
+                QVERIFY2(textLines.size() >= 2 && textLines[0].size() == 2 && textLines[0].endsWith(small),
+                         qPrintable(text));
+                for (const QString& line : textLines.mid(1))
+                    QVERIFY2(isRomaji(line) && line.back() == QStringLiteral("auo")[column - 6],
+                             qPrintable(text));
+            }
+        }
+    }
+    // Blank: the contracted sounds of the K, Y, W and G rows, two vowels of Y, three of W, four of ん.
+    QCOMPARE(filled, 16 * 8 - 4 * 3 - 2 - 3 - 4);
+    QCOMPARE(cell(3, 6), QStringLiteral("ちゃ/tya/cha"));
+    QCOMPARE(cell(0, 8), QStringLiteral("きょ/kyo"));  // the か row's contracted sounds stand one row higher
+    QCOMPARE(cell(10, 7), QStringLiteral("ぎゅ/gyu")); // and the が row's beside ん
+    // The last row: each vowel with the caret over it, then the small っ and two doubled consonants.
+    for (int column = 1; column <= 5; ++column) {
+        QVERIFY(isLongVowel(cell(16, column)));
+        QCOMPARE(longVowelLetter(cell(16, column)), vowels.mid(column - 1, 1));
+    }
+    QCOMPARE(lines(cell(16, 6)), QStringList({"っ"}));
+    QCOMPARE(lines(cell(16, 7)), QStringList({"っぷ", "ppu"}));
+    QCOMPARE(lines(cell(16, 8)), QStringList({"っこ", "kko"}));
+}
+
+void ChartTest::windowIsCreatedHiddenAndHoldsTheTable() {
+    GameFixture game;
+    game.start();
+    Form2& chartWindow = game.program->form2();
+    QVERIFY(chartWindow.isLoaded());
+    QVERIFY(!chartWindow.isVisible());
+    QCOMPARE(chartWindow.window()->windowTitle(), QStringLiteral("ローマ字表"));
+    QWidget* client = chartWindow.window()->client();
+    QCOMPARE(client->size(), QSize(390, 584));
+    QCOMPARE(client->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(client->cursor().hotSpot(), QPoint(2, 2));
+    const ChartView* view = chartWindow.controls().OLE1;
+    QCOMPARE(view->geometry(), QRect(0, 8, 706, 541)); // Left 0, Top 120, 10590 × 8115 twips
+    const Layout& l = view->chartLayout();
+    // The whole table, all nine columns and the last row, lies inside the window.
+    const QRect table = l.tableRect().translated(view->pos());
+    QVERIFY2(QRect(QPoint(0, 0), client->size()).contains(table), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                                 .arg(table.x())
+                                                                                 .arg(table.y())
+                                                                                 .arg(table.width())
+                                                                                 .arg(table.height())));
+    QVERIFY(table.width() >= 360); // it fills the window's width, not a corner of it
+    QVERIFY(l.fontPixels >= 12);
+    const int lineHeight = chart::lineHeight(l.fontPixels);
+    for (int band = 0; band < bandCount; ++band)
+        for (int column = 0; column < columnCount; ++column) {
+            const QRect inside = l.cellRect(band, column);
+            const QStringList text = lines(bandCell(band, column));
+            const QString where = QStringLiteral("band %1 column %2").arg(band).arg(column);
+            QVERIFY2(text.size() * lineHeight <= inside.height(), qPrintable(where));
+            const QFontMetrics metrics(fontFor(band, column, l.fontPixels));
+            for (const QString& line : text)
+                QVERIFY2(metrics.horizontalAdvance(line) <= inside.width(), qPrintable(where + " " + line));
+        }
+}
+
+void ChartTest::everyCellIsDrawnInsideTheWindow() {
+    GameFixture game;
+    game.start();
+    Form2& chartWindow = game.program->form2();
+    chartWindow.show();
+    const ChartView* view = chartWindow.controls().OLE1;
+    const QImage image = chartWindow.window()->client()->grab().toImage();
+    const Layout& l = view->chartLayout();
+    const QPoint at = view->pos();
+    for (int band = 0; band < bandCount; ++band)
+        for (int column = 0; column < columnCount; ++column) {
+            const QRect inside = l.cellRect(band, column).translated(at).adjusted(1, 1, -1, -1);
+            const QString text = bandCell(band, column);
+            QVERIFY2(hasInk(image, inside) == !text.isEmpty(), qPrintable(text));
+            if (isLongVowel(text)) {
+                // The caret stands over the letter, in the upper half of the cell.
+                QVERIFY(hasInk(image, inside.adjusted(0, 0, 0, -inside.height() / 2)));
+            }
+        }
+    // Right of the table the page is blank up to the window's edge.
+    const QRect table = l.tableRect().translated(at);
+    QVERIFY(
+        !hasInk(image, QRect(QPoint(table.right() + 1, 0), QPoint(image.width() - 1, image.height() - 1))));
+    QVERIFY(
+        !hasInk(image, QRect(QPoint(0, table.bottom() + 1), QPoint(image.width() - 1, image.height() - 1))));
+    // The rules frame the table.
+    QVERIFY(qGray(image.pixel(table.left(), table.center().y())) < 128);
+    QVERIFY(qGray(image.pixel(table.right(), table.center().y())) < 128);
+    QVERIFY(qGray(image.pixel(table.center().x(), table.bottom())) < 128);
+}
+
+void ChartTest::showingAndHidingTwiceChangesNothing() {
+    GameFixture game;
+    game.start();
+    Form2& chartWindow = game.program->form2();
+    const int loaded = game.program->loadedScreens();
+    chartWindow.show();
+    const QWidget* first = chartWindow.window();
+    chartWindow.show();
+    QVERIFY(chartWindow.isVisible());
+    QCOMPARE(chartWindow.window(), first);
+    chartWindow.hide();
+    chartWindow.hide();
+    QVERIFY(chartWindow.isLoaded());
+    QVERIFY(!chartWindow.isVisible());
+    QCOMPARE(game.program->loadedScreens(), loaded);
+    // Closed and shown again, it is built anew with the same chart.
+    const QRect table = chartWindow.controls().OLE1->chartLayout().tableRect();
+    chartWindow.close();
+    QVERIFY(chartWindow.controls().OLE1 == nullptr);
+    QCOMPARE(game.program->loadedScreens(), loaded - 1);
+    chartWindow.show();
+    QVERIFY(chartWindow.isVisible());
+    QCOMPARE(chartWindow.controls().OLE1->chartLayout().tableRect(), table);
+    QCOMPARE(game.program->loadedScreens(), loaded);
+}
+
+QTEST_MAIN(ChartTest)
+#include "test_chart.moc"
