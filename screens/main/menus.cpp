@@ -24,6 +24,8 @@ void Form1::owaru_Click() {
     program_.form2().close();
     close();
     program_.rensyu().close();
+    // An opening still playing would bring a fresh game back when it ends: quitting ends it too.
+    program_.cright().close();
 }
 
 void Form1::saku_Click() {
