@@ -1,5 +1,6 @@
 #include "app/fieldreader.h"
 #include "app/cp932.h"
+#include "app/datafolder.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +21,9 @@ FieldReader FieldReader::open(const QString& path) {
     const QFileInfo info(path);
     const QString name = info.fileName();
     const QString folder = QDir::toNativeSeparators(info.absolutePath());
-    if (!info.exists()) throw DataFileError::missing(name, folder);
+    if (!info.exists())
+        throw DataFileError::missing(name, folder,
+                                     folderHolding(name, info.absolutePath(), dataFolderCandidates()));
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly))
         throw DataFileError(name, 0, QStringLiteral("cannot open the file in %1 (%2)").arg(folder, file.errorString()));
