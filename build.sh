@@ -2,6 +2,7 @@
 # One command for a fresh Debian 12 machine: installs what is missing, builds, then
 #   ./build.sh play   starts the game in the folder that holds its data
 #   ./build.sh test   runs the whole test suite
+#   ./build.sh package   makes the Debian package pokuraku_<version>_<arch>.deb in the build folder
 set -euo pipefail
 cd "$(dirname "$0")"
 what=${1:-play}
@@ -12,6 +13,8 @@ packages=(build-essential cmake ninja-build ccache pkg-config
           xvfb xauth xdotool x11-utils imagemagick)
 if [ "$what" = test ] || [ "$what" = ci ]; then
   packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
+elif [ "$what" = package ]; then
+  packages+=(dpkg-dev file)
 fi
 missing=()
 for p in "${packages[@]}"; do
@@ -34,6 +37,10 @@ case "$what" in
     cd "$build" && exec ./pokuraku ;;
   test)
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)" ;;
+  package)
+    (cd "$build" && cpack -G DEB)
+    deb=$(ls -t "$build"/pokuraku_*.deb | head -n 1)
+    echo "Install it with: sudo apt-get install $(realpath "$deb")" ;;
   *)
-    echo "usage: $0 [play|test]" >&2; exit 2 ;;
+    echo "usage: $0 [play|test|package]" >&2; exit 2 ;;
 esac
