@@ -1,5 +1,6 @@
 #include "toolkit/guard.h"
 #include "toolkit/runtimeerror.h"
+#include "toolkit/timer.h"
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
@@ -10,6 +11,11 @@ namespace toolkit {
 
 void QtErrorReporter::fatal(const QString& playerText, const QString& detail) {
     std::fprintf(stderr, "pokuraku: %s\n", qPrintable(detail));
+    // Nothing of the game may go on behind the error box: no animation, no chase, no window coming up.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        for (Timer* timer : window->findChildren<Timer*>()) timer->setEnabled(false);
+        window->hide();
+    }
     QMessageBox box(QMessageBox::Critical, QStringLiteral("ポクラク"),
                     playerText + QStringLiteral("\n\nポクラクを終わります。"), QMessageBox::Ok);
     box.setInformativeText(detail);
