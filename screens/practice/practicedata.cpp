@@ -1,0 +1,32 @@
+#include "screens/practice/practicedata.h"
+
+PracticeTable readPracticeRecords(FieldReader& reader) {
+    PracticeTable table;
+    // The end of the file is looked for before each record, never inside one.
+    while (!reader.atEnd()) {
+        if (table.recordCount >= PracticeTable::capacity) {
+            reader.readText(); // only to learn the line of the record that does not fit
+            throw DataFileError(reader.fileName(), reader.line(),
+                                QStringLiteral("more than %1 records (the practice table holds %1 at most)")
+                                    .arg(PracticeTable::capacity));
+        }
+        const auto i = static_cast<std::size_t>(table.recordCount);
+        table.promptList[i] = reader.readText();
+        table.answerList[i] = reader.readText();
+        const std::int16_t label = reader.readInteger();
+        // A record whose label is not on the chart could never be answered; say so now, not mid-run.
+        if (label < 0 || label >= PracticeTable::labelCount)
+            throw DataFileError(reader.fileName(), reader.line(),
+                                QStringLiteral("the label number %1 is outside the chart's labels 0 to %2")
+                                    .arg(label)
+                                    .arg(PracticeTable::labelCount - 1));
+        table.labelList[i] = label;
+        ++table.recordCount;
+    }
+    return table;
+}
+
+PracticeTable loadPracticeTable(const QString& path) {
+    FieldReader reader = FieldReader::open(path);
+    return readPracticeRecords(reader);
+}
