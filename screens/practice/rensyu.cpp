@@ -2,22 +2,50 @@
 #include "app/program.h"
 #include "screens/chart/form2.h"
 #include "screens/main/form1.h"
-#include "toolkit/twips.h"
+
+using namespace toolkit;
 
 Rensyu::Rensyu(Program& program) : Screen(program), program_(program) {}
 
-toolkit::ScreenWindow* Rensyu::build() {
-    return new toolkit::ScreenWindow(QStringLiteral("ローマ字練習"), {toolkit::px(7485), toolkit::px(4035)});
+ScreenWindow* Rensyu::build() {
+    ScreenWindow* window = buildRensyu(c);
+    for (std::int16_t k = 0; k < c.Label1.count(); ++k)
+        on(c.Label1(k), &Label::clicked, [this, k] { Label1_Click(k); });
+    on(c.Command1, &Button::clicked, [this] { Command1_Click(); });
+    on(c.Command2, &Button::clicked, [this] { Command2_Click(); });
+    on(c.Timer1, &Timer::tick, [this] { Timer1_Timer(); });
+    on(c.Timer2, &Timer::tick, [this] { Timer2_Timer(); });
+    on(c.syokyuu, &QAction::triggered, [this] { syokyuu_Click(); });
+    on(c.tyuukyuu, &QAction::triggered, [this] { tyuukyuu_Click(); });
+    on(c.jyoukyuu, &QAction::triggered, [this] { jyoukyuu_Click(); });
+    on(c.bb(0), &QAction::triggered, [this] { bb_Click(0); });
+    on(c.rowaru, &QAction::triggered, [this] { rowaru_Click(); });
+    return window;
 }
 
+// Each visit starts with the main screen out of the way, the chart beside the practice screen, fresh counts
+// and the practice data read anew. The target and its texts stay from the previous visit.
 void Rensyu::Form_Load() {
+    verdictGiven_ = false;
     program_.form1().hide();
     program_.form2().show();
+    c.Command1->show();
+    tickLimit = runTicks;
+    untimedFlag = 0;
+    correctCount = 0;
+    tickCount = 0;
+    table = loadPracticeTable(program_.services().dataPath(practiceDataFile));
 }
 
 void Rensyu::leave() {
+    if (c.Timer1) c.Timer1->setEnabled(false);
+    if (c.Timer2) c.Timer2->setEnabled(false);
     close();
     program_.form1().show();
     program_.form2().hide();
     program_.form1().setChartMenuCaption(QStringLiteral("ローマ字表"));
+}
+
+void Rensyu::rowaru_Click() {
+    leave();
 }

@@ -1,0 +1,72 @@
+#include "app/program.h"
+#include "screens/opening/cright.h"
+#include "screens/practice/rensyu.h"
+
+bool Rensyu::isMarked(std::int16_t label) const {
+    return c.Label1(label)->backColor() == practiceMark;
+}
+
+bool Rensyu::anyUnmarkedRecord() const {
+    for (int i = 0; i < table.recordCount; ++i)
+        if (!isMarked(table.labelList[static_cast<std::size_t>(i)])) return true;
+    return false;
+}
+
+// The current target stays as long as its kana is unanswered, so the first target of a visit is the one the
+// previous visit ended on. Otherwise targets are drawn among the records whose kana is still unanswered; when
+// none is left, the last target stays rather than drawing for ever.
+void Rensyu::ChooseTarget() {
+    Random& random = program_.services().random;
+    random.seedFromClock();
+    if (isMarked(table.labelList[static_cast<std::size_t>(targetIndex)]) && anyUnmarkedRecord()) {
+        do {
+            targetIndex = static_cast<std::int16_t>(random.below(table.recordCount));
+        } while (isMarked(table.labelList[static_cast<std::size_t>(targetIndex)]));
+    }
+    targetPrompt = table.promptList[static_cast<std::size_t>(targetIndex)];
+    targetAnswer = table.answerList[static_cast<std::size_t>(targetIndex)];
+    c.Label2->setText(targetPrompt);
+}
+
+// Normally the target is unanswered and the tick only writes its prompt again; after a level is chosen the
+// first tick shows the visit's first target even before START.
+void Rensyu::Timer1_Timer() {
+    ChooseTarget();
+}
+
+void Rensyu::Label1_Click(std::int16_t index) {
+    toolkit::Label* label = c.Label1(index);
+    clickedText = label->text();
+    if (clickedText == targetAnswer) {
+        label->setBackColor(practiceMark);
+        label->setBorder(false);
+        ++correctCount;
+        if (correctCount % 10 == 0)
+            PlayCorrect100();
+        else
+            PlayCorrect();
+        // The answered kana now shows what was asked for it.
+        label->setText(targetPrompt);
+        ChooseTarget();
+        if (untimedFlag == 0) {
+            // Restart the target timer's period: the new prompt stays a full second before it is shown again.
+            c.Timer1->setEnabled(false);
+            c.Timer1->setEnabled(true);
+        }
+    }
+    c.Label4->setText(QStringLiteral("%1こ").arg(correctCount));
+    if (correctCount >= finishCount) {
+        program_.cright().show();
+        PlayCorrect100();
+        PlayCorrect();
+        PlayCorrect100();
+        leave();
+    }
+}
+
+void Rensyu::PlayCorrect() {
+    program_.services().sound.play(cue::correct);
+}
+void Rensyu::PlayCorrect100() {
+    program_.services().sound.play(cue::correct100);
+}

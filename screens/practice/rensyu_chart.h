@@ -1,0 +1,9 @@
+#pragma once
+// The kana chart of the practice screen: 104 labels in three blocks (plain, voiced and contracted kana).
+#include "toolkit/controlarray.h"
+#include "toolkit/controls.h"
+
+using ChartLabels = toolkit::ControlArray<toolkit::Label>;
+
+// Builds all 104 chart labels on w, unmarked and showing their kana, and files each under its index.
+void buildChart(QWidget* w, ChartLabels& labels);
