@@ -1,0 +1,32 @@
+#pragma once
+// What the practice screen's kana chart must look like, written down from the screen's definition as rows
+// of "index kana" cells, and helpers that open the practice screen over a practice data file.
+#include "support/gamefixture.h"
+#include <QColor>
+#include <QList>
+#include <QString>
+
+class Rensyu;
+
+struct ExpectedChartLabel {
+    int index;
+    QString kana;
+    int left, top, width; // twips; every chart label is 375 twips high
+    double points;
+    QColor fore;
+};
+
+// All 104 chart labels, block by block, row by row.
+const QList<ExpectedChartLabel>& expectedChart();
+// The kana of chart label index.
+QString expectedKana(int index);
+
+// A prompt that is no kana of the chart, so a label that shows it can never be a right answer.
+QString promptFor(int index);
+// One record per chart label, in index order: prompt, kana, label number.
+QString fullPracticeData();
+
+// Writes the practice data, starts the program and opens the practice screen from the main screen's menu.
+Rensyu& openPractice(GameFixture& game, const QString& practiceData);
+// Clicks the chart label that answers the current target.
+void answerCurrentTarget(Rensyu& rensyu);

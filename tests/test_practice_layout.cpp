@@ -1,0 +1,166 @@
+// The practice screen's look when it opens: the window, every chart label's index, kana, place, width,
+// colour and type size, the other labels, the buttons, the timers and the menu bar, and that a click on a
+// chart label reaches the handler with that label's own index.
+#include "screens/practice/rensyu.h"
+#include "support/practicechart.h"
+#include "toolkit/twips.h"
+#include <QMenuBar>
+#include <QtTest>
+
+using toolkit::px;
+
+class PracticeLayoutTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void windowAndMenuBar();
+    void chartLabelsAsDefined();
+    void clickingEachLabelReportsItsIndex();
+    void otherLabelsButtonsAndTimers();
+};
+
+namespace {
+QRect twipRect(int left, int top, int width, int height) {
+    return {px(left), px(top), px(width), px(height)};
+}
+int pixelSize(double points) {
+    return static_cast<int>(std::lround(points * 96 / 72));
+}
+} // namespace
+
+void PracticeLayoutTest::windowAndMenuBar() {
+    GameFixture game;
+    Rensyu& r = openPractice(game, fullPracticeData());
+    QVERIFY(r.isVisible());
+    toolkit::ScreenWindow* w = r.window();
+    QCOMPARE(w->windowTitle(), QStringLiteral("ローマ字練習"));
+    QCOMPARE(w->client()->size(), QSize(499, 269));
+    QVERIFY(!w->windowIcon().pixmap(16, 16).isNull());
+    QCOMPARE(w->client()->palette().color(QPalette::Window), QColor(255, 255, 255));
+    QStringList captions;
+    for (QAction* a : w->menuBar()->actions())
+        captions << a->text();
+    QCOMPARE(captions, (QStringList{"初級", "中級", "上級", "タイムなし", "終わる"}));
+    const auto& c = r.controls();
+    QCOMPARE(c.bb(0)->text(), QStringLiteral("タイムなし"));
+    for (QAction* a : w->menuBar()->actions()) {
+        QVERIFY(a->isVisible());
+        QVERIFY(a->isEnabled());
+        QVERIFY(!a->menu()); // every item acts at once; none opens a submenu
+    }
+}
+
+void PracticeLayoutTest::chartLabelsAsDefined() {
+    GameFixture game;
+    Rensyu& r = openPractice(game, fullPracticeData());
+    const auto& c = r.controls();
+    QCOMPARE(expectedChart().size(), 104);
+    QCOMPARE(c.Label1.count(), 104);
+    for (const ExpectedChartLabel& e : expectedChart()) {
+        const toolkit::Label* label = c.Label1(e.index);
+        const QByteArray where = QByteArray::number(e.index);
+        QVERIFY2(label->text() == e.kana, where);
+        QVERIFY2(label->geometry() == twipRect(e.left, e.top, e.width, 375), where);
+        QVERIFY2(label->foreColor() == e.fore, where);
+        QVERIFY2(label->backColor() == QColor(255, 255, 255), where);
+        QVERIFY2(label->font().pixelSize() == pixelSize(e.points), where);
+        QVERIFY2(label->font().bold(), where);
+        QVERIFY2(label->font().family() == QStringLiteral("ＭＳ ゴシック"), where);
+        QVERIFY2(label->alignment().testFlag(Qt::AlignLeft), where);
+        QVERIFY2(!label->hasBorder(), where);
+        QVERIFY2(label->isVisible(), where);
+        QVERIFY2(label->cursor().shape() == Qt::BitmapCursor, where); // the tile cursor
+    }
+    // The three kana with a second spelling are the only ones in the smallest type.
+    QCOMPARE(c.Label1(95)->font().pixelSize(), 10);
+    QCOMPARE(c.Label1(94)->font().pixelSize(), 14);
+    QCOMPARE(c.Label1(98)->font().pixelSize(), 14);
+}
+
+void PracticeLayoutTest::clickingEachLabelReportsItsIndex() {
+    GameFixture game;
+    Rensyu& r = openPractice(game, fullPracticeData());
+    QWidget* client = r.window()->client();
+    r.Command1_Click(); // START: the first target is record 0, あ
+    QCOMPARE(r.controls().Label2->text(), promptFor(0));
+    for (const ExpectedChartLabel& e : expectedChart()) {
+        QWidget* hit = client->childAt(twipRect(e.left, e.top, e.width, 375).center());
+        QVERIFY2(hit == r.controls().Label1(e.index), qPrintable(e.kana));
+        // Every click records the clicked kana; only the target's kana counts.
+        const bool answers = e.kana == r.targetAnswer;
+        const std::int16_t before = r.correctCount;
+        QTest::mouseClick(hit, Qt::LeftButton);
+        QCOMPARE(r.clickedText, e.kana);
+        QCOMPARE(r.correctCount, before + (answers ? 1 : 0));
+        if (e.index == 0) QCOMPARE(r.controls().Label1(0)->text(), promptFor(0));
+    }
+    QVERIFY(r.correctCount >= 1);
+    // The empty cells of the plain kana hold no label: a click there reaches no chart label.
+    r.clickedText.clear();
+    for (const QPoint cell :
+         {QPoint(600, 2520), QPoint(1560, 2520), QPoint(1560, 3240), QPoint(2040, 3240)}) {
+        const QPoint centre = twipRect(cell.x(), cell.y(), 465, 375).center();
+        QVERIFY(client->childAt(centre) == nullptr);
+        QTest::mouseClick(client, Qt::LeftButton, {}, centre);
+    }
+    QCOMPARE(r.clickedText, QString());
+    QVERIFY(game.errors.details.isEmpty());
+}
+
+void PracticeLayoutTest::otherLabelsButtonsAndTimers() {
+    GameFixture game;
+    Rensyu& r = openPractice(game, fullPracticeData());
+    const auto& c = r.controls();
+    // The target timer waits for a choice; the run clock ticks once a second from the start.
+    QCOMPARE(c.Timer1->interval(), 1000);
+    QVERIFY(!c.Timer1->isEnabled());
+    QCOMPARE(c.Timer2->interval(), 1000);
+    QVERIFY(c.Timer2->isEnabled());
+    const QColor red(255, 0, 0);
+    struct Expected {
+        const toolkit::Label* label;
+        QRect at;
+        QString caption;
+        QColor back;
+        int pixels;
+        bool bold;
+    };
+    const QList<Expected> labels = {
+        {c.Label3, twipRect(2520, 1920, 2415, 255), QStringLiteral("　次の文字をクリックしなさい"), Qt::white,
+         12, false},
+        {c.Label6, twipRect(2760, 2160, 1935, 255), QString(), Qt::white, 15, true},
+        {c.Label2, twipRect(2760, 2520, 1935, 855), QString(), Qt::white, 27, false},
+        {c.Label4, twipRect(3480, 3480, 1335, 495), QString(), Qt::white, 24, false},
+        {c.Label5, twipRect(1560, 3600, 2175, 375), QStringLiteral("「級」は？"), Qt::white, 19, false},
+    };
+    for (const Expected& e : labels) {
+        QCOMPARE(e.label->geometry(), e.at);
+        QCOMPARE(e.label->text(), e.caption);
+        QCOMPARE(e.label->backColor(), e.back);
+        QCOMPARE(e.label->font().pixelSize(), e.pixels);
+        QCOMPARE(e.label->font().bold(), e.bold);
+        QCOMPARE(e.label->foreColor(), e.label == c.Label2 ? QColor(Qt::black) : red);
+        QCOMPARE(e.label->hasBorder(), e.label == c.Label4);
+        QVERIFY(e.label->isVisible());
+    }
+    QCOMPARE(c.Label2->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+
+    QCOMPARE(c.Command1->geometry(), twipRect(2520, 3120, 855, 375));
+    QCOMPARE(c.Command1->text(), QStringLiteral("START"));
+    QCOMPARE(c.Command1->backColor(), QColor(255, 255, 192));
+    QVERIFY(c.Command1->isVisible());
+    QCOMPARE(c.Command2->geometry(), c.Label4->geometry()); // the begin button covers the count exactly
+    QCOMPARE(c.Command2->text(), QStringLiteral("はじめる"));
+    QCOMPARE(c.Command2->backColor(), QColor(255, 192, 128));
+    QCOMPARE(c.Command2->font().pixelSize(), 15);
+    QVERIFY(c.Command2->isHidden());
+
+    // Stacking: the count in front of the time display, the begin button in front of the count.
+    QWidget* client = r.window()->client();
+    const QPoint overlap(px(3600), px(3800));
+    QCOMPARE(client->childAt(overlap), c.Label4);
+    r.bb_Click(0);
+    QCOMPARE(client->childAt(overlap), c.Command2);
+}
+
+QTEST_MAIN(PracticeLayoutTest)
+#include "test_practice_layout.moc"
