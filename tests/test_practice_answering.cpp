@@ -1,0 +1,164 @@
+// Answering on the practice screen: right and wrong clicks, the marks and the prompts left on answered kana,
+// the count, the cues for every tenth answer, the target timer's restart, the finish at the 103rd answer, and
+// the target choice that draws only unanswered kana and never loops when none is left.
+#include "screens/chart/form2.h"
+#include "screens/main/form1.h"
+#include "screens/opening/cright.h"
+#include "screens/practice/rensyu.h"
+#include "support/practicechart.h"
+#include <QtTest>
+
+class PracticeAnsweringTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void rightAndWrongClicks();
+    void cuesForEveryTenthAnswer();
+    void targetTimerRestartsOnlyInATimedRun();
+    void finishAtThe103rdAnswer();
+    void targetChoiceNeverLoopsForever();
+};
+
+namespace {
+const QColor mark(255, 0, 0);
+std::int16_t targetLabel(const Rensyu& r) {
+    return r.table.labelList[static_cast<std::size_t>(r.targetIndex)];
+}
+} // namespace
+
+void PracticeAnsweringTest::rightAndWrongClicks() {
+    GameFixture game;
+    Rensyu& r = openPractice(game, fullPracticeData());
+    const RensyuControls& c = r.controls();
+    r.Command1_Click();
+    // A wrong click changes nothing but the count's display, which it writes even at 0.
+    r.Label1_Click(1);
+    QCOMPARE(r.clickedText, QStringLiteral("い"));
+    QCOMPARE(c.Label4->text(), QStringLiteral("0こ"));
+    QCOMPARE(r.targetIndex, 0);
+    QCOMPARE(c.Label1(1)->backColor(), QColor(Qt::white));
+    QVERIFY(game.sound.played.isEmpty());
+
+    r.Label1_Click(0);
+    QCOMPARE(c.Label4->text(), QStringLiteral("1こ"));
+    QCOMPARE(c.Label1(0)->backColor(), mark);
+    QVERIFY(!c.Label1(0)->hasBorder());
+    QCOMPARE(c.Label1(0)->text(), promptFor(0)); // the answered kana now shows its prompt
+    QCOMPARE(game.sound.played, QStringList{cue::correct});
+    QVERIFY(r.targetIndex != 0);
+    QCOMPARE(c.Label1(targetLabel(r))->backColor(), QColor(Qt::white));
+    QCOMPARE(c.Label2->text(), r.targetPrompt);
+    QCOMPARE(r.targetPrompt, promptFor(targetLabel(r)));
+    QCOMPARE(r.targetAnswer, expectedKana(targetLabel(r)));
+
+    // An answered kana is a wrong click from then on, even when it is clicked again.
+    const std::int16_t target = r.targetIndex;
+    r.Label1_Click(0);
+    QCOMPARE(r.clickedText, promptFor(0));
+    QCOMPARE(r.correctCount, 1);
+    QCOMPARE(r.targetIndex, target);
+    QCOMPARE(game.sound.played.size(), 1);
+    // A target timer tick only writes the same prompt again.
+    r.Timer1_Timer();
+    QCOMPARE(r.targetIndex, target);
+    QCOMPARE(c.Label2->text(), r.targetPrompt);
+}
+
+void PracticeAnsweringTest::cuesForEveryTenthAnswer() {
+    GameFixture game;
+    Rensyu& r = openPractice(game, fullPracticeData());
+    r.Command1_Click();
+    QStringList expected;
+    for (int n = 1; n <= 100; ++n) {
+        // A wrong click before each answer: never a cue.
+        r.Label1_Click(targetLabel(r) == 4 ? 3 : 4);
+        answerCurrentTarget(r);
+        QCOMPARE(r.correctCount, n);
+        expected << (n % 10 == 0 ? cue::correct100 : cue::correct);
+        QCOMPARE(r.controls().Label4->text(), QStringLiteral("%1こ").arg(n));
+    }
+    QCOMPARE(game.sound.played, expected);
+    QCOMPARE(game.sound.played.count(cue::correct100), 10);
+}
+
+void PracticeAnsweringTest::targetTimerRestartsOnlyInATimedRun() {
+    {
+        GameFixture game;
+        Rensyu& r = openPractice(game, fullPracticeData());
+        r.Command1_Click();
+        answerCurrentTarget(r);
+        QVERIFY(r.controls().Timer1->isEnabled());
+        r.rowaru_Click();
+        // On the next visit the last answer is still set: a right click before any choice starts the timer.
+        game.program->form1().moren_Click();
+        QVERIFY(!r.controls().Timer1->isEnabled());
+        answerCurrentTarget(r);
+        QCOMPARE(r.correctCount, 1);
+        QVERIFY(r.controls().Timer1->isEnabled());
+    }
+    {
+        GameFixture game;
+        Rensyu& r = openPractice(game, fullPracticeData());
+        r.bb_Click(0);
+        r.Command2_Click();
+        for (int k = 0; k < 5; ++k)
+            answerCurrentTarget(r);
+        QCOMPARE(r.correctCount, 5);
+        QVERIFY(!r.controls().Timer1->isEnabled());
+        QVERIFY(!r.controls().Timer2->isEnabled());
+    }
+}
+
+void PracticeAnsweringTest::finishAtThe103rdAnswer() {
+    GameFixture game;
+    Rensyu& r = openPractice(game, fullPracticeData());
+    Program& p = *game.program;
+    p.cright().close(); // the opening of the start-up has ended
+    r.jyoukyuu_Click();
+    r.Command1_Click();
+    QSet<int> answered;
+    for (int n = 1; n <= 102; ++n) {
+        // Targets are drawn only among the kana not answered yet.
+        QVERIFY(!answered.contains(targetLabel(r)));
+        answered.insert(targetLabel(r));
+        answerCurrentTarget(r);
+        QVERIFY(r.isLoaded());
+    }
+    QCOMPARE(r.controls().Label4->text(), QStringLiteral("102こ"));
+    QVERIFY(!p.cright().isLoaded());
+    game.sound.played.clear();
+    answerCurrentTarget(r);
+    QCOMPARE(r.correctCount, 103);
+    QCOMPARE(game.sound.played, (QStringList{cue::correct, cue::correct100, cue::correct, cue::correct100}));
+    QVERIFY(p.cright().isVisible());
+    QVERIFY(!r.isLoaded());
+    QVERIFY(p.form1().isVisible());
+    QVERIFY(!p.form2().isVisible());
+    QCOMPARE(p.form1().controls().hyou->text(), QStringLiteral("ローマ字表"));
+    QVERIFY(game.messageBox.shown.isEmpty());
+    QVERIFY(game.errors.details.isEmpty());
+}
+
+void PracticeAnsweringTest::targetChoiceNeverLoopsForever() {
+    // Three records but only two kana: once both are answered no record is left to draw.
+    GameFixture game;
+    Rensyu& r = openPractice(game, QStringLiteral("a,あ,0\r\ni,い,1\r\na2,あ,0\r\n"));
+    r.Command1_Click();
+    answerCurrentTarget(r);
+    QCOMPARE(targetLabel(r), 1); // record 2 names the answered あ, so only record 1 can be drawn
+    answerCurrentTarget(r);
+    QCOMPARE(r.correctCount, 2);
+    // The last target stays; the choice returns, and so do later ones.
+    QCOMPARE(r.targetIndex, 1);
+    r.Timer1_Timer();
+    r.ChooseTarget();
+    QCOMPARE(r.targetIndex, 1);
+    QCOMPARE(r.controls().Label2->text(), QStringLiteral("i"));
+    // Its kana now shows the prompt, so no further click can count.
+    for (std::int16_t k = 0; k < 104; ++k)
+        r.Label1_Click(k);
+    QCOMPARE(r.correctCount, 2);
+    QVERIFY(game.errors.details.isEmpty());
+}
+
+QTEST_MAIN(PracticeAnsweringTest)
+#include "test_practice_answering.moc"

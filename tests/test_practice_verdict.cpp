@@ -1,0 +1,140 @@
+// The end of a timed run: the time display counting down, the four verdicts and their bounds, the verdict
+// box, the way back to the main screen, and that the verdict comes once per visit and never in an untimed
+// run.
+#include "screens/chart/form2.h"
+#include "screens/main/form1.h"
+#include "screens/practice/rensyu.h"
+#include "support/practicechart.h"
+#include <QtTest>
+
+class PracticeVerdictTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void verdictBands();
+    void verdictAfterTheLastTick();
+    void noSecondVerdictWhileTheBoxIsOpen();
+    void untimedRunNeverGivesAVerdict();
+    void realTimersDriveTheRun();
+};
+
+void PracticeVerdictTest::verdictBands() {
+    const QList<QPair<int, QString>> bands = {
+        {0, "特訓がいるぞ！"},    {29, "特訓がいるぞ！"},    {30, "まだまだ！"},    {60, "まだまだ！"},
+        {61, "そこそこだなぁ！"}, {100, "そこそこだなぁ！"}, {101, "さすがじゃ！"}, {102, "さすがじゃ！"},
+    };
+    for (const auto& [count, text] : bands)
+        QCOMPARE(Rensyu::verdictFor(static_cast<std::int16_t>(count)), text);
+}
+
+void PracticeVerdictTest::verdictAfterTheLastTick() {
+    // Counts reached by real answers; 31 right answers give "まだまだ！".
+    GameFixture game;
+    Rensyu& r = openPractice(game, fullPracticeData());
+    Program& p = *game.program;
+    r.Command1_Click();
+    for (int k = 0; k < 31; ++k)
+        answerCurrentTarget(r);
+    QString timeShownInBox;
+    game.messageBox.whileOpen = [&] { timeShownInBox = r.controls().Label5->text(); };
+    for (int k = 0; k < 204; ++k)
+        r.Timer2_Timer();
+    QVERIFY(game.messageBox.shown.isEmpty());
+    QCOMPARE(r.controls().Label5->text(), QStringLiteral("あと1タイム"));
+    r.Timer2_Timer();
+    QCOMPARE(timeShownInBox, QStringLiteral("あと0タイム"));
+    QCOMPARE(game.messageBox.shown.size(), 1);
+    QCOMPARE(game.messageBox.shown[0].text, QStringLiteral("まだまだ！"));
+    QCOMPARE(game.messageBox.shown[0].title, QStringLiteral("はんてい"));
+    QCOMPARE(game.messageBox.shown[0].style, 16);
+    QCOMPARE(r.verdictText, QStringLiteral("まだまだ！"));
+    QCOMPARE(r.practiceResult, 1);
+    QVERIFY(!r.isLoaded());
+    QVERIFY(p.form1().isVisible());
+    QVERIFY(!p.form2().isVisible());
+    QCOMPARE(p.form1().controls().hyou->text(), QStringLiteral("ローマ字表"));
+
+    // A visit with no choice at all still ends 205 ticks after the screen opened.
+    p.form1().moren_Click();
+    for (int k = 0; k < 205; ++k)
+        r.Timer2_Timer();
+    QCOMPARE(game.messageBox.shown.size(), 2);
+    QCOMPARE(game.messageBox.shown[1].text, QStringLiteral("特訓がいるぞ！"));
+    QVERIFY(!r.isLoaded());
+    QVERIFY(game.errors.details.isEmpty());
+}
+
+void PracticeVerdictTest::noSecondVerdictWhileTheBoxIsOpen() {
+    GameFixture game;
+    Rensyu& r = openPractice(game, fullPracticeData());
+    Program& p = *game.program;
+    r.Command1_Click();
+    const int loaded = p.loadedScreens();
+    bool timersStopped = false;
+    QString timeShown;
+    game.messageBox.whileOpen = [&] {
+        timersStopped = !r.controls().Timer1->isEnabled() && !r.controls().Timer2->isEnabled();
+        // Ticks that still arrive while the box is open: the clock's change nothing, the target timer's only
+        // show the prompt again.
+        for (int k = 0; k < 5; ++k) {
+            r.Timer2_Timer();
+            r.Timer1_Timer();
+        }
+        timeShown = r.controls().Label5->text();
+    };
+    for (int k = 0; k < 205; ++k)
+        r.Timer2_Timer();
+    QCOMPARE(game.messageBox.shown.size(), 1);
+    QVERIFY(timersStopped);
+    QCOMPARE(timeShown, QStringLiteral("あと0タイム"));
+    QCOMPARE(r.tickCount, 205);
+    QCOMPARE(p.loadedScreens(), loaded - 1); // the leaving steps ran once
+    QVERIFY(p.form1().isVisible());
+    QVERIFY(game.errors.details.isEmpty());
+}
+
+void PracticeVerdictTest::untimedRunNeverGivesAVerdict() {
+    {
+        // After "タイムなし", the clock still runs until the begin button: reaching 205 gives the verdict.
+        GameFixture game;
+        Rensyu& r = openPractice(game, fullPracticeData());
+        r.bb_Click(0);
+        for (int k = 0; k < 205; ++k)
+            r.Timer2_Timer();
+        QCOMPARE(game.messageBox.shown.size(), 1);
+        QVERIFY(!r.isLoaded());
+    }
+    {
+        // After the begin button both timers are off for good: answers do not start them again.
+        GameFixture game;
+        Rensyu& r = openPractice(game, fullPracticeData());
+        r.bb_Click(0);
+        r.Command2_Click();
+        for (int k = 0; k < 60; ++k)
+            answerCurrentTarget(r);
+        QVERIFY(!r.controls().Timer1->isEnabled());
+        QVERIFY(!r.controls().Timer2->isEnabled());
+        QVERIFY(r.controls().Label5->isHidden());
+        QVERIFY(game.messageBox.shown.isEmpty());
+        QVERIFY(r.isLoaded());
+    }
+}
+
+void PracticeVerdictTest::realTimersDriveTheRun() {
+    GameFixture game;
+    Rensyu& r = openPractice(game, fullPracticeData());
+    // The run clock ticks by itself from the load; a level's target timer shows the first prompt a second later.
+    QTRY_VERIFY_WITH_TIMEOUT(r.tickCount >= 1, 3000);
+    QCOMPARE(r.controls().Label5->text(), QStringLiteral("あと%1タイム").arg(205 - r.tickCount));
+    r.jyoukyuu_Click();
+    QTRY_COMPARE_WITH_TIMEOUT(r.controls().Label2->text(), promptFor(0), 3000);
+    // After the begin button nothing ticks any more.
+    r.bb_Click(0);
+    r.Command2_Click();
+    const std::int16_t ticks = r.tickCount;
+    QTest::qWait(1500);
+    QCOMPARE(r.tickCount, ticks);
+    QVERIFY(game.errors.details.isEmpty());
+}
+
+QTEST_MAIN(PracticeVerdictTest)
+#include "test_practice_verdict.moc"
