@@ -122,7 +122,8 @@ void PracticeVerdictTest::untimedRunNeverGivesAVerdict() {
 void PracticeVerdictTest::realTimersDriveTheRun() {
     GameFixture game;
     Rensyu& r = openPractice(game, fullPracticeData());
-    // The run clock ticks by itself from the load; a level's target timer shows the first prompt a second later.
+    // The run clock ticks by itself from the load; a level's target timer shows the first prompt a second
+    // later.
     QTRY_VERIFY_WITH_TIMEOUT(r.tickCount >= 1, 3000);
     QCOMPARE(r.controls().Label5->text(), QStringLiteral("あと%1タイム").arg(205 - r.tickCount));
     r.jyoukyuu_Click();
