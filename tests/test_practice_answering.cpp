@@ -10,12 +10,13 @@
 
 class PracticeAnsweringTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void rightAndWrongClicks();
     void cuesForEveryTenthAnswer();
     void targetTimerRestartsOnlyInATimedRun();
     void finishAtThe103rdAnswer();
     void targetChoiceNeverLoopsForever();
+    void shippedDataReachesTheFinish();
 };
 
 namespace {
@@ -85,8 +86,12 @@ void PracticeAnsweringTest::targetTimerRestartsOnlyInATimedRun() {
         GameFixture game;
         Rensyu& r = openPractice(game, fullPracticeData());
         r.Command1_Click();
+        // A right answer gives the new prompt a full second before the timer shows it again.
+        QTest::qWait(600);
+        QVERIFY(r.controls().Timer1->remainingTime() < 700);
         answerCurrentTarget(r);
         QVERIFY(r.controls().Timer1->isEnabled());
+        QVERIFY(r.controls().Timer1->remainingTime() > 900);
         r.rowaru_Click();
         // On the next visit the last answer is still set: a right click before any choice starts the timer.
         game.program->form1().moren_Click();
@@ -158,6 +163,31 @@ void PracticeAnsweringTest::targetChoiceNeverLoopsForever() {
         r.Label1_Click(k);
     QCOMPARE(r.correctCount, 2);
     QVERIFY(game.errors.details.isEmpty());
+}
+
+void PracticeAnsweringTest::shippedDataReachesTheFinish() {
+    // The practice data that ships with the game fits the chart: every record's kana is its label's caption,
+    // and 103 right answers in a row end the visit.
+    QFile shipped(QStringLiteral(POKURAKU_SOURCE_DIR "/data/romajimojiren.txt"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    GameFixture game;
+    game.writeBytes(QStringLiteral("romajimojiren.txt"), shipped.readAll());
+    game.start();
+    game.program->form1().moren_Click();
+    Rensyu& r = game.program->rensyu();
+    QVERIFY(game.errors.details.isEmpty());
+    QVERIFY(r.table.recordCount >= 104);
+    for (int i = 0; i < r.table.recordCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        QCOMPARE(r.table.answerList[k], expectedKana(r.table.labelList[k]));
+    }
+    r.bb_Click(0);
+    r.Command2_Click();
+    for (int n = 0; n < 103 && r.isLoaded(); ++n)
+        answerCurrentTarget(r);
+    QCOMPARE(r.correctCount, 103);
+    QVERIFY(!r.isLoaded());
+    QVERIFY(game.program->form1().isVisible());
 }
 
 QTEST_MAIN(PracticeAnsweringTest)
