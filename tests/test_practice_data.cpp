@@ -8,7 +8,7 @@
 
 class PracticeDataTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void tableBounds();
     void fieldsAsWritten();
     void badFilesStopWithFileAndLine();

@@ -11,7 +11,7 @@ using toolkit::px;
 
 class PracticeLayoutTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void windowAndMenuBar();
     void chartLabelsAsDefined();
     void clickingEachLabelReportsItsIndex();

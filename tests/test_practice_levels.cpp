@@ -6,7 +6,7 @@
 
 class PracticeLevelsTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void levelItemsSetTheClock();
     void startWithoutLevel();
     void noTimeThenBegin();

@@ -9,7 +9,7 @@
 
 class PracticeVerdictTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void verdictBands();
     void verdictAfterTheLastTick();
     void noSecondVerdictWhileTheBoxIsOpen();

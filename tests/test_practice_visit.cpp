@@ -9,7 +9,7 @@
 
 class PracticeVisitTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void openingHidesTheGameAndShowsTheChart();
     void leavingBringsBackTheGame();
     void closeBoxLeavesLikeTheMenu();
