@@ -50,6 +50,7 @@ void buildMenus(ScreenWindow* window, RensyuControls& c) {
 
 ScreenWindow* buildRensyu(RensyuControls& c) {
     auto* window = new ScreenWindow(QStringLiteral("ローマ字練習"), {px(7485), px(4035)});
+    window->move(px(4965), px(3945)); // beside the chart window, which stands at the left edge
     window->setWindowIcon(QIcon(QStringLiteral(":/icon/pokuraku.png")));
     QWidget* w = window->client();
     QPalette palette = w->palette();
