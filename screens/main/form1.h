@@ -94,6 +94,13 @@ protected:
 private:
     void readQuestionBank();
     void showScore();
+    // Stores a new score, kept within the 16-bit range so no sum can crash the game, and shows it.
+    void setScore(int value);
+    // Steps of one chase tick for creature i.
+    void moveCreature(std::int16_t i);
+    void eatCreature(std::int16_t i);
+    void bringBackCreature(std::int16_t i);
+    void endGame();
     Program& program_;
     Form1Controls c;
     // True while a chase tick runs (its result box may be open): no second tick may start meanwhile.

@@ -1,0 +1,213 @@
+// Judging an answer with the OK button: the cue chosen by the score before the answer, the points a word
+// earns with and without a hint, the floor of a wrong answer, the score label's text, the creatures' twelve
+// thresholds, the exact comparison of the answer line and the opening of the next question.
+#include "screens/main/form1.h"
+#include "support/gamefixture.h"
+#include "support/play.h"
+#include <QtTest>
+
+class JudgingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cueFollowsTheScoreBeforeTheAnswer();
+    void pointsPerLetter();
+    void wrongAnswerCostsFiveAndDealsAgain();
+    void creaturesFollowTheirThresholds();
+    void answerLineMustMatchExactly();
+    void rightAnswerOpensTheNextQuestion();
+    void scoreStopsAtItsLimit();
+};
+
+void JudgingTest::cueFollowsTheScoreBeforeTheAnswer() {
+    GameFixture game(QStringLiteral("inu,いぬ\r\n"));
+    game.start();
+    Form1& f = game.program->form1();
+    const struct {
+        int before;
+        QString cue;
+    } cases[] = {{0, cue::correct100}, {2, cue::correct},     {1, cue::correct},      {3, cue::correct100},
+                 {-3, cue::correct100}, {-4, cue::correct},   {-30, cue::correct100}, {299, cue::correct},
+                 {32766, cue::correct100}};
+    for (const auto& c : cases) {
+        f.score = static_cast<std::int16_t>(c.before);
+        game.sound.played.clear();
+        answerRight(f);
+        QVERIFY2(game.sound.played == QStringList{c.cue}, qPrintable(QString::number(c.before)));
+    }
+}
+
+void JudgingTest::pointsPerLetter() {
+    GameFixture game(QStringLiteral("sakan,さかん\r\n"));
+    game.start();
+    Form1& f = game.program->form1();
+    const auto& c = f.controls();
+    answerRight(f); // no hint: 2 points a letter
+    QCOMPARE(f.score, 10);
+    QCOMPARE(c.Label4->text(), QStringLiteral(" 10"));
+    f.Command3_Click(); // first hint: 2 points now, and 1 point a letter
+    QCOMPARE(f.score, 8);
+    answerRight(f);
+    QCOMPARE(f.score, 13);
+    QCOMPARE(c.Label4->text(), QStringLiteral(" 13"));
+    f.Command3_Click();
+    f.Command3_Click(); // both hints: 12 points in all
+    QCOMPARE(f.score, 1);
+    answerRight(f);
+    QCOMPARE(f.score, 6);
+    QCOMPARE(c.Label4->text(), QStringLiteral(" 6"));
+
+    // The long-vowel mark is a letter like any other.
+    GameFixture longVowel(QStringLiteral("ro^maji,ローマじ\r\n"));
+    longVowel.start();
+    answerRight(longVowel.program->form1());
+    QCOMPARE(longVowel.program->form1().score, 14);
+}
+
+void JudgingTest::wrongAnswerCostsFiveAndDealsAgain() {
+    GameFixture game(QStringLiteral("sakan,さかん\r\n"));
+    game.start();
+    Form1& f = game.program->form1();
+    const auto& c = f.controls();
+    f.score = 5;
+    f.Command3_Click(); // the hint label must survive the wrong answer
+    QCOMPARE(f.score, 3);
+    const QString hint = c.Label8->text();
+    placeCreature(f, 0, 100, 100);
+    game.sound.played.clear();
+    QVERIFY(pressLetters(f, QStringLiteral("nakas")));
+    QVERIFY(!c.Command1->isHidden());
+    f.Command1_Click();
+    QCOMPARE(game.sound.played, QStringList{cue::wrong});
+    QCOMPARE(f.score, 0); // not -2
+    QCOMPARE(c.Label4->text(), QStringLiteral(" 0"));
+    QCOMPARE(f.answer, QStringLiteral("sakan"));
+    QCOMPARE(f.placedCount, 0);
+    QCOMPARE(f.hintLevel, 1);
+    QCOMPARE(c.Label8->text(), hint);
+    QVERIFY(c.Command1->isHidden());
+    QVERIFY(!c.Command2->isHidden());
+    QVERIFY(!c.Command3->isHidden());
+    QVERIFY(!c.Picture1(0)->isHidden()); // creatures are not touched
+    QCOMPARE(c.Label2->text(), QString());
+    QCOMPARE(c.Label5->text(), QString());
+    QCOMPARE(c.Label7->text(), QString());
+    QVERIFY(pressLetters(f, QStringLiteral("sakan"))); // every letter is back on the board
+    QCOMPARE(f.placedCount, 5);
+
+    f.Command1_Click(); // right this time: the retry cost nothing, the wrong answer cost its 5 points only
+    QCOMPARE(f.score, 5);
+
+    f.score = 12;
+    c.Label2->setText(QStringLiteral("x"));
+    f.Command1_Click();
+    QCOMPARE(f.score, 7);
+    QCOMPARE(c.Label4->text(), QStringLiteral(" 7"));
+    // A score the cliff made negative is raised to 0 by the floor.
+    f.score = -20;
+    f.Command1_Click();
+    QCOMPARE(f.score, 0);
+}
+
+void JudgingTest::creaturesFollowTheirThresholds() {
+    GameFixture game(QStringLiteral("a,あ\r\n")); // 2 points an answer
+    game.start();
+    Form1& f = game.program->form1();
+    const auto& c = f.controls();
+    auto answerFrom = [&](int before) {
+        f.score = static_cast<std::int16_t>(before);
+        answerRight(f);
+    };
+    const int thresholds[12] = {20, 40, 70, 110, 160, 220, 290, 370, 460, 560, 660, 760};
+    for (int k = 0; k < 12; ++k) {
+        const int t = thresholds[k];
+        placeCreature(f, static_cast<std::int16_t>(k), 100, 100, true);
+        answerFrom(t - 2); // exactly at the threshold: a shown creature stays shown
+        QVERIFY(!c.Picture1(k)->isHidden());
+        placeCreature(f, static_cast<std::int16_t>(k), 100, 100, false);
+        answerFrom(t - 2); // ... and a hidden one stays hidden
+        QVERIFY(c.Picture1(k)->isHidden());
+        answerFrom(t - 1); // one above: shown, with every creature of a lower threshold
+        for (int j = 0; j < 12; ++j) QCOMPARE(c.Picture1(j)->isHidden(), j > k);
+        answerFrom(t - 3); // one below: hidden
+        QVERIFY(c.Picture1(k)->isHidden());
+    }
+    answerFrom(759);
+    for (int j = 0; j < 12; ++j) QVERIFY(!c.Picture1(j)->isHidden());
+    answerFrom(-10); // still below the first threshold after the points: all twelve go
+    QCOMPARE(f.score, -8);
+    QCOMPARE(c.Label4->text(), QStringLiteral("-8"));
+    for (int j = 0; j < 12; ++j) QVERIFY(c.Picture1(j)->isHidden());
+}
+
+void JudgingTest::answerLineMustMatchExactly() {
+    GameFixture game(QStringLiteral("ro^maji,ローマじ\r\n"));
+    game.start();
+    Form1& f = game.program->form1();
+    const auto& c = f.controls();
+    c.Label2->setText(QStringLiteral("romaji"));
+    f.Command1_Click();
+    QCOMPARE(game.sound.played.last(), cue::wrong);
+    QVERIFY(pressLetters(f, QStringLiteral("ro^maji")));
+    QCOMPARE(c.Label2->text(), QStringLiteral("ro^maji"));
+    f.Command1_Click();
+    QCOMPARE(game.sound.played.last(), cue::correct100);
+    QCOMPARE(f.score, 14);
+
+    GameFixture plain(QStringLiteral("romaji,ローマじ\r\n"));
+    plain.start();
+    Form1& p = plain.program->form1();
+    p.controls().Label2->setText(QStringLiteral("ro^maji"));
+    p.Command1_Click();
+    QCOMPARE(plain.sound.played.last(), cue::wrong);
+    p.controls().Label2->setText(QStringLiteral("Romaji")); // upper and lower case differ
+    p.Command1_Click();
+    QCOMPARE(plain.sound.played.last(), cue::wrong);
+    QCOMPARE(p.score, 0);
+}
+
+void JudgingTest::rightAnswerOpensTheNextQuestion() {
+    GameFixture game;
+    game.start();
+    Form1& f = game.program->form1();
+    const auto& c = f.controls();
+    const QString first = f.answer;
+    f.picture4Ticks = 9;
+    f.Command3_Click();
+    f.Command2_Click(); // the hint button turns red
+    QVERIFY(pressLetters(f, f.answer));
+    QVERIFY(!c.Command1->isHidden());
+    f.Command1_Click();
+    QVERIFY(!c.Picture4->isHidden());
+    QCOMPARE(f.picture4Ticks, 0);
+    QCOMPARE(f.solvedCount, 1);
+    QVERIFY(f.answer != first); // five words: no repeat before the fifth question
+    QCOMPARE(c.Label3->text(), f.questionWord);
+    QCOMPARE(f.hintLevel, 0);
+    QCOMPARE(f.hintFree, -1);
+    QCOMPARE(c.Label8->text(), QString());
+    QVERIFY(c.Command1->isHidden());
+    QVERIFY(!c.Command2->isHidden());
+    QVERIFY(!c.Command3->isHidden());
+    QCOMPARE(c.Command3->text(), QStringLiteral("ちょっとヒント"));
+    QCOMPARE(c.Command3->backColor(), QColor(192, 255, 192));
+    QCOMPARE(c.Label2->text(), QString());
+    QCOMPARE(f.placedCount, 0);
+    QVERIFY(pressLetters(f, f.answer)); // the new word is on the board
+}
+
+void JudgingTest::scoreStopsAtItsLimit() {
+    GameFixture game(QStringLiteral("sakan,さかん\r\n"));
+    game.start();
+    Form1& f = game.program->form1();
+    f.score = 32760;
+    answerRight(f);
+    QCOMPARE(f.score, 32767);
+    QCOMPARE(f.controls().Label4->text(), QStringLiteral(" 32767"));
+    answerRight(f);
+    QCOMPARE(f.score, 32767);
+    QVERIFY(game.errors.details.isEmpty());
+    for (int k = 0; k < 12; ++k) QVERIFY(!f.controls().Picture1(k)->isHidden());
+}
+
+QTEST_MAIN(JudgingTest)
+#include "test_judging.moc"
