@@ -1,25 +1,54 @@
 #include "app/qtsound.h"
+#include "app/wavfile.h"
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
 
-QtSoundPlayer::QtSoundPlayer(QString folder) : folder_(std::move(folder)) {}
+QtSoundPlayer::QtSoundPlayer(QString folder, std::unique_ptr<SoundOutput> output)
+    : folder_(std::move(folder)), output_(std::move(output)) {}
 
-QtSoundPlayer::~QtSoundPlayer() { qDeleteAll(effects_); }
+QtSoundPlayer::~QtSoundPlayer() {
+    current_ = nullptr;
+    voices_.clear(); // before the output that made them
+}
 
-QSoundEffect* QtSoundPlayer::effectFor(const QString& fileName) {
-    if (QSoundEffect* known = effects_.value(fileName)) return known;
+QUrl QtSoundPlayer::defaultCue() {
+    return QUrl(QStringLiteral("qrc:/sounds/default.wav"));
+}
+
+// The file is looked at on every request, so a cue file put into the folder while the game runs is heard.
+QUrl QtSoundPlayer::sourceFor(const QString& fileName) const {
     const QFileInfo file(folder_ + QLatin1Char('/') + fileName);
-    auto* effect = new QSoundEffect;
-    effect->setSource(file.isFile() ? QUrl::fromLocalFile(file.absoluteFilePath())
-                                    : QUrl(QStringLiteral("qrc:/sounds/default.wav")));
-    effects_.insert(fileName, effect);
-    return effect;
+    if (readWavFormat(file.filePath())) return QUrl::fromLocalFile(file.absoluteFilePath());
+    return defaultCue();
+}
+
+Voice* QtSoundPlayer::voice(const QUrl& source) {
+    const QString key = source.toString();
+    std::unique_ptr<Voice>& slot = voices_[key];
+    if (!slot) slot = output_->voiceFor(source, [this, key] { failed(voices_.at(key).get()); });
+    return slot.get();
 }
 
 void QtSoundPlayer::play(const QString& fileName) {
-    QSoundEffect* effect = effectFor(fileName);
-    if (current_ && current_ != effect) current_->stop();
-    current_ = effect;
-    effect->play();
+    if (!output_->hasDevice()) return;
+    start(voice(sourceFor(fileName)));
+}
+
+void QtSoundPlayer::start(Voice* next) {
+    if (current_) current_->stop();
+    current_ = next;
+    if (next->failed()) {
+        failed(next);
+        return;
+    }
+    next->play();
+}
+
+// A sound that cannot be decoded is replaced by the default cue, but only while it is still the newest
+// request: a later cue has already taken its place otherwise.
+void QtSoundPlayer::failed(const Voice* voice) {
+    if (!voice || voice != current_) return;
+    Voice* fallback = this->voice(defaultCue());
+    if (fallback == voice || fallback->failed()) return; // even the default cue cannot play: stay silent
+    current_ = fallback;
+    fallback->play();
 }
