@@ -150,7 +150,8 @@ void HintsTest::retryDealsAgainAndChangesNothingElse() {
     game.sound.played.clear();
     auto board = [&] {
         QString letters;
-        for (std::int16_t k = 0; k < 24; ++k) letters += c.Label1(k)->text();
+        for (std::int16_t k = 0; k < 24; ++k)
+            letters += c.Label1(k)->text();
         return letters;
     };
     QSet<QString> orders{board()};
@@ -163,7 +164,8 @@ void HintsTest::retryDealsAgainAndChangesNothingElse() {
         QCOMPARE(c.Label7->text(), QString());
         QVERIFY(c.Command1->isHidden());
         QVERIFY(!c.Command2->isHidden());
-        for (std::int16_t k = 0; k < 24; ++k) QVERIFY(!c.Label1(k)->isHidden());
+        for (std::int16_t k = 0; k < 24; ++k)
+            QVERIFY(!c.Label1(k)->isHidden());
         orders.insert(board());
     }
     QCOMPARE(orders.size(), 6); // every retry deals a new order

@@ -25,9 +25,9 @@ void JudgingTest::cueFollowsTheScoreBeforeTheAnswer() {
     const struct {
         int before;
         QString cue;
-    } cases[] = {{0, cue::correct100}, {2, cue::correct},     {1, cue::correct},      {3, cue::correct100},
-                 {-3, cue::correct100}, {-4, cue::correct},   {-30, cue::correct100}, {299, cue::correct},
-                 {32766, cue::correct100}};
+    } cases[] = {{0, cue::correct100},   {2, cue::correct},     {1, cue::correct},
+                 {3, cue::correct100},   {-3, cue::correct100}, {-4, cue::correct},
+                 {-30, cue::correct100}, {299, cue::correct},   {32766, cue::correct100}};
     for (const auto& c : cases) {
         f.score = static_cast<std::int16_t>(c.before);
         game.sound.played.clear();
@@ -127,16 +127,19 @@ void JudgingTest::creaturesFollowTheirThresholds() {
         answerFrom(t - 2); // ... and a hidden one stays hidden
         QVERIFY(c.Picture1(k)->isHidden());
         answerFrom(t - 1); // one above: shown, with every creature of a lower threshold
-        for (int j = 0; j < 12; ++j) QCOMPARE(c.Picture1(j)->isHidden(), j > k);
+        for (int j = 0; j < 12; ++j)
+            QCOMPARE(c.Picture1(j)->isHidden(), j > k);
         answerFrom(t - 3); // one below: hidden
         QVERIFY(c.Picture1(k)->isHidden());
     }
     answerFrom(759);
-    for (int j = 0; j < 12; ++j) QVERIFY(!c.Picture1(j)->isHidden());
+    for (int j = 0; j < 12; ++j)
+        QVERIFY(!c.Picture1(j)->isHidden());
     answerFrom(-10); // still below the first threshold after the points: all twelve go
     QCOMPARE(f.score, -8);
     QCOMPARE(c.Label4->text(), QStringLiteral("-8"));
-    for (int j = 0; j < 12; ++j) QVERIFY(c.Picture1(j)->isHidden());
+    for (int j = 0; j < 12; ++j)
+        QVERIFY(c.Picture1(j)->isHidden());
 }
 
 void JudgingTest::answerLineMustMatchExactly() {
@@ -206,7 +209,8 @@ void JudgingTest::scoreStopsAtItsLimit() {
     answerRight(f);
     QCOMPARE(f.score, 32767);
     QVERIFY(game.errors.details.isEmpty());
-    for (int k = 0; k < 12; ++k) QVERIFY(!f.controls().Picture1(k)->isHidden());
+    for (int k = 0; k < 12; ++k)
+        QVERIFY(!f.controls().Picture1(k)->isHidden());
 }
 
 QTEST_MAIN(JudgingTest)
