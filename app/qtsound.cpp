@@ -1,9 +1,12 @@
 #include "app/qtsound.h"
+#include "app/resources.h"
 #include "app/wavfile.h"
 #include <QFileInfo>
 
 QtSoundPlayer::QtSoundPlayer(QString folder, std::unique_ptr<SoundOutput> output)
-    : folder_(std::move(folder)), output_(std::move(output)) {}
+    : folder_(std::move(folder)), output_(std::move(output)) {
+    loadResources(); // the default cue
+}
 
 QtSoundPlayer::~QtSoundPlayer() {
     current_ = nullptr;

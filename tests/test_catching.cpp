@@ -207,14 +207,16 @@ void CatchingTest::picturesFollowTheCreatures() {
     QCOMPARE(c.Picture2(7)->size(), QSize(33, 33)); // the slot keeps its size: the sheep is clipped
     const QImage slot = c.Picture2(7)->grab().toImage();
     const QImage picture = c.Picture2(7)->picture().toImage();
-    // Drawn unscaled from the corner: wherever the picture is opaque, the slot shows the same pixel, up to
-    // the slot's last column.
+    // Drawn unscaled from the corner (inside the slot's border): wherever the picture is opaque, the slot
+    // shows the same pixel, up to the slot's last column.
+    const int inset = c.Picture2(7)->hasBorder() ? 1 : 0;
+    const int lastColumn = 32 - 2 * inset;
     int compared = 0;
-    for (int x : {0, 10, 32})
+    for (int x : {0, 10, lastColumn})
         for (int y = 0; y < 24; ++y)
             if (picture.pixelColor(x, y).alpha() == 255) {
-                QCOMPARE(slot.pixelColor(x, y), picture.pixelColor(x, y));
-                compared += x == 32;
+                QCOMPARE(slot.pixelColor(x + inset, y + inset), picture.pixelColor(x, y));
+                compared += x == lastColumn;
             }
     QVERIFY(compared > 0);
     QCOMPARE(slot.pixelColor(20, 30), QColor(Qt::white)); // below the picture: the slot's background
