@@ -234,7 +234,8 @@ void ChaseTest::twoLostInOneTick() {
     GameFixture game;
     game.start();
     Form1& f = game.program->form1();
-    game.program->form1().moren_Click();
+    game.writeText(QStringLiteral("romajimojiren.txt"), QStringLiteral("a,あ,0\r\n"));
+    f.moren_Click();
     QVERIFY(game.program->rensyu().isLoaded());
     oneLossFromTheEnd(f, 230);
     placeCreature(f, 5, 500, 700);
@@ -314,6 +315,7 @@ void ChaseTest::chaseGoesOnWhileTheScreenIsHidden() {
     GameFixture game;
     game.start();
     Form1& f = game.program->form1();
+    game.writeText(QStringLiteral("romajimojiren.txt"), QStringLiteral("a,あ,0\r\n"));
     f.moren_Click(); // the practice screen hides the main screen
     QVERIFY(!f.isVisible());
     f.score = 10;
