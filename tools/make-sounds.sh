@@ -16,13 +16,13 @@ fmt=(-r 22050 -c 1 -b 16 -e signed-integer)
 tone() {
     local out=$1 len=$2 shape=$3
     shift 3
-    local spec=(synth "$len" "$1" "$2")
+    local effects=(synth "$len" "$1" "$2")
     shift 2
     while [ $# -gt 0 ]; do
-        spec+=("$1" mix "$2")
+        effects+=("$1" mix "$2")
         shift 2
     done
-    sox -D -n "${fmt[@]}" "$work/$out" "${spec[@]}" fade "$shape" 0.004 "$len" "$(awk "BEGIN { print $len - 0.004 }")"
+    sox -D -n "${fmt[@]}" "$work/$out" "${effects[@]}" fade "$shape" 0.004 "$len" "$(awk "BEGIN { print $len - 0.004 }")"
 }
 
 # rest FILE SECONDS: silence, used to start a note later in a mix.
