@@ -2,6 +2,7 @@
 // The main game screen: a word, its romaji letters dealt onto tiles, the answer lines, judging and score,
 // retry and hint, the chase field of twelve creatures, and the menus.
 #include "screens/main/form1_definition.h"
+#include "screens/main/questionbank.h"
 #include "toolkit/screen.h"
 #include <QString>
 #include <array>
@@ -15,8 +16,8 @@ public:
     explicit Form1(Program& program);
 
     // The question bank holds 401 entries at most.
-    static constexpr int bankSize = 401;
-    static constexpr int maxAnswerLength = 24;
+    static constexpr int bankSize = QuestionBank::capacity;
+    static constexpr int maxAnswerLength = QuestionBank::maxAnswerLength;
 
     // Handlers, called by the window's events and directly by tests.
     void Label1_MouseDown(std::int16_t index);

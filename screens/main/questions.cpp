@@ -1,7 +1,7 @@
-#include "app/fieldreader.h"
 #include "app/program.h"
 #include "screens/chart/form2.h"
 #include "screens/main/form1.h"
+#include "screens/main/questionbank.h"
 #include "screens/opening/cright.h"
 
 namespace {
@@ -50,25 +50,11 @@ void Form1::Form_Load() {
 
 // The bank is read once per load: answer and word, two fields a record, up to 401 records.
 void Form1::readQuestionBank() {
-    FieldReader reader = FieldReader::open(program_.services().dataPath(QStringLiteral("romaji.txt")));
+    const QuestionBank bank = ::readQuestionBank(program_.services().dataPath(QStringLiteral("romaji.txt")));
     questionCount = 0;
-    while (!reader.atEnd()) {
-        if (questionCount >= bankSize) {
-            reader.readText(); // only to learn the line of the record that does not fit
-            throw DataFileError(reader.fileName(), reader.line(),
-                                QStringLiteral("more than %1 records (the bank holds %1 words at most)").arg(bankSize));
-        }
-        QString romaji = reader.readText();
-        const int answerLine = reader.line();
-        QString word = reader.readText();
-        if (romaji.size() > maxAnswerLength)
-            throw DataFileError(reader.fileName(), answerLine,
-                                QStringLiteral("the answer '%1' is %2 letters long; at most %3 letters fit the tiles")
-                                    .arg(romaji.left(40))
-                                    .arg(romaji.size())
-                                    .arg(maxAnswerLength));
-        romajiList[questionCount] = std::move(romaji);
-        wordList[questionCount] = std::move(word);
+    for (qsizetype i = 0; i < bank.answers.size(); ++i) {
+        romajiList[questionCount] = bank.answers[i];
+        wordList[questionCount] = bank.words[i];
         usedFlags[questionCount] = 0;
         ++questionCount;
     }

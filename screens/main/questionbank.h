@@ -1,0 +1,18 @@
+#pragma once
+// The question bank of the main screen: the words of romaji.txt and the romaji the player builds for each.
+#include <QString>
+#include <QStringList>
+
+struct QuestionBank {
+    // The bank holds 401 words at most; an answer fits the 24 letter tiles.
+    static constexpr int capacity = 401;
+    static constexpr int maxAnswerLength = 24;
+
+    QStringList answers; // field 1 of each record: the romaji
+    QStringList words;   // field 2 of each record: the word shown as the question
+};
+
+// Reads the bank file at path, two fields a record, until the end of the file. Throws DataFileError, naming
+// the file and the line, when the file is missing or unreadable, ends inside a record, holds a 402nd record
+// or an answer longer than the tiles.
+QuestionBank readQuestionBank(const QString& path);
