@@ -26,6 +26,11 @@ void QtErrorReporter::fatal(const QString& playerText, const QString& detail) {
 
 void Guard::report(std::exception_ptr error) noexcept {
     const QString oops = QStringLiteral("プログラムの中でまちがいがおきました。");
+    reporting_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{reporting_};
     try {
         std::rethrow_exception(error);
     } catch (const RuntimeError& e) {

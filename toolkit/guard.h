@@ -1,6 +1,7 @@
 #pragma once
 // Every event handler runs behind one guard: an error that no handler traps is shown in the standard error
-// box, and the program ends with a non-zero exit status.
+// box, and the program ends with a non-zero exit status. While that box is open the program is ending: no
+// other handler runs, so a timer cannot bring up a half-loaded screen behind the box.
 #include <QString>
 #include <exception>
 
@@ -25,6 +26,7 @@ public:
 
     template <class Handler>
     void run(Handler&& handler) noexcept {
+        if (reporting_) return;
         try {
             handler();
         } catch (...) {
@@ -35,6 +37,7 @@ public:
 private:
     void report(std::exception_ptr error) noexcept;
     ErrorReporter& reporter_;
+    bool reporting_ = false;
 };
 
 } // namespace toolkit

@@ -35,7 +35,10 @@ public:
     void fatal(const QString& playerText, const QString& detail) override {
         playerTexts << playerText;
         details << detail;
+        if (whileOpen) whileOpen();
     }
     QStringList playerTexts;
     QStringList details;
+    // Runs while the error box would be open (the real box never returns; this one does afterwards).
+    std::function<void()> whileOpen;
 };
