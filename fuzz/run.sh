@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang in their own build folder and runs each for a number of seconds:
+#   fuzz/run.sh            10 seconds a target (the smoke run of CI)
+#   fuzz/run.sh 3600       an hour a target
+# Inputs kept under tests/data/fuzz/<target>/ (earlier crashes) are replayed first. The shipped data files
+# and the bad-file corpus under tests/data/bad/ seed each run; what the fuzzer learns stays in
+# <build>/corpus/<target>/ for the next run. A crash, a hang or a sanitizer report stops the script with the
+# failing input under <build>/crashes/: copy it to tests/data/fuzz/<target>/, fix the fault, and the bad-file
+# test and every later run replay it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-10}
+build=${FUZZ_BUILD_DIR:-build-fuzz}
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DPOKURAKU_FUZZ=ON >/dev/null
+cmake --build "$build" -j2
+
+# Seeds for a target: the data file it reads, and the bad files of that kind.
+seed() {
+  local corpus=$1 name=$2
+  case "$name" in
+    fuzz_fieldreader)
+      # The first byte chooses text or number fields; the rest is the file.
+      for f in data/romaji.txt data/romajimojiren.txt tests/data/bad/*/*; do
+        if [ -f "$f" ]; then
+          { printf '\x92'; cat "$f"; } >"$corpus/seed-$(basename "$(dirname "$f")")-$(basename "$f")"
+        fi
+      done ;;
+    fuzz_questionbank) cp data/romaji.txt tests/data/bad/romaji/* "$corpus"/ 2>/dev/null || true ;;
+    fuzz_practicedata) cp data/romajimojiren.txt tests/data/bad/romajimojiren/* "$corpus"/ 2>/dev/null || true ;;
+  esac
+}
+
+export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=0
+export UBSAN_OPTIONS=print_stacktrace=1
+mkdir -p "$build/crashes"
+for target in "$build"/fuzz/fuzz_*; do
+  [ -f "$target" ] && [ -x "$target" ] || continue
+  name=$(basename "$target")
+  regressions=tests/data/fuzz/$name
+  if [ -d "$regressions" ] && [ -n "$(ls -A "$regressions")" ]; then
+    echo "== $name: replaying $(ls "$regressions" | wc -l) kept inputs"
+    "$target" -artifact_prefix="$build/crashes/$name-" "$regressions"/* 2>&1 | tail -n 3
+  fi
+  corpus=$build/corpus/$name
+  mkdir -p "$corpus"
+  seed "$corpus" "$name"
+  echo "== $name: fuzzing for $seconds s"
+  if ! "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1 \
+      -artifact_prefix="$build/crashes/$name-" "$corpus" >"$build/$name.log" 2>&1; then
+    tail -n 60 "$build/$name.log"
+    echo "$name failed: the input is in $build/crashes/ (keep it under $regressions/)" >&2
+    exit 1
+  fi
+  grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$build/$name.log" | sort -u || true
+done
