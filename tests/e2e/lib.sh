@@ -1,0 +1,153 @@
+# Helpers for the real-window checks (tests/e2e_*.sh), sourced by each script. A script gets its own Xvfb
+# display, starts the built game in a temporary working folder, finds windows by their captions, clicks at
+# the defined positions of the controls (twips / 15 = pixels), and reads the screen back with ImageMagick.
+# Every wait has a deadline, so a hang fails the check instead of blocking the suite.
+
+set -euo pipefail
+
+program=$(realpath "$1")
+source_dir=$(realpath "$2")
+work=$(mktemp -d)
+# Qt wants a private runtime folder; give it one inside the temporary folder.
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+xvfb_pid=""
+game_pid=""
+game_status=""
+
+cleanup() {
+    if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then kill "$game_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -f "$work/game.log" ]; then
+        echo "--- game output" >&2
+        cat "$work/game.log" >&2
+    fi
+    exit 1
+}
+
+# Xvfb picks a free display itself (-displayfd), so checks running side by side never share one.
+start_display() {
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 200); do
+        [ -s "$work/display" ] && break
+        sleep 0.05
+    done
+    [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    export DISPLAY=":$(head -n 1 "$work/display")"
+}
+
+# The game's working folder: the sounds and the practice data as shipped; romaji.txt as given (UTF-8 text,
+# stored as code page 932 with CR LF), or none when the argument is empty.
+make_folder() {
+    mkdir -p "$work/game"
+    cp "$source_dir"/data/*.wav "$source_dir"/data/romajimojiren.txt "$work/game/"
+    if [ -n "$1" ]; then printf '%s\r\n' "$1" | iconv -f UTF-8 -t CP932 >"$work/game/romaji.txt"; fi
+}
+
+start_game() {
+    (cd "$work/game" && exec "$program") >"$work/game.log" 2>&1 &
+    game_pid=$!
+}
+
+# Prints the id of the first visible window whose caption matches the regular expression.
+visible_window() {
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true
+}
+
+wait_window() {
+    local regex=$1 seconds=${2:-30} id
+    local deadline=$((SECONDS + seconds))
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        id=$(visible_window "$regex")
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        kill -0 "$game_pid" 2>/dev/null || fail "the game ended while waiting for a window '$regex'"
+        sleep 0.05
+    done
+    fail "no window '$regex' within $seconds s"
+}
+
+wait_gone() {
+    local regex=$1 seconds=${2:-30}
+    local deadline=$((SECONDS + seconds))
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        [ -z "$(visible_window "$regex")" ] && return 0
+        sleep 0.05
+    done
+    fail "the window '$regex' is still shown after $seconds s"
+}
+
+# Waits for the game to end and sets game_status.
+wait_exit() {
+    local seconds=${1:-30}
+    local deadline=$((SECONDS + seconds))
+    while kill -0 "$game_pid" 2>/dev/null; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "the game did not end within $seconds s"
+        sleep 0.05
+    done
+    game_status=0
+    wait "$game_pid" || game_status=$?
+    game_pid=""
+}
+
+# Height of the menu bar above a window's client area, given the client height in pixels.
+menu_height() {
+    local id=$1 client=$2
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    echo $((HEIGHT - client))
+}
+
+# Clicks at a point of a window's client area given in twips.
+click_twips() {
+    local id=$1 menu=$2 x=$3 y=$4
+    xdotool mousemove --window "$id" $((x / 15)) $((menu + y / 15)) click 1
+    sleep 0.15
+}
+
+shot() {
+    import -window "$1" "$work/$2.png"
+}
+
+# Number of pixels darker than near-white in a rectangle of a screenshot (pixels: width, height, x, y).
+dark_pixels() {
+    convert "$work/$1.png" -crop "$2x$3+$4+$5" +repage -colorspace gray -threshold 90% -negate \
+        -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+
+# Same, for a rectangle of the client area given in twips.
+dark_twips() {
+    local name=$1 menu=$2 x=$3 y=$4 w=$5 h=$6
+    dark_pixels "$name" $((w / 15)) $((h / 15)) $((x / 15)) $((menu + y / 15))
+}
+
+# Clicks the n-th item (from 1) of a window's menu bar. The items are found on a screenshot of the bar:
+# runs of columns holding text, split where the gap is wider than the space between two characters.
+click_menu() {
+    local id=$1 menu=$2 n=$3 width x
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    width=$WIDTH
+    shot "$id" menubar
+    x=$(convert "$work/menubar.png" -crop "${width}x${menu}+0+0" +repage -colorspace gray -threshold 50% -negate \
+            -scale "${width}x1!" -threshold 0 txt:- |
+        awk -F'[,:() ]+' 'NR > 1 { print $1, ($3 > 0) }' |
+        awk -v want="$n" '
+            !$2 { next }
+            count == 0 || $1 - last > 8 {
+                if (count == want) exit
+                count++; from = $1
+            }
+            { last = $1 }
+            END { if (count == want) print int((from + last) / 2) }')
+    [ -n "$x" ] || fail "no menu item $n on the menu bar"
+    xdotool mousemove --window "$id" "$x" $((menu / 2)) click 1
+    sleep 0.2
+}
