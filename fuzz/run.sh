@@ -2,11 +2,11 @@
 # Builds the libFuzzer targets with clang in their own build folder and runs each for a number of seconds:
 #   fuzz/run.sh            10 seconds a target (the smoke run of CI)
 #   fuzz/run.sh 3600       an hour a target
-# Inputs kept under tests/data/fuzz/<target>/ (earlier crashes) are replayed first. The shipped data files
-# and the bad-file corpus under tests/data/bad/ seed each run; what the fuzzer learns stays in
-# <build>/corpus/<target>/ for the next run. A crash, a hang or a sanitizer report stops the script with the
-# failing input under <build>/crashes/: copy it to tests/data/fuzz/<target>/, fix the fault, and the bad-file
-# test and every later run replay it.
+# The shipped data files and the bad-file corpus under tests/data/bad/ seed each run (so earlier finds are
+# replayed first); what the fuzzer learns stays in <build>/corpus/<target>/ for the next run. A crash, a
+# hang or a sanitizer report stops the script with the failing input under <build>/crashes/: fix the fault,
+# add the input to tests/data/bad/romaji/ or tests/data/bad/romajimojiren/ (for fuzz_fieldreader without
+# its first byte, which only chooses the field kinds) and state its outcome in tests/test_baddata.cpp.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-10}
@@ -38,11 +38,6 @@ mkdir -p "$build/crashes"
 for target in "$build"/fuzz/fuzz_*; do
   [ -f "$target" ] && [ -x "$target" ] || continue
   name=$(basename "$target")
-  regressions=tests/data/fuzz/$name
-  if [ -d "$regressions" ] && [ -n "$(ls -A "$regressions")" ]; then
-    echo "== $name: replaying $(ls "$regressions" | wc -l) kept inputs"
-    "$target" -artifact_prefix="$build/crashes/$name-" "$regressions"/* 2>&1 | tail -n 3
-  fi
   corpus=$build/corpus/$name
   mkdir -p "$corpus"
   seed "$corpus" "$name"
@@ -50,7 +45,7 @@ for target in "$build"/fuzz/fuzz_*; do
   if ! "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1 \
       -artifact_prefix="$build/crashes/$name-" "$corpus" >"$build/$name.log" 2>&1; then
     tail -n 60 "$build/$name.log"
-    echo "$name failed: the input is in $build/crashes/ (keep it under $regressions/)" >&2
+    echo "$name failed: the input is in $build/crashes/ (keep it in the corpus under tests/data/bad/)" >&2
     exit 1
   fi
   grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$build/$name.log" | sort -u || true
