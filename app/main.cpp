@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     // A hidden screen that is still loaded keeps the game running; the program object says when to stop.
     QApplication::setQuitOnLastWindowClosed(false);
     loadResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/pokuraku.png")));
+    QApplication::setWindowIcon(programIcon());
     registerFontSubstitutes();
 
     Random random;

@@ -1,4 +1,5 @@
 #include "app/resources.h"
+#include <QIcon>
 #include <QtGlobal>
 
 static void loadAssets() {
@@ -9,4 +10,11 @@ static void loadAssets() {
 void loadResources() {
     static const bool loaded = (loadAssets(), true);
     (void)loaded;
+}
+
+const QIcon& programIcon() {
+    loadResources();
+    // Never destroyed: it may outlive the application object, after which no pixmap may be released.
+    static const QIcon* const icon = new QIcon(QStringLiteral(":/icon/pokuraku.png"));
+    return *icon;
 }

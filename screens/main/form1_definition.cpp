@@ -1,3 +1,4 @@
+#include "app/resources.h"
 #include "screens/main/form1_definition.h"
 #include "toolkit/builder.h"
 #include "toolkit/twips.h"
@@ -104,7 +105,7 @@ void buildMenus(ScreenWindow* window, Form1Controls& c) {
 
 ScreenWindow* buildForm1(Form1Controls& c) {
     auto* window = new ScreenWindow(QStringLiteral("ポクラク　　　　　　　 Ver.7.2"), {px(6135), px(4905)});
-    window->setWindowIcon(QIcon(QStringLiteral(":/icon/pokuraku.png")));
+    window->setWindowIcon(programIcon());
     window->move(px(5730), px(900)); // beside the chart window at the left edge of the screen
     QWidget* w = window->client();
     QPalette palette = w->palette();

@@ -1,3 +1,4 @@
+#include "app/resources.h"
 #include "screens/opening/cright.h"
 #include "toolkit/builder.h"
 #include "toolkit/twips.h"
@@ -30,7 +31,7 @@ QString ballPicture(int k) {
 
 ScreenWindow* Cright::build() {
     auto* window = new ScreenWindow(QStringLiteral("オープニング"), {px(6390), px(3330)});
-    window->setWindowIcon(QIcon(QStringLiteral(":/icon/pokuraku.png")));
+    window->setWindowIcon(programIcon());
     window->move(px(3390), px(2880));
     c.Picture7 = makePicture(window->client(), {{0, 0, 6495, 3375}, ":/opening/background.gif", Qt::white});
     // Children of the background, back to front: covers, balls, title cover.

@@ -1,3 +1,4 @@
+#include "app/resources.h"
 #include "screens/practice/rensyu_definition.h"
 #include "screens/practice/rensyu_chart.h"
 #include "toolkit/builder.h"
@@ -51,7 +52,7 @@ void buildMenus(ScreenWindow* window, RensyuControls& c) {
 ScreenWindow* buildRensyu(RensyuControls& c) {
     auto* window = new ScreenWindow(QStringLiteral("ローマ字練習"), {px(7485), px(4035)});
     window->move(px(4965), px(3945)); // beside the chart window, which stands at the left edge
-    window->setWindowIcon(QIcon(QStringLiteral(":/icon/pokuraku.png")));
+    window->setWindowIcon(programIcon());
     QWidget* w = window->client();
     QPalette palette = w->palette();
     palette.setColor(QPalette::Window, Qt::white);
