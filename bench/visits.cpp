@@ -1,0 +1,85 @@
+// The game's screens opened and left many times in one process, on the real display: after start-up and one
+// visit of each (first-use allocations are not growth), N times the practice screen from the menu and back,
+// and N times the opening screen from the menu until it has played out. Prints the resident memory before
+// and after, and the loaded screens and top-level widgets left, which must be what they were.
+//   pokuraku_visits N [practice|opening]   (in a folder that holds the game's data files; both by default)
+#include "app/fonts.h"
+#include "app/program.h"
+#include "app/resources.h"
+#include "bench/rss.h"
+#include "screens/main/form1.h"
+#include "screens/opening/cright.h"
+#include "screens/practice/rensyu.h"
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+class ExitingErrors : public toolkit::ErrorReporter {
+  public:
+    void fatal(const QString&, const QString& detail) override {
+        std::fprintf(stderr, "pokuraku_visits: %s\n", qPrintable(detail));
+        std::exit(1);
+    }
+};
+
+void settle() {
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+void practiceVisit(Program& program) {
+    program.form1().moren_Click();
+    settle();
+    program.rensyu().leave();
+    settle();
+}
+
+void openingVisit(Program& program) {
+    program.form1().sakusya_Click();
+    settle();
+    // Its clock is driven directly: the animation's steps, without waiting two seconds each time.
+    for (int tick = 0; tick < 100 && program.cright().isLoaded(); ++tick)
+        program.cright().Timer1_Timer();
+    settle();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    loadResources();
+    registerFontSubstitutes();
+    const int visits = argc > 1 ? std::atoi(argv[1]) : 1000;
+    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+
+    Random random;
+    SilentSoundPlayer sound;
+    toolkit::QtMessageBox messageBox;
+    ExitingErrors errors;
+    Program program(Services{random, sound, messageBox, QDir::currentPath()}, errors);
+    program.start();
+    while (program.cright().isLoaded())
+        program.cright().Timer1_Timer();
+    settle();
+    practiceVisit(program);
+    openingVisit(program);
+
+    const int screensBefore = program.loadedScreens();
+    const auto widgetsBefore = QApplication::topLevelWidgets().size();
+    const long before = selfStatusKib("VmRSS:");
+    for (int i = 0; i < visits; ++i) {
+        if (only != QStringLiteral("opening")) practiceVisit(program);
+        if (only != QStringLiteral("practice")) openingVisit(program);
+    }
+    const long after = selfStatusKib("VmRSS:");
+    std::printf("visits %d\nrss_before_kib %ld\nrss_after_kib %ld\n", visits, before, after);
+    std::printf("loaded_screens %d -> %d\ntop_level_widgets %lld -> %lld\n", screensBefore,
+                program.loadedScreens(), static_cast<long long>(widgetsBefore),
+                static_cast<long long>(QApplication::topLevelWidgets().size()));
+    return 0;
+}
