@@ -18,7 +18,7 @@
 namespace {
 
 class ExitingErrors : public toolkit::ErrorReporter {
-  public:
+public:
     void fatal(const QString&, const QString& detail) override {
         std::fprintf(stderr, "pokuraku_visits: %s\n", qPrintable(detail));
         std::exit(1);
@@ -34,7 +34,7 @@ void settle() {
 void practiceVisit(Program& program) {
     program.form1().moren_Click();
     settle();
-    program.rensyu().leave();
+    program.rensyu().rowaru_Click();
     settle();
 }
 

@@ -7,7 +7,7 @@
 
 class FatalErrorTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void nothingRunsWhileTheErrorBoxIsOpen();
 };
 
