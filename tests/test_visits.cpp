@@ -57,6 +57,8 @@ void VisitsTest::thousandVisitsOfPracticeAndOpening() {
         QCOMPARE(ticks, openingTicks);
         QVERIFY(program.form1().isVisible());
 
+        // What the event loop does between visits: deliver posted events and delete closed windows.
+        QCoreApplication::sendPostedEvents();
         GameFixture::flushDeletes();
         QCOMPARE(program.loadedScreens(), screens);
         QCOMPARE(QApplication::topLevelWidgets().size(), windows);
