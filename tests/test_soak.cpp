@@ -166,14 +166,28 @@ void playOneGame(QRandomGenerator& rng, Tally& tally, int tickLimit) {
     finishOpening(program);
     const Pictures pictures = picturesOf(f);
     ++tally.games;
+    // The invariants after one step of play; false, with the test failed, when one is broken.
+    const auto holds = [&](const char* step) {
+        const QString broken = brokenInvariant(f, pictures);
+        if (broken.isEmpty()) return true;
+        const QString where = QStringLiteral("tick %1, game %2, after %3: %4")
+                                  .arg(tally.ticks)
+                                  .arg(tally.games)
+                                  .arg(step, broken);
+        QTest::qFail(qPrintable(where), __FILE__, __LINE__);
+        return false;
+    };
     while (tally.ticks < tickLimit) {
         ++tally.ticks;
         game.clock += 500'000'000; // half a second of the clock the game re-seeds from
         playerStep(rng, program, tally);
+        if (!holds("the player's step")) return;
         // Up to ten steps of a running catch fit into the half second before the chase tick.
         const Form1Controls& c = f.controls();
-        for (int step = rng.bounded(11); step > 0 && c.Timer2->isEnabled(); --step)
+        for (int step = rng.bounded(11); step > 0 && c.Timer2->isEnabled(); --step) {
             f.Timer2_Timer();
+            if (!holds("a catch step")) return;
+        }
         f.Timer1_Timer();
         // What the event loop does between ticks: deliver the layout and paint requests the handlers posted.
         QCoreApplication::sendPostedEvents();
@@ -183,10 +197,7 @@ void playOneGame(QRandomGenerator& rng, Tally& tally, int tickLimit) {
             QVERIFY(!program.rensyu().isLoaded() && !program.form2().isLoaded());
             return;
         }
-        const QString broken = brokenInvariant(f, pictures);
-        if (!broken.isEmpty())
-            QFAIL(qPrintable(
-                QStringLiteral("tick %1, game %2: %3").arg(tally.ticks).arg(tally.games).arg(broken)));
+        if (!holds("the chase tick")) return;
         if (program.rensyu().isLoaded() && !program.rensyu().controls().Timer2->isEnabled())
             QFAIL("the practice clock stopped while the practice screen is open");
         QVERIFY(game.errors.details.isEmpty());
