@@ -129,15 +129,30 @@ dark_twips() {
     dark_pixels "$name" $((w / 15)) $((h / 15)) $((x / 15)) $((menu + y / 15))
 }
 
+# Takes screenshots of a window until a rectangle of its client area (twips) is "shown" (holds dark
+# pixels) or "empty"; the last screenshot stays under the given name for further checks.
+await_twips() {
+    local name=$1 id=$2 menu=$3 x=$4 y=$5 w=$6 h=$7 want=$8 message=$9 dark
+    local deadline=$((SECONDS + 10))
+    while :; do
+        shot "$id" "$name"
+        dark=$(dark_twips "$name" "$menu" "$x" "$y" "$w" "$h")
+        if [ "$want" = shown ] && [ "$dark" -gt 0 ]; then return 0; fi
+        if [ "$want" = empty ] && [ "$dark" -eq 0 ]; then return 0; fi
+        [ "$SECONDS" -lt "$deadline" ] || fail "$message"
+        sleep 0.1
+    done
+}
+
 # Clicks the n-th item (from 1) of a window's menu bar. The items are found on a screenshot of the bar:
 # runs of columns holding text, split where the gap is wider than the space between two characters.
-click_menu() {
-    local id=$1 menu=$2 n=$3 width x
+menu_item_x() {
+    local id=$1 menu=$2 n=$3 width
     eval "$(xdotool getwindowgeometry --shell "$id")"
     width=$WIDTH
     shot "$id" menubar
-    x=$(convert "$work/menubar.png" -crop "${width}x${menu}+0+0" +repage -colorspace gray -threshold 50% -negate \
-            -scale "${width}x1!" -threshold 0 txt:- |
+    convert "$work/menubar.png" -crop "${width}x${menu}+0+0" +repage -colorspace gray -threshold 50% -negate \
+        -scale "${width}x1!" -threshold 0 txt:- |
         awk -F'[,:() ]+' 'NR > 1 { print $1, ($3 > 0) }' |
         awk -v want="$n" '
             !$2 { next }
@@ -146,8 +161,17 @@ click_menu() {
                 count++; from = $1
             }
             { last = $1 }
-            END { if (count == want) print int((from + last) / 2) }')
-    [ -n "$x" ] || fail "no menu item $n on the menu bar"
+            END { if (count == want) print int((from + last) / 2) }'
+}
+
+click_menu() {
+    local id=$1 menu=$2 n=$3 x=""
+    local deadline=$((SECONDS + 10))
+    # The bar may not be drawn yet when its window has just come up.
+    while x=$(menu_item_x "$id" "$menu" "$n") && [ -z "$x" ]; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "no menu item $n on the menu bar"
+        sleep 0.1
+    done
     xdotool mousemove --window "$id" "$x" $((menu / 2)) click 1
     sleep 0.2
 }
