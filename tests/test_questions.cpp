@@ -2,6 +2,7 @@
 // presses on the tiles.
 #include "screens/main/form1.h"
 #include "support/gamefixture.h"
+#include "support/play.h"
 #include <QtTest>
 #include <algorithm>
 
@@ -29,18 +30,6 @@ int usedCount(const Form1& f) { return static_cast<int>(std::count(f.usedFlags.b
 void nextQuestion(Form1& f) {
     ++f.solvedCount;
     f.PickQuestion();
-}
-
-// Presses the visible tile carrying letter, as the player would.
-bool press(Form1& f, QChar letter) {
-    for (std::int16_t k = 0; k < 24; ++k) {
-        auto* tile = f.controls().Label1(k);
-        if (!tile->isHidden() && tile->text() == QString(letter)) {
-            f.Label1_MouseDown(k);
-            return true;
-        }
-    }
-    return false;
 }
 
 } // namespace
@@ -156,7 +145,7 @@ void QuestionsTest::answerLines() {
     const auto& c = f.controls();
     f.answer = QStringLiteral("ro^maji");
     f.DealTiles();
-    for (QChar letter : f.answer) QVERIFY(press(f, letter));
+    QVERIFY(pressLetters(f, f.answer));
     QCOMPARE(c.Label2->text(), QStringLiteral("ro^maji"));
     QCOMPARE(c.Label5->text(), QStringLiteral("r＾maji"));
     QCOMPARE(c.Label7->text(), QStringLiteral("romaji"));
@@ -164,14 +153,14 @@ void QuestionsTest::answerLines() {
     f.placedCount = 0;
     f.answer = QStringLiteral("^a");
     f.DealTiles();
-    QVERIFY(press(f, u'^'));
+    QVERIFY(pressLetters(f, QStringLiteral("^")));
     QCOMPARE(c.Label5->text(), QStringLiteral("＾"));
     QCOMPARE(c.Label7->text(), QString());
     // A blank tile adds nothing to the lines but still counts as a press.
     f.placedCount = 0;
     f.answer = QStringLiteral("a b");
     f.DealTiles();
-    QVERIFY(press(f, u' '));
+    QVERIFY(pressLetters(f, QStringLiteral(" ")));
     QCOMPARE(f.placedCount, 1);
     QCOMPARE(c.Label2->text(), QString());
 }
