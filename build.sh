@@ -3,6 +3,7 @@
 #   ./build.sh play   starts the game in the folder that holds its data
 #   ./build.sh test   runs the whole test suite
 #   ./build.sh package   makes the Debian package pokuraku_<version>_<arch>.deb in the build folder
+#   ./build.sh setup  only installs what the tests need
 set -euo pipefail
 cd "$(dirname "$0")"
 what=${1:-play}
@@ -11,8 +12,8 @@ packages=(build-essential cmake ninja-build ccache pkg-config
           qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-qpa-plugins
           fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
           xvfb xauth xdotool x11-utils imagemagick)
-if [ "$what" = test ] || [ "$what" = ci ]; then
-  packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
+if [ "$what" = test ] || [ "$what" = setup ]; then
+  packages+=(clang clang-format libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 elif [ "$what" = package ]; then
   packages+=(dpkg-dev file)
 fi
@@ -26,6 +27,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+[ "$what" = setup ] && exit 0
 
 build=${BUILD_DIR:-build}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-}

@@ -1,7 +1,7 @@
-#include "app/fonts.h"
 #include "app/program.h"
-#include "app/qtsound.h"
-#include "app/resources.h"
+#include "services/sound/qtsound.h"
+#include "toolkit/fonts.h"
+#include "toolkit/icon.h"
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
@@ -10,8 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // A hidden screen that is still loaded keeps the game running; the program object says when to stop.
     QApplication::setQuitOnLastWindowClosed(false);
-    loadResources();
-    QApplication::setWindowIcon(programIcon());
+    QApplication::setWindowIcon(toolkit::programIcon());
     registerFontSubstitutes();
 
     Random random;

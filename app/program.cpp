@@ -1,12 +1,7 @@
 #include "app/program.h"
-#include "app/resources.h"
-#include "screens/chart/form2.h"
-#include "screens/main/form1.h"
-#include "screens/opening/cright.h"
-#include "screens/practice/rensyu.h"
 
 Program::Program(Services services, toolkit::ErrorReporter& errors)
-    : services_((loadResources(), std::move(services))), guard_(errors), form1_(std::make_unique<Form1>(*this)),
+    : services_(std::move(services)), guard_(errors), form1_(std::make_unique<Form1>(*this)),
       form2_(std::make_unique<Form2>(*this)), rensyu_(std::make_unique<Rensyu>(*this)),
       cright_(std::make_unique<Cright>(*this)) {}
 

@@ -1,17 +1,15 @@
 #pragma once
-// The program object: owns the four screens and the services they share, counts loaded screens and
-// announces the end of the program when the last one closes.
-#include "app/services.h"
-#include "toolkit/screen.h"
+// The program object: builds the four screens, hands them the services and one another, counts loaded
+// screens and announces the end of the program when the last one closes.
+#include "screens/chart/form2.h"
+#include "screens/main/form1.h"
+#include "screens/opening/cright.h"
+#include "screens/peers.h"
+#include "screens/practice/rensyu.h"
 #include <functional>
 #include <memory>
 
-class Form1;
-class Form2;
-class Rensyu;
-class Cright;
-
-class Program : public toolkit::ScreenHost {
+class Program : public ScreenPeers {
 public:
     Program(Services services, toolkit::ErrorReporter& errors);
     ~Program() override;
@@ -19,11 +17,12 @@ public:
     // Creates the main screen (hidden); its load step shows the opening screen.
     void start();
 
-    Form1& form1() { return *form1_; }
-    Form2& form2() { return *form2_; }
-    Rensyu& rensyu() { return *rensyu_; }
-    Cright& cright() { return *cright_; }
-    const Services& services() const { return services_; }
+    Form1& form1() override { return *form1_; }
+    Form2& form2() override { return *form2_; }
+    Rensyu& rensyu() override { return *rensyu_; }
+    Cright& cright() override { return *cright_; }
+    const Services& services() const override { return services_; }
+    void setChartMenuCaption(const QString& caption) override { form1_->setChartMenuCaption(caption); }
 
     int loadedScreens() const { return loaded_; }
     // Called when no screen is loaded any more: the program ends.

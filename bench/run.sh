@@ -23,7 +23,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$work/display")"

@@ -3,13 +3,13 @@
 // and N times the opening screen from the menu until it has played out. Prints the resident memory before
 // and after, and the loaded screens and top-level widgets left, which must be what they were.
 //   pokuraku_visits N [practice|opening]   (in a folder that holds the game's data files; both by default)
-#include "app/fonts.h"
 #include "app/program.h"
-#include "app/resources.h"
 #include "bench/rss.h"
 #include "screens/main/form1.h"
 #include "screens/opening/cright.h"
 #include "screens/practice/rensyu.h"
+#include "toolkit/fonts.h"
+#include "toolkit/icon.h"
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
@@ -52,7 +52,6 @@ void openingVisit(Program& program) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    loadResources();
     registerFontSubstitutes();
     const int visits = argc > 1 ? std::atoi(argv[1]) : 1000;
     const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();

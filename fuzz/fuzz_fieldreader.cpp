@@ -2,8 +2,8 @@
 // fields chosen by the first input byte, where the reader must reach the end or throw a DataFileError that
 // names the file and a line; once as text fields only, which written back as quoted fields must read back
 // the same, line for line.
-#include "app/fieldreader.h"
 #include "fuzz/datafile.h"
+#include "services/data/fieldreader.h"
 #include <QStringList>
 
 namespace {

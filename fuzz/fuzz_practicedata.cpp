@@ -1,8 +1,8 @@
 // Fuzzes the practice data loader with any romajimojiren.txt: it loads at most 201 records whose label
 // numbers name chart labels, or stops with a DataFileError naming romajimojiren.txt and a line.
-#include "app/datafileerror.h"
 #include "fuzz/datafile.h"
-#include "screens/practice/practicedata.h"
+#include "services/data/datafileerror.h"
+#include "services/data/practicedata.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {

@@ -1,8 +1,8 @@
 // Fuzzes the question bank loader with any romaji.txt: it loads at most 401 words whose answers fit the 24
 // tiles, or stops with a DataFileError naming romaji.txt and a line.
-#include "app/datafileerror.h"
 #include "fuzz/datafile.h"
-#include "screens/main/questionbank.h"
+#include "services/data/datafileerror.h"
+#include "services/data/questionbank.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString name = QStringLiteral("romaji.txt");

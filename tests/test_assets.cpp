@@ -13,11 +13,6 @@
 
 #include <array>
 
-// The resources live in the core library; a static library needs them pulled in by name.
-static void loadAssetResources() {
-    Q_INIT_RESOURCE(assets);
-}
-
 namespace {
 
 struct Picture {
@@ -97,8 +92,7 @@ int ballHue(const QImage& ball) {
 class TestAssets : public QObject {
     Q_OBJECT
 
-  private slots:
-    void initTestCase() { loadAssetResources(); }
+private slots:
 
     void everyPictureHasItsSize_data() {
         QTest::addColumn<QString>("path");

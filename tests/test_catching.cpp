@@ -48,7 +48,7 @@ void CatchingTest::clickStartsACatch() {
     for (std::int16_t k = 0; k < 12; ++k)
         placeCreature(f, k, 200 + 450 * k, 100);
     QTest::mouseClick(c.Picture1(3), Qt::LeftButton);
-    QCOMPARE(game.sound.played, QStringList{cue::click});
+    QCOMPARE(game.sound.played, QList<Cue>{Cue::Click});
     QVERIFY(c.Timer2->isEnabled());
     QCOMPARE(f.catchIndex, 3);
     for (std::int16_t k = 0; k < 12; ++k)
@@ -59,7 +59,7 @@ void CatchingTest::clickStartsACatch() {
     QTest::mouseClick(c.Picture1(5), Qt::LeftButton); // locked while the catch runs
     QCOMPARE(game.sound.played.size(), 1);
     QTest::mouseClick(c.Picture1(3), Qt::LeftButton); // the same creature again: only the cue
-    QCOMPARE(game.sound.played, (QStringList{cue::click, cue::click}));
+    QCOMPARE(game.sound.played, (QList<Cue>{Cue::Click, Cue::Click}));
     f.Picture1_Click(5); // even a click that got through would not change the target
     QCOMPARE(f.catchIndex, 3);
     QCOMPARE(f.catchStep, 2);

@@ -10,7 +10,7 @@ using namespace chart;
 
 class ChartTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void chartHoldsTheDefinedRowsAndColumns();
     void windowIsCreatedHiddenAndHoldsTheTable();
     void everyCellIsDrawnInsideTheWindow();

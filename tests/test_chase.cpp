@@ -129,7 +129,7 @@ void ChaseTest::eatZoneHasStrictBounds() {
     QCOMPARE(f.eatenCount, 4);
     QCOMPARE(f.score, -120);
     QCOMPARE(c.Label4->text(), QStringLiteral("-120"));
-    QCOMPARE(game.sound.played, QStringList(4, cue::eaten));
+    QCOMPARE(game.sound.played, QList<Cue>(4, Cue::Eaten));
     const qint64 eatenMark = c.Picture6->picture().cacheKey();
     QVERIFY(!c.Picture6->picture().isNull());
     for (int i = 0; i < 4; ++i) {
@@ -228,7 +228,7 @@ void ChaseTest::twoLostInOneTick() {
         f.Timer1_Timer();
         QCOMPARE(f.score, 40);
         QCOMPARE(f.eatenCount, 2);
-        QCOMPARE(game.sound.played, (QStringList{cue::eaten, cue::eaten}));
+        QCOMPARE(game.sound.played, (QList<Cue>{Cue::Eaten, Cue::Eaten}));
     }
     // The fifth loss is the first of the two: the second is never looked at.
     GameFixture game;
@@ -247,7 +247,7 @@ void ChaseTest::twoLostInOneTick() {
     f.Timer1_Timer();
     QCOMPARE(f.eatenCount, 5);
     QCOMPARE(f.score, 200);
-    QCOMPARE(game.sound.played, (QStringList{cue::eaten, cue::gameOver}));
+    QCOMPARE(game.sound.played, (QList<Cue>{Cue::Eaten, Cue::GameOver}));
     QCOMPARE(game.messageBox.shown.size(), 1);
     QVERIFY(loadedWhileOpen); // the screens close only once the box is dismissed
     QVERIFY(!f.isLoaded());
@@ -306,7 +306,7 @@ void ChaseTest::noTickWhileTheResultIsOpen() {
     QCOMPARE(game.messageBox.shown.size(), 1);
     QCOMPARE(f.eatenCount, 5);
     QCOMPARE(f.score, 270);
-    QCOMPARE(game.sound.played, (QStringList{cue::eaten, cue::gameOver}));
+    QCOMPARE(game.sound.played, (QList<Cue>{Cue::Eaten, Cue::GameOver}));
     QVERIFY(!f.isLoaded());
     QVERIFY(game.errors.details.isEmpty());
 }

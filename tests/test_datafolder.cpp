@@ -1,7 +1,7 @@
 // The message about a missing data file when the game is started in the wrong folder: which folder does
 // hold the file, and a shell command that starts the game there, quoted so that any folder name works.
-#include "app/datafileerror.h"
-#include "app/datafolder.h"
+#include "services/data/datafileerror.h"
+#include "services/data/datafolder.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>

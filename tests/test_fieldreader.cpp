@@ -1,7 +1,7 @@
 // The data-file reader: fields separated by commas and line ends, quotes, blanks, the end-of-file test,
 // whole numbers, code page 932 decoding, and faults that name the file and the line.
-#include "app/cp932.h"
-#include "app/fieldreader.h"
+#include "services/data/cp932.h"
+#include "services/data/fieldreader.h"
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,7 +17,8 @@ private slots:
 
 static QStringList readAll(FieldReader& reader) {
     QStringList fields;
-    while (!reader.atEnd()) fields << reader.readText();
+    while (!reader.atEnd())
+        fields << reader.readText();
     return fields;
 }
 
@@ -69,7 +70,8 @@ void FieldReaderTest::integers() {
             r.readInteger();
             QFAIL(bad);
         } catch (const DataFileError& e) {
-            QVERIFY2(e.detail().contains(QLatin1String(bad)) || QByteArray(bad).isEmpty(), qPrintable(e.detail()));
+            QVERIFY2(e.detail().contains(QLatin1String(bad)) || QByteArray(bad).isEmpty(),
+                     qPrintable(e.detail()));
         }
     }
 }
@@ -101,14 +103,17 @@ void FieldReaderTest::faultsNameFileAndLine() {
     } cases[] = {
         {QByteArray("a,b\r\nc,\0d\r\n", 11), 2, "NUL"},
         {"a,b\r\n\r\nc,\xff\r\n", 3, "Shift_JIS"},
-        {"\xEF\xBB\xBF" "a,b\r\n", 1, "UTF-8"},
+        {"\xEF\xBB\xBF"
+         "a,b\r\n",
+         1, "UTF-8"},
         {"a,b\r\n\"c,d\r\n", 2, "never closed"},
     };
     for (const auto& c : cases) {
         const QString path = write(c.bytes);
         try {
             FieldReader r = FieldReader::open(path);
-            while (!r.atEnd()) r.readText();
+            while (!r.atEnd())
+                r.readText();
             QFAIL(c.detail);
         } catch (const DataFileError& e) {
             QCOMPARE(e.line(), c.line);

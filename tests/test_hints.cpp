@@ -81,7 +81,7 @@ void HintsTest::hintCosts() {
     QCOMPARE(f.score, 38); // 12 in all
     QCOMPARE(c.Label4->text(), QStringLiteral(" 38"));
     QCOMPARE(c.Label8->text(), QStringLiteral("sakana"));
-    QCOMPARE(game.sound.played, (QStringList{cue::hint, cue::hint}));
+    QCOMPARE(game.sound.played, (QList<Cue>{Cue::Hint, Cue::Hint}));
     answerRight(f);
     QCOMPARE(f.score, 44); // 1 point a letter
 

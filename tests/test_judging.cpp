@@ -24,15 +24,15 @@ void JudgingTest::cueFollowsTheScoreBeforeTheAnswer() {
     Form1& f = game.program->form1();
     const struct {
         int before;
-        QString cue;
-    } cases[] = {{0, cue::correct100},   {2, cue::correct},     {1, cue::correct},
-                 {3, cue::correct100},   {-3, cue::correct100}, {-4, cue::correct},
-                 {-30, cue::correct100}, {299, cue::correct},   {32766, cue::correct100}};
+        Cue cue;
+    } cases[] = {{0, Cue::Correct100},   {2, Cue::Correct},     {1, Cue::Correct},
+                 {3, Cue::Correct100},   {-3, Cue::Correct100}, {-4, Cue::Correct},
+                 {-30, Cue::Correct100}, {299, Cue::Correct},   {32766, Cue::Correct100}};
     for (const auto& c : cases) {
         f.score = static_cast<std::int16_t>(c.before);
         game.sound.played.clear();
         answerRight(f);
-        QVERIFY2(game.sound.played == QStringList{c.cue}, qPrintable(QString::number(c.before)));
+        QVERIFY2(game.sound.played == QList<Cue>{c.cue}, qPrintable(QString::number(c.before)));
     }
 }
 
@@ -77,7 +77,7 @@ void JudgingTest::wrongAnswerCostsFiveAndDealsAgain() {
     QVERIFY(pressLetters(f, QStringLiteral("nakas")));
     QVERIFY(!c.Command1->isHidden());
     f.Command1_Click();
-    QCOMPARE(game.sound.played, QStringList{cue::wrong});
+    QCOMPARE(game.sound.played, QList<Cue>{Cue::Wrong});
     QCOMPARE(f.score, 0); // not -2
     QCOMPARE(c.Label4->text(), QStringLiteral(" 0"));
     QCOMPARE(f.answer, QStringLiteral("sakan"));
@@ -149,11 +149,11 @@ void JudgingTest::answerLineMustMatchExactly() {
     const auto& c = f.controls();
     c.Label2->setText(QStringLiteral("romaji"));
     f.Command1_Click();
-    QCOMPARE(game.sound.played.last(), cue::wrong);
+    QCOMPARE(game.sound.played.last(), Cue::Wrong);
     QVERIFY(pressLetters(f, QStringLiteral("ro^maji")));
     QCOMPARE(c.Label2->text(), QStringLiteral("ro^maji"));
     f.Command1_Click();
-    QCOMPARE(game.sound.played.last(), cue::correct100);
+    QCOMPARE(game.sound.played.last(), Cue::Correct100);
     QCOMPARE(f.score, 14);
 
     GameFixture plain(QStringLiteral("romaji,ローマじ\r\n"));
@@ -161,10 +161,10 @@ void JudgingTest::answerLineMustMatchExactly() {
     Form1& p = plain.program->form1();
     p.controls().Label2->setText(QStringLiteral("ro^maji"));
     p.Command1_Click();
-    QCOMPARE(plain.sound.played.last(), cue::wrong);
+    QCOMPARE(plain.sound.played.last(), Cue::Wrong);
     p.controls().Label2->setText(QStringLiteral("Romaji")); // upper and lower case differ
     p.Command1_Click();
-    QCOMPARE(plain.sound.played.last(), cue::wrong);
+    QCOMPARE(plain.sound.played.last(), Cue::Wrong);
     QCOMPARE(p.score, 0);
 }
 

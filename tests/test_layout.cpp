@@ -39,7 +39,8 @@ void LayoutTest::controlsAtTheirPlaces() {
     const struct {
         int k;
         QRect at;
-    } tiles[] = {{0, {16, 152, 30, 37}}, {11, {368, 152, 30, 37}}, {12, {16, 192, 30, 37}}, {23, {368, 192, 30, 37}}};
+    } tiles[] = {
+        {0, {16, 152, 30, 37}}, {11, {368, 152, 30, 37}}, {12, {16, 192, 30, 37}}, {23, {368, 192, 30, 37}}};
     for (const auto& t : tiles) {
         Label* tile = c().Label1(t.k);
         QCOMPARE(tile->geometry(), t.at);
@@ -100,21 +101,25 @@ void LayoutTest::stackingOfTheAnswerLines() {
     QVERIFY(depth(c().Label5) > depth(c().Label8));
     // Picture boxes and buttons lie in front of every label.
     for (QObject* front : {static_cast<QObject*>(c().Picture1(0)), static_cast<QObject*>(c().Command1)})
-        for (int k = 0; k < 5; ++k) QVERIFY(depth(front) > depth(c().Label9(k)));
+        for (int k = 0; k < 5; ++k)
+            QVERIFY(depth(front) > depth(c().Label9(k)));
     // The marked line peeks out above the plain line by 120 twips.
     QCOMPARE(c().Label7->y() - c().Label5->y(), 8);
 }
 
 void LayoutTest::menuCaptions() {
     QStringList top;
-    for (QAction* a : f().window()->menuBar()->actions()) top << a->text();
+    for (QAction* a : f().window()->menuBar()->actions())
+        top << a->text();
     QCOMPARE(top, (QStringList{"ローマ字表", "文字練習", "終わる", "遊び方", "製作者"}));
     QStringList help;
-    for (QAction* a : c().asobikata->actions()) help << a->text();
-    QCOMPARE(help, (QStringList{"ローマ字をならべかえて問題の言葉にします", "ヒントなしだと、得点2倍",
-                                "「やりなおし」は、何度でも(ならべなおし)", "動物をｸﾘｯｸしてｷｹﾝから救い出してください",
-                                "５回救えなかったら、ゲームオーバーです", "※「ヘボン式」と「訓令式」がまじっています",
-                                "※　＾　はａｉｕｅｏの後でクリックします"}));
+    for (QAction* a : c().asobikata->actions())
+        help << a->text();
+    QCOMPARE(help, (QStringList{
+                       "ローマ字をならべかえて問題の言葉にします", "ヒントなしだと、得点2倍",
+                       "「やりなおし」は、何度でも(ならべなおし)", "動物をｸﾘｯｸしてｷｹﾝから救い出してください",
+                       "５回救えなかったら、ゲームオーバーです", "※「ヘボン式」と「訓令式」がまじっています",
+                       "※　＾　はａｉｕｅｏの後でクリックします"}));
     QCOMPARE(c().saku->actions().first()->text(),
              QStringLiteral("minasan. tanosimi nagara ro^maji no benkyo^  wo site kudasai ne."));
     QCOMPARE(c().saku->actions().size(), 2);
@@ -127,7 +132,8 @@ void LayoutTest::fontsDrawJapanese() {
         font.setPixelSize(20);
         const QRawFont raw = QRawFont::fromFont(font);
         QVERIFY2(raw.isValid(), family);
-        for (QChar ch : sample) QVERIFY2(raw.supportsCharacter(ch), qPrintable(QString::fromUtf8(family) + ch));
+        for (QChar ch : sample)
+            QVERIFY2(raw.supportsCharacter(ch), qPrintable(QString::fromUtf8(family) + ch));
         QVERIFY2(raw.familyName().startsWith(QLatin1String("IPA"), Qt::CaseInsensitive) ||
                      raw.familyName().contains(QLatin1String("CJK")),
                  qPrintable(raw.familyName()));
@@ -135,7 +141,7 @@ void LayoutTest::fontsDrawJapanese() {
 }
 
 void LayoutTest::creaturesTellTheirNames() {
-    const char* names[12] = {"nezumi", "usi",   "tora", "usagi", "tatsu", "hebi",
+    const char* names[12] = {"nezumi", "usi",    "tora", "usagi", "tatsu", "hebi",
                              "uma",    "hituji", "saru", "tori",  "inu",   "inoshishi"};
     const QSize sizes[12] = {{24, 25}, {26, 26}, {28, 23}, {24, 31}, {25, 32}, {35, 25},
                              {20, 30}, {36, 24}, {32, 24}, {32, 29}, {26, 26}, {29, 24}};

@@ -13,7 +13,7 @@
 
 class MenusTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void hyouTogglesTheChart();
     void practiceHidesTheChartBehindTheToggle();
     void quitCreatesNothing();

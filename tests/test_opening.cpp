@@ -8,7 +8,7 @@
 
 class OpeningTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void loadStepCoversTheTrail();
     void tickScheduleShowsOneBallAtATime();
     void endRecreatesAClosedMainScreen();

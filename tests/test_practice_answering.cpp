@@ -44,7 +44,7 @@ void PracticeAnsweringTest::rightAndWrongClicks() {
     QCOMPARE(c.Label1(0)->backColor(), mark);
     QVERIFY(!c.Label1(0)->hasBorder());
     QCOMPARE(c.Label1(0)->text(), promptFor(0)); // the answered kana now shows its prompt
-    QCOMPARE(game.sound.played, QStringList{cue::correct});
+    QCOMPARE(game.sound.played, QList<Cue>{Cue::Correct});
     QVERIFY(r.targetIndex != 0);
     QCOMPARE(c.Label1(targetLabel(r))->backColor(), QColor(Qt::white));
     QCOMPARE(c.Label2->text(), r.targetPrompt);
@@ -68,17 +68,17 @@ void PracticeAnsweringTest::cuesForEveryTenthAnswer() {
     GameFixture game;
     Rensyu& r = openPractice(game, fullPracticeData());
     r.Command1_Click();
-    QStringList expected;
+    QList<Cue> expected;
     for (int n = 1; n <= 100; ++n) {
         // A wrong click before each answer: never a cue.
         r.Label1_Click(targetLabel(r) == 4 ? 3 : 4);
         answerCurrentTarget(r);
         QCOMPARE(r.correctCount, n);
-        expected << (n % 10 == 0 ? cue::correct100 : cue::correct);
+        expected << (n % 10 == 0 ? Cue::Correct100 : Cue::Correct);
         QCOMPARE(r.controls().Label4->text(), QStringLiteral("%1こ").arg(n));
     }
     QCOMPARE(game.sound.played, expected);
-    QCOMPARE(game.sound.played.count(cue::correct100), 10);
+    QCOMPARE(game.sound.played.count(Cue::Correct100), 10);
 }
 
 void PracticeAnsweringTest::targetTimerRestartsOnlyInATimedRun() {
@@ -133,7 +133,7 @@ void PracticeAnsweringTest::finishAtThe103rdAnswer() {
     game.sound.played.clear();
     answerCurrentTarget(r);
     QCOMPARE(r.correctCount, 103);
-    QCOMPARE(game.sound.played, (QStringList{cue::correct, cue::correct100, cue::correct, cue::correct100}));
+    QCOMPARE(game.sound.played, (QList<Cue>{Cue::Correct, Cue::Correct100, Cue::Correct, Cue::Correct100}));
     QVERIFY(p.cright().isVisible());
     QVERIFY(!r.isLoaded());
     QVERIFY(p.form1().isVisible());

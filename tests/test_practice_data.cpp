@@ -1,8 +1,8 @@
 // Reading the practice data: the 201-entry table's bounds, quoted fields, an empty file, and every bad file
 // stopping the program with an error that names romajimojiren.txt and the line to mend.
 #include "screens/main/form1.h"
-#include "screens/practice/practicedata.h"
 #include "screens/practice/rensyu.h"
+#include "services/data/practicedata.h"
 #include "support/practicechart.h"
 #include <QtTest>
 

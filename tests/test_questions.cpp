@@ -20,11 +20,14 @@ namespace {
 
 QString bankOf(int n) {
     QString bank;
-    for (int i = 0; i < n; ++i) bank += QStringLiteral("w%1,ことば%1\r\n").arg(i);
+    for (int i = 0; i < n; ++i)
+        bank += QStringLiteral("w%1,ことば%1\r\n").arg(i);
     return bank;
 }
 
-int usedCount(const Form1& f) { return static_cast<int>(std::count(f.usedFlags.begin(), f.usedFlags.end(), 1)); }
+int usedCount(const Form1& f) {
+    return static_cast<int>(std::count(f.usedFlags.begin(), f.usedFlags.end(), 1));
+}
 
 // What a correct answer does to the cycle before the next question is drawn.
 void nextQuestion(Form1& f) {
@@ -91,7 +94,8 @@ void QuestionsTest::smallBanks() {
         GameFixture game(bankOf(401));
         game.start();
         Form1& f = game.program->form1();
-        for (int draw = 2; draw <= 401; ++draw) nextQuestion(f);
+        for (int draw = 2; draw <= 401; ++draw)
+            nextQuestion(f);
         QCOMPARE(usedCount(f), 1); // draw 401 reset the cycle
         QSet<QString> seen{f.answer};
         for (int draw = 402; draw <= 801; ++draw) {
@@ -127,7 +131,8 @@ void QuestionsTest::dealing() {
     deal(QStringLiteral("a"));
     deal(QString());
     QSet<QString> orders;
-    for (int i = 0; i < 30; ++i) orders << deal(QStringLiteral("kakko^ii")); // frozen clock, yet orders vary
+    for (int i = 0; i < 30; ++i)
+        orders << deal(QStringLiteral("kakko^ii")); // frozen clock, yet orders vary
     QVERIFY(orders.size() > 10);
     QCOMPARE(faults, 0);
     deal(QStringLiteral("aAiIuUeEoOx^"));

@@ -1,6 +1,6 @@
 // The one random generator: values in [0, 1), and re-seeding from a clock that has not moved still gives
 // fresh draws, so the letters of one deal are drawn independently.
-#include "app/random.h"
+#include "services/random/random.h"
 #include <QtTest>
 #include <set>
 
@@ -37,7 +37,8 @@ void RandomTest::drawsCoverTheirRange() {
         QVERIFY(k >= 0 && k < 50);
         ++counts[k];
     }
-    for (int k = 0; k < 50; ++k) QVERIFY2(counts[k] > 800 && counts[k] < 1200, "draws should be roughly uniform");
+    for (int k = 0; k < 50; ++k)
+        QVERIFY2(counts[k] > 800 && counts[k] < 1200, "draws should be roughly uniform");
     QCOMPARE(random.below(0), 0);
 }
 

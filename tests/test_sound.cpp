@@ -1,8 +1,8 @@
 // The sound cues: the player plays the newest request and stops the cue still sounding, plays the built-in
 // default cue for a missing, damaged or foreign file, falls back to it when a sound cannot be decoded, and
 // plays nothing without an audio device. The seven shipped cues are short 16-bit PCM files, all different.
-#include "app/qtsound.h"
-#include "app/wavfile.h"
+#include "services/sound/qtsound.h"
+#include "services/sound/wavfile.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -71,58 +71,60 @@ private slots:
 
 void SoundTest::lastRequestWins() {
     QTemporaryDir dir;
-    for (const QString& name : {cue::correct, cue::eaten, cue::gameOver})
+    for (const QString& name :
+         {sound::fileName(Cue::Correct), sound::fileName(Cue::Eaten), sound::fileName(Cue::GameOver)})
         QVERIFY(QFile::copy(shipped + name, dir.filePath(name)));
     auto* output = new FakeOutput;
     QtSoundPlayer player(dir.path(), std::unique_ptr<SoundOutput>(output));
-    const QUrl eaten = QUrl::fromLocalFile(dir.filePath(cue::eaten));
-    const QUrl over = QUrl::fromLocalFile(dir.filePath(cue::gameOver));
-    player.play(cue::eaten);
+    const QUrl eaten = QUrl::fromLocalFile(dir.filePath(sound::fileName(Cue::Eaten)));
+    const QUrl over = QUrl::fromLocalFile(dir.filePath(sound::fileName(Cue::GameOver)));
+    player.play(Cue::Eaten);
     QCOMPARE(output->sounding(), QList<QUrl>{eaten});
-    player.play(cue::eaten); // two creatures lost in one tick: the cue starts again
+    player.play(Cue::Eaten); // two creatures lost in one tick: the cue starts again
     QCOMPARE(output->voice(eaten)->plays, 2);
     QCOMPARE(output->sounding(), QList<QUrl>{eaten});
-    player.play(cue::gameOver); // the fifth: game over cuts the eaten cue off
+    player.play(Cue::GameOver); // the fifth: game over cuts the eaten cue off
     QCOMPARE(output->sounding(), QList<QUrl>{over});
-    player.play(cue::correct);
-    player.play(cue::eaten);
+    player.play(Cue::Correct);
+    player.play(Cue::Eaten);
     QCOMPARE(output->sounding(), QList<QUrl>{eaten});
     QCOMPARE(output->voices.size(), 3); // each sound is loaded once
 }
 
 void SoundTest::defaultCueForMissingOrUnplayableFiles() {
     QTemporaryDir dir;
-    QFile::copy(shipped + cue::hint, dir.filePath(cue::hint));
-    QFile garbage(dir.filePath(cue::wrong));
+    QFile::copy(shipped + sound::fileName(Cue::Hint), dir.filePath(sound::fileName(Cue::Hint)));
+    QFile garbage(dir.filePath(sound::fileName(Cue::Wrong)));
     QVERIFY(garbage.open(QIODevice::WriteOnly));
     garbage.write(QByteArray(400, 'x'));
     garbage.close();
-    QFile truncated(dir.filePath(cue::click)); // a real cue cut off inside its sound
+    QFile truncated(dir.filePath(sound::fileName(Cue::Click))); // a real cue cut off inside its sound
     QVERIFY(truncated.open(QIODevice::WriteOnly));
-    QFile whole(shipped + cue::click);
+    QFile whole(shipped + sound::fileName(Cue::Click));
     QVERIFY(whole.open(QIODevice::ReadOnly));
     truncated.write(whole.readAll().left(200));
     truncated.close();
-    QFile header(dir.filePath(cue::correct100)); // cut off inside its header
+    QFile header(dir.filePath(sound::fileName(Cue::Correct100))); // cut off inside its header
     QVERIFY(header.open(QIODevice::WriteOnly));
     header.write(QByteArray("RIFF\x20\0\0\0WAVEfmt ", 16));
     header.close();
-    QFile(dir.filePath(cue::eaten)).open(QIODevice::WriteOnly); // empty
-    QVERIFY(QDir(dir.path()).mkdir(cue::correct));              // a folder, not a file
+    QFile(dir.filePath(sound::fileName(Cue::Eaten))).open(QIODevice::WriteOnly); // empty
+    QVERIFY(QDir(dir.path()).mkdir(sound::fileName(Cue::Correct)));              // a folder, not a file
 
     auto* output = new FakeOutput;
     QtSoundPlayer player(dir.path(), std::unique_ptr<SoundOutput>(output));
-    for (const QString& name :
-         {cue::gameOver, cue::wrong, cue::click, cue::correct100, cue::eaten, cue::correct}) {
-        player.play(name);
-        QVERIFY2(output->sounding() == QList<QUrl>{QtSoundPlayer::defaultCue()}, qPrintable(name));
+    for (Cue cue : {Cue::GameOver, Cue::Wrong, Cue::Click, Cue::Correct100, Cue::Eaten, Cue::Correct}) {
+        player.play(cue);
+        QVERIFY2(output->sounding() == QList<QUrl>{QtSoundPlayer::defaultCue()},
+                 qPrintable(sound::fileName(cue)));
     }
-    player.play(cue::hint);
-    QCOMPARE(output->sounding(), QList<QUrl>{QUrl::fromLocalFile(dir.filePath(cue::hint))});
+    player.play(Cue::Hint);
+    QCOMPARE(output->sounding(), QList<QUrl>{QUrl::fromLocalFile(dir.filePath(sound::fileName(Cue::Hint)))});
     // A cue file that turns up while the game runs is heard from then on.
-    QFile::copy(shipped + cue::gameOver, dir.filePath(cue::gameOver));
-    player.play(cue::gameOver);
-    QCOMPARE(output->sounding(), QList<QUrl>{QUrl::fromLocalFile(dir.filePath(cue::gameOver))});
+    QFile::copy(shipped + sound::fileName(Cue::GameOver), dir.filePath(sound::fileName(Cue::GameOver)));
+    player.play(Cue::GameOver);
+    QCOMPARE(output->sounding(),
+             QList<QUrl>{QUrl::fromLocalFile(dir.filePath(sound::fileName(Cue::GameOver)))});
     QCOMPARE(output->voice(QtSoundPlayer::defaultCue())->plays, 6);
     // The default cue itself is built into the program and can be played.
     QVERIFY(readWavFormat(QStringLiteral(":/sounds/default.wav")).has_value());
@@ -130,31 +132,31 @@ void SoundTest::defaultCueForMissingOrUnplayableFiles() {
 
 void SoundTest::undecodableSoundFallsBackToTheDefault() {
     QTemporaryDir dir;
-    for (const QString& name : {cue::correct, cue::hint})
+    for (const QString& name : {sound::fileName(Cue::Correct), sound::fileName(Cue::Hint)})
         QFile::copy(shipped + name, dir.filePath(name));
     auto* output = new FakeOutput;
     QtSoundPlayer player(dir.path(), std::unique_ptr<SoundOutput>(output));
-    const QUrl correct = QUrl::fromLocalFile(dir.filePath(cue::correct));
-    const QUrl hint = QUrl::fromLocalFile(dir.filePath(cue::hint));
-    player.play(cue::correct);
+    const QUrl correct = QUrl::fromLocalFile(dir.filePath(sound::fileName(Cue::Correct)));
+    const QUrl hint = QUrl::fromLocalFile(dir.filePath(sound::fileName(Cue::Hint)));
+    player.play(Cue::Correct);
     output->voice(correct)->fail(); // the output finds out later that it cannot decode it
     QCOMPARE(output->sounding(), QList<QUrl>{QtSoundPlayer::defaultCue()});
-    player.play(cue::correct); // known to fail: the default at once
+    player.play(Cue::Correct); // known to fail: the default at once
     QCOMPARE(output->sounding(), QList<QUrl>{QtSoundPlayer::defaultCue()});
     QCOMPARE(output->voice(correct)->plays, 1);
 
     // A failure that comes in after a newer request does not interrupt the newer cue.
     output->voice(correct)->broken = false;
-    player.play(cue::correct);
-    player.play(cue::hint);
+    player.play(Cue::Correct);
+    player.play(Cue::Hint);
     output->voice(correct)->fail();
     QCOMPARE(output->sounding(), QList<QUrl>{hint});
 
     // When even the default cannot be decoded, the cue is silent.
-    player.play(cue::wrong);
+    player.play(Cue::Wrong);
     output->voice(QtSoundPlayer::defaultCue())->fail();
     QVERIFY(output->sounding().isEmpty());
-    player.play(cue::wrong);
+    player.play(Cue::Wrong);
     QVERIFY(output->sounding().isEmpty());
 }
 
@@ -163,12 +165,12 @@ void SoundTest::noDeviceNoSound() {
     output->device = false;
     QtSoundPlayer player(shipped, std::unique_ptr<SoundOutput>(output));
     for (int k = 0; k < 3; ++k)
-        player.play(cue::correct);
-    player.play(QStringLiteral("nothing.wav"));
+        player.play(Cue::Correct);
+    player.play(Cue::Default);
     QVERIFY(output->voices.isEmpty());
     output->device = true; // plugged in later
-    player.play(cue::correct);
-    QCOMPARE(output->sounding(), QList<QUrl>{QUrl::fromLocalFile(shipped + cue::correct)});
+    player.play(Cue::Correct);
+    QCOMPARE(output->sounding(), QList<QUrl>{QUrl::fromLocalFile(shipped + sound::fileName(Cue::Correct))});
 }
 
 void SoundTest::qtOutputReportsUndecodableSounds() {
@@ -176,7 +178,7 @@ void SoundTest::qtOutputReportsUndecodableSounds() {
     // off inside its header would keep Qt loading for ever; the player never hands such a file over.)
     QtSoundOutput output;
     QTemporaryDir dir;
-    QFile garbage(dir.filePath(cue::wrong));
+    QFile garbage(dir.filePath(sound::fileName(Cue::Wrong)));
     QVERIFY(garbage.open(QIODevice::WriteOnly));
     garbage.write(QByteArray(400, 'x'));
     garbage.close();
@@ -195,7 +197,9 @@ void SoundTest::qtOutputReportsUndecodableSounds() {
 void SoundTest::shippedCues() {
     QSet<QByteArray> contents;
     for (const QString& name :
-         {cue::correct, cue::correct100, cue::wrong, cue::hint, cue::click, cue::eaten, cue::gameOver}) {
+         {sound::fileName(Cue::Correct), sound::fileName(Cue::Correct100), sound::fileName(Cue::Wrong),
+          sound::fileName(Cue::Hint), sound::fileName(Cue::Click), sound::fileName(Cue::Eaten),
+          sound::fileName(Cue::GameOver)}) {
         const auto format = readWavFormat(shipped + name);
         QVERIFY2(format.has_value(), qPrintable(name));
         QCOMPARE(format->formatTag, 1);

@@ -50,12 +50,14 @@ void StartupTest::bankBounds() {
         const Form1& f = game.program->form1();
         QCOMPARE(f.questionCount, 0);
         QCOMPARE(f.answer, QString());
-        for (std::int16_t k = 0; k < 24; ++k) QVERIFY(f.controls().Label1(k)->isHidden());
+        for (std::int16_t k = 0; k < 24; ++k)
+            QVERIFY(f.controls().Label1(k)->isHidden());
         QVERIFY(f.controls().Command1->isHidden());
     }
     {
         QString bank;
-        for (int i = 0; i < 401; ++i) bank += QStringLiteral("w%1,ことば%1\r\n").arg(i);
+        for (int i = 0; i < 401; ++i)
+            bank += QStringLiteral("w%1,ことば%1\r\n").arg(i);
         GameFixture game(bank);
         game.start();
         QVERIFY(game.errors.details.isEmpty());
@@ -87,11 +89,14 @@ void StartupTest::badBanksStopWithFileAndLine() {
         const char* expected;
     };
     QString tooMany;
-    for (int i = 0; i < 402; ++i) tooMany += QStringLiteral("w,x\r\n");
+    for (int i = 0; i < 402; ++i)
+        tooMany += QStringLiteral("w,x\r\n");
     const QList<Case> cases = {
-        {"cut off", "inu,\x82\xa2\x82\xca\r\nneko\r\n", "romaji.txt, line 2: the file ends in the middle of a record"},
+        {"cut off", "inu,\x82\xa2\x82\xca\r\nneko\r\n",
+         "romaji.txt, line 2: the file ends in the middle of a record"},
         {"402 records", tooMany.toLatin1(), "romaji.txt, line 402: more than 401 records"},
-        {"25 letters", "abcdefghijklmnopqrstuvwxy,x\r\n", "romaji.txt, line 1: the answer 'abcdefghijklmnopqrstuvwxy' is 25"},
+        {"25 letters", "abcdefghijklmnopqrstuvwxy,x\r\n",
+         "romaji.txt, line 1: the answer 'abcdefghijklmnopqrstuvwxy' is 25"},
         {"invalid cp932", "inu,x\r\nneko,\x82\r\n", "romaji.txt, line 2: bytes that are not valid Shift_JIS"},
         {"utf-8 bom", "\xEF\xBB\xBFinu,x\r\n", "romaji.txt, line 1: the file is saved as UTF-8"},
         {"quote", "\"inu,x\r\n", "romaji.txt, line 1: a double quote opened here is never closed"},
@@ -101,7 +106,8 @@ void StartupTest::badBanksStopWithFileAndLine() {
         game.writeBytes(QStringLiteral("romaji.txt"), c.bytes);
         game.start();
         QVERIFY2(game.errors.details.size() == 1, c.name);
-        QVERIFY2(game.errors.details[0].startsWith(QLatin1String(c.expected)), qPrintable(game.errors.details[0]));
+        QVERIFY2(game.errors.details[0].startsWith(QLatin1String(c.expected)),
+                 qPrintable(game.errors.details[0]));
         QVERIFY(game.errors.playerTexts[0].contains(QStringLiteral("romaji.txt")));
     }
     GameFixture missing(QString{});

@@ -174,7 +174,8 @@ void ToolkitTest::pictureBoxes() {
     auto* label = toolkit::makeLabel(&parent, {{0, 0, 450, 555}, QStringLiteral("a")});
     QList<Qt::MouseButton> downs;
     QObject::connect(label, &toolkit::Label::mouseDown, [&](Qt::MouseButton b) { downs << b; });
-    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) QTest::mousePress(label, b);
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        QTest::mousePress(label, b);
     QCOMPARE(downs.size(), 3);
 }
 

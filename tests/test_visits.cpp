@@ -1,12 +1,12 @@
 // Screens visited many times in one process: the practice screen and the opening screen opened and left
 // 1 000 times each, with the screens, windows and icons checked after every visit.
-#include "app/resources.h"
 #include "screens/chart/form2.h"
 #include "screens/main/form1.h"
 #include "screens/opening/cright.h"
 #include "screens/practice/rensyu.h"
 #include "support/gamefixture.h"
 #include "support/quietplatform.h"
+#include "toolkit/icon.h"
 #include <QApplication>
 #include <QtTest>
 
@@ -29,7 +29,7 @@ void VisitsTest::thousandVisitsOfPracticeAndOpening() {
     QVERIFY(program.form1().isVisible());
     const int screens = program.loadedScreens(); // main and chart
     const auto windows = QApplication::topLevelWidgets().size();
-    const qint64 icon = programIcon().cacheKey();
+    const qint64 icon = toolkit::programIcon().cacheKey();
     int openingTicks = 0; // the length of the animation, the same on every visit
 
     for (int visit = 0; visit < 1000; ++visit) {

@@ -7,8 +7,7 @@
 
 namespace toolkit {
 
-template <class Control>
-class ControlArray {
+template <class Control> class ControlArray {
 public:
     explicit ControlArray(const char* name = "") : name_(name) {}
 
@@ -19,7 +18,8 @@ public:
     }
     // Arrays may have gaps only while they are being built.
     void set(std::int16_t index, Control* control) {
-        if (index >= static_cast<int>(items_.size())) items_.resize(static_cast<std::size_t>(index) + 1, nullptr);
+        if (index >= static_cast<int>(items_.size()))
+            items_.resize(static_cast<std::size_t>(index) + 1, nullptr);
         items_[static_cast<std::size_t>(index)] = control;
     }
     int count() const { return static_cast<int>(items_.size()); }

@@ -77,7 +77,9 @@ void PictureBox::setPosition(double leftTwips, double topTwips) {
     place();
 }
 
-void PictureBox::place() { move(px(left_), px(top_)); }
+void PictureBox::place() {
+    move(px(left_), px(top_));
+}
 
 void PictureBox::setBorder(bool single) {
     border_ = single;
@@ -103,13 +105,16 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
     if (click && isEnabled()) emit clicked();
 }
 
-Button::Button(QWidget* parent) : QPushButton(parent) { setAutoDefault(false); }
+Button::Button(QWidget* parent) : QPushButton(parent) {
+    setAutoDefault(false);
+}
 
 void Button::setBackColor(const QColor& colour) {
     back_ = colour;

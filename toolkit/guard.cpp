@@ -13,7 +13,8 @@ void QtErrorReporter::fatal(const QString& playerText, const QString& detail) {
     std::fprintf(stderr, "pokuraku: %s\n", qPrintable(detail));
     // Nothing of the game may go on behind the error box: no animation, no chase, no window coming up.
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        for (Timer* timer : window->findChildren<Timer*>()) timer->setEnabled(false);
+        for (Timer* timer : window->findChildren<Timer*>())
+            timer->setEnabled(false);
         window->hide();
     }
     QMessageBox box(QMessageBox::Critical, QStringLiteral("ポクラク"),

@@ -24,8 +24,7 @@ class Guard {
 public:
     explicit Guard(ErrorReporter& reporter) : reporter_(reporter) {}
 
-    template <class Handler>
-    void run(Handler&& handler) noexcept {
+    template <class Handler> void run(Handler&& handler) noexcept {
         if (reporting_) return;
         try {
             handler();

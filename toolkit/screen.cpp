@@ -62,7 +62,8 @@ void Screen::close() {
     ScreenWindow* old = window_;
     window_ = nullptr;
     ++generation_;
-    for (Timer* timer : old->findChildren<Timer*>()) timer->setEnabled(false);
+    for (Timer* timer : old->findChildren<Timer*>())
+        timer->setEnabled(false);
     old->onCloseRequest = nullptr;
     old->hide();
     // The window may be in the middle of delivering the event that closed it: delete it later.

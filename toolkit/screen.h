@@ -44,7 +44,7 @@ public:
     bool isVisible() const { return window_ && window_->isVisible(); }
     void show();  // loads if needed, shows and brings to the front
     void hide();  // loads if needed, hides
-    void load();  // loads if needed, leaves visibility as the definition says
+    void load();  // loads if needed; a new window is shown only if its screen shows at creation
     void close(); // unloads if loaded
     void focus(); // gives the input focus to the window
     ScreenWindow* window() const { return window_; }

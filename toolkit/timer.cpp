@@ -14,6 +14,8 @@ void Timer::setEnabled(bool on) {
     if (!on) timer_.stop();
 }
 
-void Timer::setInterval(int ms) { timer_.setInterval(ms); }
+void Timer::setInterval(int ms) {
+    timer_.setInterval(ms);
+}
 
 } // namespace toolkit

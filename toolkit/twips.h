@@ -8,7 +8,9 @@ namespace toolkit {
 
 inline constexpr double twipsPerPixel = 15.0;
 
-inline int px(double twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
+inline int px(double twips) {
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
 
 inline QRect rectFromTwips(double left, double top, double width, double height) {
     return QRect(px(left), px(top), px(width), px(height));

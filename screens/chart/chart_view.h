@@ -8,7 +8,7 @@ namespace chart {
 
 class ChartView : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit ChartView(QWidget* parent);
     // Laid out again whenever the widget's size has changed, even while it is hidden.
     const Layout& chartLayout() const;
@@ -16,10 +16,10 @@ class ChartView : public QWidget {
     // The share of the page's width the table fills.
     static constexpr double tableShare = 0.53;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     void drawCell(QPainter& painter, int band, int column) const;
     mutable Layout layout_;
     mutable QSize laidOutFor_;

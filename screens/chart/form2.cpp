@@ -1,11 +1,11 @@
 #include "screens/chart/form2.h"
-#include "app/program.h"
+#include "screens/peers.h"
 #include "toolkit/builder.h"
 #include "toolkit/twips.h"
 
 using namespace toolkit;
 
-Form2::Form2(Program& program) : Screen(program) {}
+Form2::Form2(ScreenPeers& peers) : Screen(peers) {}
 
 ScreenWindow* Form2::build() {
     auto* window = new ScreenWindow(QStringLiteral("ローマ字表"), {px(5850), px(8760)});

@@ -4,21 +4,21 @@
 #include "screens/chart/chart_view.h"
 #include "toolkit/screen.h"
 
-class Program;
+class ScreenPeers;
 
 struct Form2Controls {
     chart::ChartView* OLE1 = nullptr; // the chart, reaching past the window's right edge
 };
 
 class Form2 : public toolkit::Screen {
-  public:
-    explicit Form2(Program& program);
+public:
+    explicit Form2(ScreenPeers& peers);
     const Form2Controls& controls() const { return c; }
 
-  protected:
+protected:
     toolkit::ScreenWindow* build() override;
     void forgetControls() override { c = Form2Controls{}; }
 
-  private:
+private:
     Form2Controls c;
 };

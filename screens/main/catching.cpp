@@ -1,5 +1,5 @@
-#include "app/program.h"
 #include "screens/main/form1.h"
+#include "screens/peers.h"
 
 namespace {
 constexpr int catchSteps = 9;

@@ -1,7 +1,5 @@
-#include "app/program.h"
-#include "screens/chart/form2.h"
 #include "screens/main/form1.h"
-#include "screens/practice/rensyu.h"
+#include "screens/peers.h"
 
 namespace {
 
@@ -98,8 +96,8 @@ void Form1::bringBackCreature(std::int16_t i) {
 void Form1::endGame() {
     resultText = resultFor(score);
     PlayGameOver();
-    apiResult = program_.services().messageBox.show(resultText, QStringLiteral("結果"), toolkit::styleStop);
+    apiResult = peers_.services().messageBox.show(resultText, QStringLiteral("結果"), toolkit::styleStop);
     close();
-    program_.form2().close();
-    program_.rensyu().close();
+    peers_.form2().close();
+    peers_.rensyu().close();
 }

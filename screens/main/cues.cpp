@@ -1,11 +1,25 @@
-#include "app/program.h"
 #include "screens/main/form1.h"
+#include "screens/peers.h"
 
 // Each cue asks for its sound and goes on at once; the player decides nothing from the result.
-void Form1::PlayCorrect() { program_.services().sound.play(cue::correct); }
-void Form1::PlayCorrect100() { program_.services().sound.play(cue::correct100); }
-void Form1::PlayWrong() { program_.services().sound.play(cue::wrong); }
-void Form1::PlayHint() { program_.services().sound.play(cue::hint); }
-void Form1::PlayClick() { program_.services().sound.play(cue::click); }
-void Form1::PlayEaten() { program_.services().sound.play(cue::eaten); }
-void Form1::PlayGameOver() { program_.services().sound.play(cue::gameOver); }
+void Form1::PlayCorrect() {
+    peers_.services().sound.play(Cue::Correct);
+}
+void Form1::PlayCorrect100() {
+    peers_.services().sound.play(Cue::Correct100);
+}
+void Form1::PlayWrong() {
+    peers_.services().sound.play(Cue::Wrong);
+}
+void Form1::PlayHint() {
+    peers_.services().sound.play(Cue::Hint);
+}
+void Form1::PlayClick() {
+    peers_.services().sound.play(Cue::Click);
+}
+void Form1::PlayEaten() {
+    peers_.services().sound.play(Cue::Eaten);
+}
+void Form1::PlayGameOver() {
+    peers_.services().sound.play(Cue::GameOver);
+}

@@ -1,13 +1,14 @@
 #include "screens/main/form1.h"
-#include "app/program.h"
+#include "screens/peers.h"
 
 using namespace toolkit;
 
-Form1::Form1(Program& program) : Screen(program), program_(program) {}
+Form1::Form1(ScreenPeers& peers) : Screen(peers), peers_(peers) {}
 
 ScreenWindow* Form1::build() {
     ScreenWindow* window = buildForm1(c);
-    for (std::int16_t k = 0; k < 24; ++k) on(c.Label1(k), &Label::mouseDown, [this, k] { Label1_MouseDown(k); });
+    for (std::int16_t k = 0; k < 24; ++k)
+        on(c.Label1(k), &Label::mouseDown, [this, k] { Label1_MouseDown(k); });
     for (std::int16_t k = 0; k < 12; ++k) {
         on(c.Picture1(k), &PictureBox::clicked, [this, k] { Picture1_Click(k); });
         on(c.Picture2(k), &PictureBox::clicked, [this, k] { Picture2_Click(k); });
@@ -26,7 +27,9 @@ ScreenWindow* Form1::build() {
 }
 
 // Closing the main window from its frame quits the game, as the quit command does.
-void Form1::closeRequested() { owaru_Click(); }
+void Form1::closeRequested() {
+    owaru_Click();
+}
 
 void Form1::showScore() {
     // A leading blank stands where a minus sign would.

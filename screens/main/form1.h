@@ -2,18 +2,18 @@
 // The main game screen: a word, its romaji letters dealt onto tiles, the answer lines, judging and score,
 // retry and hint, the chase field of twelve creatures, and the menus.
 #include "screens/main/form1_definition.h"
-#include "screens/main/questionbank.h"
+#include "services/data/questionbank.h"
 #include "toolkit/screen.h"
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <optional>
 
-class Program;
+class ScreenPeers;
 
 class Form1 : public toolkit::Screen {
 public:
-    explicit Form1(Program& program);
+    explicit Form1(ScreenPeers& peers);
 
     // The question bank holds 401 entries at most.
     static constexpr int bankSize = QuestionBank::capacity;
@@ -102,7 +102,7 @@ private:
     void eatCreature(std::int16_t i);
     void bringBackCreature(std::int16_t i);
     void endGame();
-    Program& program_;
+    ScreenPeers& peers_;
     Form1Controls c;
     // True while a chase tick runs (its result box may be open): no second tick may start meanwhile.
     bool chaseTickRunning_ = false;

@@ -9,15 +9,15 @@
 #include <QMenu>
 
 struct Form1Controls {
-    toolkit::ControlArray<toolkit::Label> Label1{"Label1"}; // letter tiles 0..23
-    toolkit::Label* Label2 = nullptr;                       // answer line, never shown
-    toolkit::Label* Label3 = nullptr;                       // question word
-    toolkit::Label* Label4 = nullptr;                       // score
-    toolkit::Label* Label5 = nullptr;                       // marked line
-    toolkit::Label* Label6 = nullptr;                       // author credit line
-    toolkit::Label* Label7 = nullptr;                       // plain line
-    toolkit::Label* Label8 = nullptr;                       // hint
-    toolkit::ControlArray<toolkit::Label> Label9{"Label9"}; // vowel reminders 0..4
+    toolkit::ControlArray<toolkit::Label> Label1{"Label1"};          // letter tiles 0..23
+    toolkit::Label* Label2 = nullptr;                                // answer line, never shown
+    toolkit::Label* Label3 = nullptr;                                // question word
+    toolkit::Label* Label4 = nullptr;                                // score
+    toolkit::Label* Label5 = nullptr;                                // marked line
+    toolkit::Label* Label6 = nullptr;                                // author credit line
+    toolkit::Label* Label7 = nullptr;                                // plain line
+    toolkit::Label* Label8 = nullptr;                                // hint
+    toolkit::ControlArray<toolkit::Label> Label9{"Label9"};          // vowel reminders 0..4
     toolkit::ControlArray<toolkit::PictureBox> Picture1{"Picture1"}; // creatures 0..11
     toolkit::ControlArray<toolkit::PictureBox> Picture2{"Picture2"}; // slots 0..11
     toolkit::PictureBox* Picture3 = nullptr; // blank: copying its picture clears a box

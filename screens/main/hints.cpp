@@ -1,5 +1,5 @@
-#include "app/program.h"
 #include "screens/main/form1.h"
+#include "screens/peers.h"
 #include <algorithm>
 
 namespace {
@@ -35,7 +35,7 @@ void Form1::Command3_Click() {
     PlayHint();
     ++hintLevel;
     hintFree = 1;
-    Random& random = program_.services().random;
+    Random& random = peers_.services().random;
     random.seedFromClock();
     if (hintLevel == 1) {
         // From 1 to n - 1 letters: the first hint never gives away a word of two letters or more.

@@ -1,8 +1,6 @@
-#include "app/program.h"
-#include "screens/chart/form2.h"
 #include "screens/main/form1.h"
-#include "screens/main/questionbank.h"
-#include "screens/opening/cright.h"
+#include "screens/peers.h"
+#include "services/data/questionbank.h"
 
 namespace {
 const QColor hintGreen(192, 255, 192);
@@ -11,7 +9,8 @@ const QString fullWidthCaret = QStringLiteral("＾");
 
 QString leftTrimmed(const QString& text) {
     qsizetype start = 0;
-    while (start < text.size() && text[start] == u' ') ++start;
+    while (start < text.size() && text[start] == u' ')
+        ++start;
     return text.mid(start);
 }
 
@@ -22,7 +21,7 @@ bool isVowel(const QString& letter) {
 } // namespace
 
 void Form1::Form_Load() {
-    program_.cright().show();
+    peers_.cright().show();
     eatenCount = 0;
     catchStep = 0;
     chartToggle = 1;
@@ -33,16 +32,17 @@ void Form1::Form_Load() {
     hintLevel = 0;
     c.Label4->setText(QStringLiteral("0"));
     c.Label6->hide();
-    program_.form2().load();
+    peers_.form2().load();
     readQuestionBank();
     for (std::int16_t k = 0; k < 12; ++k) {
         c.Picture1(k)->hide();
         c.Picture1(k)->setTop(100);
         c.Picture1(k)->setLeft(100);
     }
-    Random& random = program_.services().random;
+    Random& random = peers_.services().random;
     random.seedFromClock();
-    for (std::int16_t k = 0; k < 12; ++k) creatureSpeed[k] = static_cast<std::int16_t>(random.below(50) + 1);
+    for (std::int16_t k = 0; k < 12; ++k)
+        creatureSpeed[k] = static_cast<std::int16_t>(random.below(50) + 1);
     PickQuestion();
     DealTiles();
     c.Label3->show();
@@ -50,7 +50,7 @@ void Form1::Form_Load() {
 
 // The bank is read once per load: answer and word, two fields a record, up to 401 records.
 void Form1::readQuestionBank() {
-    const QuestionBank bank = ::readQuestionBank(program_.services().dataPath(QStringLiteral("romaji.txt")));
+    const QuestionBank bank = ::readQuestionBank(peers_.services().dataPath(QStringLiteral("romaji.txt")));
     questionCount = 0;
     for (qsizetype i = 0; i < bank.answers.size(); ++i) {
         romajiList[questionCount] = bank.answers[i];
@@ -67,7 +67,7 @@ void Form1::PickQuestion() {
     c.Command3->show();
     hintFree = -1;
     c.Label8->setText(QString());
-    Random& random = program_.services().random;
+    Random& random = peers_.services().random;
     int i = 0;
     for (;;) {
         i = random.below(questionCount);
@@ -85,7 +85,8 @@ void Form1::PickQuestion() {
 }
 
 void Form1::DealTiles() {
-    for (std::int16_t k = 0; k < 24; ++k) c.Label1(k)->show();
+    for (std::int16_t k = 0; k < 24; ++k)
+        c.Label1(k)->show();
     letterPool = answer;
     c.Label3->setText(questionWord);
     if (hintLevel < 1) {
@@ -93,7 +94,7 @@ void Form1::DealTiles() {
         c.Command3->setText(QStringLiteral("ちょっとヒント"));
     }
     answerLength = poolLeft = static_cast<std::int16_t>(answer.size());
-    Random& random = program_.services().random;
+    Random& random = peers_.services().random;
     for (std::int16_t k = 0; k < answerLength; ++k) {
         random.seedFromClock();
         pickPos = static_cast<std::int16_t>(random.below(poolLeft) + 1);
@@ -103,7 +104,8 @@ void Form1::DealTiles() {
         --poolLeft;
         tile->setForeColor(isVowel(tile->text()) ? QColor(0, 0, 255) : QColor(0, 0, 0));
     }
-    for (std::int16_t k = answerLength; k < 24; ++k) c.Label1(k)->hide();
+    for (std::int16_t k = answerLength; k < 24; ++k)
+        c.Label1(k)->hide();
     c.Label2->setText(QString());
     c.Label5->setText(QString());
     c.Label7->setText(QString());

@@ -1,9 +1,8 @@
 #include "screens/opening/cright.h"
-#include "app/program.h"
-#include "screens/main/form1.h"
+#include "screens/peers.h"
 #include <cmath>
 
-Cright::Cright(Program& program) : Screen(program), program_(program) {}
+Cright::Cright(ScreenPeers& peers) : Screen(peers), peers_(peers) {}
 
 void Cright::Form_Load() {
     tickCounter = 0;
@@ -39,7 +38,7 @@ void Cright::Timer1_Timer() {
 void Cright::finish() {
     window()->hide();
     close();
-    program_.form1().show();
+    peers_.form1().show();
 }
 
 // The player cannot stop the opening, but closing its window must not leave the game hidden: it ends

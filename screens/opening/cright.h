@@ -7,19 +7,19 @@
 #include "toolkit/timer.h"
 #include <cstdint>
 
-class Program;
+class ScreenPeers;
 
 struct CrightControls {
-    toolkit::PictureBox* Picture7 = nullptr;                           // background
-    toolkit::PictureBox* Picture2 = nullptr;                           // title cover
-    toolkit::ControlArray<toolkit::PictureBox> Picture8{"Picture8"};   // balls 0..11
-    toolkit::ControlArray<toolkit::PictureBox> Picture1{"Picture1"};   // footprint covers 0..11
+    toolkit::PictureBox* Picture7 = nullptr;                         // background
+    toolkit::PictureBox* Picture2 = nullptr;                         // title cover
+    toolkit::ControlArray<toolkit::PictureBox> Picture8{"Picture8"}; // balls 0..11
+    toolkit::ControlArray<toolkit::PictureBox> Picture1{"Picture1"}; // footprint covers 0..11
     toolkit::Timer* Timer1 = nullptr;
 };
 
 class Cright : public toolkit::Screen {
 public:
-    explicit Cright(Program& program);
+    explicit Cright(ScreenPeers& peers);
 
     void Timer1_Timer();
     const CrightControls& controls() const { return c; }
@@ -36,6 +36,6 @@ protected:
 private:
     // Hides and closes the opening and makes the main game screen visible, creating it if it was closed.
     void finish();
-    Program& program_;
+    ScreenPeers& peers_;
     CrightControls c;
 };

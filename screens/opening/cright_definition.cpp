@@ -1,6 +1,6 @@
-#include "app/resources.h"
 #include "screens/opening/cright.h"
 #include "toolkit/builder.h"
+#include "toolkit/icon.h"
 #include "toolkit/twips.h"
 #include <QIcon>
 
@@ -14,8 +14,8 @@ struct BallAndCover {
 };
 
 const BallAndCover trail[12] = {
-    {{0, 720, 975, 975}, {360, 1200, 525, 400}},     {{360, 720, 975, 1095}, {840, 1440, 400, 400}},
-    {{840, 960, 975, 975}, {1200, 1560, 525, 525}},  {{1200, 1320, 855, 855}, {1680, 1800, 525, 400}},
+    {{0, 720, 975, 975}, {360, 1200, 525, 400}},      {{360, 720, 975, 1095}, {840, 1440, 400, 400}},
+    {{840, 960, 975, 975}, {1200, 1560, 525, 525}},   {{1200, 1320, 855, 855}, {1680, 1800, 525, 400}},
     {{1560, 1920, 975, 975}, {2160, 1920, 400, 400}}, {{2040, 1440, 975, 975}, {2520, 2040, 525, 400}},
     {{2520, 960, 975, 975}, {3000, 2040, 525, 400}},  {{3120, 720, 975, 975}, {3480, 2160, 525, 400}},
     {{3840, 720, 975, 975}, {3960, 2280, 525, 400}},  {{4440, 960, 975, 975}, {4440, 2280, 525, 400}},
@@ -31,12 +31,14 @@ QString ballPicture(int k) {
 
 ScreenWindow* Cright::build() {
     auto* window = new ScreenWindow(QStringLiteral("オープニング"), {px(6390), px(3330)});
-    window->setWindowIcon(programIcon());
+    window->setWindowIcon(toolkit::programIcon());
     window->move(px(3390), px(2880));
     c.Picture7 = makePicture(window->client(), {{0, 0, 6495, 3375}, ":/opening/background.gif", Qt::white});
     // Children of the background, back to front: covers, balls, title cover.
-    for (std::int16_t k = 0; k < 12; ++k) c.Picture1.set(k, makePicture(c.Picture7, {trail[k].cover, "", Qt::white}));
-    for (std::int16_t k = 0; k < 12; ++k) c.Picture8.set(k, makePicture(c.Picture7, {trail[k].ball, ballPicture(k)}));
+    for (std::int16_t k = 0; k < 12; ++k)
+        c.Picture1.set(k, makePicture(c.Picture7, {trail[k].cover, "", Qt::white}));
+    for (std::int16_t k = 0; k < 12; ++k)
+        c.Picture8.set(k, makePicture(c.Picture7, {trail[k].ball, ballPicture(k)}));
     c.Picture2 = makePicture(c.Picture7, {{360, 0, 5535, 735}, "", Qt::white});
     c.Timer1 = new Timer(window, 50, true);
     on(c.Timer1, &Timer::tick, [this] { Timer1_Timer(); });

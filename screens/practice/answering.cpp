@@ -1,5 +1,4 @@
-#include "app/program.h"
-#include "screens/opening/cright.h"
+#include "screens/peers.h"
 #include "screens/practice/rensyu.h"
 
 bool Rensyu::isMarked(std::int16_t label) const {
@@ -16,7 +15,7 @@ bool Rensyu::anyUnmarkedRecord() const {
 // previous visit ended on. Otherwise targets are drawn among the records whose kana is still unanswered; when
 // none is left, the last target stays rather than drawing for ever.
 void Rensyu::ChooseTarget() {
-    Random& random = program_.services().random;
+    Random& random = peers_.services().random;
     random.seedFromClock();
     if (isMarked(table.labelList[static_cast<std::size_t>(targetIndex)]) && anyUnmarkedRecord()) {
         do {
@@ -56,7 +55,7 @@ void Rensyu::Label1_Click(std::int16_t index) {
     }
     c.Label4->setText(QStringLiteral("%1こ").arg(correctCount));
     if (correctCount >= finishCount) {
-        program_.cright().show();
+        peers_.cright().show();
         PlayCorrect100();
         PlayCorrect();
         PlayCorrect100();
@@ -65,8 +64,8 @@ void Rensyu::Label1_Click(std::int16_t index) {
 }
 
 void Rensyu::PlayCorrect() {
-    program_.services().sound.play(cue::correct);
+    peers_.services().sound.play(Cue::Correct);
 }
 void Rensyu::PlayCorrect100() {
-    program_.services().sound.play(cue::correct100);
+    peers_.services().sound.play(Cue::Correct100);
 }

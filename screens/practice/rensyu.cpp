@@ -1,11 +1,9 @@
 #include "screens/practice/rensyu.h"
-#include "app/program.h"
-#include "screens/chart/form2.h"
-#include "screens/main/form1.h"
+#include "screens/peers.h"
 
 using namespace toolkit;
 
-Rensyu::Rensyu(Program& program) : Screen(program), program_(program) {}
+Rensyu::Rensyu(ScreenPeers& peers) : Screen(peers), peers_(peers) {}
 
 ScreenWindow* Rensyu::build() {
     ScreenWindow* window = buildRensyu(c);
@@ -27,23 +25,23 @@ ScreenWindow* Rensyu::build() {
 // and the practice data read anew. The target and its texts stay from the previous visit.
 void Rensyu::Form_Load() {
     verdictGiven_ = false;
-    program_.form1().hide();
-    program_.form2().show();
+    peers_.form1().hide();
+    peers_.form2().show();
     c.Command1->show();
     tickLimit = runTicks;
     untimedFlag = 0;
     correctCount = 0;
     tickCount = 0;
-    table = loadPracticeTable(program_.services().dataPath(practiceDataFile));
+    table = loadPracticeTable(peers_.services().dataPath(practiceDataFile));
 }
 
 void Rensyu::leave() {
     if (c.Timer1) c.Timer1->setEnabled(false);
     if (c.Timer2) c.Timer2->setEnabled(false);
     close();
-    program_.form1().show();
-    program_.form2().hide();
-    program_.form1().setChartMenuCaption(QStringLiteral("ローマ字表"));
+    peers_.form1().show();
+    peers_.form2().hide();
+    peers_.setChartMenuCaption(QStringLiteral("ローマ字表"));
 }
 
 void Rensyu::rowaru_Click() {

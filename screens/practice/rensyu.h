@@ -2,17 +2,17 @@
 // The character practice screen: a chart of 104 kana, a prompt taken from the practice data, and the player
 // clicks the kana that matches the prompt. A timed run ends after 205 ticks of the run clock with a verdict;
 // an untimed run ends when every kana but one has been found, or when the player leaves.
-#include "screens/practice/practicedata.h"
 #include "screens/practice/rensyu_definition.h"
+#include "services/data/practicedata.h"
 #include "toolkit/screen.h"
 #include <QString>
 #include <cstdint>
 
-class Program;
+class ScreenPeers;
 
 class Rensyu : public toolkit::Screen {
 public:
-    explicit Rensyu(Program& program);
+    explicit Rensyu(ScreenPeers& peers);
 
     // A timed run lasts this many ticks of the run clock; the time display counts down from it.
     static constexpr std::int16_t runTicks = 205;
@@ -76,7 +76,7 @@ private:
     bool isMarked(std::int16_t label) const;
     bool anyUnmarkedRecord() const;
 
-    Program& program_;
+    ScreenPeers& peers_;
     RensyuControls c;
     // True from the moment a verdict is being given until the visit ends: late ticks are ignored.
     bool verdictGiven_ = false;

@@ -1,7 +1,7 @@
-#include "app/resources.h"
 #include "screens/practice/rensyu_definition.h"
 #include "screens/practice/rensyu_chart.h"
 #include "toolkit/builder.h"
+#include "toolkit/icon.h"
 #include "toolkit/twips.h"
 #include <QIcon>
 #include <QMenuBar>
@@ -52,7 +52,7 @@ void buildMenus(ScreenWindow* window, RensyuControls& c) {
 ScreenWindow* buildRensyu(RensyuControls& c) {
     auto* window = new ScreenWindow(QStringLiteral("ローマ字練習"), {px(7485), px(4035)});
     window->move(px(4965), px(3945)); // beside the chart window, which stands at the left edge
-    window->setWindowIcon(programIcon());
+    window->setWindowIcon(toolkit::programIcon());
     QWidget* w = window->client();
     QPalette palette = w->palette();
     palette.setColor(QPalette::Window, Qt::white);

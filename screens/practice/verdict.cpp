@@ -1,4 +1,4 @@
-#include "app/program.h"
+#include "screens/peers.h"
 #include "screens/practice/rensyu.h"
 #include "toolkit/messagebox.h"
 
@@ -24,6 +24,6 @@ void Rensyu::Timer2_Timer() {
     c.Timer2->setEnabled(false);
     verdictText = verdictFor(correctCount);
     practiceResult =
-        program_.services().messageBox.show(verdictText, QStringLiteral("はんてい"), toolkit::styleStop);
+        peers_.services().messageBox.show(verdictText, QStringLiteral("はんてい"), toolkit::styleStop);
     if (practiceResult > 0) leave();
 }

@@ -8,7 +8,7 @@
 #include "practice_check.h"
 #include "record_reader.h"
 
-#include "app/fieldreader.h"
+#include "services/data/fieldreader.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -76,7 +76,7 @@ QString fullPracticeText() {
 class TestBankCheck : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void reportsFixturesWithFileAndLine();
     void commandLine();
     void bankRecords();

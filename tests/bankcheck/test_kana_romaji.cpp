@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 class TestKanaRomaji : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void everySpelling_data();
     void everySpelling();
     void acceptsAndRefuses_data();

@@ -31,9 +31,11 @@ fail() {
     exit 1
 }
 
-# Xvfb picks a free display itself (-displayfd), so checks running side by side never share one.
+# Xvfb picks a free display itself (-displayfd), so checks running side by side never share one, and
+# -noreset keeps it from resetting when a probing client (xdotool, import) disconnects. The screen size
+# may be given ("640x480x24"); the default is 1280x1024x24.
 start_display() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -noreset -screen 0 "${1:-1280x1024x24}" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 200); do
         [ -s "$work/display" ] && break

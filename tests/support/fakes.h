@@ -2,7 +2,7 @@
 // Test doubles for the services the program hands its screens: a sound player that records the cues, a
 // message box that records what it showed (and may run code while it is "open"), an error reporter that
 // records instead of ending the process, and a clock the test controls.
-#include "app/sound.h"
+#include "services/sound/sound.h"
 #include "toolkit/guard.h"
 #include "toolkit/messagebox.h"
 #include <QList>
@@ -11,8 +11,8 @@
 
 class RecordingSound : public SoundPlayer {
 public:
-    void play(const QString& fileName) override { played << fileName; }
-    QStringList played;
+    void play(Cue cue) override { played << cue; }
+    QList<Cue> played;
 };
 
 class ScriptedMessageBox : public toolkit::MessageBox {

@@ -1,6 +1,6 @@
 #include "support/gamefixture.h"
-#include "app/cp932.h"
-#include "app/fonts.h"
+#include "services/data/cp932.h"
+#include "toolkit/fonts.h"
 #include <QCoreApplication>
 #include <QFile>
 
@@ -17,14 +17,19 @@ GameFixture::~GameFixture() {
 }
 
 QString GameFixture::defaultBank() {
-    return QStringLiteral("inu,いぬ\r\nneko,ねこ\r\nro^maji,ローマじ\r\nsakana,さかな\r\ngakko^,がっこう\r\n");
+    return QStringLiteral(
+        "inu,いぬ\r\nneko,ねこ\r\nro^maji,ローマじ\r\nsakana,さかな\r\ngakko^,がっこう\r\n");
 }
 
-void GameFixture::writeText(const QString& name, const QString& text) { writeBytes(name, encodeCp932(text)); }
+void GameFixture::writeText(const QString& name, const QString& text) {
+    writeBytes(name, encodeCp932(text));
+}
 
 void GameFixture::writeBytes(const QString& name, const QByteArray& bytes) {
     QFile file(dir.filePath(name));
     if (file.open(QIODevice::WriteOnly)) file.write(bytes);
 }
 
-void GameFixture::flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void GameFixture::flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

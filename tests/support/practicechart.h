@@ -1,5 +1,5 @@
 #pragma once
-// What the practice screen's kana chart must look like, written down from the screen's definition as rows
+// What the practice screen's kana chart must look like, as the player sees it: rows
 // of "index kana" cells, and helpers that open the practice screen over a practice data file.
 #include "support/gamefixture.h"
 #include <QColor>

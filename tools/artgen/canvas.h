@@ -20,7 +20,7 @@ QColor mix(const QColor& a, const QColor& b, double t);
 // The folder the pictures are written to. Pictures the game loads as GIF are written as
 // "<name>.gif.png" and turned into GIF by tools/make-art.sh, since Qt cannot write GIF.
 class Output {
-  public:
+public:
     explicit Output(QString folder) : folder_(std::move(folder)) {}
 
     void saveGif(const QImage& picture, const QString& path) { save(picture, path + ".png"); }
@@ -29,7 +29,7 @@ class Output {
     // False once any picture could not be written.
     bool ok() const { return ok_; }
 
-  private:
+private:
     void save(const QImage& picture, const QString& path);
 
     QString folder_;

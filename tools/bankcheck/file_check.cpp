@@ -5,7 +5,7 @@
 #include "practice_check.h"
 #include "record_reader.h"
 
-#include "app/fieldreader.h"
+#include "services/data/fieldreader.h"
 
 #include <QFile>
 #include <QFileInfo>

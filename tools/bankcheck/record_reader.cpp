@@ -1,6 +1,6 @@
 #include "record_reader.h"
 
-#include "app/fieldreader.h"
+#include "services/data/fieldreader.h"
 
 namespace bankcheck {
 

@@ -1,10 +1,10 @@
 // Saves a picture of the main window in the middle of a game: a few words answered, creatures on the
 // track, one saved in its slot, and the next word half built with a long-vowel mark.
-#include "app/cp932.h"
-#include "app/fonts.h"
 #include "app/program.h"
 #include "screens/main/form1.h"
 #include "screens/opening/cright.h"
+#include "services/data/cp932.h"
+#include "toolkit/fonts.h"
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -67,10 +67,13 @@ int main(int argc, char* argv[]) {
         press(f, f.answer);
         f.Command1_Click();
     }
-    for (int i = 0; i < 24; ++i) f.Timer1_Timer();
+    for (int i = 0; i < 24; ++i)
+        f.Timer1_Timer();
     f.Picture1_Click(0);
-    for (int i = 0; i < 9; ++i) f.Timer2_Timer();
-    for (int i = 0; i < 3; ++i) f.Timer1_Timer();
+    for (int i = 0; i < 9; ++i)
+        f.Timer2_Timer();
+    for (int i = 0; i < 3; ++i)
+        f.Timer1_Timer();
     press(f, QStringLiteral("hiko^"));
 
     QTimer::singleShot(300, [&] {

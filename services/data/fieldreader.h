@@ -2,7 +2,7 @@
 // Sequential reading of a data file field by field, as the game's data files are written: fields separated
 // by commas or line ends, text fields optionally in double quotes (which may then hold commas), blanks before
 // a field skipped. The file is code page 932 text. Every fault names the file and the line.
-#include "app/datafileerror.h"
+#include "services/data/datafileerror.h"
 #include <QString>
 #include <cstdint>
 

@@ -1,12 +1,9 @@
-#include "app/qtsound.h"
-#include "app/resources.h"
-#include "app/wavfile.h"
+#include "services/sound/qtsound.h"
+#include "services/sound/wavfile.h"
 #include <QFileInfo>
 
 QtSoundPlayer::QtSoundPlayer(QString folder, std::unique_ptr<SoundOutput> output)
-    : folder_(std::move(folder)), output_(std::move(output)) {
-    loadResources(); // the default cue
-}
+    : folder_(std::move(folder)), output_(std::move(output)) {}
 
 QtSoundPlayer::~QtSoundPlayer() {
     current_ = nullptr;
@@ -31,9 +28,9 @@ Voice* QtSoundPlayer::voice(const QUrl& source) {
     return slot.get();
 }
 
-void QtSoundPlayer::play(const QString& fileName) {
+void QtSoundPlayer::play(Cue cue) {
     if (!output_->hasDevice()) return;
-    start(voice(sourceFor(fileName)));
+    start(voice(cue == Cue::Default ? defaultCue() : sourceFor(sound::fileName(cue))));
 }
 
 void QtSoundPlayer::start(Voice* next) {

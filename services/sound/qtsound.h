@@ -2,8 +2,8 @@
 // Plays the cues in the background: one cue at a time, the newest request stopping the cue still sounding.
 // A cue whose file is missing or cannot be played sounds the soft default cue built into the program; a
 // machine without an audio device plays nothing. The game never waits for a sound.
-#include "app/sound.h"
-#include "app/soundoutput.h"
+#include "services/sound/sound.h"
+#include "services/sound/soundoutput.h"
 #include <QString>
 #include <map>
 #include <memory>
@@ -14,7 +14,7 @@ public:
     explicit QtSoundPlayer(QString folder,
                            std::unique_ptr<SoundOutput> output = std::make_unique<QtSoundOutput>());
     ~QtSoundPlayer() override;
-    void play(const QString& fileName) override;
+    void play(Cue cue) override;
 
     // The cue that sounds in place of a missing or unplayable file.
     static QUrl defaultCue();

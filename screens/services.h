@@ -1,8 +1,8 @@
 #pragma once
 // What the program hands each screen: the random generator, the sound player, the message box, and the
 // working folder where the data files and sounds are looked up. Tests pass recording or scripted versions.
-#include "app/random.h"
-#include "app/sound.h"
+#include "services/random/random.h"
+#include "services/sound/sound.h"
 #include "toolkit/messagebox.h"
 #include <QString>
 

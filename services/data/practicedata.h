@@ -2,7 +2,7 @@
 // The practice data: records of prompt text, answer kana and chart label number, read from
 // romajimojiren.txt into a table of 201 entries. The reader stands on its own so it can be driven without a
 // screen (and from a fuzz target).
-#include "app/fieldreader.h"
+#include "services/data/fieldreader.h"
 #include <QString>
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "app/datafolder.h"
+#include "services/data/datafolder.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>

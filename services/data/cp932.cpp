@@ -1,4 +1,4 @@
-#include "app/cp932.h"
+#include "services/data/cp932.h"
 #include <cerrno>
 #include <iconv.h>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "app/fieldreader.h"
-#include "app/cp932.h"
-#include "app/datafolder.h"
+#include "services/data/fieldreader.h"
+#include "services/data/cp932.h"
+#include "services/data/datafolder.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,17 +26,20 @@ FieldReader FieldReader::open(const QString& path) {
                                      folderHolding(name, info.absolutePath(), dataFolderCandidates()));
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        throw DataFileError(name, 0, QStringLiteral("cannot open the file in %1 (%2)").arg(folder, file.errorString()));
+        throw DataFileError(
+            name, 0, QStringLiteral("cannot open the file in %1 (%2)").arg(folder, file.errorString()));
     if (file.size() > maxFileBytes)
         throw DataFileError(name, 0, QStringLiteral("the file is too large (%1 bytes)").arg(file.size()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw DataFileError(name, 0, QStringLiteral("cannot read the file (%1)").arg(file.errorString()));
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        throw DataFileError(name, 1, QStringLiteral("the file is saved as UTF-8 (it begins with a byte-order "
-                                                    "mark); save it as Shift_JIS (code page 932)"));
+        throw DataFileError(name, 1,
+                            QStringLiteral("the file is saved as UTF-8 (it begins with a byte-order "
+                                           "mark); save it as Shift_JIS (code page 932)"));
     const qsizetype nul = bytes.indexOf('\0');
-    if (nul >= 0) throw DataFileError(name, lineOfOffset(bytes, nul), QStringLiteral("the line holds a NUL byte"));
+    if (nul >= 0)
+        throw DataFileError(name, lineOfOffset(bytes, nul), QStringLiteral("the line holds a NUL byte"));
     Cp932Fault fault{};
     std::optional<QString> text = decodeCp932(bytes, &fault);
     if (!text)
@@ -46,7 +49,8 @@ FieldReader FieldReader::open(const QString& path) {
     return FieldReader(name, *std::move(text));
 }
 
-FieldReader::FieldReader(QString fileName, QString text) : fileName_(std::move(fileName)), text_(std::move(text)) {}
+FieldReader::FieldReader(QString fileName, QString text)
+    : fileName_(std::move(fileName)), text_(std::move(text)) {}
 
 bool FieldReader::atEnd() const {
     if (afterComma_) return false; // a comma promises one more field, if only an empty one
@@ -68,10 +72,13 @@ void FieldReader::skipLineBreak() {
 }
 
 void FieldReader::skipBlanks() {
-    while (pos_ < text_.size() && (text_[pos_] == u' ' || text_[pos_] == u'\t')) ++pos_;
+    while (pos_ < text_.size() && (text_[pos_] == u' ' || text_[pos_] == u'\t'))
+        ++pos_;
 }
 
-void FieldReader::fail(const QString& detail) const { throw DataFileError(fileName_, fieldLine_, detail); }
+void FieldReader::fail(const QString& detail) const {
+    throw DataFileError(fileName_, fieldLine_, detail);
+}
 
 QString FieldReader::readText() {
     skipBlanks();
@@ -95,15 +102,19 @@ QString FieldReader::readText() {
         if (close < 0) fail(QStringLiteral("a double quote opened here is never closed"));
         value = text_.mid(pos_ + 1, close - pos_ - 1);
         for (qsizetype i = pos_; i < close; ++i)
-            if (text_[i] == u'\n' || (text_[i] == u'\r' && (i + 1 >= text_.size() || text_[i + 1] != u'\n'))) ++currentLine_;
+            if (text_[i] == u'\n' || (text_[i] == u'\r' && (i + 1 >= text_.size() || text_[i + 1] != u'\n')))
+                ++currentLine_;
         pos_ = close + 1;
         // Anything between the closing quote and the next comma or line end is not part of the field.
-        while (pos_ < text_.size() && text_[pos_] != u',' && !atLineBreak()) ++pos_;
+        while (pos_ < text_.size() && text_[pos_] != u',' && !atLineBreak())
+            ++pos_;
     } else {
         const qsizetype start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != u',' && !atLineBreak()) ++pos_;
+        while (pos_ < text_.size() && text_[pos_] != u',' && !atLineBreak())
+            ++pos_;
         value = text_.mid(start, pos_ - start);
-        while (!value.isEmpty() && (value.back() == u' ' || value.back() == u'\t')) value.chop(1);
+        while (!value.isEmpty() && (value.back() == u' ' || value.back() == u'\t'))
+            value.chop(1);
     }
     afterComma_ = false;
     if (pos_ < text_.size()) {

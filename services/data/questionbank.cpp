@@ -1,5 +1,5 @@
-#include "screens/main/questionbank.h"
-#include "app/fieldreader.h"
+#include "services/data/questionbank.h"
+#include "services/data/fieldreader.h"
 
 QuestionBank readQuestionBank(const QString& path) {
     FieldReader reader = FieldReader::open(path);

@@ -1,4 +1,4 @@
-#include "app/fonts.h"
+#include "toolkit/fonts.h"
 #include <QFont>
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "screens/practice/practicedata.h"
+#include "services/data/practicedata.h"
 
 PracticeTable readPracticeRecords(FieldReader& reader) {
     PracticeTable table;

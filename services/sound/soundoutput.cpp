@@ -1,4 +1,4 @@
-#include "app/soundoutput.h"
+#include "services/sound/soundoutput.h"
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>

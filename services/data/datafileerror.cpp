@@ -1,5 +1,5 @@
-#include "app/datafileerror.h"
-#include "app/datafolder.h"
+#include "services/data/datafileerror.h"
+#include "services/data/datafolder.h"
 #include <QCoreApplication>
 
 static QString playerTextFor(const QString& file, int line) {
@@ -13,7 +13,8 @@ static QString detailFor(const QString& file, int line, const QString& detail) {
 }
 
 DataFileError::DataFileError(QString file, int line, QString detail)
-    : RuntimeError(playerTextFor(file, line), detailFor(file, line, detail)), file_(std::move(file)), line_(line) {}
+    : RuntimeError(playerTextFor(file, line), detailFor(file, line, detail)), file_(std::move(file)),
+      line_(line) {}
 
 DataFileError::DataFileError(QString file, QString playerText, QString detail)
     : RuntimeError(std::move(playerText), std::move(detail)), file_(std::move(file)), line_(0) {}

@@ -1,4 +1,4 @@
-#include "app/random.h"
+#include "services/random/random.h"
 #include <chrono>
 
 namespace {
@@ -12,7 +12,9 @@ std::uint64_t mix(std::uint64_t z) {
 
 } // namespace
 
-Random::Random(Clock clock) : clock_(std::move(clock)) { seedFromClock(); }
+Random::Random(Clock clock) : clock_(std::move(clock)) {
+    seedFromClock();
+}
 
 Random::Clock Random::systemClock() {
     return [] {
@@ -20,7 +22,9 @@ Random::Clock Random::systemClock() {
     };
 }
 
-void Random::seedFromClock() { state_ = mix(state_ ^ mix(clock_() + 0x9e3779b97f4a7c15ULL)); }
+void Random::seedFromClock() {
+    state_ = mix(state_ ^ mix(clock_() + 0x9e3779b97f4a7c15ULL));
+}
 
 double Random::next() {
     state_ += 0x9e3779b97f4a7c15ULL;

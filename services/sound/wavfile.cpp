@@ -1,4 +1,4 @@
-#include "app/wavfile.h"
+#include "services/sound/wavfile.h"
 #include <QFile>
 #include <QtEndian>
 
