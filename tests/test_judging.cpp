@@ -98,7 +98,7 @@ void JudgingTest::wrongAnswerCostsFiveAndDealsAgain() {
     QCOMPARE(f.score, 5);
 
     f.score = 12;
-    c.Label2->setText(QStringLiteral("x"));
+    f.answerLine = QStringLiteral("x");
     f.Command1_Click();
     QCOMPARE(f.score, 7);
     QCOMPARE(c.Label4->text(), QStringLiteral(" 7"));
@@ -147,7 +147,7 @@ void JudgingTest::answerLineMustMatchExactly() {
     game.start();
     Form1& f = game.program->form1();
     const auto& c = f.controls();
-    c.Label2->setText(QStringLiteral("romaji"));
+    f.answerLine = QStringLiteral("romaji");
     f.Command1_Click();
     QCOMPARE(game.sound.played.last(), Cue::Wrong);
     QVERIFY(pressLetters(f, QStringLiteral("ro^maji")));
@@ -159,10 +159,10 @@ void JudgingTest::answerLineMustMatchExactly() {
     GameFixture plain(QStringLiteral("romaji,ローマじ\r\n"));
     plain.start();
     Form1& p = plain.program->form1();
-    p.controls().Label2->setText(QStringLiteral("ro^maji"));
+    p.answerLine = QStringLiteral("ro^maji");
     p.Command1_Click();
     QCOMPARE(plain.sound.played.last(), Cue::Wrong);
-    p.controls().Label2->setText(QStringLiteral("Romaji")); // upper and lower case differ
+    p.answerLine = QStringLiteral("Romaji"); // upper and lower case differ
     p.Command1_Click();
     QCOMPARE(plain.sound.played.last(), Cue::Wrong);
     QCOMPARE(p.score, 0);

@@ -1,17 +1,15 @@
 #include "screens/main/form1.h"
+#include "screens/main/track.h"
 #include "screens/peers.h"
 
-namespace {
-constexpr int catchSteps = 9;
-constexpr double parked = -2000;
-} // namespace
+using namespace mainscreen;
 
 // A click on a creature starts gliding it into its slot; while it glides, no other creature can be clicked.
 void Form1::Picture1_Click(std::int16_t index) {
     PlayClick();
     c.Timer2->setEnabled(true);
     if (catchStep == 0) catchIndex = index;
-    for (std::int16_t k = 0; k < 12; ++k)
+    for (std::int16_t k = 0; k < creatureCount; ++k)
         c.Picture1(k)->setEnabled(false);
     c.Picture1(catchIndex)->setEnabled(true);
 }
@@ -20,19 +18,15 @@ void Form1::Picture1_Click(std::int16_t index) {
 // have moved it, or the cliff taken it); the ninth step puts its picture into the slot.
 void Form1::Timer2_Timer() {
     ++catchStep;
-    toolkit::PictureBox* creature = c.Picture1(catchIndex);
-    toolkit::PictureBox* slot = c.Picture2(catchIndex);
-    const double share = catchStep / 10.0;
-    creature->setTop(creature->top() + (double(slot->top()) - creature->top()) * share);
-    creature->setLeft(creature->left() + (double(slot->left()) - creature->left()) * share);
+    moveCreatureTo(catchIndex, glideStep(creaturePlace[catchIndex], slotPlace(catchIndex), catchStep));
     if (catchStep != catchSteps) return;
-    slot->setPicture(creature->picture());
+    toolkit::PictureBox* creature = c.Picture1(catchIndex);
+    c.Picture2(catchIndex)->setPicture(creature->picture());
     creature->setPicture(c.Picture3->picture());
-    creature->hide();
-    creature->setLeft(parked);
-    creature->setTop(parked);
+    setCreatureShown(catchIndex, false);
+    moveCreatureTo(catchIndex, parkedPlace);
     returnTicks[catchIndex] = 1; // the chase tick counts on from here
-    for (std::int16_t k = 0; k < 12; ++k)
+    for (std::int16_t k = 0; k < creatureCount; ++k)
         c.Picture1(k)->setEnabled(true);
     catchStep = 0;
     c.Timer2->setEnabled(false);
@@ -41,13 +35,11 @@ void Form1::Timer2_Timer() {
 // A click on a slot lets its waiting creature out at the start of the track at once. A slot with nothing
 // waiting in it (its creature is running, hidden or still gliding towards it) ignores the click.
 void Form1::Picture2_Click(std::int16_t index) {
-    toolkit::PictureBox* creature = c.Picture1(index);
-    toolkit::PictureBox* slot = c.Picture2(index);
     if (returnTicks[index] < 1) return;
-    creature->setPicture(slot->picture());
+    toolkit::PictureBox* slot = c.Picture2(index);
+    c.Picture1(index)->setPicture(slot->picture());
     slot->setPicture(c.Picture3->picture());
-    creature->setLeft(100);
-    creature->setTop(100);
-    creature->show();
+    moveCreatureTo(index, startPlace);
+    setCreatureShown(index, true);
     returnTicks[index] = 0;
 }

@@ -1,29 +1,9 @@
 #include "screens/main/form1.h"
+#include "screens/main/rules.h"
+#include "screens/main/track.h"
 #include "screens/peers.h"
 
-namespace {
-
-// The track: the creatures run clockwise along these edges; an edge far out of sight no longer counts.
-constexpr double startLeft = 100, startTop = 100;
-constexpr double rightEdge = 5540, bottomEdge = 1100, outOfSight = -1000;
-constexpr double parked = -2000;
-constexpr int eatPenalty = 30;
-constexpr int gameLength = 5; // eaten creatures that end the game
-constexpr int returnWait = 20;
-
-// The cliff on the left of the track: all four bounds are strict.
-bool inEatZone(double left, double top) {
-    return top > 600 && top < 1000 && left > -300 && left < 800;
-}
-
-QString resultFor(int score) {
-    if (score > 600) return QStringLiteral("さすがじゃ！");
-    if (score > 450) return QStringLiteral("そこそこだなぁ！");
-    if (score >= 200) return QStringLiteral("まだまだ！");
-    return QStringLiteral("特訓がいるぞ！");
-}
-
-} // namespace
+using namespace mainscreen;
 
 // One chase tick, every half second, also while the main screen is hidden. The tick that ends the game keeps
 // running while its result box is open; ticks delivered meanwhile are turned away.
@@ -36,12 +16,11 @@ void Form1::Timer1_Timer() {
     } done{chaseTickRunning_};
 
     // The praise stamp goes on the fourth tick; the count stops there, so it never overflows.
-    if (picture4Ticks <= 3) ++picture4Ticks;
-    if (picture4Ticks > 3) c.Picture4->hide();
-    for (std::int16_t i = 0; i < 12; ++i) {
-        if (!c.Picture1(i)->isHidden() && score > 0) moveCreature(i);
-        const toolkit::PictureBox* creature = c.Picture1(i);
-        if (inEatZone(creature->left(), creature->top())) {
+    if (picture4Ticks <= praiseTicks) ++picture4Ticks;
+    if (picture4Ticks > praiseTicks) c.Picture4->hide();
+    for (std::int16_t i = 0; i < creatureCount; ++i) {
+        if (creatureShown[i] && score > 0) moveCreature(i);
+        if (inEatZone(creaturePlace[i])) {
             eatCreature(i);
             if (eatenCount >= gameLength) {
                 endGame();
@@ -52,23 +31,16 @@ void Form1::Timer1_Timer() {
     }
 }
 
-// The higher the score, the faster every creature runs; at a corner two edges apply in the same tick.
+// The higher the score, the faster every creature runs.
 void Form1::moveCreature(std::int16_t i) {
-    toolkit::PictureBox* p = c.Picture1(i);
-    const double step = score / 2.0 + creatureSpeed[i];
-    if (p->top() <= startTop && p->top() > outOfSight) p->setLeft(p->left() + step);
-    if (p->left() >= rightEdge) p->setTop(p->top() + step);
-    if (p->top() >= bottomEdge) p->setLeft(p->left() - step);
-    if (p->left() <= startLeft && p->left() > outOfSight) p->setTop(p->top() - step);
+    moveCreatureTo(i, alongTrack(creaturePlace[i], trackStep(score, creatureSpeed[i])));
 }
 
 // A creature that falls off the cliff is gone for the game; its slot shows the eaten mark.
 void Form1::eatCreature(std::int16_t i) {
-    toolkit::PictureBox* creature = c.Picture1(i);
-    creature->hide();
-    creature->setTop(parked);
-    creature->setLeft(parked);
-    creature->setEnabled(false);
+    setCreatureShown(i, false);
+    moveCreatureTo(i, parkedPlace);
+    c.Picture1(i)->setEnabled(false);
     toolkit::PictureBox* slot = c.Picture2(i);
     slot->setPicture(c.Picture6->picture());
     slot->setEnabled(false);
@@ -82,19 +54,17 @@ void Form1::bringBackCreature(std::int16_t i) {
     if (returnTicks[i] < 1) return;
     ++returnTicks[i];
     if (returnTicks[i] < returnWait) return;
-    toolkit::PictureBox* creature = c.Picture1(i);
     toolkit::PictureBox* slot = c.Picture2(i);
-    creature->setPicture(slot->picture());
+    c.Picture1(i)->setPicture(slot->picture());
     slot->setPicture(c.Picture3->picture());
-    creature->setLeft(startLeft);
-    creature->setTop(startTop);
-    creature->show();
+    moveCreatureTo(i, startPlace);
+    setCreatureShown(i, true);
     returnTicks[i] = 0;
 }
 
 // The fifth lost creature ends the game: the graded result, then every game window closes.
 void Form1::endGame() {
-    resultText = resultFor(score);
+    resultText = resultForScore(score);
     PlayGameOver();
     apiResult = peers_.services().messageBox.show(resultText, QStringLiteral("結果"), toolkit::styleStop);
     close();

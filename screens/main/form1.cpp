@@ -35,3 +35,22 @@ void Form1::showScore() {
     // A leading blank stands where a minus sign would.
     c.Label4->setText(score >= 0 ? QStringLiteral(" %1").arg(score) : QString::number(score));
 }
+
+void Form1::moveCreatureTo(std::int16_t i, mainscreen::TwipPoint place) {
+    creaturePlace[i] = place;
+    c.Picture1(i)->setPosition(place.left, place.top);
+}
+
+void Form1::setCreatureShown(std::int16_t i, bool shown) {
+    creatureShown[i] = shown;
+    c.Picture1(i)->setVisible(shown);
+}
+
+void Form1::clearAnswerLines() {
+    answerLine.clear();
+    markedLine.clear();
+    plainLine.clear();
+    c.Label2->setText(answerLine);
+    c.Label5->setText(markedLine);
+    c.Label7->setText(plainLine);
+}

@@ -2,6 +2,7 @@
 // The main game screen: a word, its romaji letters dealt onto tiles, the answer lines, judging and score,
 // retry and hint, the chase field of twelve creatures, and the menus.
 #include "screens/main/form1_definition.h"
+#include "screens/main/track.h"
 #include "services/data/questionbank.h"
 #include "toolkit/screen.h"
 #include <QString>
@@ -47,6 +48,11 @@ public:
     void PlayEaten();
     void PlayGameOver();
 
+    // Puts creature i at a place on the field, or shows or hides it there: the state changes and its picture
+    // box follows.
+    void moveCreatureTo(std::int16_t i, mainscreen::TwipPoint place);
+    void setCreatureShown(std::int16_t i, bool shown);
+
     const Form1Controls& controls() const { return c; }
     // The practice screen's leaving steps offer the chart again without touching chartToggle.
     void setChartMenuCaption(const QString& caption);
@@ -75,8 +81,16 @@ public:
     QString answerLineText;
     QString markedLineText;
     QString plainLineText;
+    // The board and the three answer lines as they stand; the tiles, Label2, Label5 and Label7 show them.
+    std::array<QString, 24> dealtLetters;
+    QString answerLine; // the typed answer: every letter as pressed, what the OK button judges
+    QString markedLine;
+    QString plainLine;
     std::array<std::int16_t, 12> creatureSpeed{};
     std::int16_t eatenCount = 0;
+    // Where each creature stands, in twips, and whether it is out on the field.
+    std::array<mainscreen::TwipPoint, 12> creaturePlace{};
+    std::array<bool, 12> creatureShown{};
     std::int16_t catchStep = 0;
     std::int16_t catchIndex = 0;
     std::array<std::int16_t, 13> returnTicks{};
@@ -95,6 +109,8 @@ protected:
 private:
     void readQuestionBank();
     void showScore();
+    // Empties the answer line and the marked and plain lines.
+    void clearAnswerLines();
     // Stores a new score, kept within the 16-bit range so no sum can crash the game, and shows it.
     void setScore(int value);
     // Steps of one chase tick for creature i.

@@ -1,4 +1,6 @@
 #include "screens/main/form1_definition.h"
+#include "screens/main/colours.h"
+#include "screens/main/track.h"
 #include "toolkit/builder.h"
 #include "toolkit/icon.h"
 #include "toolkit/twips.h"
@@ -6,6 +8,7 @@
 #include <QMenuBar>
 
 using namespace toolkit;
+using mainscreen::lightGreen;
 
 const CreatureDef creatureDefs[12] = {
     {"nezumi", ":/creatures/creature00.gif", 20}, {"usi", ":/creatures/creature01.gif", 40},
@@ -20,7 +23,6 @@ namespace {
 
 const QString pGothic = QStringLiteral("ＭＳ Ｐゴシック");
 const QString mincho = QStringLiteral("ＭＳ 明朝");
-const QColor lightGreen(192, 255, 192);
 const QColor answerBlue(0, 0, 192);
 const QColor windowColour = Qt::white;
 const QColor windowText = Qt::black;
@@ -97,10 +99,12 @@ void buildPictures(QWidget* w, Form1Controls& c) {
         creature->setCursor(creatureCursor);
         c.Picture1.set(static_cast<std::int16_t>(k), creature);
     }
-    for (int k = 0; k < 12; ++k)
-        c.Picture2.set(
-            static_cast<std::int16_t>(k),
-            makePicture(w, {{120 + 480 * k, 4200, 495, 495}, "", windowColour, true, false, "", true}));
+    using mainscreen::slotPitch, mainscreen::slotRowLeft, mainscreen::slotRowTop, mainscreen::slotSize;
+    for (int k = 0; k < 12; ++k) {
+        const Rect slot{slotRowLeft + slotPitch * k, slotRowTop, slotSize, slotSize};
+        c.Picture2.set(static_cast<std::int16_t>(k),
+                       makePicture(w, {slot, "", windowColour, true, false, "", true}));
+    }
     c.Picture4 = makePicture(w, {{4080, 1080, 735, 700}, ":/main/stamp.gif", Qt::white, false});
     c.Picture5 = makePicture(w, {{240, 1080, 480, 495},
                                  ":/main/stop.gif",

@@ -1,11 +1,9 @@
+#include "screens/main/colours.h"
 #include "screens/main/form1.h"
+#include "screens/main/rules.h"
 #include "screens/peers.h"
-#include <algorithm>
 
-namespace {
-const QColor hintGreen(192, 255, 192);
-const QColor hintRed(255, 0, 0);
-} // namespace
+using namespace mainscreen;
 
 // The retry button: the same word dealt again in a new order, free of charge. After the first hint the hint
 // button turns red to offer the last hint.
@@ -17,15 +15,13 @@ void Form1::Command2_Click() {
     }
     c.Command1->hide();
     c.Command3->show();
-    for (std::int16_t k = 0; k < 24; ++k)
+    for (std::int16_t k = 0; k < tileCount; ++k)
         c.Label1(k)->show();
     answerLineText.clear();
     markedLineText.clear();
     plainLineText.clear();
     DealTiles();
-    c.Label2->setText(QString());
-    c.Label5->setText(QString());
-    c.Label7->setText(QString());
+    clearAnswerLines();
     if (hintLevel > 1) c.Command3->hide();
 }
 
@@ -38,16 +34,15 @@ void Form1::Command3_Click() {
     Random& random = peers_.services().random;
     random.seedFromClock();
     if (hintLevel == 1) {
-        // From 1 to n - 1 letters: the first hint never gives away a word of two letters or more.
-        hintLength = static_cast<std::int16_t>(std::max(random.below(static_cast<int>(answer.size())), 1));
+        hintLength = firstHintLength(random.next(), static_cast<int>(answer.size()));
         c.Label8->setText(answer.left(hintLength));
-        setScore(std::max(score - 2, 0));
-        c.Command3->setBackColor(hintGreen);
+        setScore(scoreAfterCharge(score, firstHintCharge));
+        c.Command3->setBackColor(lightGreen);
         c.Command3->setText(QStringLiteral("ラストヒント"));
     }
     if (hintLevel == 2) {
         c.Label8->setText(answer);
-        setScore(std::max(score - 10, 0));
+        setScore(scoreAfterCharge(score, lastHintCharge));
         c.Command3->hide();
     }
 }

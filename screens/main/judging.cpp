@@ -1,6 +1,7 @@
 #include "screens/main/form1.h"
-#include <algorithm>
-#include <limits>
+#include "screens/main/rules.h"
+
+using namespace mainscreen;
 
 // The OK button: a right answer earns 2 points a letter (1 after a hint), shows the praise stamp, brings out
 // or sends away creatures by their thresholds and opens the next word; a wrong one costs 5 points and deals
@@ -12,9 +13,9 @@ void Form1::Command1_Click() {
     markedLineText.clear();
     plainLineText.clear();
 
-    if (answer != c.Label2->text()) {
+    if (answer != answerLine) {
         PlayWrong();
-        setScore(std::max(score - 5, 0));
+        setScore(scoreAfterCharge(score, wrongAnswerCharge));
         c.Command1->hide();
         c.Command2->show();
         c.Command3->show();
@@ -23,29 +24,24 @@ void Form1::Command1_Click() {
         return;
     }
 
-    // Every third point count, zero and below included, earns the bigger fanfare.
-    if (score % 3 == 0)
+    if (earnsBigFanfare(score))
         PlayCorrect100();
     else
         PlayCorrect();
     hintLevel = 0;
-    int points = answerLength;
-    if (hintFree < 0) points += answerLength; // no hint taken: double points
-    setScore(score + points);
+    setScore(score + pointsForRightAnswer(answerLength, hintFree >= 0));
     c.Picture4->show();
     picture4Ticks = 0;
-    // A creature comes out above its threshold and goes back below it; at the threshold it stays as it is.
-    for (std::int16_t k = 0; k < 12; ++k)
-        if (score > creatureDefs[k].threshold) c.Picture1(k)->show();
-    for (std::int16_t k = 0; k < 12; ++k)
-        if (score < creatureDefs[k].threshold) c.Picture1(k)->hide();
+    for (std::int16_t k = 0; k < creatureCount; ++k)
+        if (creatureComesOut(score, creatureDefs[k].threshold)) setCreatureShown(k, true);
+    for (std::int16_t k = 0; k < creatureCount; ++k)
+        if (creatureGoesBack(score, creatureDefs[k].threshold)) setCreatureShown(k, false);
     ++solvedCount;
     PickQuestion();
     DealTiles();
 }
 
 void Form1::setScore(int value) {
-    using limits = std::numeric_limits<std::int16_t>;
-    score = static_cast<std::int16_t>(std::clamp<int>(value, limits::min(), limits::max()));
+    score = boundedScore(value);
     showScore();
 }

@@ -1,24 +1,10 @@
+#include "screens/main/colours.h"
 #include "screens/main/form1.h"
+#include "screens/main/rules.h"
 #include "screens/peers.h"
 #include "services/data/questionbank.h"
 
-namespace {
-const QColor hintGreen(192, 255, 192);
-const QString caret = QStringLiteral("^");
-const QString fullWidthCaret = QStringLiteral("＾");
-
-QString leftTrimmed(const QString& text) {
-    qsizetype start = 0;
-    while (start < text.size() && text[start] == u' ')
-        ++start;
-    return text.mid(start);
-}
-
-bool isVowel(const QString& letter) {
-    const QString t = letter.trimmed();
-    return t == u"a" || t == u"i" || t == u"u" || t == u"e" || t == u"o";
-}
-} // namespace
+using namespace mainscreen;
 
 void Form1::Form_Load() {
     peers_.cright().show();
@@ -35,9 +21,8 @@ void Form1::Form_Load() {
     peers_.form2().load();
     readQuestionBank();
     for (std::int16_t k = 0; k < 12; ++k) {
-        c.Picture1(k)->hide();
-        c.Picture1(k)->setTop(100);
-        c.Picture1(k)->setLeft(100);
+        setCreatureShown(k, false);
+        moveCreatureTo(k, startPlace);
     }
     Random& random = peers_.services().random;
     random.seedFromClock();
@@ -90,7 +75,7 @@ void Form1::DealTiles() {
     letterPool = answer;
     c.Label3->setText(questionWord);
     if (hintLevel < 1) {
-        c.Command3->setBackColor(hintGreen);
+        c.Command3->setBackColor(lightGreen);
         c.Command3->setText(QStringLiteral("ちょっとヒント"));
     }
     answerLength = poolLeft = static_cast<std::int16_t>(answer.size());
@@ -98,17 +83,15 @@ void Form1::DealTiles() {
     for (std::int16_t k = 0; k < answerLength; ++k) {
         random.seedFromClock();
         pickPos = static_cast<std::int16_t>(random.below(poolLeft) + 1);
-        toolkit::Label* tile = c.Label1(k);
-        tile->setText(letterPool.mid(pickPos - 1, 1));
+        dealtLetters[k] = letterPool.mid(pickPos - 1, 1);
+        c.Label1(k)->setText(dealtLetters[k]);
         letterPool.remove(pickPos - 1, 1);
         --poolLeft;
-        tile->setForeColor(isVowel(tile->text()) ? QColor(0, 0, 255) : QColor(0, 0, 0));
+        c.Label1(k)->setForeColor(letterColour(dealtLetters[k]));
     }
-    for (std::int16_t k = answerLength; k < 24; ++k)
+    for (std::int16_t k = answerLength; k < tileCount; ++k)
         c.Label1(k)->hide();
-    c.Label2->setText(QString());
-    c.Label5->setText(QString());
-    c.Label7->setText(QString());
+    clearAnswerLines();
     if (hintLevel > 1) c.Command3->hide();
 }
 
@@ -123,21 +106,20 @@ void Form1::Label1_MouseDown(std::int16_t index) {
     }
     tileIndex = index;
     // Answer line: every letter exactly as pressed.
-    answerLineText = c.Label2->text();
-    tileLetter = leftTrimmed(c.Label1(index)->text());
-    c.Label2->setText(answerLineText + tileLetter);
+    answerLineText = answerLine;
+    tileLetter = pressedLetter(dealtLetters[index]);
+    answerLine = answerLineText + tileLetter;
+    c.Label2->setText(answerLine);
     // Marked line: a caret replaces the vowel before it with a full-width caret.
-    markedLineText = c.Label5->text();
-    if (tileLetter == caret) {
-        if (!markedLineText.isEmpty()) markedLineText.chop(1);
-        tilePiece = fullWidthCaret;
-    } else {
-        tilePiece = tileLetter;
-    }
-    c.Label5->setText(markedLineText + tilePiece);
+    markedLineText = markedLine;
+    if (isLongVowelMark(tileLetter) && !markedLineText.isEmpty()) markedLineText.chop(1);
+    tilePiece = markedPiece(tileLetter);
+    markedLine = markedLineText + tilePiece;
+    c.Label5->setText(markedLine);
     // Plain line: the letters without carets.
-    plainLineText = c.Label7->text();
-    tilePiece = tileLetter == caret ? QString() : tileLetter;
-    c.Label7->setText(plainLineText + tilePiece);
+    plainLineText = plainLine;
+    tilePiece = plainPiece(tileLetter);
+    plainLine = plainLineText + tilePiece;
+    c.Label7->setText(plainLine);
     c.Label1(index)->hide();
 }

@@ -18,7 +18,6 @@ void answerRight(Form1& form) {
 }
 
 void placeCreature(Form1& form, std::int16_t i, double left, double top, bool visible) {
-    toolkit::PictureBox* creature = form.controls().Picture1(i);
-    creature->setPosition(left, top);
-    creature->setVisible(visible);
+    form.moveCreatureTo(i, {static_cast<float>(left), static_cast<float>(top)});
+    form.setCreatureShown(i, visible);
 }

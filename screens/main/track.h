@@ -1,0 +1,57 @@
+#pragma once
+// The chase field as plain numbers: where the creatures stand, the track they run round clockwise, the cliff
+// that eats them, and the glide that carries a caught creature into its slot. Positions are twips, kept as
+// single-precision reals (a step can be half a twip); the picture boxes only show them.
+#include <cstdint>
+
+namespace mainscreen {
+
+struct TwipPoint {
+    float left = 0;
+    float top = 0;
+    friend bool operator==(TwipPoint, TwipPoint) = default;
+};
+
+inline constexpr int creatureCount = 12;
+
+// Where every creature starts and where a caught one comes back; far off the screen for the lost and caught.
+inline constexpr TwipPoint startPlace{100, 100};
+inline constexpr TwipPoint parkedPlace{-2000, -2000};
+
+// The track's edges. A creature on the top edge (as far up as the start, but not out of sight) runs right;
+// past the right edge it runs down; on the bottom edge it runs left; on the left edge it runs up.
+inline constexpr double rightEdge = 5540;
+inline constexpr double bottomEdge = 1100;
+inline constexpr double outOfSight = -1000;
+
+// The slots along the bottom of the screen, one a creature, where caught creatures wait.
+inline constexpr int slotRowLeft = 120;
+inline constexpr int slotPitch = 480;
+inline constexpr int slotRowTop = 4200;
+inline constexpr int slotSize = 495;
+
+inline constexpr int eatPenalty = 30; // points a lost creature costs, with no floor
+inline constexpr int gameLength = 5;  // lost creatures that end the game
+inline constexpr int returnWait = 20; // a caught creature comes back when its count reaches this
+inline constexpr int praiseTicks = 3; // the praise stamp goes once more chase ticks than this have passed
+inline constexpr int catchSteps = 9;  // glide steps from a click to the slot
+
+// How far every running creature moves in one chase tick: half the score plus its own speed.
+double trackStep(int score, int speed);
+
+// One chase tick's move along the track: the four edges in their order, each one seeing where the edges
+// before it have put the creature, all with the same step. At a corner two edges apply in the same tick;
+// off every edge the creature stands still.
+TwipPoint alongTrack(TwipPoint from, double step);
+
+// The cliff on the left of the track; all four bounds are strict.
+bool inEatZone(TwipPoint place);
+
+// Where slot i stands (its upper-left corner).
+TwipPoint slotPlace(std::int16_t i);
+
+// Step `step` (1 to 9) of the glide: the creature covers step tenths of the way still left to the slot,
+// first down or up, then sideways, from wherever it stands now.
+TwipPoint glideStep(TwipPoint from, TwipPoint slot, std::int16_t step);
+
+} // namespace mainscreen
