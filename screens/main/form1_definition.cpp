@@ -146,7 +146,7 @@ void buildMenus(ScreenWindow* window, Form1Controls& c) {
 ScreenWindow* buildForm1(Form1Controls& c) {
     auto* window = new ScreenWindow(QStringLiteral("ポクラク　　　　　　　 Ver.7.2"), {px(6135), px(4905)});
     window->setWindowIcon(toolkit::programIcon());
-    window->move(px(5730), px(900)); // beside the chart window at the left edge of the screen
+    window->setDesignPosition({px(5730), px(900)}); // beside the chart window at the left edge of the screen
     QWidget* w = window->client();
     QPalette palette = w->palette();
     palette.setColor(QPalette::Window, Qt::white);
