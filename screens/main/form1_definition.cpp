@@ -36,8 +36,9 @@ void buildLabels(QWidget* w, Form1Controls& c) {
                              {pGothic, 36},
                              Qt::AlignLeft,
                              false});
+    // The credit line is short enough to stand on one line of its label at its defined size.
     c.Label6 = makeLabel(w, {{4080, 120, 1935, 255},
-                             QStringLiteral("作・ポクラク開発チーム"),
+                             QStringLiteral("作・ポクラク開発"),
                              windowText,
                              windowColour,
                              {pGothic, 11.25}});
