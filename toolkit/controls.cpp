@@ -91,6 +91,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), back_);
     const int inset = border_ ? 1 : 0;
     painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
+    // A picture made for another scale than the screen's is drawn smoothly rather than with jagged edges.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!picture_.isNull()) painter.drawPixmap(inset, inset, picture_);
     if (border_) {
         painter.setClipping(false);
