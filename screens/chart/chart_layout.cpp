@@ -33,6 +33,8 @@ template <std::size_t N> std::array<int, N + 1> edges(const double (&weights)[N]
     return result;
 }
 
+// Every cell's text fits by the line heights of the two faces and, drawn centred, keeps a pixel clear of the
+// rules without being shrunk.
 bool textFits(const Layout& l, int pixels) {
     const int height = lineHeight(pixels);
     for (int band = 0; band < bandCount; ++band)
@@ -43,6 +45,8 @@ bool textFits(const Layout& l, int pixels) {
             const QFontMetrics metrics(fontFor(band, column, pixels));
             for (const QString& line : text)
                 if (metrics.horizontalAdvance(line) > inside.width()) return false;
+            const toolkit::FittedText fit = cellText(l, band, column, pixels);
+            if (!fit.fits() || fit.pixelSize() != pixels) return false;
         }
     return true;
 }
@@ -51,6 +55,12 @@ bool textFits(const Layout& l, int pixels) {
 
 QString bandCell(int band, int column) {
     return band == 0 ? head(column) : cell(band - 1, column);
+}
+
+toolkit::FittedText cellText(const Layout& l, int band, int column, int pixels) {
+    return toolkit::FittedText(lines(bandCell(band, column)).join(QChar::LineSeparator),
+                               fontFor(band, column, pixels), l.cellRect(band, column), Qt::AlignCenter,
+                               false);
 }
 
 QRect Layout::cellRect(int band, int column) const {

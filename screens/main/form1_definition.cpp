@@ -67,6 +67,9 @@ void buildLabels(QWidget* w, Form1Controls& c) {
                              Qt::white,
                              {pGothic, 36},
                              Qt::AlignHCenter});
+    // Only the marked line's top shows above the plain line: the carets there must be inside, the letters
+    // below are covered anyway.
+    c.Label5->setTextMayRunBelow(true);
     c.Line1 = new Line(w, {px(480), px(2040)}, {px(5640), px(2040)}, QColor(0, 0, 255));
     c.Label4 = makeLabel(w, {{4680, 3360, 1215, 735},
                              "",
