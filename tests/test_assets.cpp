@@ -1,7 +1,8 @@
 // The game's pictures, cursors and icon load from the compiled-in resources at exactly the sizes the
-// screens are laid out for, and look the way the screens rely on: pictures drawn on white, cursors
-// pointing at their hot spot, balls turning from red to blue, and an opening background whose
-// title and footprints stay hidden under their covers until those are lifted.
+// screens are laid out for, and again at twice those sizes ("name@2x") for screens scaled by two, and look
+// the way the screens rely on at both sizes: pictures drawn on white, cursors pointing at their hot spot,
+// balls turning from red to blue, and an opening background whose title and footprints stay hidden under
+// their covers until those are lifted.
 
 #include <QColor>
 #include <QDirIterator>
@@ -24,6 +25,13 @@ QString numbered(const char* stem, int i) {
     return QString("%1%2.gif").arg(stem).arg(i, 2, 10, QChar('0'));
 }
 
+// The name of a picture made at a scale: "name@2x.gif" beside "name.gif".
+QString atScale(const QString& path, int scale) {
+    if (scale == 1) return path;
+    const qsizetype dot = path.lastIndexOf('.');
+    return path.left(dot) + QString("@%1x").arg(scale) + path.mid(dot);
+}
+
 // Every picture the screens load, at the size their boxes are laid out for.
 QList<Picture> pictures() {
     const QList<QSize> creatureSizes = {QSize(24, 25), QSize(26, 26), QSize(28, 23), QSize(24, 31),
@@ -42,6 +50,9 @@ QList<Picture> pictures() {
                  {":/opening/globe.gif", {64, 64}}});
     for (int i = 0; i < 11; ++i)
         list.append({numbered(":/opening/ball", i), {64, 63}});
+    const QList<Picture> defined = list;
+    for (const Picture& picture : defined)
+        list.append({atScale(picture.path, 2), picture.size * 2});
     return list;
 }
 
@@ -53,6 +64,10 @@ bool isWhite(QRgb pixel) {
 // a footprint must fit even a cover that is rounded down.
 QRect coverInPixels(int left, int top, int width, int height) {
     return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+QRect scaled(const QRect& r, int scale) {
+    return QRect(r.topLeft() * scale, r.size() * scale);
 }
 
 const QRect titleCover = coverInPixels(360, 0, 5535, 735);
@@ -161,14 +176,23 @@ private slots:
         }
     }
 
+    void cursorsPointAtTheirHotSpot_data() {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("defined size") << 1;
+        QTest::newRow("@2x") << 2;
+    }
+
     // A cursor is transparent round its drawing, and the drawing's point, the part nearest the upper
-    // left corner, is at the hot spot (2, 2) where the click lands.
+    // left corner, is at the hot spot (2, 2) where the click lands (4, 4 in the picture twice the size).
     void cursorsPointAtTheirHotSpot() {
-        for (const QString path : {":/cursors/creature.png", ":/cursors/tile.png"}) {
+        QFETCH(int, scale);
+        for (const QString base : {":/cursors/creature.png", ":/cursors/tile.png"}) {
+            const QString path = atScale(base, scale);
             const QImage cursor = load(path);
+            const QPoint hotSpot = QPoint(2, 2) * scale;
             QVERIFY2(cursor.hasAlphaChannel(), qPrintable(path));
             QVERIFY2(qAlpha(cursor.pixel(0, 0)) < 64, qPrintable(path + " covers its corner"));
-            QVERIFY2(qAlpha(cursor.pixel(2, 2)) == 255, qPrintable(path));
+            QVERIFY2(qAlpha(cursor.pixel(hotSpot)) == 255, qPrintable(path));
             QPoint point(cursor.width(), cursor.height());
             int clear = 0;
             for (int y = 0; y < cursor.height(); ++y) {
@@ -178,7 +202,7 @@ private slots:
                     if (alpha == 255 && x + y < point.x() + point.y()) point = QPoint(x, y);
                 }
             }
-            QVERIFY2(qAbs(point.x() - 2) <= 1 && qAbs(point.y() - 2) <= 1,
+            QVERIFY2(qAbs(point.x() - hotSpot.x()) <= scale && qAbs(point.y() - hotSpot.y()) <= scale,
                      qPrintable(QString("%1 points at %2,%3").arg(path).arg(point.x()).arg(point.y())));
             QVERIFY2(clear * 3 > cursor.width() * cursor.height(), qPrintable(path + " is not see-through"));
         }
@@ -197,10 +221,13 @@ private slots:
         }
     }
 
+    void openingBackgroundHidesUnderItsCovers_data() { cursorsPointAtTheirHotSpot_data(); }
+
     // Nothing of the background shows outside the covers but the credit line, and every footprint
     // and the title are there to be seen once their cover is lifted.
     void openingBackgroundHidesUnderItsCovers() {
-        const QImage background = load(":/opening/background.gif");
+        QFETCH(int, scale);
+        const QImage background = load(atScale(":/opening/background.gif", scale));
         QVERIFY(!background.isNull());
         std::array<int, 12> inCover{};
         int inTitle = 0, inCredit = 0;
@@ -210,16 +237,16 @@ private slots:
                 const QPoint at(x, y);
                 bool hidden = false;
                 for (std::size_t i = 0; i < footprintCovers.size(); ++i) {
-                    if (footprintCovers[i].contains(at)) {
+                    if (scaled(footprintCovers[i], scale).contains(at)) {
                         ++inCover[i];
                         hidden = true;
                     }
                 }
-                if (titleCover.contains(at)) {
+                if (scaled(titleCover, scale).contains(at)) {
                     ++inTitle;
                     hidden = true;
                 }
-                if (creditBand.contains(at)) {
+                if (scaled(creditBand, scale).contains(at)) {
                     ++inCredit;
                     hidden = true;
                 }
@@ -227,17 +254,20 @@ private slots:
             }
         }
         for (std::size_t i = 0; i < inCover.size(); ++i)
-            QVERIFY2(inCover[i] >= 60,
+            QVERIFY2(inCover[i] >= 60 * scale * scale,
                      qPrintable(QString("footprint %1 has %2 pixels").arg(i).arg(inCover[i])));
-        QVERIFY(inTitle > 2000);
-        QVERIFY(inCredit > 200);
+        QVERIFY(inTitle > 2000 * scale * scale);
+        QVERIFY(inCredit > 200 * scale * scale);
     }
+
+    void ballsTurnFromRedToBlue_data() { cursorsPointAtTheirHotSpot_data(); }
 
     // The ball hops from red through magenta and purple to blue, and lands as the Earth.
     void ballsTurnFromRedToBlue() {
+        QFETCH(int, scale);
         int previous = 360;
         for (int i = 0; i < 11; ++i) {
-            int hue = ballHue(load(numbered(":/opening/ball", i)));
+            int hue = ballHue(load(atScale(numbered(":/opening/ball", i), scale)));
             QVERIFY(hue >= 0);
             if (hue < 30) hue += 360; // red sits on both ends of the colour wheel
             QVERIFY2(hue <= previous,
@@ -246,7 +276,7 @@ private slots:
             if (i == 0) QVERIFY(hue >= 345 && hue <= 375);
             if (i == 10) QVERIFY(hue >= 210 && hue <= 250);
         }
-        const QImage globe = load(":/opening/globe.gif");
+        const QImage globe = load(atScale(":/opening/globe.gif", scale));
         int sea = 0, land = 0;
         for (int y = 0; y < globe.height(); ++y) {
             for (int x = 0; x < globe.width(); ++x) {
@@ -255,7 +285,8 @@ private slots:
                 land += c.hsvHue() >= 60 && c.hsvHue() <= 160 && c.hsvSaturation() > 60;
             }
         }
-        QVERIFY2(sea > 500 && land > 200, qPrintable(QString("sea %1, land %2").arg(sea).arg(land)));
+        QVERIFY2(sea > 500 * scale * scale && land > 200 * scale * scale,
+                 qPrintable(QString("sea %1, land %2").arg(sea).arg(land)));
     }
 };
 

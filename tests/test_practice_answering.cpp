@@ -6,6 +6,7 @@
 #include "screens/opening/cright.h"
 #include "screens/practice/rensyu.h"
 #include "support/practicechart.h"
+#include <QApplication>
 #include <QtTest>
 
 class PracticeAnsweringTest : public QObject {
@@ -138,6 +139,8 @@ void PracticeAnsweringTest::finishAtThe103rdAnswer() {
     QVERIFY(!r.isLoaded());
     QVERIFY(p.form1().isVisible());
     QVERIFY(!p.form2().isVisible());
+    // The reward is seen: the opening stays in front of the main screen that came back with it.
+    QTRY_COMPARE(QApplication::activeWindow(), p.cright().window());
     QCOMPARE(p.form1().controls().hyou->text(), QStringLiteral("ローマ字表"));
     QVERIFY(game.messageBox.shown.isEmpty());
     QVERIFY(game.errors.details.isEmpty());

@@ -1,6 +1,8 @@
 #include "toolkit/builder.h"
 #include "toolkit/twips.h"
 #include <QCursor>
+#include <QFile>
+#include <QGuiApplication>
 #include <cmath>
 
 namespace toolkit {
@@ -15,6 +17,21 @@ QFont makeFont(const FontDef& def) {
 const FontDef& defaultFont() {
     static const FontDef font{QStringLiteral("ＭＳ Ｐゴシック"), 9, false};
     return font;
+}
+
+Picture loadPicture(const QString& resource) {
+    if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0) {
+        const qsizetype dot = resource.lastIndexOf(QLatin1Char('.'));
+        const QString large = resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot);
+        if (QFile::exists(large)) {
+            Picture picture(large);
+            if (!picture.isNull()) {
+                picture.setDevicePixelRatio(2);
+                return picture;
+            }
+        }
+    }
+    return Picture(resource);
 }
 
 static void place(QWidget* widget, const Rect& at) {
@@ -51,7 +68,7 @@ PictureBox* makePicture(QWidget* parent, const PictureDef& def) {
     box->setBackColor(def.back);
     box->setAutoSize(def.autoSize);
     box->setBorder(def.border);
-    if (!def.picture.isEmpty()) box->setPicture(Picture(def.picture));
+    if (!def.picture.isEmpty()) box->setPicture(loadPicture(def.picture));
     if (!def.toolTip.isEmpty()) {
         box->setToolTip(def.toolTip);
         box->setAccessibleName(def.toolTip);
@@ -61,7 +78,7 @@ PictureBox* makePicture(QWidget* parent, const PictureDef& def) {
 }
 
 QCursor cursorFrom(const QString& resource, QPoint hotSpot) {
-    const QPixmap pixmap(resource);
+    const QPixmap pixmap = loadPicture(resource);
     if (pixmap.isNull()) return QCursor(Qt::PointingHandCursor);
     return QCursor(pixmap, hotSpot.x(), hotSpot.y());
 }

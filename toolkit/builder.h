@@ -52,6 +52,11 @@ struct PictureDef {
     bool border = false;
 };
 
+// A picture from the resources. On a screen scaled by more than one the picture made at twice its size
+// ("name@2x.gif") is loaded in its place, so pictures stay as sharp as the text; either way it takes the
+// same room, its defined size in pixels of the layout.
+Picture loadPicture(const QString& resource);
+
 Label* makeLabel(QWidget* parent, const LabelDef& def);
 Button* makeButton(QWidget* parent, const ButtonDef& def);
 PictureBox* makePicture(QWidget* parent, const PictureDef& def);

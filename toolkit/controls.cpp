@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace toolkit {
 
@@ -48,6 +50,33 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
+const FittedText& Label::textFit() const {
+    const QRect box = contentsRect();
+    if (!fitted_ || fitText_ != text() || fitFont_ != font() || fitBox_ != box || fitAlign_ != alignment()) {
+        fit_ = FittedText(text(), font(), box, alignment(), wordWrap(), mayRunBelow_);
+        fitText_ = text();
+        fitFont_ = font();
+        fitBox_ = box;
+        fitAlign_ = alignment();
+        fitted_ = true;
+    }
+    return fit_;
+}
+
+void Label::setTextMayRunBelow(bool on) {
+    mayRunBelow_ = on;
+    fitted_ = false;
+    update();
+}
+
+void Label::paintEvent(QPaintEvent*) {
+    // The background is filled by the widget itself; the frame and the caption are drawn here.
+    QPainter painter(this);
+    drawFrame(&painter);
+    painter.setPen(palette().color(QPalette::WindowText));
+    textFit().draw(painter);
+}
+
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
 void PictureBox::setPicture(const Picture& picture) {
@@ -91,6 +120,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), back_);
     const int inset = border_ ? 1 : 0;
     painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
+    // A picture made for another scale than the screen's is drawn smoothly rather than with jagged edges.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!picture_.isNull()) painter.drawPixmap(inset, inset, picture_);
     if (border_) {
         painter.setClipping(false);
@@ -122,6 +153,36 @@ void Button::setBackColor(const QColor& colour) {
                                  "QPushButton:focus { border: 2px solid #404040; }"
                                  "QPushButton:pressed { background-color: %2; }")
                       .arg(colour.name(), colour.darker(115).name()));
+}
+
+QRect Button::textBox() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+const FittedText& Button::textFit() const {
+    const QRect box = textBox();
+    if (!fitted_ || fitText_ != text() || fitFont_ != font() || fitBox_ != box) {
+        fit_ = FittedText(text(), font(), box, Qt::AlignCenter, false);
+        fitText_ = text();
+        fitFont_ = font();
+        fitBox_ = box;
+        fitted_ = true;
+    }
+    return fit_;
+}
+
+void Button::paintEvent(QPaintEvent*) {
+    // The style draws the button without its caption; the caption is drawn fitted inside it.
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.setPen(
+        option.palette.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    textFit().draw(painter);
 }
 
 void Button::keyPressEvent(QKeyEvent* event) {

@@ -2,6 +2,7 @@
 // The controls the screens are built from. They know nothing of the game: labels raise mouse-down for any
 // button and click for the left one, picture boxes show a shared picture unscaled from their top-left corner,
 // buttons show their back colour and can be pressed from the keyboard once they have the focus.
+#include "toolkit/textfit.h"
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -22,6 +23,11 @@ public:
     QColor foreColor() const { return fore_; }
     void setBorder(bool single);
     bool hasBorder() const { return border_; }
+    // The caption as it is drawn: inside the label with any font, shrunk only when too big for it.
+    const FittedText& textFit() const;
+    // For a label whose lower part is covered by another on purpose: only the top of its text must stay
+    // inside, and the text is not shrunk for letters that run past its bottom.
+    void setTextMayRunBelow(bool on);
 
 signals:
     void mouseDown(Qt::MouseButton button);
@@ -30,12 +36,20 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void applyStyle();
     QColor back_ = Qt::white;
     QColor fore_ = Qt::black;
     bool border_ = false;
+    mutable FittedText fit_;
+    mutable QString fitText_;
+    mutable QFont fitFont_;
+    mutable QRect fitBox_;
+    mutable Qt::Alignment fitAlign_;
+    mutable bool fitted_ = false;
+    bool mayRunBelow_ = false;
 };
 
 class PictureBox : public QWidget {
@@ -84,12 +98,22 @@ public:
     explicit Button(QWidget* parent);
     void setBackColor(const QColor& colour);
     QColor backColor() const { return back_; }
+    // The caption as it is drawn: centred inside the button with any font, shrunk only when too big for it.
+    const FittedText& textFit() const;
+    // Where the caption goes: inside the button's border.
+    QRect textBox() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor back_;
+    mutable FittedText fit_;
+    mutable QString fitText_;
+    mutable QFont fitFont_;
+    mutable QRect fitBox_;
+    mutable bool fitted_ = false;
 };
 
 // A straight line between two points, one pixel wide; it never takes the mouse.

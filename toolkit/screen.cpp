@@ -1,7 +1,12 @@
 #include "toolkit/screen.h"
+#include "toolkit/placement.h"
 #include "toolkit/timer.h"
+#include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QLayout>
+#include <QScreen>
+#include <QWindow>
 
 namespace toolkit {
 
@@ -21,6 +26,41 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
     if (onCloseRequest) onCloseRequest();
 }
 
+namespace {
+
+ScreenArea areaOf(const QScreen& screen) {
+    // Qt reports a screen in logical pixels with its top-left corner kept in device pixels.
+    const double scale = screen.devicePixelRatio();
+    const QRect g = screen.geometry(), a = screen.availableGeometry();
+    const auto device = [&](const QRect& r) {
+        const QPoint from = g.topLeft() + (r.topLeft() - g.topLeft()) * scale;
+        return QRect(from, (QSizeF(r.size()) * scale).toSize());
+    };
+    return {device(g), device(a), scale};
+}
+
+// The frame the desktop puts round a window is known only once a window has been shown; any shown window of
+// the program tells it (none under a bare X server, where windows have no frame).
+QMargins frameMargins() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && widget->windowHandle()) return widget->windowHandle()->frameMargins();
+    return {};
+}
+
+QPoint placeFirstShow(ScreenWindow& window, const QWidget* neighbour) {
+    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return window.designPosition();
+    window.layout()->activate();
+    const QMargins margins = frameMargins();
+    const QRect frame(window.designPosition(), window.size().grownBy(margins));
+    const ScreenArea area = areaOf(*screen);
+    if (neighbour && neighbour->isVisible()) return placeBeside(frame, area, neighbour->frameGeometry());
+    return placeWindow(frame, area);
+}
+
+} // namespace
+
 Screen::~Screen() {
     if (window_) delete window_;
 }
@@ -33,17 +73,26 @@ void Screen::load() {
     window_->onCloseRequest = [this, generation = generation_] {
         if (generation == generation_) host_.guard().run([this] { closeRequested(); });
     };
+    placed_ = false;
     host_.screenLoaded();
-    if (visibleAtCreation()) window_->show();
+    if (visibleAtCreation()) showWindow();
     Form_Load();
 }
 
 void Screen::show() {
     load();
     if (!window_) return; // the load step closed the screen again
-    window_->show();
+    showWindow();
     window_->raise();
     window_->activateWindow();
+}
+
+void Screen::showWindow() {
+    if (!placed_) {
+        window_->move(placeFirstShow(*window_, standBeside()));
+        placed_ = true;
+    }
+    window_->show();
 }
 
 void Screen::hide() {

@@ -26,11 +26,18 @@ public:
     QWidget* client() const { return client_; }
     std::function<void()> onCloseRequest;
 
+    // Where the window's top-left corner stands when it fits the screen, in pixels from the top-left corner
+    // of the screen it opens on; the screen places it there, or as near as the screen allows, when it is
+    // first shown.
+    void setDesignPosition(QPoint pixels) { designPosition_ = pixels; }
+    QPoint designPosition() const { return designPosition_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* client_;
+    QPoint designPosition_;
 };
 
 class Screen {
@@ -58,6 +65,9 @@ protected:
     virtual void forgetControls() = 0;
     // The player closed the window from its frame; by default that unloads the screen.
     virtual void closeRequested() { close(); }
+    // A window this screen's window should stand beside rather than over, when the screen is wide enough
+    // for both; none by default.
+    virtual const QWidget* standBeside() const { return nullptr; }
 
     // Connects a control's signal to a handler through the guard. Events of a window that has been closed
     // (it may linger until the event loop deletes it) never reach the screen.
@@ -70,8 +80,11 @@ protected:
     Guard& guard() { return host_.guard(); }
 
 private:
+    // Shows the window; the first time after it was built, at its place on the screen the pointer is on.
+    void showWindow();
     ScreenHost& host_;
     ScreenWindow* window_ = nullptr;
+    bool placed_ = false;
     int generation_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #!/bin/bash
-# Remakes every picture, cursor and icon in assets/ with tools/artgen.
+# Remakes every picture, cursor and icon in assets/ with tools/artgen, each at its defined size and again
+# at twice that size as name@2x.<ext> for screens scaled by two (the defined ones come out unchanged).
 # Needs qt6-base-dev, cmake, imagemagick and the fonts fonts-noto-color-emoji, fonts-noto-cjk,
 # fonts-ipafont-gothic and fonts-dejavu-core.
 # Usage: tools/make-art.sh        (build folder: build-art/artgen, or $ARTGEN_BUILD_DIR)

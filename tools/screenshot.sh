@@ -1,11 +1,44 @@
 #!/usr/bin/env bash
-# Remakes docs/screenshot-main.png (and the HiDPI one at scale 2) from a real window under Xvfb.
+# Remakes docs/screenshot-main.png, and docs/screenshot-main@2x.png at scale factor 2, from a real window
+# under Xvfb.
 # usage: tools/screenshot.sh [build-dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 cmake --build "$build" --target pokuraku-screenshot
 tool="$build/tools/screenshot/pokuraku-screenshot"
-xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb "$tool" docs/screenshot-main.png
-xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 "$tool" docs/screenshot-main@2x.png
+
+work=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+# Qt wants a private runtime folder; give it one inside the temporary folder.
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# Runs a command on an Xvfb screen of the given size of its own. Xvfb picks a free display itself and
+# writes its number to descriptor 3 (-displayfd), so nothing here chooses a display number; -noreset keeps
+# it up between clients.
+on_display() {
+    local size=$1
+    shift
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -noreset -screen 0 "$size" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 200); do
+        [ -s "$work/display" ] && break
+        sleep 0.05
+    done
+    [ -s "$work/display" ] || { echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2; exit 1; }
+    DISPLAY=":$(head -n 1 "$work/display")" QT_QPA_PLATFORM=xcb "$@"
+    kill "$xvfb_pid"
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+}
+
+on_display 1024x768x24 "$tool" docs/screenshot-main.png
+on_display 2048x1536x24 env QT_SCALE_FACTOR=2 "$tool" docs/screenshot-main@2x.png
 echo "wrote docs/screenshot-main.png and docs/screenshot-main@2x.png"

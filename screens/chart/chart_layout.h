@@ -2,6 +2,7 @@
 // Where the chart's rules and text go in a table of a given size. Rows grow with the number of lines
 // their tallest cell holds; the font is the largest that lets every cell's text fit inside its cell.
 #include "screens/chart/chart_table.h"
+#include "toolkit/textfit.h"
 #include <QFont>
 #include <QRect>
 #include <array>
@@ -28,5 +29,8 @@ bool isHead(int band, int column);
 // Line height of the text in a cell: the taller of the two faces.
 int lineHeight(int pixels);
 QString bandCell(int band, int column);
+// A cell's lines at a pixel size, laid out centred in the cell as the chart draws them: a pixel clear of
+// the rules, with whatever Japanese font the desktop has.
+toolkit::FittedText cellText(const Layout& l, int band, int column, int pixels);
 
 } // namespace chart

@@ -64,11 +64,7 @@ void ChartView::drawCell(QPainter& painter, int band, int column) const {
         painter.drawText(letterBox, Qt::AlignHCenter | Qt::AlignVCenter, longVowelLetter(text));
         return;
     }
-    for (const QString& line : textLines) {
-        painter.drawText(QRect(inside.left(), y, inside.width(), height), Qt::AlignHCenter | Qt::AlignVCenter,
-                         line);
-        y += height;
-    }
+    cellText(layout_, band, column, layout_.fontPixels).draw(painter);
 }
 
 } // namespace chart

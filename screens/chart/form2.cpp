@@ -10,7 +10,7 @@ Form2::Form2(ScreenPeers& peers) : Screen(peers) {}
 ScreenWindow* Form2::build() {
     auto* window = new ScreenWindow(QStringLiteral("ローマ字表"), {px(5850), px(8760)});
     // At the left edge of the screen, beside the game rather than over it.
-    window->move(0, px(390));
+    window->setDesignPosition({0, px(390)});
     QWidget* client = window->client();
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, Qt::white);

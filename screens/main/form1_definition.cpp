@@ -38,8 +38,9 @@ void buildLabels(QWidget* w, Form1Controls& c) {
                              {pGothic, 36},
                              Qt::AlignLeft,
                              false});
+    // The credit line is short enough to stand on one line of its label at its defined size.
     c.Label6 = makeLabel(w, {{4080, 120, 1935, 255},
-                             QStringLiteral("作・ポクラク開発チーム"),
+                             QStringLiteral("作・ポクラク開発"),
                              windowText,
                              windowColour,
                              {pGothic, 11.25}});
@@ -68,6 +69,9 @@ void buildLabels(QWidget* w, Form1Controls& c) {
                              Qt::white,
                              {pGothic, 36},
                              Qt::AlignHCenter});
+    // Only the marked line's top shows above the plain line: the carets there must be inside, the letters
+    // below are covered anyway.
+    c.Label5->setTextMayRunBelow(true);
     c.Line1 = new Line(w, {px(480), px(2040)}, {px(5640), px(2040)}, QColor(0, 0, 255));
     c.Label4 = makeLabel(w, {{4680, 3360, 1215, 735},
                              "",
@@ -150,7 +154,7 @@ void buildMenus(ScreenWindow* window, Form1Controls& c) {
 ScreenWindow* buildForm1(Form1Controls& c) {
     auto* window = new ScreenWindow(QStringLiteral("ポクラク　　　　　　　 Ver.7.2"), {px(6135), px(4905)});
     window->setWindowIcon(toolkit::programIcon());
-    window->move(px(5730), px(900)); // beside the chart window at the left edge of the screen
+    window->setDesignPosition({px(5730), px(900)}); // beside the chart window at the left edge of the screen
     QWidget* w = window->client();
     QPalette palette = w->palette();
     palette.setColor(QPalette::Window, Qt::white);

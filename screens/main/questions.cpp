@@ -7,6 +7,10 @@
 using namespace mainscreen;
 
 void Form1::Form_Load() {
+    // The screen keeps its members when a game ends: a new game must not inherit a creature still waiting
+    // to come back (it would return with no picture) nor the tiles pressed in an unfinished answer.
+    returnTicks.fill(0);
+    placedCount = 0;
     peers_.cright().show();
     eatenCount = 0;
     catchStep = 0;

@@ -32,7 +32,7 @@ QString ballPicture(int k) {
 ScreenWindow* Cright::build() {
     auto* window = new ScreenWindow(QStringLiteral("オープニング"), {px(6390), px(3330)});
     window->setWindowIcon(toolkit::programIcon());
-    window->move(px(3390), px(2880));
+    window->setDesignPosition({px(3390), px(2880)});
     c.Picture7 = makePicture(window->client(), {{0, 0, 6495, 3375}, ":/opening/background.gif", Qt::white});
     // Children of the background, back to front: covers, balls, title cover.
     for (std::int16_t k = 0; k < 12; ++k)

@@ -60,6 +60,9 @@ void Rensyu::Label1_Click(std::int16_t index) {
         PlayCorrect();
         PlayCorrect100();
         leave();
+        // The leaving steps bring the main screen up over the opening that was just started: the reward
+        // belongs in front until it closes itself.
+        if (peers_.cright().isLoaded()) peers_.cright().show();
     }
 }
 

@@ -35,6 +35,10 @@ void Rensyu::Form_Load() {
     table = loadPracticeTable(peers_.services().dataPath(practiceDataFile));
 }
 
+const QWidget* Rensyu::standBeside() const {
+    return peers_.form2().window();
+}
+
 void Rensyu::leave() {
     if (c.Timer1) c.Timer1->setEnabled(false);
     if (c.Timer2) c.Timer2->setEnabled(false);

@@ -64,6 +64,8 @@ protected:
     void forgetControls() override { c = RensyuControls{}; }
     // Closing the window from its frame leaves as "終わる" does, so the main screen comes back.
     void closeRequested() override { leave(); }
+    // The chart window the visit shows is to be read while practising: the practice window stands beside it.
+    const QWidget* standBeside() const override;
 
 private:
     struct Level {

@@ -34,8 +34,10 @@ fail() {
 # Xvfb picks a free display itself (-displayfd), so checks running side by side never share one, and
 # -noreset keeps it from resetting when a probing client (xdotool, import) disconnects. The screen size
 # may be given ("640x480x24"); the default is 1280x1024x24.
+screen_size=""
 start_display() {
-    Xvfb -displayfd 3 -noreset -screen 0 "${1:-1280x1024x24}" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    screen_size=${1:-1280x1024x24}
+    Xvfb -displayfd 3 -noreset -screen 0 "$screen_size" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 200); do
         [ -s "$work/display" ] && break
@@ -117,6 +119,28 @@ click_twips() {
 
 shot() {
     import -window "$1" "$work/$2.png"
+}
+
+# Keeps a screenshot taken with shot under the given name in $E2E_SHOTS, when that folder is set, for a
+# person to look at.
+keep_shot() {
+    if [ -n "${E2E_SHOTS:-}" ]; then
+        mkdir -p "$E2E_SHOTS"
+        cp "$work/$1.png" "$E2E_SHOTS/$2.png"
+    fi
+}
+
+# Fails unless a window lies wholly on the screen started by start_display.
+expect_on_screen() {
+    local id=$1 what=$2 width height
+    width=${screen_size%%x*}
+    height=${screen_size#*x}
+    height=${height%%x*}
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    if [ "$X" -lt 0 ] || [ "$Y" -lt 0 ] || [ $((X + WIDTH)) -gt "$width" ] || [ $((Y + HEIGHT)) -gt "$height" ]; then
+        fail "$what lies at $X,$Y ${WIDTH}x$HEIGHT, not wholly on the ${width}x$height screen"
+    fi
+    echo "$what: $X,$Y ${WIDTH}x$HEIGHT on ${width}x$height"
 }
 
 # Number of pixels darker than near-white in a rectangle of a screenshot (pixels: width, height, x, y).

@@ -42,7 +42,7 @@ const std::array<Ball, 11> balls = {{
 }};
 
 constexpr QSize ballSize(64, 63);
-constexpr double radius = 29.5;
+constexpr double ballRadius = 29.5;
 constexpr int samples = 4; // per pixel side, to smooth the edge
 
 struct Vec {
@@ -72,11 +72,14 @@ QColor shade(const Ball& ball, double dx, double dy) {
     return QColor::fromRgbF(channel(base.redF()), channel(base.greenF()), channel(base.blueF()));
 }
 
-QImage ballPicture(const Ball& ball) {
-    QImage picture = whiteCanvas(ballSize);
-    const double cx = ballSize.width() / 2.0, cy = ballSize.height() / 2.0;
-    for (int y = 0; y < ballSize.height(); ++y) {
-        for (int x = 0; x < ballSize.width(); ++x) {
+// The ball at a scale: the same sphere sampled on a finer grid.
+QImage ballPicture(const Ball& ball, int scale) {
+    const QSize size = ballSize * scale;
+    const double radius = ballRadius * scale;
+    QImage picture = whiteCanvas(size);
+    const double cx = size.width() / 2.0, cy = size.height() / 2.0;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
             double r = 0, g = 0, b = 0;
             for (int sy = 0; sy < samples; ++sy) {
                 for (int sx = 0; sx < samples; ++sx) {
@@ -98,11 +101,13 @@ QImage ballPicture(const Ball& ball) {
 
 void drawBalls(Output& out) {
     for (std::size_t i = 0; i < balls.size(); ++i)
-        out.saveGif(ballPicture(balls[i]), QString("opening/ball%1.gif").arg(i, 2, 10, QChar('0')));
+        out.saveGif(ballPicture(balls[i], out.scale()),
+                    QString("opening/ball%1.gif").arg(i, 2, 10, QChar('0')));
     // The same width as the balls, so the last hop lands a globe of the ball's size.
-    const QImage earth = fitted(emojiGlyph(QString::fromUtf8("🌏")), QSize(60, 60));
-    QImage globe = whiteCanvas(QSize(64, 64));
-    QPainter(&globe).drawImage(2, 2, earth);
+    const int scale = out.scale();
+    const QImage earth = fitted(emojiGlyph(QString::fromUtf8("🌏")), QSize(60, 60) * scale);
+    QImage globe = whiteCanvas(QSize(64, 64) * scale);
+    QPainter(&globe).drawImage(2 * scale, 2 * scale, earth);
     out.saveGif(globe, "opening/globe.gif");
 }
 

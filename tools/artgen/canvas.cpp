@@ -24,6 +24,12 @@ QColor mix(const QColor& a, const QColor& b, double t) {
                             channel(a.blueF(), b.blueF()), channel(a.alphaF(), b.alphaF()));
 }
 
+QString Output::scaledName(const QString& path) const {
+    if (scale_ == 1) return path;
+    const qsizetype dot = path.lastIndexOf('.');
+    return path.left(dot) + QString("@%1x").arg(scale_) + path.mid(dot);
+}
+
 void Output::save(const QImage& picture, const QString& path) {
     const QString file = folder_ + '/' + path;
     QDir().mkpath(QFileInfo(file).absolutePath());

@@ -17,22 +17,27 @@ QImage clearCanvas(QSize size);
 // Mixes two colours: t = 0 gives a, t = 1 gives b.
 QColor mix(const QColor& a, const QColor& b, double t);
 
-// The folder the pictures are written to. Pictures the game loads as GIF are written as
+// The folder the pictures are written to, at one scale: at scale 1 every picture has its defined pixel
+// size; at scale 2 it is drawn afresh at twice that size and named "<name>@2x.<ext>", the name under which
+// Qt finds the picture for a screen scaled by two. Pictures the game loads as GIF are written as
 // "<name>.gif.png" and turned into GIF by tools/make-art.sh, since Qt cannot write GIF.
 class Output {
 public:
-    explicit Output(QString folder) : folder_(std::move(folder)) {}
+    Output(QString folder, int scale) : folder_(std::move(folder)), scale_(scale) {}
 
-    void saveGif(const QImage& picture, const QString& path) { save(picture, path + ".png"); }
-    void savePng(const QImage& picture, const QString& path) { save(picture, path); }
+    int scale() const { return scale_; }
+    void saveGif(const QImage& picture, const QString& path) { save(picture, scaledName(path) + ".png"); }
+    void savePng(const QImage& picture, const QString& path) { save(picture, scaledName(path)); }
 
     // False once any picture could not be written.
     bool ok() const { return ok_; }
 
 private:
+    QString scaledName(const QString& path) const;
     void save(const QImage& picture, const QString& path);
 
     QString folder_;
+    int scale_;
     bool ok_ = true;
 };
 

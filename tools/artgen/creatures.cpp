@@ -38,7 +38,7 @@ const std::array<Creature, 12> creatures = {{
 void drawCreatures(Output& out) {
     for (std::size_t i = 0; i < creatures.size(); ++i) {
         const Creature& c = creatures[i];
-        const QImage picture = onWhite(fitted(emojiGlyph(QString::fromUtf8(c.emoji)), c.size));
+        const QImage picture = onWhite(fitted(emojiGlyph(QString::fromUtf8(c.emoji)), c.size * out.scale()));
         out.saveGif(picture, QString("creatures/creature%1.gif").arg(i, 2, 10, QChar('0')));
     }
 }

@@ -43,8 +43,11 @@ QImage icon(int size, bool opaque) {
 }
 
 // An emoji turned into a cursor: outlined in dark brown so it shows on white, then placed so that
-// its point (the pixel furthest to the upper left) is the hot spot at (2, 2).
-QImage cursor(const QString& emoji, double angle, int size, int height) {
+// its point (the pixel furthest to the upper left) is the hot spot at (2, 2). At a larger scale every
+// length grows with it, the outline and the hot spot included.
+QImage cursor(const QString& emoji, double angle, int size, int height, int scale) {
+    size *= scale;
+    height *= scale;
     const QImage glyph = emojiGlyph(emoji);
     const QImage turned = glyph.transformed(QTransform().rotate(angle), Qt::SmoothTransformation);
     const QImage art = turned.copy(visibleRect(turned))
@@ -63,9 +66,9 @@ QImage cursor(const QString& emoji, double angle, int size, int height) {
             if (qAlpha(art.pixel(x, y)) >= 160 && x + y < point.x() + point.y()) point = QPoint(x, y);
     QImage picture = clearCanvas(QSize(size, size));
     QPainter p(&picture);
-    const QPoint at = QPoint(2, 2) - point;
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
+    const QPoint at = QPoint(2, 2) * scale - point;
+    for (int dy = -scale; dy <= scale; ++dy)
+        for (int dx = -scale; dx <= scale; ++dx)
             if (dx != 0 || dy != 0) p.drawImage(at + QPoint(dx, dy), outline);
     p.drawImage(at, art);
     return picture;
@@ -74,12 +77,15 @@ QImage cursor(const QString& emoji, double angle, int size, int height) {
 } // namespace
 
 void drawIcons(Output& out) {
-    out.savePng(icon(30, true), "icon/pokuraku.png");
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        out.savePng(icon(size, false), QString("icon/hicolor/%1x%1/pokuraku.png").arg(size));
+    const int scale = out.scale();
+    out.savePng(icon(30 * scale, true), "icon/pokuraku.png");
+    // The desktop's icon sizes are sizes of their own, made once.
+    if (scale == 1)
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            out.savePng(icon(size, false), QString("icon/hicolor/%1x%1/pokuraku.png").arg(size));
     // The hand's finger and the pencil's tip both turned to point to the upper left.
-    out.savePng(cursor(QString::fromUtf8("👆"), -30.0, 28, 21), "cursors/creature.png");
-    out.savePng(cursor(QString::fromUtf8("✏"), 180.0, 32, 26), "cursors/tile.png");
+    out.savePng(cursor(QString::fromUtf8("👆"), -30.0, 28, 21, scale), "cursors/creature.png");
+    out.savePng(cursor(QString::fromUtf8("✏"), 180.0, 32, 26, scale), "cursors/tile.png");
 }
 
 } // namespace artgen

@@ -26,11 +26,16 @@ int main(int argc, char* argv[]) {
             return 1;
         }
     }
-    artgen::Output out(args.at(1));
-    artgen::drawCreatures(out);
-    artgen::drawSigns(out);
-    artgen::drawBalls(out);
-    artgen::drawOpening(out);
-    artgen::drawIcons(out);
-    return out.ok() ? 0 : 1;
+    // Every picture at its defined size, and again at twice that size for screens scaled by two.
+    bool ok = true;
+    for (int scale : {1, 2}) {
+        artgen::Output out(args.at(1), scale);
+        artgen::drawCreatures(out);
+        artgen::drawSigns(out);
+        artgen::drawBalls(out);
+        artgen::drawOpening(out);
+        artgen::drawIcons(out);
+        ok = ok && out.ok();
+    }
+    return ok ? 0 : 1;
 }

@@ -78,8 +78,9 @@ QImage pawPrint() {
     return pair.copy(visibleRect(pair));
 }
 
-// One paw print under each cover, turned so its toes point along the trail toward the next one.
-void drawFootprints(QPainter& p) {
+// One paw print under each cover, turned so its toes point along the trail toward the next one. The prints
+// are fitted at the painter's scale, so a larger picture gets finer prints rather than enlarged ones.
+void drawFootprints(QPainter& p, int scale) {
     const QImage paw = pawPrint();
     for (std::size_t i = 0; i < footprintCovers.size(); ++i) {
         const std::size_t from = i == 0 ? 0 : i - 1, to = i + 1 < footprintCovers.size() ? i + 1 : i;
@@ -90,7 +91,7 @@ void drawFootprints(QPainter& p) {
         const QImage walked = turned.copy(visibleRect(turned));
         const QRect box =
             footprintCovers[i].adjusted(footprintMargin, footprintMargin, -footprintMargin, -footprintMargin);
-        p.drawImage(box.topLeft(), fitted(walked, box.size()));
+        p.drawImage(QRectF(box), fitted(walked, box.size() * scale));
     }
 }
 
@@ -106,13 +107,15 @@ void drawCredit(QPainter& p) {
 } // namespace
 
 void drawOpening(Output& out) {
-    QImage picture = whiteCanvas(backgroundSize);
+    const int scale = out.scale();
+    QImage picture = whiteCanvas(backgroundSize * scale);
     QPainter p(&picture);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     drawTitle(p);
-    drawFootprints(p);
+    drawFootprints(p, scale);
     drawCredit(p);
     p.end();
     out.saveGif(picture, "opening/background.gif");

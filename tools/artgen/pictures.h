@@ -4,7 +4,8 @@ namespace artgen {
 
 class Output;
 
-// Each draws one family of pictures into the output folder, under the names the game loads.
+// Each draws one family of pictures into the output folder, at the output's scale, under the names the
+// game loads.
 void drawCreatures(Output& out); // creatures/creature00 … creature11
 void drawSigns(Output& out);     // main/stamp, main/stop, main/eaten
 void drawBalls(Output& out);     // opening/ball00 … ball10, opening/globe

@@ -34,10 +34,13 @@ QPainterPath polarCurve(QPointF centre, double from, double to, int steps, auto 
     return path;
 }
 
+// Each is drawn on its defined pixel grid, scaled as a whole for the larger pictures.
+
 // A hanamaru: a ring of rounded petals round a spiral, the teacher's mark for a job well done.
-QImage stamp() {
-    QImage picture = whiteCanvas(QSize(43, 44));
+QImage stamp(int scale) {
+    QImage picture = whiteCanvas(QSize(43, 44) * scale);
     QPainter p(&picture);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF centre(21.5, 22.0);
     constexpr double pi = std::numbers::pi;
@@ -60,9 +63,10 @@ QImage stamp() {
 }
 
 // A Japanese stop sign: a red triangle pointing down inside a white band, with "とまれ" on it.
-QImage stopSign() {
-    QImage picture = whiteCanvas(QSize(32, 29));
+QImage stopSign(int scale) {
+    QImage picture = whiteCanvas(QSize(32, 29) * scale);
     QPainter p(&picture);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     const QPolygonF outer({QPointF(0.5, 0.5), QPointF(31.5, 0.5), QPointF(16.0, 28.5)});
     const QPolygonF inner({QPointF(2.5, 1.5), QPointF(29.5, 1.5), QPointF(16.0, 25.5)});
@@ -88,9 +92,10 @@ QImage stopSign() {
 }
 
 // A red ring crossed by a bar from upper left to lower right: this creature was lost.
-QImage eatenMark() {
-    QImage picture = whiteCanvas(QSize(28, 28));
+QImage eatenMark(int scale) {
+    QImage picture = whiteCanvas(QSize(28, 28) * scale);
     QPainter p(&picture);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF centre(14.0, 14.0);
     QRadialGradient shade(QPointF(10.0, 9.0), 18.0);
@@ -117,9 +122,9 @@ QImage eatenMark() {
 } // namespace
 
 void drawSigns(Output& out) {
-    out.saveGif(stamp(), "main/stamp.gif");
-    out.saveGif(stopSign(), "main/stop.gif");
-    out.saveGif(eatenMark(), "main/eaten.gif");
+    out.saveGif(stamp(out.scale()), "main/stamp.gif");
+    out.saveGif(stopSign(out.scale()), "main/stop.gif");
+    out.saveGif(eatenMark(out.scale()), "main/eaten.gif");
 }
 
 } // namespace artgen

@@ -1,0 +1,31 @@
+# On a 1280x1024 screen the practice window opens beside the chart window, not over its last column, and
+# both lie wholly on the screen.
+# Arguments (from CTest): the built game, the source folder, the build folder.
+source "$(dirname "$0")/e2e/lib.sh"
+
+make_folder "ii,いい"
+start_display 1280x1024x24
+start_game
+
+main=$(wait_window 'Ver\.7\.2' 20)
+wait_gone '^オープニング$' 5
+menu=$(menu_height "$main" 327)
+click_menu "$main" "$menu" 2
+practice=$(wait_window '^ローマ字練習$' 10)
+chart=$(wait_window '^ローマ字表$' 10)
+expect_on_screen "$chart" "the chart window"
+expect_on_screen "$practice" "the practice window"
+eval "$(xdotool getwindowgeometry --shell "$chart")"
+chart_x=$X chart_y=$Y chart_right=$((X + WIDTH))
+eval "$(xdotool getwindowgeometry --shell "$practice")"
+[ "$chart_x" -eq 0 ] || fail "the chart window stands at x $chart_x, not at the left edge"
+[ "$X" -ge "$chart_right" ] || fail "the practice window at x $X covers the chart window, which ends at $chart_right"
+shot root beside
+keep_shot beside 1280x1024-practice-beside-chart
+click_menu "$practice" "$(menu_height "$practice" 269)" 5
+wait_gone '^ローマ字練習$' 10
+main=$(wait_window 'Ver\.7\.2' 10)
+click_menu "$main" "$menu" 3
+wait_exit 20
+[ "$game_status" -eq 0 ] || fail "the game ended with status $game_status after the quit command"
+echo "PASS"

@@ -1,0 +1,90 @@
+// A new game starts clean. The main screen keeps its members when a game ends (the quit command or the
+// fifth lost creature closes it; the opening then brings a new one up), so its load step must clear what
+// belongs to one game only: a caught creature's wait for its return, and the tiles pressed in an answer
+// left half built.
+#include "screens/main/form1.h"
+#include "screens/opening/cright.h"
+#include "support/gamefixture.h"
+#include "support/play.h"
+#include <QtTest>
+
+class NewGameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newGameStartsClean_data();
+    void newGameStartsClean();
+};
+
+namespace {
+// Plays the opening to its end: it closes itself and makes the main screen visible, loading it anew if the
+// game before had closed it.
+void playOpening(Program& p) {
+    for (int tick = 0; tick < 26 && p.cright().isLoaded(); ++tick)
+        p.cright().Timer1_Timer();
+}
+} // namespace
+
+void NewGameTest::newGameStartsClean_data() {
+    QTest::addColumn<bool>("byQuitting"); // else the fifth lost creature ends the game
+    QTest::newRow("after quitting") << true;
+    QTest::newRow("after the fifth lost creature") << false;
+}
+
+void NewGameTest::newGameStartsClean() {
+    QFETCH(bool, byQuitting);
+    // One five-letter word, so the tiles pressed in the first game are known.
+    GameFixture game(QStringLiteral("sakana,さかな\r\n"));
+    Program& p = *game.program;
+    game.start();
+    playOpening(p);
+    Form1& f = p.form1();
+    QVERIFY(f.isVisible());
+
+    // The rabbit is caught and waits in its slot; two letters of the answer are on the lines.
+    f.score = 200;
+    placeCreature(f, 3, 3000, 100);
+    f.Picture1_Click(3);
+    for (int step = 0; step < 9; ++step)
+        f.Timer2_Timer();
+    QCOMPARE(f.returnTicks[3], 1);
+    QVERIFY(pressLetters(f, QStringLiteral("sa")));
+    QCOMPARE(f.placedCount, 2);
+
+    if (byQuitting) {
+        f.owaru_Click();
+    } else {
+        f.eatenCount = 4;
+        placeCreature(f, 0, 300, 900); // in the eat zone
+        f.Timer1_Timer();
+        QCOMPARE(game.messageBox.shown.size(), 1);
+    }
+    QVERIFY(!f.isLoaded());
+    QCOMPARE(f.returnTicks[3], 1); // the members outlive the window
+
+    p.cright().show(); // the opening shown again, as from the menu before the game ended
+    playOpening(p);
+    QVERIFY(f.isLoaded());
+    QVERIFY(f.isVisible());
+    for (std::int16_t k = 0; k < 12; ++k)
+        QCOMPARE(f.returnTicks[k], std::int16_t(0));
+    QCOMPARE(f.placedCount, std::int16_t(0));
+
+    // No creature comes back from the old game: without the reset the rabbit would turn up empty-handed
+    // (its picture stayed in the old window's slot) after the rest of its wait.
+    for (int tick = 0; tick < 25; ++tick)
+        f.Timer1_Timer();
+    for (std::int16_t k = 0; k < 12; ++k)
+        QVERIFY2(f.controls().Picture1(k)->isHidden(), qPrintable(QStringLiteral("creature %1").arg(k)));
+
+    // OK comes with the last letter of the new game's answer, not before and not never.
+    const Form1Controls& c = f.controls();
+    QVERIFY(pressLetters(f, QStringLiteral("saka")));
+    QVERIFY(c.Command1->isHidden());
+    QVERIFY(pressLetters(f, QStringLiteral("na")));
+    QVERIFY(!c.Command1->isHidden());
+    QCOMPARE(f.placedCount, f.answerLength);
+    QVERIFY(game.errors.details.isEmpty());
+}
+
+QTEST_MAIN(NewGameTest)
+#include "test_newgame.moc"
