@@ -14,7 +14,11 @@ QString userDataFolder() {
 
 QString installedDataFolder() {
     if (!QCoreApplication::instance()) return {};
-    const QDir programFolder(QCoreApplication::applicationDirPath());
+    return installedDataFolder(QCoreApplication::applicationDirPath());
+}
+
+QString installedDataFolder(const QString& programPath) {
+    const QDir programFolder(programPath);
     const QString shared =
         QDir::cleanPath(programFolder.absoluteFilePath(QStringLiteral("../share/pokuraku")));
     if (QFileInfo(shared).isDir()) return shared;

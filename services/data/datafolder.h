@@ -13,6 +13,8 @@ QString userDataFolder();
 // <prefix>/bin/pokuraku, otherwise the program's own folder (a build tree keeps the data beside the
 // program). Empty without an application object.
 QString installedDataFolder();
+// The same for a program in programFolder.
+QString installedDataFolder(const QString& programFolder);
 
 // The look-up folders in order: userDataFolder(), the working folder, installedDataFolder(). A folder that
 // is the same as an earlier one (written differently or through a link) is left out.

@@ -131,13 +131,23 @@ DataText decodeDataFile(QByteArray bytes, const QString& name, const QString& pa
     } else {
         Cp932Fault fault{};
         std::optional<QString> text = decodeCp932(bytes, &fault);
-        if (!text)
+        if (!text) {
+            // Name the place where the file stops making sense in the encoding that read further: a UTF-8
+            // file with one bad byte is told where that byte is, not where Shift_JIS gave up.
+            if (!scan.valid && scan.badOffset > fault.offset)
+                throw DataFileError(
+                    name, lineOfOffset(bytes, scan.badOffset),
+                    QStringLiteral("bytes that are not valid UTF-8 nor Shift_JIS (code page 932) "
+                                   "at byte %1; save the file as UTF-8 or Shift_JIS")
+                        .arg(scan.badOffset),
+                    path);
             throw DataFileError(
                 name, lineOfOffset(bytes, fault.offset),
                 QStringLiteral("bytes that are not valid Shift_JIS (code page 932) nor UTF-8 at "
                                "byte %1; save the file as UTF-8 or Shift_JIS")
                     .arg(fault.offset),
                 path);
+        }
         data.text = *std::move(text);
     }
     bytes = QByteArray(); // the raw bytes are not needed any more

@@ -1,10 +1,11 @@
 #include "services/data/questionbank.h"
 #include "services/data/fieldreader.h"
 
-// The place of the first blank (a space, a tab, an ideographic space, …) in an answer; -1 when none.
+// The place of the first blank (a space, a tab, an ideographic space, …) in an answer; -1 when none. A line
+// break inside a quoted answer is not counted: such answers have always loaded, and its tile does add it.
 static qsizetype firstBlank(const QString& answer) {
     for (qsizetype i = 0; i < answer.size(); ++i)
-        if (answer[i].isSpace()) return i;
+        if (answer[i].isSpace() && answer[i] != u'\r' && answer[i] != u'\n') return i;
     return -1;
 }
 
@@ -25,11 +26,12 @@ QuestionBank readQuestionBank(const QString& path) {
         // An answer the tiles cannot spell would leave the child stuck: with no letter there is no tile and
         // no OK button, and a blank tile adds nothing to the answer, so it is always judged wrong.
         if (romaji.isEmpty())
-            throw DataFileError(
-                reader.fileName(), answerLine,
-                QStringLiteral("the answer for '%1' is empty; the word could never be answered")
-                    .arg(word.left(40)),
-                reader.path());
+            throw DataFileError(reader.fileName(), answerLine,
+                                (word.isEmpty()
+                                     ? QStringLiteral("the answer is empty")
+                                     : QStringLiteral("the answer for '%1' is empty").arg(word.left(40))) +
+                                    QStringLiteral("; the word could never be answered"),
+                                reader.path());
         if (const qsizetype blank = firstBlank(romaji); blank >= 0)
             throw DataFileError(
                 reader.fileName(), answerLine,

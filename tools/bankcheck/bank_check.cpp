@@ -14,7 +14,7 @@ void checkAnswer(const Record& record, Findings& findings) {
     if (answer.isEmpty()) findings << Finding{line, QStringLiteral("the answer is empty")};
     // The game refuses such a bank: a blank tile adds no letter, so the word could never be answered.
     for (qsizetype i = 0; i < answer.size(); ++i) {
-        if (!answer[i].isSpace()) continue;
+        if (!answer[i].isSpace() || answer[i] == u'\r' || answer[i] == u'\n') continue;
         findings << Finding{line,
                             QStringLiteral("answer '%1' holds a blank at letter %2; a blank tile adds no "
                                            "letter, so the word could never be answered")
