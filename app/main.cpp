@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "services/data/datafolder.h"
 #include "services/sound/qtsound.h"
 #include "toolkit/fonts.h"
 #include "toolkit/icon.h"
@@ -17,7 +18,9 @@ int main(int argc, char* argv[]) {
     QtSoundPlayer sound(QDir::currentPath());
     toolkit::QtMessageBox messageBox;
     toolkit::QtErrorReporter errors;
-    Program program(Services{random, sound, messageBox, QDir::currentPath()}, errors);
+    // Each data file is looked up in the player's own folder, then the working folder, then the installed
+    // data.
+    Program program(Services{random, sound, messageBox, dataSearchFolders()}, errors);
     program.onLastScreenClosed = [] { QCoreApplication::exit(0); };
     program.start();
     if (program.loadedScreens() == 0) return 0;

@@ -1,16 +1,21 @@
 #pragma once
 // What the program hands each screen: the random generator, the sound player, the message box, and the
-// working folder where the data files and sounds are looked up. Tests pass recording or scripted versions.
+// folders where the data files are looked up. Tests pass recording or scripted versions.
+#include "services/data/datafolder.h"
 #include "services/random/random.h"
 #include "services/sound/sound.h"
 #include "toolkit/messagebox.h"
 #include <QString>
+#include <QStringList>
 
 struct Services {
     Random& random;
     SoundPlayer& sound;
     toolkit::MessageBox& messageBox;
-    QString workingFolder;
+    // Searched in order for each data file; the first folder that holds it wins (dataSearchFolders() in the
+    // game: the player's own folder, the working folder, the installed data).
+    QStringList dataFolders;
 
-    QString dataPath(const QString& fileName) const { return workingFolder + QLatin1Char('/') + fileName; }
+    // Throws DataFileError naming every folder when none holds the file.
+    QString dataPath(const QString& fileName) const { return findDataFile(fileName, dataFolders); }
 };

@@ -1,79 +1,26 @@
 #!/usr/bin/env bash
 # The installed game: `cmake --install` into a temporary prefix puts the program, its data folder, the
-# desktop entry, the icons and the metainfo in place; the desktop entry and the metainfo validate; the
-# program started as the desktop entry says (its command, in its Path= folder) shows the opening window and
-# then the main screen; started in a folder without its files it names the missing file, the folder it
-# looked in and the command that starts it from its data folder.
+# desktop entry, the icons and the metainfo in place; the desktop entry and the metainfo validate. On an
+# Xvfb display of its own the installed program, started as the desktop entry says (its command, in its
+# Path= folder) and started in an empty folder, shows the opening window and then the main screen, playing
+# with the installed data; a bank in the player's own folder ($XDG_DATA_HOME/pokuraku) wins over the
+# working folder's and the installed one.
 # Arguments: the built pokuraku, the source folder, the build folder.
-set -euo pipefail
+source "$(dirname "$0")/e2e/lib.sh"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Polls until a visible window whose name matches the regular expression appears; prints its id.
-wait_for_window() {
-    local pattern=$1 pid=$2 id
-    for _ in $(seq 1 80); do
-        kill -0 "$pid" 2>/dev/null || return 1
-        if id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null); then
-            echo "${id%%$'\n'*}"
-            return 0
-        fi
-        sleep 0.25
-    done
-    return 1
-}
-
-stop() { kill "$1" 2>/dev/null || true; wait "$1" 2>/dev/null || true; }
-
-# Runs under Xvfb: $1 the command of the desktop entry, $2 its Path= folder, $3 an empty folder, $4 a
-# scratch folder for the programs' error output.
-under_x() {
-    local exec=$1 folder=$2 empty=$3 scratch=$4 pid
-    unset QT_QPA_PLATFORM
-
-    (cd "$folder" && exec "$exec" 2>"$scratch/started.err") &
-    pid=$!
-    wait_for_window '^オープニング$' "$pid" >/dev/null || { cat "$scratch/started.err" >&2; stop "$pid"; fail "no opening window"; }
-    echo "opening window shown"
-    # The main screen's title is longer than the error box's bare "ポクラク".
-    wait_for_window '^ポクラク.' "$pid" >/dev/null || { cat "$scratch/started.err" >&2; stop "$pid"; fail "no main screen after the opening"; }
-    echo "main screen shown"
-    # An error box would be titled "ポクラク" alone, and the program says its error on stderr.
-    local box=""
-    box=$(xdotool search --onlyvisible --name '^ポクラク$' 2>/dev/null) || true
-    stop "$pid"
-    ! grep -q '^pokuraku:' "$scratch/started.err" || fail "error from the program: $(cat "$scratch/started.err")"
-    [ -z "$box" ] || fail "an error box is open"
-
-    (cd "$empty" && exec "$exec" 2>"$scratch/empty.err") &
-    pid=$!
-    wait_for_window '^ポクラク$' "$pid" >/dev/null || { cat "$scratch/empty.err" >&2; stop "$pid"; fail "no error box"; }
-    stop "$pid"
-    echo "error box shown: $(grep '^pokuraku:' "$scratch/empty.err" || true)"
-    local said
-    said=$(cat "$scratch/empty.err")
-    [[ $said == *"romaji.txt: file not found in the folder $empty."* ]] || fail "the message does not name the file and folder: $said"
-    [[ $said == *"cd $folder && $exec"* ]] || fail "the message does not say how to start from $folder: $said"
-}
-
-if [ "${1:-}" = --under-x ]; then
-    shift
-    under_x "$@"
-    exit 0
-fi
-
-source_dir=$2
 build_dir=$3
-for tool in desktop-file-validate appstreamcli xvfb-run xdotool; do
+for tool in desktop-file-validate appstreamcli Xvfb xdotool compare; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (./build.sh test installs it)"
 done
 
-work=$(cd "$(mktemp -d)" && pwd -P)
-trap 'rm -rf "$work"' EXIT
+work=$(cd "$work" && pwd -P)
 prefix=$work/prefix
 cmake --install "$build_dir" --prefix "$prefix" >"$work/install.log" || { cat "$work/install.log"; fail "install"; }
 
 [ -x "$prefix/bin/pokuraku" ] || fail "no executable in bin/"
+[ -x "$prefix/bin/pokuraku-bankcheck" ] || fail "no checker in bin/"
+"$prefix/bin/pokuraku-bankcheck" "$prefix/share/pokuraku/romaji.txt" "$prefix/share/pokuraku/romajimojiren.txt" ||
+    fail "the installed data does not pass the installed checker"
 for f in "$source_dir"/data/*; do
     cmp -s "$f" "$prefix/share/pokuraku/$(basename "$f")" || fail "data file $(basename "$f") not installed"
 done
@@ -101,9 +48,58 @@ key() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(key Exec)" = "$prefix/bin/pokuraku" ] || fail "Exec is $(key Exec)"
 [ "$(key Path)" = "$prefix/share/pokuraku" ] || fail "Path is $(key Path)"
 
-mkdir "$work/empty" "$work/scratch"
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-xvfb-run -a -s "-noreset -screen 0 1280x1024x24" \
-    bash "${BASH_SOURCE[0]}" --under-x "$(key Exec)" "$(key Path)" "$work/empty" "$work/scratch"
+start_display
+program=$(key Exec)
+
+# Starts the installed game in a folder and waits for the opening and then the main screen, with no error.
+plays_in() {
+    local folder=$1 what=$2 main
+    start_game "$folder"
+    wait_window '^オープニング$' 30 >/dev/null
+    main=$(wait_window 'Ver\.7\.2' 30)
+    await_twips "$what" "$main" "$(menu_height "$main" 327)" 0 600 5655 495 shown "no word shown ($what)"
+    ! grep -q '^pokuraku:' "$work/game.log" || fail "error from the program ($what): $(cat "$work/game.log")"
+    [ -z "$(visible_window '^ポクラク$')" ] || fail "an error box is open ($what)"
+    echo "$what: the opening, then the main screen"
+}
+
+# Keeps a picture of the word label of the running game's main window as $work/<name>-crop.png.
+word_picture() {
+    local main
+    main=$(wait_window 'Ver\.7\.2' 10)
+    settled_crop "$1" "$main" "$(menu_height "$main" 327)" 0 600 5655 495
+}
+
+plays_in "$(key Path)" "started as the desktop entry says"
+stop_game
+mkdir "$work/empty"
+plays_in "$work/empty" "started in an empty folder"
+stop_game
+
+# The player's own bank: a fault in it is reported with its full path, so it is the file that was read...
+own=$XDG_DATA_HOME/pokuraku
+mkdir -p "$own"
+printf 'neko\r\n' >"$own/romaji.txt"
+start_game "$work/empty"
+box=$(wait_window '^ポクラク$' 30)
+grep -q "^pokuraku: romaji.txt, line 1: the file ends in the middle of a record ($own/romaji.txt)" "$work/game.log" ||
+    fail "the player's own bank was not the one read: $(cat "$work/game.log")"
+xdotool windowfocus --sync "$box" key Return
+wait_exit 20
+[ "$game_status" -eq 1 ] || fail "the game ended with status $game_status after the error box"
+echo "a fault in the player's own bank names it: $own/romaji.txt"
+
+# ...and a good one is played: its one word is the word a working-folder bank of that word shows.
+mkdir "$work/same"
+printf 'neko,ねこ\r\n' >"$work/same/romaji.txt"
+rm "$own/romaji.txt"
+plays_in "$work/same" "a one-word bank in the working folder"
+word_picture working
+stop_game
+printf 'neko,ねこ\r\n' >"$own/romaji.txt"
+plays_in "$work/empty" "the same bank in the player's own folder"
+word_picture own
+stop_game
+differ=$(pixels_differing working-crop own-crop)
+[ "$differ" = 0 ] || fail "the player's own bank is not the one asked ($differ pixels differ)"
 echo "PASS"

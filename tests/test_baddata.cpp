@@ -1,14 +1,16 @@
 // Bad data files. Every file of the corpus under tests/data/bad/romaji/ (met at start-up) and
 // tests/data/bad/romajimojiren/ (met when the practice screen opens) either loads with the result the
 // reading rules give, or stops with one error that names the file and the line at fault; never a crash or
-// a hang. Huge files are made here rather than kept in the corpus. An input that made a fuzz target fail
-// joins the corpus with its outcome stated below.
+// a hang. Huge files, and what git cannot hold (a FIFO, a folder, links to devices that never end), are
+// made here rather than kept in the corpus. An input that made a fuzz target fail joins the corpus with
+// its outcome stated below.
 #include "screens/main/form1.h"
 #include "screens/practice/rensyu.h"
 #include "support/gamefixture.h"
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -48,7 +50,8 @@ void checkCorpusIsCovered(const QString& folder, const QList<Expected>& cases) {
              named);
 }
 
-void checkFault(const Expected& e, const QString& dataFile, const RecordingErrors& errors) {
+void checkFault(const Expected& e, const QString& dataFile, const QString& path,
+                const RecordingErrors& errors) {
     const QString what = e.file + QStringLiteral(": ") + errors.details.join(u'|');
     QVERIFY2(errors.details.size() == 1, qPrintable(what));
     const QString where = e.line > 0 ? QStringLiteral("%1, line %2: ").arg(dataFile).arg(e.line)
@@ -56,6 +59,9 @@ void checkFault(const Expected& e, const QString& dataFile, const RecordingError
     QVERIFY2(errors.details[0].startsWith(where + e.fault), qPrintable(what));
     QVERIFY2(errors.playerTexts[0].contains(dataFile), qPrintable(errors.playerTexts[0]));
     if (e.line > 0) QVERIFY(errors.playerTexts[0].contains(QStringLiteral("%1 行目").arg(e.line)));
+    // The full path says which file: the player's own, the working folder's or the installed one.
+    QVERIFY2(errors.details[0].endsWith(QStringLiteral(" (%1)").arg(path)), qPrintable(what));
+    QVERIFY(errors.playerTexts[0].contains(path));
 }
 
 // Starts a game on the given bytes as romaji.txt and checks the outcome the case expects.
@@ -65,7 +71,7 @@ void checkBank(const Expected& e, const QByteArray& bytes) {
     game.start();
     const Form1& f = game.program->form1();
     if (e.records < 0) {
-        checkFault(e, bankFile, game.errors);
+        checkFault(e, bankFile, game.dir.filePath(bankFile), game.errors);
         return;
     }
     QVERIFY2(game.errors.details.isEmpty(), qPrintable(e.file + u' ' + game.errors.details.join(u'|')));
@@ -87,7 +93,7 @@ void checkPractice(const Expected& e, const QByteArray& bytes) {
     game.program->guard().run([&] { game.program->form1().moren_Click(); });
     const Rensyu& r = game.program->rensyu();
     if (e.records < 0) {
-        checkFault(e, practiceDataFile, game.errors);
+        checkFault(e, practiceDataFile, game.dir.filePath(practiceDataFile), game.errors);
         return;
     }
     QVERIFY2(game.errors.details.isEmpty(), qPrintable(e.file + u' ' + game.errors.details.join(u'|')));
@@ -116,6 +122,8 @@ private slots:
     void romajiCorpus();
     void practiceCorpus();
     void hugeFiles();
+    void notAFile_data();
+    void notAFile();
 };
 
 void BadDataTest::romajiCorpus() {
@@ -135,8 +143,14 @@ void BadDataTest::romajiCorpus() {
             fails("cp932-lead-byte-at-line-end.txt", 2, notShiftJis),
             fails("cp932-unassigned-pair.txt", 1, notShiftJis),
             fails("cp932-undefined-byte.txt", 1, notShiftJis),
-            fails("utf8-with-bom.txt", 1, "the file is saved as UTF-8"),
-            fails("utf8-without-bom.txt", 1, notShiftJis),
+            // Valid UTF-8 that is not plain ASCII is read as UTF-8, with or without a byte-order mark.
+            loads("utf8-with-bom.txt", 1, "inu", "いぬ"),
+            loads("utf8-without-bom.txt", 2, "neko", "ねこ"),
+            loads("utf8-emoji.txt", 2, "neko", "🐱"),
+            fails("utf8-with-bom-then-shift-jis.txt", 2, "bytes that are not valid UTF-8 at byte"),
+            // Characters no font shows: the user-defined area of Shift_JIS, private use in UTF-8.
+            fails("cp932-user-defined.txt", 2, "a user-defined character (U+E000, Shift_JIS F040 to F9FC)"),
+            fails("utf8-private-use.txt", 2, "a private-use character (U+E000)"),
             fails("picture-not-text.txt", 1, "the line holds a NUL byte"),
             // A lone LF or CR ends a line as CR LF does.
             loads("lf-line-ends.txt", 2, "neko", "ねこ"),
@@ -147,10 +161,19 @@ void BadDataTest::romajiCorpus() {
             loads("three-fields-then-one.txt", 2, "b", "い"),
             fails("three-fields-alone.txt", 1, cutShort),
             fails("trailing-comma.txt", 1, cutShort),
-            fails("only-commas.txt", 1, cutShort),
+            fails("only-commas.txt", 1, "the answer is empty"),
             fails("tab-instead-of-comma.txt", 1, cutShort),
-            // An end-of-file mark from an old editor is a character like any other: a field without its pair.
-            fails("ctrl-z-after-last-line.txt", 2, cutShort),
+            // The end-of-file mark (Ctrl-Z) of an old editor ends the file; inside a line it stays a
+            // character.
+            loads("ctrl-z-after-last-line.txt", 1, "inu", "いぬ"),
+            loads("ctrl-z-twice-at-end.txt", 1, "inu", "いぬ"),
+            loads("ctrl-z-inside-word.txt", 1, "inu", "い\x1Aぬ"),
+            // An answer the tiles cannot spell: none at all, or one holding a blank.
+            fails("empty-answer.txt", 2, "the answer for 'ねこ' is empty"),
+            fails("empty-answer-quoted.txt", 2, "the answer for 'ねこ' is empty"),
+            fails("answer-with-blank.txt", 2, "the answer 'ne ko' holds a blank at letter 3"),
+            fails("answer-with-ideographic-space.txt", 1, "the answer 'ne　ko' holds a blank at letter 3"),
+            fails("answer-quoted-with-leading-blank.txt", 1, "the answer ' neko' holds a blank at letter 1"),
             loads("blanks-before-fields.txt", 1, "inu", "いぬ"),
             loads("quoted-answer-with-comma.txt", 1, "a,b", "えー"),
             loads("quote-inside-field.txt", 1, "in\"u", "いぬ"),
@@ -195,7 +218,10 @@ void BadDataTest::practiceCorpus() {
             fails("quote-never-closed.txt", 2, "a double quote opened here is never closed"),
             fails("nul-byte.txt", 2, "the line holds a NUL byte"),
             fails("cp932-lead-byte-at-line-end.txt", 2, "bytes that are not valid Shift_JIS"),
-            fails("utf8-with-bom.txt", 1, "the file is saved as UTF-8"),
+            loads("utf8-with-bom.txt", 1, "a", "あ", 0),
+            loads("utf8-without-bom.txt", 2, "ka", "か", 5),
+            loads("ctrl-z-after-last-line.txt", 2, "ka", "か", 5),
+            fails("cp932-user-defined.txt", 2, "a user-defined character"),
             loads("lf-line-ends.txt", 2, "ka", "か", 5),
             loads("halfwidth-katakana.txt", 1, "kya", "ｷｬ", 73),
         },
@@ -203,32 +229,43 @@ void BadDataTest::practiceCorpus() {
 }
 
 void BadDataTest::hugeFiles() {
-    const QByteArray tenMegabytes(10 * 1024 * 1024, 'a');
-    checkBank(fails("10 MB answer", 1,
-                    "the answer 'aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa' is 10485760 letters long"),
-              tenMegabytes + ",x\r\n");
-    checkBank(fails("10 MB line without a comma", 2, "the file ends in the middle of a record"),
-              "inu,\x82\xa2\x82\xca\r\n" + tenMegabytes + "\r\n");
-    checkBank(fails("10 MB quoted field never closed", 1, "a double quote opened here is never closed"),
-              "\"" + tenMegabytes + "\r\n");
+    // Just under the 1 MiB limit: long fields are read like any other.
+    const QByteArray long_(1000 * 1000, 'a');
+    checkBank(fails("1 MB answer", 1,
+                    "the answer 'aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa' is 1000000 letters long"),
+              long_ + ",x\r\n");
+    checkBank(fails("1 MB line without a comma", 2, "the file ends in the middle of a record"),
+              "inu,\x82\xa2\x82\xca\r\n" + long_ + "\r\n");
+    checkBank(fails("1 MB quoted field never closed", 1, "a double quote opened here is never closed"),
+              "\"" + long_ + "\r\n");
     // A long word is no fault: only the answer has to fit the tiles.
-    checkBank(loads("10 MB word", 1, QStringLiteral("inu"), QString::fromLatin1(tenMegabytes)),
-              "inu," + tenMegabytes + "\r\n");
-    checkPractice(loads("10 MB prompt", 1, QString::fromLatin1(tenMegabytes), QStringLiteral("あ"), 0),
-                  tenMegabytes + ",\x82\xa0,0\r\n");
-    checkPractice(fails("10 MB label", 1, "'aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa' is not a whole number"),
-                  "a,\x82\xa0," + tenMegabytes + "\r\n");
+    checkBank(loads("1 MB word", 1, QStringLiteral("inu"), QString::fromLatin1(long_)),
+              "inu," + long_ + "\r\n");
+    checkPractice(loads("1 MB prompt", 1, QString::fromLatin1(long_), QStringLiteral("あ"), 0),
+                  long_ + ",\x82\xa0,0\r\n");
+    checkPractice(fails("1 MB label", 1, "'aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa' is not a whole number"),
+                  "a,\x82\xa0," + long_ + "\r\n");
+    // Exactly at the limit still loads; one byte more does not.
+    const QByteArray word(1024 * 1024 - 6, 'b');
+    checkBank(loads("file of exactly 1 MiB", 1, QStringLiteral("inu"), QString::fromLatin1(word)),
+              "inu," + word + "\r\n");
+    checkBank(fails("file of 1 MiB and a byte", 0,
+                    "the file is too large (1048577 bytes; the game reads at most "
+                    "1048576)"),
+              "inu," + word + "b\r\n");
+
     for (const QString& name : {bankFile, practiceDataFile}) {
-        // Files beyond 64 MB are refused before they are read (a sparse file: nothing is written).
+        // A 60 MB file is refused before anything of it is read (a sparse file: nothing is written).
         GameFixture game;
         game.writeText(practiceDataFile, QStringLiteral("a,あ,0\r\n"));
         QFile file(game.dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(65 * 1024 * 1024));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(60 * 1000 * 1000));
         file.close();
         game.start();
         if (name == practiceDataFile) game.program->guard().run([&] { game.program->form1().moren_Click(); });
         QCOMPARE(game.errors.details.size(), 1);
-        QVERIFY2(game.errors.details[0].startsWith(name + QStringLiteral(": the file is too large")),
+        QVERIFY2(game.errors.details[0].startsWith(name +
+                                                   QStringLiteral(": the file is too large (60000000 bytes")),
                  qPrintable(game.errors.details[0]));
     }
     {
@@ -237,6 +274,51 @@ void BadDataTest::hugeFiles() {
         QCOMPARE(game.errors.details.size(), 1);
         QVERIFY(game.errors.details[0].startsWith(QStringLiteral("romaji.txt: file not found")));
     }
+}
+
+// What stands in a data file's place is not a file: the start must neither wait on it nor read without
+// end, and the message says what it is.
+void BadDataTest::notAFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");   // fifo, folder, or link
+    QTest::addColumn<QString>("target"); // what the link leads to
+    QTest::addColumn<QString>("reason");
+    for (const QString& name : {bankFile, practiceDataFile}) {
+        const auto row = [&](const char* tag, const char* kind, const char* target, const char* reason) {
+            QTest::addRow("%s %s", qPrintable(name), tag)
+                << name << QString::fromLatin1(kind) << QString::fromLatin1(target)
+                << QString::fromUtf8(reason);
+        };
+        row("FIFO", "fifo", "", "it is a named pipe (FIFO), not a file");
+        row("folder", "folder", "", "it is a folder, not a file");
+        // Endless input: a link to /dev/zero or /dev/urandom never reaches its end.
+        row("link to /dev/zero", "link", "/dev/zero",
+            "it is a character device (a link to /dev/zero), not a file");
+        row("link to /dev/urandom", "link", "/dev/urandom",
+            "it is a character device (a link to /dev/urandom)");
+        row("link to /dev/null", "link", "/dev/null", "it is a character device (a link to /dev/null)");
+        row("link to nothing", "link", "nothing", "cannot open the file (a link to ");
+    }
+}
+
+void BadDataTest::notAFile() {
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
+    GameFixture game;
+    const QString path = game.dir.filePath(name);
+    QFile::remove(path);
+    if (kind == "fifo") QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (kind == "folder") QVERIFY(QDir(game.dir.path()).mkdir(name));
+    if (kind == "link") QVERIFY(QFile::link(target, path));
+    game.start();
+    if (name == practiceDataFile) game.program->guard().run([&] { game.program->form1().moren_Click(); });
+    QCOMPARE(game.errors.details.size(), 1);
+    const QString& detail = game.errors.details[0];
+    QVERIFY2(detail.startsWith(name + QStringLiteral(": ") + reason), qPrintable(detail));
+    QVERIFY2(detail.endsWith(QStringLiteral(" (%1)").arg(path)), qPrintable(detail));
+    QVERIFY(game.errors.playerTexts[0].contains(path));
 }
 
 QTEST_MAIN(BadDataTest)

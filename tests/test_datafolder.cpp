@@ -1,91 +1,192 @@
-// The message about a missing data file when the game is started in the wrong folder: which folder does
-// hold the file, and a shell command that starts the game there, quoted so that any folder name works.
+// Where the data files are looked up: the player's own folder ($XDG_DATA_HOME/pokuraku) first, then the
+// working folder, then the data installed with the game; the first folder that holds a file wins, file by
+// file, and a file that no folder holds is named with every folder searched.
+#include "screens/main/form1.h"
+#include "screens/practice/rensyu.h"
 #include "services/data/datafileerror.h"
 #include "services/data/datafolder.h"
+#include "support/gamefixture.h"
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 class DataFolderTest : public QObject {
     Q_OBJECT
 private slots:
-    void findsTheFolderThatHoldsTheFile();
-    void startCommandSurvivesTheShell();
-    void missingFileMessageNamesTheDataFolder();
+    void firstFolderHoldingTheFileWins();
+    void missingFileNamesEveryFolder();
+    void userFolderFollowsXdgDataHome_data();
+    void userFolderFollowsXdgDataHome();
+    void installedFolder();
+    void sameFolderIsSearchedOnce();
+    void gameReadsEachFileFromItsFirstFolder();
 };
 
-static void touch(const QString& path) {
+namespace {
+
+void write(const QString& path, const QByteArray& bytes = "inu,x\r\n") {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
-void DataFolderTest::findsTheFolderThatHoldsTheFile() {
+// Three look-up folders in a temporary folder: the player's, the working and the installed one.
+struct Folders {
+    Folders() {
+        for (const char* name : {"user", "work", "installed"})
+            QDir(root.path()).mkdir(QLatin1String(name));
+    }
+    QString user() const { return root.filePath(QStringLiteral("user")); }
+    QString work() const { return root.filePath(QStringLiteral("work")); }
+    QString installed() const { return root.filePath(QStringLiteral("installed")); }
+    QStringList all() const { return {user(), work(), installed()}; }
     QTemporaryDir root;
-    QVERIFY(root.isValid());
+};
+
+} // namespace
+
+void DataFolderTest::firstFolderHoldingTheFileWins() {
+    Folders f;
+    const QString name = QStringLiteral("romaji.txt");
+    write(f.installed() + "/romaji.txt");
+    QCOMPARE(findDataFile(name, f.all()), f.installed() + "/romaji.txt");
+    write(f.work() + "/romaji.txt");
+    QCOMPARE(findDataFile(name, f.all()), f.work() + "/romaji.txt");
+    write(f.user() + "/romaji.txt");
+    QCOMPARE(findDataFile(name, f.all()), f.user() + "/romaji.txt");
+    // File by file: the practice data is still found where it is.
+    write(f.installed() + "/romajimojiren.txt");
+    QCOMPARE(findDataFile(QStringLiteral("romajimojiren.txt"), f.all()),
+             f.installed() + "/romajimojiren.txt");
+
+    // Whatever holds the name is taken, so the reader says what is wrong with it rather than another file
+    // being read in its place: a folder, a link to nothing.
+    QVERIFY(QFile::remove(f.user() + "/romaji.txt"));
+    QVERIFY(QDir(f.user()).mkdir(name));
+    QCOMPARE(findDataFile(name, f.all()), f.user() + "/romaji.txt");
+    QVERIFY(QFile::link(f.root.filePath("nothing"), f.user() + "/romajimojiren.txt"));
+    QCOMPARE(findDataFile(QStringLiteral("romajimojiren.txt"), f.all()), f.user() + "/romajimojiren.txt");
+}
+
+void DataFolderTest::missingFileNamesEveryFolder() {
+    Folders f;
+    try {
+        findDataFile(QStringLiteral("romaji.txt"), f.all());
+        QFAIL("no folder holds the file");
+    } catch (const DataFileError& e) {
+        QCOMPARE(e.file(), QStringLiteral("romaji.txt"));
+        QCOMPARE(e.line(), 0);
+        QVERIFY(e.playerText().contains(QStringLiteral("「romaji.txt」が見つかりません")));
+        QCOMPARE(e.detail(),
+                 QStringLiteral("romaji.txt: file not found in any of the folders\n    %1\n    %2\n    %3")
+                     .arg(f.user(), f.work(), f.installed()));
+        // The player's message lists them in the order they were searched.
+        const qsizetype user = e.playerText().indexOf(f.user()), work = e.playerText().indexOf(f.work()),
+                        installed = e.playerText().indexOf(f.installed());
+        QVERIFY2(user > 0 && work > user && installed > work, qPrintable(e.playerText()));
+    }
+    const DataFileError one =
+        DataFileError::missing(QStringLiteral("romaji.txt"), {QStringLiteral("/home/kid")});
+    QCOMPARE(one.detail(), QStringLiteral("romaji.txt: file not found in the folder\n    /home/kid"));
+}
+
+void DataFolderTest::userFolderFollowsXdgDataHome_data() {
+    QTest::addColumn<QByteArray>("xdg");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("set") << QByteArray("/srv/kids/share") << QStringLiteral("/srv/kids/share/pokuraku");
+    QTest::newRow("trailing slash") << QByteArray("/srv/kids/share/")
+                                    << QStringLiteral("/srv/kids/share/pokuraku");
+    QTest::newRow("empty") << QByteArray("") << QStringLiteral("/home/kid/.local/share/pokuraku");
+    QTest::newRow("relative, so ignored")
+        << QByteArray("share") << QStringLiteral("/home/kid/.local/share/pokuraku");
+    QTest::newRow("unset") << QByteArray() << QStringLiteral("/home/kid/.local/share/pokuraku");
+}
+
+void DataFolderTest::userFolderFollowsXdgDataHome() {
+    QFETCH(QByteArray, xdg);
+    QFETCH(QString, folder);
+    const QByteArray home = qgetenv("HOME"), before = qgetenv("XDG_DATA_HOME");
+    const bool hadXdg = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    qputenv("HOME", "/home/kid");
+    if (xdg.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", xdg);
+    const QString found = userDataFolder();
+    qputenv("HOME", home);
+    if (hadXdg)
+        qputenv("XDG_DATA_HOME", before);
+    else
+        qunsetenv("XDG_DATA_HOME");
+    QCOMPARE(found, folder);
+}
+
+void DataFolderTest::installedFolder() {
+    QTemporaryDir root;
     const QDir dir(root.path());
-    for (const char* name : {"without", "with", "also", "dirnamed"})
-        QVERIFY(dir.mkdir(QLatin1String(name)));
-    touch(dir.filePath("with/romaji.txt"));
-    touch(dir.filePath("also/romaji.txt"));
-    QVERIFY(dir.mkdir("dirnamed/romaji.txt")); // a folder of that name is not the file
-    const QString gone = dir.filePath("gone"), without = dir.filePath("without"), with = dir.filePath("with"),
-                  also = dir.filePath("also"), dirnamed = dir.filePath("dirnamed");
-
-    QCOMPARE(folderHolding("romaji.txt", root.path(), {gone, without, dirnamed, with, also}), with);
-    // The folder already searched is not offered again, even written differently.
-    QCOMPARE(folderHolding("romaji.txt", with, {with + "/", also}), also);
-    QVERIFY(QFile::link(with, dir.filePath("link")));
-    QCOMPARE(folderHolding("romaji.txt", with, {dir.filePath("link"), also}), also);
-    QCOMPARE(folderHolding("romaji.txt", with, {with}), QString());
-    QCOMPARE(folderHolding("romajimojiren.txt", root.path(), {with, also}), QString());
-    QCOMPARE(folderHolding("romaji.txt", root.path(), {}), QString());
-
-    // The game's own candidates: beside the executable, then the installed data folder.
-    const QString here = QCoreApplication::applicationDirPath();
-    const QStringList candidates = dataFolderCandidates();
-    QCOMPARE(candidates.size(), 2);
-    QCOMPARE(candidates[0], here);
-    QCOMPARE(candidates[1], QDir::cleanPath(here + "/../share/pokuraku"));
+    QVERIFY(dir.mkpath("prefix/bin") && dir.mkpath("build"));
+    // A build tree keeps the data beside the program.
+    QCOMPARE(installedDataFolder(dir.filePath("build")), dir.filePath("build"));
+    QCOMPARE(installedDataFolder(dir.filePath("prefix/bin")), dir.filePath("prefix/bin"));
+    // Installed, the data lies in <prefix>/share/pokuraku.
+    QVERIFY(dir.mkpath("prefix/share/pokuraku"));
+    QCOMPARE(installedDataFolder(dir.filePath("prefix/bin")), dir.filePath("prefix/share/pokuraku"));
+    // This test program runs in the build tree.
+    QCOMPARE(installedDataFolder(), QDir::cleanPath(QCoreApplication::applicationDirPath()));
 }
 
-void DataFolderTest::startCommandSurvivesTheShell() {
-    QCOMPARE(startCommand("/usr/share/pokuraku", "/usr/bin/pokuraku"),
-             QStringLiteral("cd /usr/share/pokuraku && /usr/bin/pokuraku"));
+void DataFolderTest::sameFolderIsSearchedOnce() {
+    Folders f;
+    QVERIFY(QFile::link(f.work(), f.root.filePath("link")));
+    QCOMPARE(distinctFolders({f.user(), f.work() + "/", f.root.filePath("link"), f.work(), f.installed()}),
+             (QStringList{f.user(), f.work(), f.installed()}));
+    QCOMPARE(distinctFolders({QString(), f.work()}), QStringList{f.work()});
 
-    QTemporaryDir root;
-    QVERIFY(root.isValid());
-    // Blanks, a quote, a dollar and Japanese: the shell must land in exactly this folder.
-    const QString folder = QDir(root.path()).filePath(QStringLiteral("it's $HOME ぽくらく"));
-    QVERIFY(QDir().mkpath(folder));
-    const QString command = startCommand(folder, QStringLiteral("/bin/pwd"));
-    QVERIFY2(command.contains('\''), qPrintable(command));
-    QProcess shell;
-    shell.start("/bin/sh", {"-c", command});
-    QVERIFY(shell.waitForFinished(10000));
-    QCOMPARE(shell.exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(shell.readAllStandardOutput()).trimmed(), QDir(folder).canonicalPath());
+    // The game's own order: the player's folder, the working folder, the installed data.
+    const QByteArray before = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(f.root.path()));
+    const QString cwd = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(f.work()));
+    const QStringList folders = dataSearchFolders();
+    QDir::setCurrent(cwd);
+    qputenv("XDG_DATA_HOME", before);
+    QCOMPARE(folders, (QStringList{f.root.filePath("pokuraku"), QDir(f.work()).canonicalPath(),
+                                   QDir::cleanPath(QCoreApplication::applicationDirPath())}));
 }
 
-void DataFolderTest::missingFileMessageNamesTheDataFolder() {
-    const DataFileError unknown = DataFileError::missing("romaji.txt", "/home/kid");
-    QCOMPARE(unknown.file(), QStringLiteral("romaji.txt"));
-    QCOMPARE(unknown.line(), 0);
-    QVERIFY(unknown.playerText().contains(QStringLiteral("「romaji.txt」が見つかりません")));
-    QVERIFY(unknown.playerText().contains(QStringLiteral("/home/kid")));
-    QVERIFY(
-        unknown.playerText().contains(QStringLiteral("データファイルのあるフォルダから起動してください")));
-    QVERIFY(unknown.detail().startsWith("romaji.txt: file not found in the folder /home/kid."));
-    QVERIFY(!unknown.detail().contains("cd "));
+void DataFolderTest::gameReadsEachFileFromItsFirstFolder() {
+    Folders f;
+    GameFixture game(QString{});
+    game.program =
+        std::make_unique<Program>(Services{game.random, game.sound, game.messageBox, f.all()}, game.errors);
+    write(f.installed() + "/romaji.txt", "inu,installed\r\nneko,installed\r\n");
+    write(f.work() + "/romaji.txt", "inu,work\r\n");
+    write(f.user() + "/romaji.txt", "ro^maji,user\r\n");
+    write(f.installed() + "/romajimojiren.txt", "ka,\x82\xa9,5\r\n");
+    game.start();
+    QVERIFY2(game.errors.details.isEmpty(), qPrintable(game.errors.details.join(u'|')));
+    const Form1& form1 = game.program->form1();
+    QCOMPARE(form1.questionCount, 1);
+    QCOMPARE(form1.romajiList[0], QStringLiteral("ro^maji"));
+    QCOMPARE(form1.questionWord, QStringLiteral("user"));
+    game.program->guard().run([&] { game.program->form1().moren_Click(); });
+    QVERIFY2(game.errors.details.isEmpty(), qPrintable(game.errors.details.join(u'|')));
+    QCOMPARE(game.program->rensyu().table.recordCount, 1);
+    QCOMPARE(game.program->rensyu().table.answerList[0], QStringLiteral("か"));
 
-    const DataFileError known =
-        DataFileError::missing("romajimojiren.txt", "/home/kid", "/usr/share/pokuraku");
-    QVERIFY(known.playerText().contains(QStringLiteral("データファイルのあるフォルダ：/usr/share/pokuraku")));
-    QVERIFY(known.detail().startsWith("romajimojiren.txt: file not found in the folder /home/kid."));
-    const QString command = "cd /usr/share/pokuraku && " + QCoreApplication::applicationFilePath();
-    QVERIFY2(known.detail().endsWith(command), qPrintable(known.detail()));
+    // A fault in the player's own file names that file in full, not the installed one.
+    GameFixture broken(QString{});
+    broken.program = std::make_unique<Program>(
+        Services{broken.random, broken.sound, broken.messageBox, f.all()}, broken.errors);
+    write(f.user() + "/romaji.txt", "inu,x\r\n,y\r\n");
+    broken.start();
+    QCOMPARE(broken.errors.details.size(), 1);
+    QVERIFY2(broken.errors.details[0].startsWith("romaji.txt, line 2: the answer for 'y' is empty"),
+             qPrintable(broken.errors.details[0]));
+    QVERIFY(broken.errors.details[0].endsWith(QStringLiteral("(%1/romaji.txt)").arg(f.user())));
+    QVERIFY(broken.errors.playerTexts[0].contains(f.user() + "/romaji.txt"));
 }
 
-QTEST_GUILESS_MAIN(DataFolderTest)
+QTEST_MAIN(DataFolderTest)
 #include "test_datafolder.moc"

@@ -98,7 +98,8 @@ void StartupTest::badBanksStopWithFileAndLine() {
         {"25 letters", "abcdefghijklmnopqrstuvwxy,x\r\n",
          "romaji.txt, line 1: the answer 'abcdefghijklmnopqrstuvwxy' is 25"},
         {"invalid cp932", "inu,x\r\nneko,\x82\r\n", "romaji.txt, line 2: bytes that are not valid Shift_JIS"},
-        {"utf-8 bom", "\xEF\xBB\xBFinu,x\r\n", "romaji.txt, line 1: the file is saved as UTF-8"},
+        {"utf-8 bom, then not utf-8", "\xEF\xBB\xBFinu,x\r\nneko,\x82\r\n",
+         "romaji.txt, line 2: bytes that are not valid UTF-8"},
         {"quote", "\"inu,x\r\n", "romaji.txt, line 1: a double quote opened here is never closed"},
     };
     for (const Case& c : cases) {

@@ -1,4 +1,5 @@
 #include "services/data/cp932.h"
+#include <QSysInfo>
 #include <cerrno>
 #include <iconv.h>
 #include <vector>
@@ -14,6 +15,12 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
     bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts what src holds into dst; false on an invalid or incomplete sequence (src then points at it)
+    // or when dst is full.
+    bool convert(char** src, std::size_t* srcLeft, char** dst, std::size_t* dstLeft) {
+        return iconv(cd_, src, srcLeft, dst, dstLeft) != static_cast<std::size_t>(-1);
+    }
 
     // Converts all of in; on an invalid or incomplete sequence returns false with its offset.
     bool run(const QByteArray& in, std::vector<char>& out, qsizetype* badOffset) {
@@ -37,18 +44,25 @@ private:
 } // namespace
 
 std::optional<QString> decodeCp932(const QByteArray& bytes, Cp932Fault* fault) {
-    Converter converter("UTF-8", "CP932");
+    // Straight into UTF-16: every character of code page 932, one byte or two, is one UTF-16 unit, so the
+    // text never needs more room than one unit a byte.
+    const char* utf16 = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
+    Converter converter(utf16, "CP932");
     if (!converter.ok()) {
         if (fault) fault->offset = 0;
         return std::nullopt;
     }
-    std::vector<char> out;
-    qsizetype bad = 0;
-    if (!converter.run(bytes, out, &bad)) {
-        if (fault) fault->offset = bad;
+    QString text(bytes.size(), Qt::Uninitialized);
+    char* src = const_cast<char*>(bytes.constData());
+    std::size_t srcLeft = static_cast<std::size_t>(bytes.size());
+    char* dst = reinterpret_cast<char*>(text.data());
+    std::size_t dstLeft = static_cast<std::size_t>(text.size()) * sizeof(QChar);
+    if (!converter.convert(&src, &srcLeft, &dst, &dstLeft)) {
+        if (fault) fault->offset = src - bytes.constData();
         return std::nullopt;
     }
-    return QString::fromUtf8(out.data(), static_cast<qsizetype>(out.size()));
+    text.truncate(text.size() - static_cast<qsizetype>(dstLeft / sizeof(QChar)));
+    return text;
 }
 
 QByteArray encodeCp932(const QString& text) {

@@ -1,15 +1,28 @@
 #include "services/data/datafolder.h"
+#include "services/data/datafileerror.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
-QStringList dataFolderCandidates() {
+QString userDataFolder() {
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    // A relative XDG_DATA_HOME is invalid and is to be ignored.
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(base + QStringLiteral("/pokuraku"));
+}
+
+QString installedDataFolder() {
     if (!QCoreApplication::instance()) return {};
-    const QDir programFolder(QCoreApplication::applicationDirPath());
-    // Installed, the data folder sits at <prefix>/share/pokuraku beside <prefix>/bin.
-    return {programFolder.absolutePath(),
-            QDir::cleanPath(programFolder.absoluteFilePath("../share/pokuraku"))};
+    return installedDataFolder(QCoreApplication::applicationDirPath());
+}
+
+QString installedDataFolder(const QString& programPath) {
+    const QDir programFolder(programPath);
+    const QString shared =
+        QDir::cleanPath(programFolder.absoluteFilePath(QStringLiteral("../share/pokuraku")));
+    if (QFileInfo(shared).isDir()) return shared;
+    return QDir::cleanPath(programFolder.absolutePath());
 }
 
 // The folder's path with links resolved where it exists, so that one folder written two ways compares equal.
@@ -19,23 +32,27 @@ static QString folderKey(const QString& folder) {
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
-QString folderHolding(const QString& fileName, const QString& searched, const QStringList& candidates) {
-    const QString searchedKey = folderKey(searched);
-    for (const QString& folder : candidates) {
-        if (!QFileInfo(folder).isDir() || folderKey(folder) == searchedKey) continue;
-        if (QFileInfo(QDir(folder).filePath(fileName)).isFile()) return QDir::toNativeSeparators(folder);
+QStringList distinctFolders(const QStringList& folders) {
+    QStringList distinct, keys;
+    for (const QString& folder : folders) {
+        if (folder.isEmpty()) continue;
+        const QString key = folderKey(folder);
+        if (keys.contains(key)) continue;
+        keys << key;
+        distinct << QDir::cleanPath(folder);
     }
-    return {};
+    return distinct;
 }
 
-static QString shellQuoted(const QString& word) {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./+:=-]+$"));
-    if (plain.match(word).hasMatch()) return word;
-    QString quoted = word;
-    quoted.replace(QLatin1Char('\''), QLatin1String("'\\''"));
-    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+QStringList dataSearchFolders() {
+    return distinctFolders({userDataFolder(), QDir::currentPath(), installedDataFolder()});
 }
 
-QString startCommand(const QString& folder, const QString& program) {
-    return QStringLiteral("cd %1 && %2").arg(shellQuoted(folder), shellQuoted(program));
+QString findDataFile(const QString& fileName, const QStringList& folders) {
+    for (const QString& folder : folders) {
+        const QString path = QDir(folder).filePath(fileName);
+        const QFileInfo entry(path);
+        if (entry.exists() || entry.isSymLink()) return path;
+    }
+    throw DataFileError::missing(fileName, folders);
 }

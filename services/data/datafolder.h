@@ -1,16 +1,27 @@
 #pragma once
-// Where the game's data files lie when it was started from some other folder. The game reads its files
-// only from its working folder; this merely names the folder to start it from, in the message about a
-// missing file.
+// Where the game looks for its data files and sounds. Each file is looked up on its own, in three folders:
+// the player's own folder first (a parent's or teacher's romaji.txt, kept apart from the installed files),
+// then the folder the game was started in, then the data that came with the game.
 #include <QString>
 #include <QStringList>
 
-// The folders that hold the data of this copy of the game: beside the executable (a build tree) and
-// <prefix>/share/pokuraku for a game installed as <prefix>/bin/pokuraku. Empty without an application object.
-QStringList dataFolderCandidates();
+// $XDG_DATA_HOME/pokuraku, or ~/.local/share/pokuraku when XDG_DATA_HOME is unset, empty or not an absolute
+// path.
+QString userDataFolder();
 
-// The first of candidates, other than searched, that holds fileName; empty when none does.
-QString folderHolding(const QString& fileName, const QString& searched, const QStringList& candidates);
+// The data that came with this copy of the game: <prefix>/share/pokuraku for a game installed as
+// <prefix>/bin/pokuraku, otherwise the program's own folder (a build tree keeps the data beside the
+// program). Empty without an application object.
+QString installedDataFolder();
+// The same for a program in programFolder.
+QString installedDataFolder(const QString& programFolder);
 
-// A shell command that starts the executable at program from folder, with paths quoted where needed.
-QString startCommand(const QString& folder, const QString& program);
+// The look-up folders in order: userDataFolder(), the working folder, installedDataFolder(). A folder that
+// is the same as an earlier one (written differently or through a link) is left out.
+QStringList dataSearchFolders();
+QStringList distinctFolders(const QStringList& folders);
+
+// The path of fileName in the first of folders that holds an entry of that name, whatever it is: a folder
+// or a broken link named romaji.txt is reported by the reader, not passed over for a file further down.
+// Throws DataFileError::missing naming every folder when none holds it.
+QString findDataFile(const QString& fileName, const QStringList& folders);

@@ -1,56 +1,17 @@
 #include "services/data/fieldreader.h"
-#include "services/data/cp932.h"
-#include "services/data/datafolder.h"
-#include <QDir>
-#include <QFile>
+#include "services/data/boundedread.h"
 #include <QFileInfo>
-
-namespace {
-
-int lineOfOffset(const QByteArray& bytes, qsizetype offset) {
-    int line = 1;
-    for (qsizetype i = 0; i < offset && i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) ++line;
-    }
-    return line;
-}
-
-} // namespace
 
 FieldReader FieldReader::open(const QString& path) {
     const QFileInfo info(path);
     const QString name = info.fileName();
-    const QString folder = QDir::toNativeSeparators(info.absolutePath());
-    if (!info.exists())
-        throw DataFileError::missing(name, folder,
-                                     folderHolding(name, info.absolutePath(), dataFolderCandidates()));
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        throw DataFileError(
-            name, 0, QStringLiteral("cannot open the file in %1 (%2)").arg(folder, file.errorString()));
-    if (file.size() > maxFileBytes)
-        throw DataFileError(name, 0, QStringLiteral("the file is too large (%1 bytes)").arg(file.size()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw DataFileError(name, 0, QStringLiteral("cannot read the file (%1)").arg(file.errorString()));
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        throw DataFileError(name, 1,
-                            QStringLiteral("the file is saved as UTF-8 (it begins with a byte-order "
-                                           "mark); save it as Shift_JIS (code page 932)"));
-    const qsizetype nul = bytes.indexOf('\0');
-    if (nul >= 0)
-        throw DataFileError(name, lineOfOffset(bytes, nul), QStringLiteral("the line holds a NUL byte"));
-    Cp932Fault fault{};
-    std::optional<QString> text = decodeCp932(bytes, &fault);
-    if (!text)
-        throw DataFileError(name, lineOfOffset(bytes, fault.offset),
-                            QStringLiteral("bytes that are not valid Shift_JIS (code page 932) at byte %1")
-                                .arg(fault.offset));
-    return FieldReader(name, *std::move(text));
+    const QString full = info.absoluteFilePath();
+    DataText data = decodeDataFile(readDataFile(path, maxFileBytes), name, full);
+    return FieldReader(name, std::move(data.text), full, data.encoding);
 }
 
-FieldReader::FieldReader(QString fileName, QString text)
-    : fileName_(std::move(fileName)), text_(std::move(text)) {}
+FieldReader::FieldReader(QString fileName, QString text, QString path, DataEncoding encoding)
+    : fileName_(std::move(fileName)), path_(std::move(path)), encoding_(encoding), text_(std::move(text)) {}
 
 bool FieldReader::atEnd() const {
     if (afterComma_) return false; // a comma promises one more field, if only an empty one
@@ -77,7 +38,7 @@ void FieldReader::skipBlanks() {
 }
 
 void FieldReader::fail(const QString& detail) const {
-    throw DataFileError(fileName_, fieldLine_, detail);
+    throw DataFileError(fileName_, fieldLine_, detail, path_);
 }
 
 QString FieldReader::readText() {

@@ -1,18 +1,21 @@
 #pragma once
 // Sequential reading of a data file field by field, as the game's data files are written: fields separated
 // by commas or line ends, text fields optionally in double quotes (which may then hold commas), blanks before
-// a field skipped. The file is code page 932 text. Every fault names the file and the line.
+// a field skipped. The file is code page 932 or UTF-8 text. Every fault names the file and the line.
 #include "services/data/datafileerror.h"
+#include "services/data/datatext.h"
 #include <QString>
 #include <cstdint>
 
 class FieldReader {
 public:
-    // Reads the whole file at path. Throws DataFileError when it is missing, unreadable, too large, not
-    // valid code page 932, or holds a NUL character.
+    // Reads the whole file at path. Throws DataFileError when it is missing, not a regular file, unreadable,
+    // too large, neither UTF-8 nor code page 932, or holds a NUL or a character no font can show.
     static FieldReader open(const QString& path);
-    // A reader over text already decoded; fileName is used in messages.
-    FieldReader(QString fileName, QString text);
+    // A reader over text already decoded; fileName and path (the file's full path, when known) are used in
+    // messages.
+    FieldReader(QString fileName, QString text, QString path = {},
+                DataEncoding encoding = DataEncoding::Cp932);
 
     // True when nothing but blanks and line ends is left: the end-of-file test made before each record.
     bool atEnd() const;
@@ -23,9 +26,12 @@ public:
     // Line (1-based) on which the last field read began.
     int line() const { return fieldLine_; }
     const QString& fileName() const { return fileName_; }
+    const QString& path() const { return path_; }
+    DataEncoding encoding() const { return encoding_; }
 
-    // Files larger than this are refused rather than read into memory.
-    static constexpr qint64 maxFileBytes = 64 * 1024 * 1024;
+    // Files larger than this are refused rather than read. A full bank of 401 words is about ten kilobytes;
+    // the limit keeps what any file can cost small, a word of a million letters on the screen included.
+    static constexpr qint64 maxFileBytes = 1024 * 1024;
 
 private:
     bool atLineBreak() const;
@@ -34,6 +40,8 @@ private:
     [[noreturn]] void fail(const QString& detail) const;
 
     QString fileName_;
+    QString path_;
+    DataEncoding encoding_;
     QString text_;
     qsizetype pos_ = 0;
     int currentLine_ = 1;

@@ -8,7 +8,8 @@ PracticeTable readPracticeRecords(FieldReader& reader) {
             reader.readText(); // only to learn the line of the record that does not fit
             throw DataFileError(reader.fileName(), reader.line(),
                                 QStringLiteral("more than %1 records (the practice table holds %1 at most)")
-                                    .arg(PracticeTable::capacity));
+                                    .arg(PracticeTable::capacity),
+                                reader.path());
         }
         const auto i = static_cast<std::size_t>(table.recordCount);
         table.promptList[i] = reader.readText();
@@ -19,7 +20,8 @@ PracticeTable readPracticeRecords(FieldReader& reader) {
             throw DataFileError(reader.fileName(), reader.line(),
                                 QStringLiteral("the label number %1 is outside the chart's labels 0 to %2")
                                     .arg(label)
-                                    .arg(PracticeTable::labelCount - 1));
+                                    .arg(PracticeTable::labelCount - 1),
+                                reader.path());
         table.labelList[i] = label;
         ++table.recordCount;
     }

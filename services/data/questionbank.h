@@ -14,5 +14,5 @@ struct QuestionBank {
 
 // Reads the bank file at path, two fields a record, until the end of the file. Throws DataFileError, naming
 // the file and the line, when the file is missing or unreadable, ends inside a record, holds a 402nd record
-// or an answer longer than the tiles.
+// or an answer that the tiles cannot spell: empty, holding a blank or longer than the tiles.
 QuestionBank readQuestionBank(const QString& path);

@@ -139,16 +139,41 @@ void TestBankCheck::commandLine() {
     QVERIFY(run.err.contains(u"cannot read no-such-file.txt"_s));
     QVERIFY(run.out.last().endsWith(u"no problems found"_s));
 
-    // A file saved as UTF-8 is a fault of the file, reported on its first line.
+    // Files as teachers' editors save them: UTF-8 with a byte-order mark and a trailing end-of-file mark
+    // read as the game reads them, and the summary says how the file was read.
     QTemporaryDir dir;
     QFile utf8(dir.filePath(u"romaji.txt"_s));
     QVERIFY(utf8.open(QIODevice::WriteOnly));
-    utf8.write("\xEF\xBB\xBFinu,\xE3\x81\x84\xE3\x81\xAC\r\n");
+    utf8.write("\xEF\xBB\xBFinu,\xE3\x81\x84\xE3\x81\xAC\r\n\x1A");
+    utf8.close();
+    run = runChecker({u"romaji.txt"_s}, dir.path());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QStringList{u"romaji.txt: 1 records, read as UTF-8, no problems found"_s});
+
+    // What the game refuses, the checker names: a blank in an answer, a character no font shows.
+    QVERIFY(utf8.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    utf8.write("ne ko,\xE3\x81\xAD\xE3\x81\x93\r\ninu,\xEE\x80\x80\r\n");
     utf8.close();
     run = runChecker({u"romaji.txt"_s}, dir.path());
     QCOMPARE(run.status, 1);
-    QVERIFY2(run.out.first().startsWith(u"romaji.txt:1: the file is saved as UTF-8"_s),
-             qPrintable(run.out.first()));
+    QCOMPARE(run.out.first(),
+             u"romaji.txt:2: a private-use character (U+E000) that no font can show; write the "
+             u"word with ordinary characters"_s);
+    QVERIFY(utf8.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    utf8.write("ne ko,\xE3\x81\xAD\xE3\x81\x93\r\n");
+    utf8.close();
+    run = runChecker({u"romaji.txt"_s}, dir.path());
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out.first(), u"romaji.txt:1: answer 'ne ko' holds a blank at letter 3; a blank tile adds no "
+                              u"letter, so the word could never be answered"_s);
+
+    // What is not a file is refused as the game refuses it, without waiting on it or reading it forever.
+    QVERIFY(QFile::link(u"/dev/zero"_s, dir.filePath(u"zero.txt"_s)));
+    run = runChecker({u"zero.txt"_s}, dir.path());
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.contains(
+                 u"cannot read zero.txt: it is a character device (a link to /dev/zero), not a file"_s),
+             qPrintable(run.err));
 
     // An empty bank leaves the game nothing to ask.
     QVERIFY(utf8.open(QIODevice::WriteOnly | QIODevice::Truncate));

@@ -11,6 +11,10 @@ work=$(mktemp -d)
 # Qt wants a private runtime folder; give it one inside the temporary folder.
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The game reads the player's own data files ($XDG_DATA_HOME/pokuraku) before any other: point it at an
+# empty folder of the check's own, so nothing of the machine's user leaks in. A check may put files there.
+export XDG_DATA_HOME=$work/data-home
+mkdir -p "$XDG_DATA_HOME"
 xvfb_pid=""
 game_pid=""
 game_status=""
@@ -55,9 +59,32 @@ make_folder() {
     if [ -n "$1" ]; then printf '%s\r\n' "$1" | iconv -f UTF-8 -t CP932 >"$work/game/romaji.txt"; fi
 }
 
+# Starts the game in its working folder ($work/game unless another is given).
 start_game() {
-    (cd "$work/game" && exec "$program") >"$work/game.log" 2>&1 &
+    (cd "${1:-$work/game}" && exec "$program") >"$work/game.log" 2>&1 &
     game_pid=$!
+}
+
+# Ends the running game and waits for it.
+stop_game() {
+    if [ -n "$game_pid" ]; then
+        kill "$game_pid" 2>/dev/null || true
+        wait "$game_pid" 2>/dev/null || true
+        game_pid=""
+    fi
+}
+
+# Runs a copy of the program that has no data beside it: a build tree keeps the data next to the
+# executable, where the game finds it when no other folder has it.
+lone_program() {
+    mkdir -p "$work/bin"
+    cp "$program" "$work/bin/pokuraku"
+    program=$work/bin/pokuraku
+}
+
+# The peak resident memory of the running game so far, in KiB.
+peak_kib() {
+    awk '/^VmHWM:/ { print $2 }' "/proc/$game_pid/status"
 }
 
 # Prints the id of the first visible window whose caption matches the regular expression.
@@ -168,6 +195,28 @@ await_twips() {
         [ "$SECONDS" -lt "$deadline" ] || fail "$message"
         sleep 0.1
     done
+}
+
+# Keeps a picture of a rectangle of a window's client area (twips) as $work/<name>-crop.png, taken again
+# until two pictures in a row agree: a window that has just come up may still be drawing.
+settled_crop() {
+    local name=$1 id=$2 menu=$3 x=$4 y=$5 w=$6 h=$7
+    local deadline=$((SECONDS + 10)) crop="$((w / 15))x$((h / 15))+$((x / 15))+$((menu + y / 15))"
+    shot "$id" "$name"
+    convert "$work/$name.png" -crop "$crop" +repage "$work/$name-crop.png"
+    while :; do
+        sleep 0.2
+        mv "$work/$name-crop.png" "$work/$name-before.png"
+        shot "$id" "$name"
+        convert "$work/$name.png" -crop "$crop" +repage "$work/$name-crop.png"
+        [ "$(pixels_differing "$name-crop" "$name-before")" = 0 ] && return 0
+        [ "$SECONDS" -lt "$deadline" ] || fail "the window does not settle ($name)"
+    done
+}
+
+# Number of pixels that differ between two pictures $work/<a>.png and $work/<b>.png.
+pixels_differing() {
+    compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true
 }
 
 # Clicks the n-th item (from 1) of a window's menu bar. The items are found on a screenshot of the bar:

@@ -8,7 +8,7 @@ GameFixture::GameFixture(const QString& bank) {
     static const bool fonts = (registerFontSubstitutes(), true);
     (void)fonts;
     if (!bank.isNull()) writeText(QStringLiteral("romaji.txt"), bank);
-    program = std::make_unique<Program>(Services{random, sound, messageBox, dir.path()}, errors);
+    program = std::make_unique<Program>(Services{random, sound, messageBox, {dir.path()}}, errors);
 }
 
 GameFixture::~GameFixture() {

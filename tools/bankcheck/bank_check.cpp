@@ -12,6 +12,15 @@ void checkAnswer(const Record& record, Findings& findings) {
     const QString& word = record.fields[1];
     const int line = record.firstLine;
     if (answer.isEmpty()) findings << Finding{line, QStringLiteral("the answer is empty")};
+    // The game refuses such a bank: a blank tile adds no letter, so the word could never be answered.
+    for (qsizetype i = 0; i < answer.size(); ++i) {
+        if (!answer[i].isSpace() || answer[i] == u'\r' || answer[i] == u'\n') continue;
+        findings << Finding{line,
+                            QStringLiteral("answer '%1' holds a blank at letter %2; a blank tile adds no "
+                                           "letter, so the word could never be answered")
+                                .arg(answer, QString::number(i + 1))};
+        break;
+    }
     if (word.isEmpty()) findings << Finding{line, QStringLiteral("the word is empty")};
     if (answer.size() > kMaxAnswerLetters) {
         findings << Finding{

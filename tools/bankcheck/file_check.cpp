@@ -5,9 +5,10 @@
 #include "practice_check.h"
 #include "record_reader.h"
 
+#include "services/data/boundedread.h"
+#include "services/data/datatext.h"
 #include "services/data/fieldreader.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -19,19 +20,27 @@ FileReport checkFile(const QString& path, DataKind kind) {
     const int width = bank ? 2 : 3;
     const QString shape = bank ? QStringLiteral("answer,word") : QStringLiteral("prompt,answer,label number");
 
-    QFile file(path);
-    if (!QFileInfo(path).isFile()) {
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) {
         report.readError = QStringLiteral("no such file");
         return report;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        report.readError = file.errorString();
+    // Read as the game reads it: a regular file only, within the game's size limit.
+    QByteArray bytes;
+    try {
+        bytes = readDataFile(path, FieldReader::maxFileBytes);
+    } catch (const DataFileError& e) {
+        report.readError = e.reason();
         return report;
     }
-    report.findings << checkLineLayout(file.readAll(), width, shape);
+    dropEndOfFileMark(bytes);
+    report.findings << checkLineLayout(bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes, width,
+                                       shape);
 
     try {
-        FieldReader reader = FieldReader::open(path);
+        DataText data = decodeDataFile(std::move(bytes), info.fileName(), info.absoluteFilePath());
+        report.encoding = data.encoding;
+        FieldReader reader(info.fileName(), std::move(data.text), info.absoluteFilePath(), data.encoding);
         const RecordList list = readRecords(reader, width);
         report.records = list.records.size();
         report.findings << list.faults;
@@ -42,12 +51,7 @@ FileReport checkFile(const QString& path, DataKind kind) {
                                                       "question that cannot be answered")};
         }
     } catch (const DataFileError& e) {
-        const QString text = faultText(e.detail(), e.file(), e.line());
-        if (e.line() == 0) {
-            report.readError = text;
-            return report;
-        }
-        report.findings << Finding{e.line(), text};
+        report.findings << Finding{e.line(), e.reason()};
     }
     std::stable_sort(report.findings.begin(), report.findings.end(),
                      [](const Finding& a, const Finding& b) { return a.line < b.line; });

@@ -2,6 +2,8 @@
 
 #include "findings.h"
 
+#include "services/data/datatext.h"
+
 namespace bankcheck {
 
 enum class DataKind { Bank, Practice };
@@ -9,7 +11,8 @@ enum class DataKind { Bank, Practice };
 struct FileReport {
     QString readError; // set when the file could not be read at all; nothing was checked then
     int records = 0;
-    Findings findings; // in line order, faults of the whole file first
+    DataEncoding encoding = DataEncoding::Cp932; // how the file was read
+    Findings findings;                           // in line order, faults of the whole file first
 };
 
 // Reads one data file as the game does and runs every check on it: line layout, syntax, then the

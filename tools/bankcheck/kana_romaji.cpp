@@ -99,7 +99,9 @@ Romanisation romanise(const QString& word) {
         if (spellings.isEmpty()) {
             if (isJoiningSmallKana(c))
                 return failure(QString(u"small %1 does not follow a kana it can join"_s).arg(shown[i]));
-            return failure(QString(u"'%1' is not kana"_s).arg(shown[i]));
+            // A character beyond the basic plane (an emoji) is two UTF-16 units; name it whole.
+            const qsizetype units = c.isHighSurrogate() && i + 1 < shown.size() ? 2 : 1;
+            return failure(QString(u"'%1' is not kana"_s).arg(shown.sliced(i, units)));
         }
         Mora mora{kana.sliced(i, length), spellings, vowelOf(spellings.first()), spellings.first() == u"n"};
         if (doubling) {

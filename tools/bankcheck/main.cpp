@@ -19,12 +19,14 @@ const char* const kDescription =
     "Checks the question bank (romaji.txt: answer,word on each line) and the practice data\n"
     "(romajimojiren.txt: prompt,answer,label number on each line) of the pokuraku word game.\n"
     "\n"
-    "Both files: code page 932 (Shift_JIS), one record per line, lines ended by CR LF, no blank\n"
-    "lines, nothing after the last record's line end.\n"
-    "Question bank: no blank field; each answer at most 24 letters and a romaji spelling of its\n"
-    "kana word (Hepburn, Kunrei or Nihon-shiki per kana; small tsu doubles the next consonant;\n"
-    "n before a vowel or y may also be n' or nn; a long vowel is the vowel followed by ^);\n"
-    "no word twice; at most 401 words.\n"
+    "Both files: UTF-8 (with or without a byte-order mark) or code page 932 (Shift_JIS); a file\n"
+    "that is valid UTF-8 and not plain ASCII is read as UTF-8, any other as Shift_JIS. One record\n"
+    "per line, lines ended by CR LF, no blank lines, nothing after the last record's line end (an\n"
+    "end-of-file mark, Ctrl-Z, may close the file). No user-defined or private-use characters.\n"
+    "Question bank: no blank field; each answer without blanks, at most 24 letters and a romaji\n"
+    "spelling of its kana word (Hepburn, Kunrei or Nihon-shiki per kana; small tsu doubles the\n"
+    "next consonant; n before a vowel or y may also be n' or nn; a long vowel is the vowel\n"
+    "followed by ^); no word twice; at most 401 words.\n"
     "Practice data: label numbers 0 to 103, each answer exactly the caption of its label, each\n"
     "prompt a romaji spelling of that kana used for one label only, all 104 labels named, at\n"
     "most 201 records.\n"
@@ -49,6 +51,7 @@ int run(const Job& job, QTextStream& out, QTextStream& err) {
         out << ": " << f.text << "\n";
     }
     out << job.path << ": " << report.records << " records, ";
+    if (report.encoding == DataEncoding::Utf8) out << "read as UTF-8, ";
     if (report.findings.isEmpty())
         out << "no problems found\n";
     else

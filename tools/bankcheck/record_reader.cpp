@@ -17,18 +17,9 @@ RecordList readRecords(FieldReader& reader, int width) {
             list.records << record;
         }
     } catch (const DataFileError& e) {
-        list.faults << Finding{e.line(), faultText(e.detail(), e.file(), e.line())};
+        list.faults << Finding{e.line(), e.reason()};
     }
     return list;
-}
-
-QString faultText(const QString& detail, const QString& file, int line) {
-    const QStringList prefixes{QStringLiteral("%1, line %2: ").arg(file, QString::number(line)),
-                               file + QStringLiteral(": ")};
-    for (const QString& prefix : prefixes) {
-        if (detail.startsWith(prefix)) return detail.sliced(prefix.size());
-    }
-    return detail;
 }
 
 } // namespace bankcheck

@@ -25,7 +25,4 @@ struct RecordList {
 // test is made before each record, and a line end separates fields just as a comma does.
 RecordList readRecords(FieldReader& reader, int width);
 
-// The text of a reader's fault without the file name and line it starts with.
-QString faultText(const QString& detail, const QString& file, int line);
-
 } // namespace bankcheck

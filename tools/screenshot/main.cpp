@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
     SilentSoundPlayer sound;
     toolkit::QtMessageBox box;
     PrintErrors errors;
-    Program program(Services{random, sound, box, dir.path()}, errors);
+    Program program(Services{random, sound, box, {dir.path()}}, errors);
     program.start();
     program.cright().close();
     Form1& f = program.form1();
