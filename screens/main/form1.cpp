@@ -23,6 +23,7 @@ ScreenWindow* Form1::build() {
     on(c.owaru, &QAction::triggered, [this] { owaru_Click(); });
     on(c.saku, &QMenu::aboutToShow, [this] { saku_Click(); });
     on(c.sakusya, &QAction::triggered, [this] { sakusya_Click(); });
+    onKey(window, [this](const KeyPress& key) { return Form_KeyDown(key); });
     return window;
 }
 

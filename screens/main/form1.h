@@ -2,6 +2,7 @@
 // The main game screen: a word, its romaji letters dealt onto tiles, the answer lines, judging and score,
 // retry and hint, the chase field of twelve creatures, and the menus.
 #include "screens/main/form1_definition.h"
+#include "screens/main/letterkeys.h"
 #include "services/data/questionbank.h"
 #include "toolkit/screen.h"
 #include <QString>
@@ -33,6 +34,7 @@ public:
     void owaru_Click();
     void saku_Click();
     void sakusya_Click();
+    bool Form_KeyDown(const toolkit::KeyPress& key); // keyboard play; true when the key was taken
 
     // The screen's own procedures.
     void PickQuestion();
@@ -94,6 +96,7 @@ protected:
 
 private:
     void readQuestionBank();
+    TileBoard tileBoard() const; // the tiles' letters and visibility, as the keyboard presses them
     void showScore();
     // Stores a new score, kept within the 16-bit range so no sum can crash the game, and shows it.
     void setScore(int value);
