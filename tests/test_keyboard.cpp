@@ -97,6 +97,18 @@ private slots:
     void keysInAnOpenMenuStayThere();
 };
 
+namespace {
+
+// One row: the bank's one word, the score before, the keys typed, then what must show: the answer line (the
+// marked and plain lines where they differ from it), the score, whether OK is shown and the tiles left.
+void row(const char* name, const QString& word, int before, const QString& keys, const QString& line,
+         int score, bool ok, int left, const QString& marked = {}, const QString& plain = {}) {
+    QTest::newRow(name) << word << before << keys << line << (marked.isNull() ? line : marked)
+                        << (plain.isNull() ? line : plain) << score << ok << left;
+}
+
+} // namespace
+
 void KeyboardTest::sequences_data() {
     QTest::addColumn<QString>("word");
     QTest::addColumn<int>("scoreBefore");
@@ -108,101 +120,29 @@ void KeyboardTest::sequences_data() {
     QTest::addColumn<bool>("okShown");
     QTest::addColumn<int>("tilesLeft");
 
-    const QString all = QStringLiteral("ro^maji");
-    QTest::newRow("repeated letters") << "sakana" << 0 << "s a k a n a"
-                                      << "sakana"
-                                      << "sakana"
-                                      << "sakana" << 0 << true << 0;
-    QTest::newRow("repeated letters, Enter") << "sakana" << 0 << "s a k a n a Enter"
-                                             << ""
-                                             << ""
-                                             << "" << 12 << false << 6;
-    QTest::newRow("caret from the JIS ^ key") << all << 0 << "r o ^ m a j i" << all << "r＾maji"
-                                              << "romaji" << 0 << true << 0;
-    QTest::newRow("caret from US Shift+6, Enter") << all << 0 << "r o Shift+6 m a j i Enter"
-                                                  << ""
-                                                  << ""
-                                                  << "" << 14 << false << 7;
-    QTest::newRow("caret from a dead key") << all << 0 << "r o Dead^ m a"
-                                           << "ro^ma"
-                                           << "r＾ma"
-                                           << "roma" << 0 << false << 2;
-    QTest::newRow("caret first") << all << 0 << "^ r"
-                                 << "^r"
-                                 << "＾r"
-                                 << "r" << 0 << false << 5;
-    QTest::newRow("keys with no tile") << "inu" << 0 << "x i Q n 7 Tab u q"
-                                       << "inu"
-                                       << "inu"
-                                       << "inu" << 0 << true << 0;
-    QTest::newRow("a letter already pressed") << "inu" << 0 << "i i n"
-                                              << "in"
-                                              << "in"
-                                              << "in" << 0 << false << 1;
-    QTest::newRow("Enter before the last letter") << "inu" << 10 << "i n Enter"
-                                                  << "in"
-                                                  << "in"
-                                                  << "in" << 10 << false << 1;
-    QTest::newRow("Enter before the last letter, then it") << "inu" << 10 << "i n Enter u"
-                                                           << "inu"
-                                                           << "inu"
-                                                           << "inu" << 10 << true << 0;
-    QTest::newRow("Enter twice after OK") << "inu" << 0 << "i n u Enter Enter"
-                                          << ""
-                                          << ""
-                                          << "" << 6 << false << 3;
-    QTest::newRow("Enter after OK keeps the next letters") << "inu" << 0 << "i n u Enter i Enter"
-                                                           << "i"
-                                                           << "i"
-                                                           << "i" << 6 << false << 2;
-    QTest::newRow("wrong answer, Enter twice") << "inu" << 20 << "u n i Enter Enter i"
-                                               << "i"
-                                               << "i"
-                                               << "i" << 15 << false << 2;
-    QTest::newRow("keypad Enter") << "inu" << 0 << "i n u KeypadEnter"
-                                  << ""
-                                  << ""
-                                  << "" << 6 << false << 3;
-    QTest::newRow("Escape starts over") << "inu" << 10 << "i n Escape"
-                                        << ""
-                                        << ""
-                                        << "" << 10 << false << 3;
-    QTest::newRow("Escape with OK shown") << "inu" << 10 << "i n u Escape"
-                                          << ""
-                                          << ""
-                                          << "" << 10 << false << 3;
-    QTest::newRow("Escape, then the word") << "inu" << 0 << "i n Escape i n u Enter"
-                                           << ""
-                                           << ""
-                                           << "" << 6 << false << 3;
-    QTest::newRow("held letter presses once") << "sakana" << 0 << "s a* k"
-                                              << "sak"
-                                              << "sak"
-                                              << "sak" << 0 << false << 3;
-    QTest::newRow("held letter, pressed again") << "sakana" << 0 << "a* a"
-                                                << "aa"
-                                                << "aa"
-                                                << "aa" << 0 << false << 4;
-    QTest::newRow("held last letter, held Enter") << "inu" << 0 << "i n u* Enter* i"
-                                                  << "i"
-                                                  << "i"
-                                                  << "i" << 6 << false << 2;
-    QTest::newRow("upper and lower case") << "KoKo" << 0 << "K o k o Enter"
-                                          << ""
-                                          << ""
-                                          << "" << 8 << false << 4;
-    QTest::newRow("upper case presses no lower case") << "koko" << 0 << "K o"
-                                                      << "o"
-                                                      << "o"
-                                                      << "o" << 0 << false << 3;
-    QTest::newRow("Ctrl and Alt letters") << "inu" << 0 << "Ctrl+i Alt+n i"
-                                          << "i"
-                                          << "i"
-                                          << "i" << 0 << false << 2;
-    QTest::newRow("Space presses the focused OK") << "inu" << 0 << "i n u Space"
-                                                  << ""
-                                                  << ""
-                                                  << "" << 6 << false << 3;
+    const QString roma = QStringLiteral("ro^maji");
+    row("repeated letters", "sakana", 0, "s a k a n a", "sakana", 0, true, 0);
+    row("repeated letters, Enter", "sakana", 0, "s a k a n a Enter", "", 12, false, 6);
+    row("caret from the JIS ^ key", roma, 0, "r o ^ m a j i", roma, 0, true, 0, "r＾maji", "romaji");
+    row("caret from US Shift+6, Enter", roma, 0, "r o Shift+6 m a j i Enter", "", 14, false, 7);
+    row("caret from a dead key", roma, 0, "r o Dead^ m a", "ro^ma", 0, false, 2, "r＾ma", "roma");
+    row("keys with no tile", "inu", 0, "x i Q n 7 Tab u q", "inu", 0, true, 0);
+    row("a letter already pressed", "inu", 0, "i i n", "in", 0, false, 1);
+    row("Enter before the last letter", "inu", 10, "i n Enter", "in", 10, false, 1);
+    row("Enter before the last letter, then it", "inu", 10, "i n Enter u", "inu", 10, true, 0);
+    row("Enter twice after OK", "inu", 0, "i n u Enter Enter", "", 6, false, 3);
+    row("Enter after OK keeps the next letters", "inu", 0, "i n u Enter i Enter", "i", 6, false, 2);
+    row("wrong answer, Enter twice", "inu", 20, "u n i Enter Enter i", "i", 15, false, 2);
+    row("keypad Enter", "inu", 0, "i n u KeypadEnter", "", 6, false, 3);
+    row("Escape starts over", "inu", 10, "i n Escape", "", 10, false, 3);
+    row("Escape with OK shown", "inu", 10, "i n u Escape", "", 10, false, 3);
+    row("held letter presses once", "sakana", 0, "s a* k", "sak", 0, false, 3);
+    row("held letter, pressed again", "sakana", 0, "a* a", "aa", 0, false, 4);
+    row("held last letter, held Enter", "inu", 0, "i n u* Enter* i", "i", 6, false, 2);
+    row("upper and lower case", "KoKo", 0, "K o k o Enter", "", 8, false, 4);
+    row("upper case presses no lower case", "koko", 0, "K o", "o", 0, false, 3);
+    row("Ctrl and Alt letters", "inu", 0, "Ctrl+i Alt+n i", "i", 0, false, 2);
+    row("Space presses the focused OK", "inu", 0, "i n u Space", "", 6, false, 3);
 }
 
 void KeyboardTest::sequences() {
