@@ -3,6 +3,7 @@
 // window and controls from the screen's definition and runs its load step; closing destroys window, controls
 // and timers but keeps the screen's variables; closing a screen that is not loaded does nothing.
 #include "toolkit/guard.h"
+#include "toolkit/keyhook.h"
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -75,6 +76,15 @@ protected:
     void on(Sender* sender, Signal signal, Handler handler) {
         QObject::connect(sender, signal, sender, [this, generation = generation_, handler]() {
             if (generation == generation_) host_.guard().run(handler);
+        });
+    }
+    // Hands the key presses of the window (see KeyHook) to a handler through the guard; the handler returns
+    // true when it took the key.
+    template <class Handler> void onKey(ScreenWindow* window, Handler handler) {
+        new KeyHook(window, window->client(), [this, generation = generation_, handler](const KeyPress& key) {
+            bool taken = false;
+            if (generation == generation_) host_.guard().run([&] { taken = handler(key); });
+            return taken;
         });
     }
     Guard& guard() { return host_.guard(); }

@@ -23,6 +23,7 @@ ScreenWindow* Form1::build() {
     on(c.owaru, &QAction::triggered, [this] { owaru_Click(); });
     on(c.saku, &QMenu::aboutToShow, [this] { saku_Click(); });
     on(c.sakusya, &QAction::triggered, [this] { sakusya_Click(); });
+    onKey(window, [this](const KeyPress& key) { return Form_KeyDown(key); });
     return window;
 }
 
@@ -39,6 +40,11 @@ void Form1::showScore() {
 void Form1::moveCreatureTo(std::int16_t i, mainscreen::TwipPoint place) {
     creaturePlace[i] = place;
     c.Picture1(i)->setPosition(place.left, place.top);
+}
+
+void Form1::setTileShown(std::int16_t k, bool shown) {
+    tileShown[k] = shown;
+    c.Label1(k)->setVisible(shown);
 }
 
 void Form1::setCreatureShown(std::int16_t i, bool shown) {

@@ -2,6 +2,7 @@
 // The main game screen: a word, its romaji letters dealt onto tiles, the answer lines, judging and score,
 // retry and hint, the chase field of twelve creatures, and the menus.
 #include "screens/main/form1_definition.h"
+#include "screens/main/letterkeys.h"
 #include "screens/main/track.h"
 #include "services/data/questionbank.h"
 #include "toolkit/screen.h"
@@ -34,6 +35,7 @@ public:
     void owaru_Click();
     void saku_Click();
     void sakusya_Click();
+    bool Form_KeyDown(const toolkit::KeyPress& key); // keyboard play; true when the key was taken
 
     // The screen's own procedures.
     void PickQuestion();
@@ -83,7 +85,8 @@ public:
     QString plainLineText;
     // The board and the three answer lines as they stand; the tiles, Label2, Label5 and Label7 show them.
     std::array<QString, 24> dealtLetters;
-    QString answerLine; // the typed answer: every letter as pressed, what the OK button judges
+    std::array<bool, 24> tileShown{}; // a pressed tile, or one beyond the answer, is hidden
+    QString answerLine;               // the typed answer: every letter as pressed, what the OK button judges
     QString markedLine;
     QString plainLine;
     std::array<std::int16_t, 12> creatureSpeed{};
@@ -108,6 +111,8 @@ protected:
 
 private:
     void readQuestionBank();
+    TileBoard tileBoard() const; // the tiles' letters and visibility, as the keyboard presses them
+    void setTileShown(std::int16_t k, bool shown);
     void showScore();
     // Empties the answer line and the marked and plain lines.
     void clearAnswerLines();

@@ -16,7 +16,7 @@ void Form1::Command2_Click() {
     c.Command1->hide();
     c.Command3->show();
     for (std::int16_t k = 0; k < tileCount; ++k)
-        c.Label1(k)->show();
+        setTileShown(k, true);
     answerLineText.clear();
     markedLineText.clear();
     plainLineText.clear();

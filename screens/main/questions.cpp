@@ -75,7 +75,7 @@ void Form1::PickQuestion() {
 
 void Form1::DealTiles() {
     for (std::int16_t k = 0; k < 24; ++k)
-        c.Label1(k)->show();
+        setTileShown(k, true);
     letterPool = answer;
     c.Label3->setText(questionWord);
     if (hintLevel < 1) {
@@ -94,7 +94,7 @@ void Form1::DealTiles() {
         c.Label1(k)->setForeColor(letterColour(dealtLetters[k]));
     }
     for (std::int16_t k = answerLength; k < tileCount; ++k)
-        c.Label1(k)->hide();
+        setTileShown(k, false);
     clearAnswerLines();
     if (hintLevel > 1) c.Command3->hide();
 }
@@ -125,5 +125,5 @@ void Form1::Label1_MouseDown(std::int16_t index) {
     tilePiece = plainPiece(tileLetter);
     plainLine = plainLineText + tilePiece;
     c.Label7->setText(plainLine);
-    c.Label1(index)->hide();
+    setTileShown(index, false);
 }
