@@ -118,12 +118,19 @@ void PracticeVerdictTest::realTimersDriveTheRun() {
     QCOMPARE(r.controls().Label5->text(), QStringLiteral("あと%1タイム").arg(205 - r.tickCount));
     r.jyoukyuu_Click();
     QTRY_COMPARE_WITH_TIMEOUT(r.controls().Label2->text(), promptFor(0), 3000);
-    // After the begin button nothing ticks any more.
+    // After the begin button nothing ticks any more. A timer armed now with the run clock's interval fires
+    // after any tick the clock could still have had due, so once it has fired the count must be unchanged.
     r.bb_Click(0);
     r.Command2_Click();
     const std::int16_t ticks = r.tickCount;
-    QTest::qWait(1500);
+    QTimer clockPeriod;
+    clockPeriod.setSingleShot(true);
+    clockPeriod.setTimerType(Qt::PreciseTimer);
+    QSignalSpy periodPassed(&clockPeriod, &QTimer::timeout);
+    clockPeriod.start(r.controls().Timer2->interval());
+    QVERIFY(periodPassed.wait(5000));
     QCOMPARE(r.tickCount, ticks);
+    QVERIFY(!r.controls().Timer1->isEnabled() && !r.controls().Timer2->isEnabled());
     QVERIFY(game.errors.details.isEmpty());
 }
 
