@@ -1,6 +1,6 @@
-// The practice screen's rules without a window: the verdict bands, whether a click answers the target, the
-// cue for every tenth answer, the finish count, and the target choice, which keeps an unanswered target,
-// draws only records whose kana is unanswered and always returns, also when none is left.
+// The practice screen's rules without a window: the verdict bands, the cue for every tenth answer, the
+// finish count, and the target choice, which keeps an unanswered target, draws only records whose kana is
+// unanswered and always returns, also when none is left.
 #include "screens/practice/rules.h"
 #include "services/random/random.h"
 #include "toolkit/runtimeerror.h"
@@ -14,8 +14,6 @@ class PracticeRulesTest : public QObject {
 private slots:
     void verdictBands_data();
     void verdictBands();
-    void clickAnswersTarget_data();
-    void clickAnswersTarget();
     void cueAndFinish_data();
     void cueAndFinish();
     void targetChoice_data();
@@ -82,33 +80,6 @@ void PracticeRulesTest::verdictBands() {
     QFETCH(int, correct);
     QFETCH(QString, verdict);
     QCOMPARE(verdictFor(static_cast<std::int16_t>(correct)), verdict);
-}
-
-void PracticeRulesTest::clickAnswersTarget_data() {
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<bool>("answers");
-    QTest::newRow("the kana") << "か"
-                              << "か" << true;
-    QTest::newRow("a second spelling in parentheses") << "じゃ(ぢゃ)"
-                                                      << "じゃ(ぢゃ)" << true;
-    QTest::newRow("only the first spelling") << "じゃ(ぢゃ)"
-                                             << "じゃ" << false;
-    QTest::newRow("another kana") << "き"
-                                  << "か" << false;
-    QTest::newRow("katakana is not hiragana") << "カ"
-                                              << "か" << false;
-    QTest::newRow("an answered label shows its prompt") << "ka"
-                                                        << "か" << false;
-    QTest::newRow("no target yet: empty answer") << "あ"
-                                                 << "" << false;
-}
-
-void PracticeRulesTest::clickAnswersTarget() {
-    QFETCH(QString, caption);
-    QFETCH(QString, answer);
-    QFETCH(bool, answers);
-    QCOMPARE(answersTarget(caption, answer), answers);
 }
 
 void PracticeRulesTest::cueAndFinish_data() {
