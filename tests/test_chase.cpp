@@ -296,7 +296,8 @@ void ChaseTest::noTickWhileTheResultIsOpen() {
             f.Timer1_Timer();
             ++ticksTried;
         }
-        QTest::qWait(1200);
+        QSignalSpy timerTicks(f.controls().Timer1, &toolkit::Timer::tick);
+        QTRY_VERIFY_WITH_TIMEOUT(timerTicks.count() >= 2, 5000);
         QCOMPARE(f.eatenCount, 5);
         QCOMPARE(f.picture4Ticks, 1);
         QVERIFY(!f.controls().Picture1(1)->isHidden());

@@ -122,11 +122,15 @@ void MenusTest::quitWhileTheOpeningPlaysEndsTheProgram() {
     f.sakusya_Click();
     for (int tick = 0; tick < 20; ++tick)
         game.program->cright().Timer1_Timer();
+    QPointer<toolkit::ScreenWindow> opening = game.program->cright().window();
+    QPointer<toolkit::Timer> openingTimer = game.program->cright().controls().Timer1;
     f.owaru_Click();
     QCOMPARE(game.program->loadedScreens(), 0);
     QCOMPARE(game.ended, 1);
-    // Left to the event loop for longer than the opening lasts, nothing comes back.
-    QTest::qWait(2500);
+    // The opening's timer stops at once, and its window and timer go with the event loop: once they are
+    // gone nothing is left that could bring the game back.
+    QVERIFY(!openingTimer->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!opening && !openingTimer, 5000);
     QCOMPARE(game.program->loadedScreens(), 0);
     QVERIFY(!f.isLoaded());
     QCOMPARE(game.ended, 1);

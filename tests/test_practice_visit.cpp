@@ -107,8 +107,10 @@ void PracticeVisitTest::targetAndTextsCarryOverCountsAndMarksDoNot() {
     QCOMPARE(r.targetIndex, lastTarget);
     QCOMPARE(r.targetPrompt, lastPrompt);
     QCOMPARE(r.clickedText, lastClicked);
+    QVERIFY(r.answeredKana.none());
     for (const ExpectedChartLabel& e : expectedChart()) {
         QCOMPARE(r.controls().Label1(e.index)->text(), e.kana);
+        QCOMPARE(r.chartCaptions[static_cast<std::size_t>(e.index)], e.kana);
         QCOMPARE(r.controls().Label1(e.index)->backColor(), QColor(255, 255, 255));
     }
     QCOMPARE(r.controls().Label4->text(), QString());

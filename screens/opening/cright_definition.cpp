@@ -1,19 +1,24 @@
 #include "screens/opening/cright.h"
+#include "screens/opening/hops.h"
 #include "toolkit/builder.h"
 #include "toolkit/icon.h"
 #include "toolkit/twips.h"
 #include <QIcon>
 
 using namespace toolkit;
+using opening::hopCount;
 
 namespace {
+
+// The covers, the title cover and the background picture's own ground: the desktop's window colour.
+const QColor windowColour = Qt::white;
 
 struct BallAndCover {
     Rect ball;
     Rect cover;
 };
 
-const BallAndCover trail[12] = {
+const BallAndCover trail[hopCount] = {
     {{0, 720, 975, 975}, {360, 1200, 525, 400}},      {{360, 720, 975, 1095}, {840, 1440, 400, 400}},
     {{840, 960, 975, 975}, {1200, 1560, 525, 525}},   {{1200, 1320, 855, 855}, {1680, 1800, 525, 400}},
     {{1560, 1920, 975, 975}, {2160, 1920, 400, 400}}, {{2040, 1440, 975, 975}, {2520, 2040, 525, 400}},
@@ -23,7 +28,7 @@ const BallAndCover trail[12] = {
 };
 
 QString ballPicture(int k) {
-    if (k == 11) return QStringLiteral(":/opening/globe.gif");
+    if (k == opening::lastHop) return QStringLiteral(":/opening/globe.gif");
     return QStringLiteral(":/opening/ball%1.gif").arg(k, 2, 10, QLatin1Char('0'));
 }
 
@@ -33,14 +38,15 @@ ScreenWindow* Cright::build() {
     auto* window = new ScreenWindow(QStringLiteral("オープニング"), {px(6390), px(3330)});
     window->setWindowIcon(toolkit::programIcon());
     window->setDesignPosition({px(3390), px(2880)});
-    c.Picture7 = makePicture(window->client(), {{0, 0, 6495, 3375}, ":/opening/background.gif", Qt::white});
+    c.Picture7 =
+        makePicture(window->client(), {{0, 0, 6495, 3375}, ":/opening/background.gif", windowColour});
     // Children of the background, back to front: covers, balls, title cover.
-    for (std::int16_t k = 0; k < 12; ++k)
-        c.Picture1.set(k, makePicture(c.Picture7, {trail[k].cover, "", Qt::white}));
-    for (std::int16_t k = 0; k < 12; ++k)
+    for (std::int16_t k = 0; k < hopCount; ++k)
+        c.Picture1.set(k, makePicture(c.Picture7, {trail[k].cover, "", windowColour}));
+    for (std::int16_t k = 0; k < hopCount; ++k)
         c.Picture8.set(k, makePicture(c.Picture7, {trail[k].ball, ballPicture(k)}));
-    c.Picture2 = makePicture(c.Picture7, {{360, 0, 5535, 735}, "", Qt::white});
-    c.Timer1 = new Timer(window, 50, true);
+    c.Picture2 = makePicture(c.Picture7, {{360, 0, 5535, 735}, "", windowColour});
+    c.Timer1 = new Timer(window, opening::firstIntervalMs, true);
     on(c.Timer1, &Timer::tick, [this] { Timer1_Timer(); });
     return window;
 }

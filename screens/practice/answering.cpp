@@ -1,15 +1,6 @@
 #include "screens/peers.h"
 #include "screens/practice/rensyu.h"
-
-bool Rensyu::isMarked(std::int16_t label) const {
-    return c.Label1(label)->backColor() == practiceMark;
-}
-
-bool Rensyu::anyUnmarkedRecord() const {
-    for (int i = 0; i < table.recordCount; ++i)
-        if (!isMarked(table.labelList[static_cast<std::size_t>(i)])) return true;
-    return false;
-}
+#include "screens/practice/rensyu_look.h"
 
 // The current target stays as long as its kana is unanswered, so the first target of a visit is the one the
 // previous visit ended on. Otherwise targets are drawn among the records whose kana is still unanswered; when
@@ -17,14 +8,10 @@ bool Rensyu::anyUnmarkedRecord() const {
 void Rensyu::ChooseTarget() {
     Random& random = peers_.services().random;
     random.seedFromClock();
-    if (isMarked(table.labelList[static_cast<std::size_t>(targetIndex)]) && anyUnmarkedRecord()) {
-        do {
-            targetIndex = static_cast<std::int16_t>(random.below(table.recordCount));
-        } while (isMarked(table.labelList[static_cast<std::size_t>(targetIndex)]));
-    }
+    targetIndex = practice::nextTarget(table, answeredKana, targetIndex, random);
     targetPrompt = table.promptList[static_cast<std::size_t>(targetIndex)];
     targetAnswer = table.answerList[static_cast<std::size_t>(targetIndex)];
-    c.Label2->setText(targetPrompt);
+    if (c.Label2) c.Label2->setText(targetPrompt);
 }
 
 // Normally the target is unanswered and the tick only writes its prompt again; after a level is chosen the
@@ -35,16 +22,19 @@ void Rensyu::Timer1_Timer() {
 
 void Rensyu::Label1_Click(std::int16_t index) {
     toolkit::Label* label = c.Label1(index);
-    clickedText = label->text();
-    if (clickedText == targetAnswer) {
-        label->setBackColor(practiceMark);
+    const auto k = static_cast<std::size_t>(index);
+    clickedText = chartCaptions[k];
+    if (practice::answersTarget(clickedText, targetAnswer)) {
+        answeredKana.set(k);
+        label->setBackColor(rensyuLook::answeredMark);
         label->setBorder(false);
         ++correctCount;
-        if (correctCount % 10 == 0)
+        if (practice::cueForAnswer(correctCount) == Cue::Correct100)
             PlayCorrect100();
         else
             PlayCorrect();
         // The answered kana now shows what was asked for it.
+        chartCaptions[k] = targetPrompt;
         label->setText(targetPrompt);
         ChooseTarget();
         if (untimedFlag == 0) {
@@ -54,7 +44,7 @@ void Rensyu::Label1_Click(std::int16_t index) {
         }
     }
     c.Label4->setText(QStringLiteral("%1こ").arg(correctCount));
-    if (correctCount >= finishCount) {
+    if (practice::finishesVisit(correctCount)) {
         peers_.cright().show();
         PlayCorrect100();
         PlayCorrect();

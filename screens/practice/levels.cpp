@@ -2,11 +2,12 @@
 
 // A level sets how fast the run clock ticks: every level allows 205 ticks, a higher level less time for them.
 // Ticks that passed before the choice still count.
-void Rensyu::chooseLevel(const Level& level, QAction* chosen) {
+void Rensyu::chooseLevel(practice::Level level, QAction* chosen) {
+    const practice::LevelSettings settings = practice::settingsFor(level);
     c.Timer1->setEnabled(true);
-    c.Timer2->setInterval(level.clockMs);
-    c.Label5->setText(QString::fromUtf8(level.confirmation));
-    c.Label6->setText(QString::fromUtf8(level.name));
+    c.Timer2->setInterval(settings.clockMs);
+    c.Label5->setText(settings.confirmation);
+    c.Label6->setText(settings.name);
     // The other two levels go; the chosen one stays and may be chosen again.
     for (QAction* item : {c.syokyuu, c.tyuukyuu, c.jyoukyuu})
         if (item != chosen) dropLevelItem(item);
@@ -18,13 +19,13 @@ void Rensyu::dropLevelItem(QAction* item) {
 }
 
 void Rensyu::syokyuu_Click() {
-    chooseLevel({3000, "初級ですね", "初級"}, c.syokyuu);
+    chooseLevel(practice::Level::Beginner, c.syokyuu);
 }
 void Rensyu::tyuukyuu_Click() {
-    chooseLevel({2000, "中級ですね", "中級"}, c.tyuukyuu);
+    chooseLevel(practice::Level::Intermediate, c.tyuukyuu);
 }
 void Rensyu::jyoukyuu_Click() {
-    chooseLevel({1000, "上級ですね", "上級"}, c.jyoukyuu);
+    chooseLevel(practice::Level::Advanced, c.jyoukyuu);
 }
 
 // "No time" prepares an untimed run: the clock keeps ticking unseen until the begin button stops it.

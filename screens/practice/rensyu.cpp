@@ -1,5 +1,6 @@
 #include "screens/practice/rensyu.h"
 #include "screens/peers.h"
+#include "screens/practice/rensyu_chart.h"
 
 using namespace toolkit;
 
@@ -7,6 +8,10 @@ Rensyu::Rensyu(ScreenPeers& peers) : Screen(peers), peers_(peers) {}
 
 ScreenWindow* Rensyu::build() {
     ScreenWindow* window = buildRensyu(c);
+    // Every window comes up with the chart unanswered, each label showing its kana.
+    answeredKana.reset();
+    for (int k = 0; k < practice::chartSize; ++k)
+        chartCaptions[static_cast<std::size_t>(k)] = chartKana(k);
     for (std::int16_t k = 0; k < c.Label1.count(); ++k)
         on(c.Label1(k), &Label::clicked, [this, k] { Label1_Click(k); });
     on(c.Command1, &Button::clicked, [this] { Command1_Click(); });
@@ -28,7 +33,7 @@ void Rensyu::Form_Load() {
     peers_.form1().hide();
     peers_.form2().show();
     c.Command1->show();
-    tickLimit = runTicks;
+    tickLimit = practice::runTicks;
     untimedFlag = 0;
     correctCount = 0;
     tickCount = 0;

@@ -3,9 +3,11 @@
 // clicks the kana that matches the prompt. A timed run ends after 205 ticks of the run clock with a verdict;
 // an untimed run ends when every kana but one has been found, or when the player leaves.
 #include "screens/practice/rensyu_definition.h"
+#include "screens/practice/rules.h"
 #include "services/data/practicedata.h"
 #include "toolkit/screen.h"
 #include <QString>
+#include <array>
 #include <cstdint>
 
 class ScreenPeers;
@@ -13,11 +15,6 @@ class ScreenPeers;
 class Rensyu : public toolkit::Screen {
 public:
     explicit Rensyu(ScreenPeers& peers);
-
-    // A timed run lasts this many ticks of the run clock; the time display counts down from it.
-    static constexpr std::int16_t runTicks = 205;
-    // The visit is finished at this many correct answers: one chart label is still unanswered then.
-    static constexpr std::int16_t finishCount = 103;
 
     // Handlers, called by the window's events and directly by tests.
     void Label1_Click(std::int16_t index);
@@ -50,13 +47,15 @@ public:
     QString clickedText;
     std::int16_t correctCount = 0;
     std::int16_t tickCount = 0;
-    std::int16_t tickLimit = runTicks;
+    std::int16_t tickLimit = practice::runTicks;
     std::int16_t untimedFlag = 0;
     QString verdictText;
     std::int32_t practiceResult = 0;
-
-    // The verdict for a number of correct answers.
-    static QString verdictFor(std::int16_t correct);
+    // What the chart shows, kept here so answers are judged from the screen's own state: the kana answered
+    // in this visit, and each chart label's caption (its kana, or the prompt once it is answered). A new
+    // window starts with none answered and every kana in place.
+    practice::AnsweredKana answeredKana;
+    std::array<QString, practice::chartSize> chartCaptions;
 
 protected:
     toolkit::ScreenWindow* build() override;
@@ -68,15 +67,8 @@ protected:
     const QWidget* standBeside() const override;
 
 private:
-    struct Level {
-        int clockMs;
-        const char* confirmation;
-        const char* name;
-    };
-    void chooseLevel(const Level& level, QAction* chosen);
+    void chooseLevel(practice::Level level, QAction* chosen);
     void dropLevelItem(QAction* item);
-    bool isMarked(std::int16_t label) const;
-    bool anyUnmarkedRecord() const;
 
     ScreenPeers& peers_;
     RensyuControls c;

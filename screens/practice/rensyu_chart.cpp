@@ -1,5 +1,8 @@
 #include "screens/practice/rensyu_chart.h"
+#include "screens/practice/rensyu_look.h"
 #include "toolkit/builder.h"
+#include "toolkit/runtimeerror.h"
+#include <array>
 
 using namespace toolkit;
 
@@ -48,42 +51,63 @@ const Cell contractedKana[11][3] = {
     {{101, "ぴゃ"}, {102, "ぴゅ"}, {103, "ぴょ"}},
 };
 
-const QString gothic = QStringLiteral("ＭＳ ゴシック");
-const QColor windowColour = Qt::white;
-const QColor windowText = Qt::black;
-const QColor voicedBlue(0, 0, 255);
-const QColor halfVoicedOrange(255, 128, 0);
-const QColor contractedOlive(192, 192, 0);
 constexpr int rowStep = 360;
 constexpr int labelHeight = 375;
 
 void addLabel(QWidget* w, ChartLabels& labels, const Cell& cell, Rect at, const QColor& fore, double points) {
     if (cell.index < 0) return;
-    Label* label =
-        makeLabel(w, {at, QString::fromUtf8(cell.kana), fore, windowColour, {gothic, points, true}});
+    Label* label = makeLabel(w, {at,
+                                 QString::fromUtf8(cell.kana),
+                                 fore,
+                                 rensyuLook::windowColour,
+                                 {rensyuLook::gothic, points, true}});
     labels.set(static_cast<std::int16_t>(cell.index), label);
 }
 
+// The kana of every chart label, by index, gathered from the three blocks.
+std::array<QString, practice::chartSize> gatherKana() {
+    std::array<QString, practice::chartSize> kana;
+    auto take = [&kana](const Cell& cell) {
+        if (cell.index >= 0) kana[static_cast<std::size_t>(cell.index)] = QString::fromUtf8(cell.kana);
+    };
+    for (const auto& row : plainKana)
+        for (const Cell& cell : row)
+            take(cell);
+    for (const auto& row : voicedKana)
+        for (const Cell& cell : row)
+            take(cell);
+    for (const auto& row : contractedKana)
+        for (const Cell& cell : row)
+            take(cell);
+    return kana;
+}
+
 } // namespace
+
+QString chartKana(int index) {
+    static const std::array<QString, practice::chartSize> kana = gatherKana();
+    if (index < 0 || index >= practice::chartSize) throw toolkit::subscriptOutOfRange("Label1", index);
+    return kana[static_cast<std::size_t>(index)];
+}
 
 void buildChart(QWidget* w, ChartLabels& labels) {
     for (int row = 0; row < 10; ++row)
         for (int col = 0; col < 5; ++col)
             addLabel(w, labels, plainKana[row][col], {120 + 480 * col, rowStep * row, 465, labelHeight},
-                     windowText, 14.25);
+                     rensyuLook::windowText, 14.25);
     for (int row = 0; row < 5; ++row)
         for (int col = 0; col < 5; ++col)
             addLabel(w, labels, voicedKana[row][col], {2520 + 480 * col, rowStep * row, 465, labelHeight},
-                     row < 4 ? voicedBlue : halfVoicedOrange, 14.25);
+                     row < 4 ? rensyuLook::voicedBlue : rensyuLook::halfVoicedOrange, 14.25);
     for (int row = 0; row < 11; ++row)
         for (int col = 0; col < 3; ++col) {
             const Cell& cell = contractedKana[row][col];
             // The kana with a second spelling in parentheses fit their cells only in the smaller type.
             const double points = cell.index >= 95 && cell.index <= 97 ? 7.5 : 10.5;
-            addLabel(w, labels, cell, {4920 + 840 * col, rowStep * row, 885, labelHeight}, contractedOlive,
-                     points);
+            addLabel(w, labels, cell, {4920 + 840 * col, rowStep * row, 885, labelHeight},
+                     rensyuLook::contractedOlive, points);
         }
-    const QCursor tileCursor = cursorFrom(QStringLiteral(":/cursors/tile.png"), {2, 2});
+    const QCursor tileCursor = cursorFrom(rensyuLook::tileCursor, {2, 2});
     for (int k = 0; k < labels.count(); ++k)
         labels(k)->setCursor(tileCursor);
 }

@@ -1,5 +1,7 @@
 #include "screens/practice/rensyu_definition.h"
 #include "screens/practice/rensyu_chart.h"
+#include "screens/practice/rensyu_look.h"
+#include "screens/practice/rules.h"
 #include "toolkit/builder.h"
 #include "toolkit/icon.h"
 #include "toolkit/twips.h"
@@ -7,33 +9,27 @@
 #include <QMenuBar>
 
 using namespace toolkit;
+using namespace rensyuLook;
 
 namespace {
 
-const QString pGothic = QStringLiteral("ＭＳ Ｐゴシック");
-const QColor red(255, 0, 0);
-const QColor windowColour = Qt::white;
-
 // Labels from back to front: the count lies in front of the time display where the two overlap.
 void buildLabels(QWidget* w, RensyuControls& c) {
-    c.Label3 = makeLabel(
-        w, {{2520, 1920, 2415, 255}, QStringLiteral("　次の文字をクリックしなさい"), red, Qt::white});
-    c.Label6 = makeLabel(w, {{2760, 2160, 1935, 255}, QString(), red, Qt::white, {pGothic, 11.25, true}});
+    c.Label3 =
+        makeLabel(w, {{2520, 1920, 2415, 255}, QStringLiteral("　次の文字をクリックしなさい"), red, paper});
+    c.Label6 = makeLabel(w, {{2760, 2160, 1935, 255}, QString(), red, paper, {pGothic, 11.25, true}});
     c.Label2 = makeLabel(w, {{2760, 2520, 1935, 855}, QString(), Qt::black, windowColour, {pGothic, 20.25}});
-    c.Label5 = makeLabel(
-        w, {{1560, 3600, 2175, 375}, QStringLiteral("「級」は？"), red, Qt::white, {pGothic, 14.25}});
+    c.Label5 =
+        makeLabel(w, {{1560, 3600, 2175, 375}, QStringLiteral("「級」は？"), red, paper, {pGothic, 14.25}});
     c.Label4 = makeLabel(
         w, {{3480, 3480, 1335, 495}, QString(), red, windowColour, {pGothic, 18}, Qt::AlignLeft, true, true});
 }
 
 // Buttons lie in front of the labels; the begin button covers the count exactly while it is shown.
 void buildButtons(QWidget* w, RensyuControls& c) {
-    c.Command1 = makeButton(w, {{2520, 3120, 855, 375}, QStringLiteral("START"), QColor(255, 255, 192)});
-    c.Command2 = makeButton(w, {{3480, 3480, 1335, 495},
-                                QStringLiteral("はじめる"),
-                                QColor(255, 192, 128),
-                                {pGothic, 11.25},
-                                false});
+    c.Command1 = makeButton(w, {{2520, 3120, 855, 375}, QStringLiteral("START"), startBack});
+    c.Command2 = makeButton(
+        w, {{3480, 3480, 1335, 495}, QStringLiteral("はじめる"), beginBack, {pGothic, 11.25}, false});
     for (Button* b : {c.Command1, c.Command2})
         b->setCursor(Qt::ArrowCursor);
 }
@@ -55,13 +51,14 @@ ScreenWindow* buildRensyu(RensyuControls& c) {
     window->setWindowIcon(toolkit::programIcon());
     QWidget* w = window->client();
     QPalette palette = w->palette();
-    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Window, paper);
     w->setPalette(palette);
     buildChart(w, c.Label1);
     buildLabels(w, c);
     buildButtons(w, c);
     buildMenus(window, c);
-    c.Timer1 = new Timer(window, 1000, false);
-    c.Timer2 = new Timer(window, 1000, true); // the run clock ticks from the moment the window exists
+    c.Timer1 = new Timer(window, practice::targetTimerMs, false);
+    // The run clock ticks from the moment the window exists.
+    c.Timer2 = new Timer(window, practice::runClockMs, true);
     return window;
 }

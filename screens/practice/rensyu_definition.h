@@ -26,8 +26,5 @@ struct RensyuControls {
     QAction* rowaru = nullptr;
 };
 
-// A chart label is marked (answered) when its background is this light red.
-inline const QColor practiceMark(255, 0, 0);
-
 // Builds the window and every control; the screen connects the events.
 toolkit::ScreenWindow* buildRensyu(RensyuControls& c);

@@ -2,27 +2,18 @@
 #include "screens/practice/rensyu.h"
 #include "toolkit/messagebox.h"
 
-QString Rensyu::verdictFor(std::int16_t correct) {
-    QString text;
-    if (correct >= 30) text = QStringLiteral("まだまだ！");
-    if (correct > 60) text = QStringLiteral("そこそこだなぁ！");
-    if (correct > 100) text = QStringLiteral("さすがじゃ！");
-    if (correct < 30) text = QStringLiteral("特訓がいるぞ！");
-    return text;
-}
-
 // The run clock counts the visit's ticks down in the time display; at the limit the player gets the verdict
 // on the correct answers and goes back to the main screen. The verdict is given once per visit: both timers
 // stop before the box opens, and a tick that still arrives while it is open does nothing.
 void Rensyu::Timer2_Timer() {
     if (verdictGiven_) return;
     ++tickCount;
-    c.Label5->setText(QStringLiteral("あと%1タイム").arg(runTicks - tickCount));
+    c.Label5->setText(QStringLiteral("あと%1タイム").arg(practice::runTicks - tickCount));
     if (tickCount < tickLimit) return;
     verdictGiven_ = true;
     c.Timer1->setEnabled(false);
     c.Timer2->setEnabled(false);
-    verdictText = verdictFor(correctCount);
+    verdictText = practice::verdictFor(correctCount);
     practiceResult =
         peers_.services().messageBox.show(verdictText, QStringLiteral("はんてい"), toolkit::styleStop);
     if (practiceResult > 0) leave();

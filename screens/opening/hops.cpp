@@ -1,0 +1,10 @@
+#include "screens/opening/hops.h"
+#include <cmath>
+
+namespace opening {
+
+int intervalAfterHop(int n) {
+    return static_cast<int>(std::nearbyint(n * n / 3.0 + firstIntervalMs));
+}
+
+} // namespace opening

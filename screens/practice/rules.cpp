@@ -1,0 +1,91 @@
+#include "screens/practice/rules.h"
+#include "services/random/random.h"
+#include "toolkit/runtimeerror.h"
+
+namespace practice {
+
+namespace {
+
+// A fair draw finds an unanswered record long before this many draws a record; the bound only keeps a draw
+// that repeats itself from holding the game for ever.
+constexpr int drawsPerRecord = 64;
+
+int checkedRecord(int record) {
+    if (record < 0 || record >= PracticeTable::capacity)
+        throw toolkit::subscriptOutOfRange("labelList", record);
+    return record;
+}
+
+bool recordAnswered(const PracticeTable& table, const AnsweredKana& answered, int record) {
+    return isAnswered(answered, table.labelList[static_cast<std::size_t>(checkedRecord(record))]);
+}
+
+bool anyRecordLeft(const PracticeTable& table, const AnsweredKana& answered) {
+    for (int record = 0; record < table.recordCount; ++record)
+        if (!recordAnswered(table, answered, record)) return true;
+    return false;
+}
+
+} // namespace
+
+LevelSettings settingsFor(Level level) {
+    switch (level) {
+    case Level::Beginner:
+        return {3000, QStringLiteral("初級ですね"), QStringLiteral("初級")};
+    case Level::Intermediate:
+        return {2000, QStringLiteral("中級ですね"), QStringLiteral("中級")};
+    case Level::Advanced:
+        break;
+    }
+    return {1000, QStringLiteral("上級ですね"), QStringLiteral("上級")};
+}
+
+QString verdictFor(std::int16_t correct) {
+    // Each later test that holds replaces the text of the one before.
+    QString text;
+    if (correct >= 30) text = QStringLiteral("まだまだ！");
+    if (correct > 60) text = QStringLiteral("そこそこだなぁ！");
+    if (correct > 100) text = QStringLiteral("さすがじゃ！");
+    if (correct < 30) text = QStringLiteral("特訓がいるぞ！");
+    return text;
+}
+
+bool answersTarget(const QString& clickedCaption, const QString& targetAnswer) {
+    return clickedCaption == targetAnswer;
+}
+
+Cue cueForAnswer(std::int16_t correct) {
+    return correct % bigCheerEvery == 0 ? Cue::Correct100 : Cue::Correct;
+}
+
+bool finishesVisit(std::int16_t correct) {
+    return correct >= finishCount;
+}
+
+bool isAnswered(const AnsweredKana& answered, int label) {
+    if (label < 0 || label >= chartSize) throw toolkit::subscriptOutOfRange("Label1", label);
+    return answered.test(static_cast<std::size_t>(label));
+}
+
+std::int16_t nextTarget(const PracticeTable& table, const AnsweredKana& answered, std::int16_t current,
+                        const Draw& draw) {
+    if (!recordAnswered(table, answered, current)) return current;
+    if (!anyRecordLeft(table, answered)) return current;
+    int record = current;
+    for (int k = 0; k < drawsPerRecord * table.recordCount; ++k) {
+        record = checkedRecord(draw(table.recordCount));
+        if (!recordAnswered(table, answered, record)) return static_cast<std::int16_t>(record);
+    }
+    // Past the bound: the first unanswered record after the last draw. One is left, so the search ends.
+    for (int step = 1;; ++step) {
+        const int next = (record + step) % table.recordCount;
+        if (!recordAnswered(table, answered, next)) return static_cast<std::int16_t>(next);
+    }
+}
+
+std::int16_t nextTarget(const PracticeTable& table, const AnsweredKana& answered, std::int16_t current,
+                        Random& random) {
+    return nextTarget(table, answered, current, [&random](int n) { return random.below(n); });
+}
+
+} // namespace practice
