@@ -1,5 +1,5 @@
 #include "app/program.h"
-#include "services/sound/qtsound.h"
+#include "services/sound/player.h"
 #include "toolkit/fonts.h"
 #include "toolkit/icon.h"
 #include <QApplication>
@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     registerFontSubstitutes();
 
     Random random;
-    QtSoundPlayer sound(QDir::currentPath());
+    sound::Player sound(QStringList{QDir::currentPath()});
     toolkit::QtMessageBox messageBox;
     toolkit::QtErrorReporter errors;
     Program program(Services{random, sound, messageBox, QDir::currentPath()}, errors);
