@@ -1,0 +1,52 @@
+// Times how long a window takes to answer a click: takes a picture of a rectangle of the window, runs
+// the given command (which clicks), and takes pictures again until the rectangle looks different. Prints
+// the milliseconds from the start of the command to the first changed picture, or "timeout" (exit 1) when
+// the rectangle has not changed within the time given. The helper of the real-audio check
+// (tests/e2e_audio.sh); it reads the X display the check's Xvfb gives it.
+//
+//   windowwatch WINDOW-ID X Y WIDTH HEIGHT TIMEOUT-MS COMMAND...
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QThread>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (argc < 8) {
+        std::fprintf(stderr, "usage: windowwatch WINDOW-ID X Y WIDTH HEIGHT TIMEOUT-MS COMMAND...\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QGuiApplication app(argc, argv);
+    const WId window = QByteArray(argv[1]).toULongLong();
+    const int x = atoi(argv[2]), y = atoi(argv[3]), w = atoi(argv[4]), h = atoi(argv[5]);
+    const qint64 timeout = atoll(argv[6]);
+    QStringList command;
+    for (int i = 8; i < argc; ++i)
+        command << QString::fromLocal8Bit(argv[i]);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const auto grab = [&] { return screen->grabWindow(window, x, y, w, h).toImage(); };
+    const QImage before = grab();
+    if (before.isNull()) {
+        std::fprintf(stderr, "windowwatch: cannot take a picture of window %s\n", argv[1]);
+        return 2;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    if (QProcess::execute(QString::fromLocal8Bit(argv[7]), command) != 0) {
+        std::fprintf(stderr, "windowwatch: the command failed\n");
+        return 2;
+    }
+    while (clock.elapsed() <= timeout) {
+        if (grab() != before) {
+            std::printf("%lld\n", static_cast<long long>(clock.elapsed()));
+            return 0;
+        }
+        QThread::msleep(2);
+    }
+    std::printf("timeout\n");
+    return 1;
+}
