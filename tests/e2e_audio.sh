@@ -62,12 +62,13 @@ sink_running() { pactl list sinks short | grep -q RUNNING; }
 recording_grows() { [ "$(stat -c %s "$recording")" -gt 4410 ]; }
 
 # Starts the server and records its sink into the given file. A stream of silence keeps the sink running,
-# so the recording runs on without a break and its sample count is a clock.
+# so the recording runs on without a break and its sample count is a clock. Like a desktop's server it
+# runs at a raised priority where it may (as root, as in CI), so it keeps time while the machine is busy.
 start_server() {
     recording=$work/$1.raw
     HOME=$work/home XDG_CONFIG_HOME=$work/home XDG_RUNTIME_DIR=$pulse PULSE_CONFIG=$work/daemon.conf \
         DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus DISPLAY="" \
-        pulseaudio -n --daemonize=no --exit-idle-time=-1 --realtime=no --high-priority=no --use-pid-file=no \
+        pulseaudio -n --daemonize=no --exit-idle-time=-1 --high-priority=yes --use-pid-file=no \
         --log-target=stderr -F "$work/server.pa" 2>>"$work/pulse.log" &
     server_pid=$!
     await 10 "the audio server did not start" pactl info
@@ -86,7 +87,7 @@ pieces() { "$cuematch" pieces "$recording" $rate "${cue_files[@]}"; }
 
 # Waits until the recording holds n sounds, the last one heard to its end and followed by 200 ms of
 # silence, and prints them: name, start, heard and file milliseconds, whole or cut, the gap to the next
-# sound and the breaks inside this one (see tests/e2e/cuematch.cpp).
+# sound, and the breaks inside this one with what they skipped (see tests/e2e/cuematch.cpp).
 await_pieces() {
     local n=$1 deadline=$((SECONDS + 15)) list count last
     while :; do
@@ -94,10 +95,10 @@ await_pieces() {
         count=$(printf '%s\n' "$list" | grep -c . || true)
         if [ "$count" -ge "$n" ]; then
             last=$(printf '%s\n' "$list" | tail -n 1)
-            read -r _ start heard _ state _ breaks <<<"$last"
+            read -r _ start heard _ state _ breaks skipped <<<"$last"
             if [ "$state" = whole ] &&
-                awk -v s="$start" -v h="$heard" -v b="$breaks" -v n="$(samples_recorded)" -v r=$rate \
-                    'BEGIN { exit !(n * 1000 / r - s - h - b >= 200) }'; then
+                awk -v s="$start" -v h="$heard" -v b="$breaks" -v k="$skipped" -v n="$(samples_recorded)" \
+                    -v r=$rate 'BEGIN { exit !(n * 1000 / r - (s + h + b - k) >= 200) }'; then
                 printf '%s\n' "$list"
                 return 0
             fi
@@ -113,6 +114,12 @@ after_click() {
     local start=$1
     awk -v s="$start" -v c="$clicked_at" -v r=$rate 'BEGIN { printf "%.0f", s - c * 1000 / r }'
 }
+# A break inside a cue is the audio server running dry for a moment on a busy machine: the cue goes on
+# to its end. Said, not failed: that is the machine's load, not the game cutting its cues.
+say_breaks() {
+    echo "$1" | awk '$7 > 0 { printf "note: %s broke off for %s ms (%s ms of it dropped) and went on\n", $1, $7, $8 }'
+}
+
 # Tile k of the first row stands at left 240 + 480 k, top 2280, 450 x 555 twips; the OK button at 3480,
 # 2400; the hint button at 120, 3720; the hint label at 1800, 3720; the correct-answer mark at 4080, 1080.
 tile() { echo $((240 + 480 * $1)) 2280 450 555; }
@@ -150,12 +157,12 @@ click_creature() {
     xdotool mousemove --window "$main" $((${x#+} + w / 2)) $((menu + 6 + ${y#+} + h / 2)) click 1
 }
 
-# Clicks at a point (twips) and prints how many milliseconds the window took to change the rectangle
-# (twips) in answer; fails when it has not within the limit.
+# Clicks at a point (twips), holding the button down for 100 ms, and prints how many milliseconds after
+# its release the window changed the rectangle (twips) in answer; fails when it has not within the limit.
 answered_within() {
     local limit=$1 x=$2 y=$3 rx=$4 ry=$5 rw=$6 rh=$7 took
     took=$("$windowwatch" "$main" $((rx / 15)) $((menu + ry / 15)) $((rw / 15)) $((rh / 15)) 5000 \
-        xdotool mousemove --window "$main" $((x / 15)) $((menu + y / 15)) click 1) ||
+        xdotool mousemove --window "$main" $((x / 15)) $((menu + y / 15)) mousedown 1 sleep 0.1 mouseup 1) ||
         fail "the window did not answer a click within 5 s"
     [ "$took" -le "$limit" ] || fail "the window took $took ms to answer a click (at most $limit ms)"
     echo "$took"
@@ -189,6 +196,7 @@ apart=$(((t1 - t0) / 1000000))
 list=$(await_pieces 1)
 echo "two hints $apart ms apart:"
 echo "$list"
+say_breaks "$list"
 echo "the first cue of the game sounded from $(after_click "$(echo "$list" | head -n 1 | cut -d' ' -f2)") ms after the click"
 if [ "$(echo "$list" | grep -c .)" -eq 2 ]; then
     read -r name1 start1 heard1 _ state1 gap1 <<<"$(echo "$list" | head -n 1)"
@@ -235,11 +243,9 @@ heard=$((heard + 1))
 await_pieces $heard | tail -n 1 | grep -q '^hinto .* whole ' || fail "the hint cue was not heard whole"
 
 list=$(pieces)
-echo "cues heard (name, start ms, heard ms, file ms, whole or cut, gap to the next ms, breaks ms):"
+echo "cues heard (name, start ms, heard ms, file ms, whole or cut, gap to the next ms, breaks ms, skipped ms):"
 echo "$list"
-# A break inside a cue is the audio server running dry on a busy machine: the cue goes on where it
-# stopped, whole. Said, not failed: the server's scheduling is not the game's.
-echo "$list" | awk '$7 > 0 { printf "note: %s broke off for %s ms and went on where it stopped\n", $1, $7 }'
+say_breaks "$list"
 
 # Nothing overlaps: every sound ends before the next begins.
 echo "$list" | awk '$6 != -1 && $6 < -3 { exit 1 }' || fail "two sounds overlap"
@@ -272,6 +278,7 @@ list=$(await_pieces 1)
 [ "$(echo "$list" | grep -c .)" -eq 1 ] || fail "more than the one cue was heard after the restart: $list"
 echo "$list" | grep -Eq '^seikai(2|100) .* whole ' || fail "the answer's cue was not heard whole"
 read -r name start heard_ms file_ms _ <<<"$list"
+say_breaks "$list"
 echo "after the restart: $name heard $heard_ms ms of $file_ms ms, from $(after_click "$start") ms after the click"
 
 click_menu "$main" "$menu" 3

@@ -3,10 +3,12 @@
 //
 //   cuematch pieces RECORDING RATE WAV...   one line for each sound heard, in order:
 //       <name> <start ms> <heard ms> <file ms> whole|cut <gap ms to the next sound, or -1> <breaks ms>
+//       <skipped ms>
 //     "start" is where the file's first sample lies in the recording; a sound that matches none of the
-//     files is named "unknown". A cue played whole matches its file to the last sample; a cue cut off by
-//     the next one matches a beginning of its file. "breaks" is the silence inside a cue that broke off
-//     and went on where it stopped (the server ran dry for a moment), 0 when it played without a break.
+//     files is named "unknown". A cue played whole matches its file to its last sample ("heard" is how
+//     far into the file the recording goes); a cue cut off by the next one matches a beginning of its
+//     file. "breaks" is the silence inside a cue that broke off for a moment and went on (the server ran
+//     dry), "skipped" what of the cue the server dropped there; both are 0 when it played without a break.
 //
 // The cue files and the recording have the same rate and are mono, and the audio server passes samples
 // through unchanged at full volume, so a cue is found sample for sample; a small tolerance allows for
@@ -87,6 +89,7 @@ struct Piece {
     qint64 heard = 0;         // how far into the cue the recording goes, in samples
     qint64 end = 0;           // the recording position after the last sample heard
     qint64 breaks = 0;        // samples of silence inside the cue, where the server ran dry
+    qint64 skipped = 0;       // samples of the cue dropped there
 };
 
 int pieces(const std::vector<qint16>& rec, int rate, const std::vector<Cue>& cues) {
@@ -95,33 +98,42 @@ int pieces(const std::vector<qint16>& rec, int rate, const std::vector<Cue>& cue
     std::vector<Piece> found;
     for (qint64 at = onset(rec, 0); at >= 0; at = onset(rec, found.back().end)) {
         // A cue from its beginning: its first sound lies at the onset, give or take a sample or two. A
-        // match must reach 10 ms past the onset, or to the cue's end.
+        // match must reach 2 ms past the onset (a hundred or so samples of sound no other cue shares),
+        // or to the cue's end.
         Piece best;
         for (const Cue& cue : cues) {
             for (qint64 shift = -3; shift <= 3; ++shift) {
                 const qint64 start = at - cue.firstSound + shift;
                 const qint64 n = matched(rec, start, cue, 0);
-                if (n >= qMin<qint64>(at - start + tenMs, qint64(cue.samples.size())) && n > best.heard)
-                    best = {&cue, start, n, start + n, 0};
+                if (n >= qMin<qint64>(at - start + rate / 500, qint64(cue.samples.size())) && n > best.heard)
+                    best = {&cue, start, n, start + n, 0, 0};
             }
         }
-        // The cue before broke off and goes on where it stopped, after a moment of silence.
+        // The cue before broke off for a moment and goes on: the server ran dry. It goes on where it
+        // stopped or a little further on (the server keeps time and drops what came late), within 100 ms
+        // of the cue more than the silence lasted.
         if (!found.empty() && found.back().cue &&
             found.back().heard < qint64(found.back().cue->samples.size())) {
             Piece& last = found.back();
             const Cue& cue = *last.cue;
-            qint64 next = last.heard; // the cue's own silence is no break
-            while (next < qint64(cue.samples.size()) && std::abs(cue.samples[next]) <= kSilence)
-                ++next;
-            qint64 resumed = 0, at2 = 0;
-            for (qint64 shift = -3; shift <= 3 && next < qint64(cue.samples.size()); ++shift) {
-                const qint64 n = matched(rec, at + shift, cue, next);
-                if (n > resumed) resumed = n, at2 = at + shift;
-            }
-            if (resumed >= qMin<qint64>(tenMs, qint64(cue.samples.size()) - next) && resumed > best.heard) {
-                last.breaks += at2 - last.end - (next - last.heard);
-                last.heard = next + resumed;
-                last.end = at2 + resumed;
+            const qint64 size = cue.samples.size();
+            qint64 resumed = 0, resumedAt = 0, resumedFrom = 0;
+            for (qint64 from = last.heard; from < qMin(size, last.heard + (at - last.end) + rate / 10);
+                 ++from)
+                for (qint64 shift = -3; shift <= 3; ++shift) {
+                    // The recording's onset lies at the cue's first sound from there on.
+                    qint64 sound = from;
+                    while (sound < size && std::abs(cue.samples[sound]) <= kSilence)
+                        ++sound;
+                    const qint64 position = at - (sound - from) + shift;
+                    const qint64 n = matched(rec, position, cue, from);
+                    if (n > resumed) resumed = n, resumedAt = position, resumedFrom = from;
+                }
+            if (resumed >= qMin<qint64>(tenMs, size - resumedFrom) && resumed > best.heard) {
+                last.breaks += resumedAt - last.end;
+                last.skipped += resumedFrom - last.heard;
+                last.heard = resumedFrom + resumed;
+                last.end = resumedAt + resumed;
                 continue;
             }
         }
@@ -130,16 +142,16 @@ int pieces(const std::vector<qint16>& rec, int rate, const std::vector<Cue>& cue
         } else if (!found.empty() && !found.back().cue && at <= found.back().end + tenMs) {
             found.back().end = at + tenMs; // a sound that is no cue: one piece for a stretch of it
         } else {
-            found.push_back({nullptr, at, 0, at + tenMs, 0});
+            found.push_back({nullptr, at, 0, at + tenMs, 0, 0});
         }
     }
     for (size_t k = 0; k < found.size(); ++k) {
         const Piece& p = found[k];
         const qint64 length = p.cue ? qint64(p.cue->samples.size()) : 0;
         const double gap = k + 1 < found.size() ? ms(found[k + 1].start - p.end) : -1.0;
-        std::printf("%s %.1f %.1f %.1f %s %.1f %.1f\n", p.cue ? qPrintable(p.cue->name) : "unknown",
+        std::printf("%s %.1f %.1f %.1f %s %.1f %.1f %.1f\n", p.cue ? qPrintable(p.cue->name) : "unknown",
                     ms(p.start), ms(p.cue ? p.heard : p.end - p.start), ms(length),
-                    p.cue && p.heard == length ? "whole" : "cut", gap, ms(p.breaks));
+                    p.cue && p.heard == length ? "whole" : "cut", gap, ms(p.breaks), ms(p.skipped));
     }
     return 0;
 }
