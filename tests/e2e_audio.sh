@@ -162,8 +162,12 @@ click_creature() {
 answered_within() {
     local limit=$1 x=$2 y=$3 rx=$4 ry=$5 rw=$6 rh=$7 took
     took=$("$windowwatch" "$main" $((rx / 15)) $((menu + ry / 15)) $((rw / 15)) $((rh / 15)) 5000 \
-        xdotool mousemove --window "$main" $((x / 15)) $((menu + y / 15)) mousedown 1 sleep 0.1 mouseup 1) ||
-        fail "the window did not answer a click within 5 s"
+        xdotool mousemove --window "$main" $((x / 15)) $((menu + y / 15)) mousedown 1 sleep 0.1 mouseup 1 \
+        2>"$work/windowwatch.log") || true
+    case $took in
+    timeout) fail "the window did not answer a click within 5 s" ;;
+    '' | *[!0-9]*) fail "windowwatch failed: $took $(cat "$work/windowwatch.log")" ;;
+    esac
     [ "$took" -le "$limit" ] || fail "the window took $took ms to answer a click (at most $limit ms)"
     echo "$took"
 }

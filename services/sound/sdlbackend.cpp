@@ -22,6 +22,7 @@ public:
     bool open(const PcmFormat& format) override {
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             report("no audio system");
+            SDL_TLSCleanup();
             return false;
         }
         SDL_AudioSpec want{};
@@ -33,7 +34,7 @@ public:
         device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
         if (device_ == 0) {
             report("no audio device");
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            letGo();
             return false;
         }
         format_ = format;
@@ -70,10 +71,17 @@ public:
         SDL_ClearQueuedAudio(device_);
         SDL_CloseAudioDevice(device_);
         device_ = 0;
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        letGo();
     }
 
 private:
+    // SDL keeps its error messages per thread until told to drop them; the sound thread is not one of
+    // SDL's own, so they would outlive it.
+    static void letGo() {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        SDL_TLSCleanup();
+    }
+
     // About 46 ms of sound per buffer: short enough for a prompt cue, long enough to ride out a busy
     // machine without gaps (half that ran dry now and then on a busy two-core machine).
     static Uint16 bufferFrames(int sampleRate) {

@@ -16,6 +16,7 @@
 #include <QThread>
 #include <X11/Xlib.h>
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv) {
     if (argc < 8) {
@@ -37,7 +38,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "windowwatch: cannot take a picture of window %s\n", argv[1]);
         return 2;
     }
-    Display* display = XOpenDisplay(nullptr);
+    const std::unique_ptr<Display, int (*)(Display*)> connection(XOpenDisplay(nullptr), XCloseDisplay);
+    Display* display = connection.get();
     if (!display) {
         std::fprintf(stderr, "windowwatch: cannot open the display\n");
         return 2;
