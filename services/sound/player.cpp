@@ -9,8 +9,8 @@ namespace sound {
 using Clock = std::chrono::steady_clock;
 
 struct Player::Shared {
-    Shared(QStringList folders, std::unique_ptr<AudioBackend> output, PlayerTiming timing, CueLimits limits)
-        : library(std::move(folders), limits), backend(std::move(output)), timing(timing) {}
+    Shared(QStringList folders, std::unique_ptr<AudioBackend> audio, PlayerTiming timing, CueLimits limits)
+        : library(std::move(folders), limits), backend(std::move(audio)), timing(timing) {}
 
     struct Request {
         Cue cue;
@@ -75,9 +75,10 @@ bool Player::Shared::superseded() {
 
 void Player::Shared::handle(const Request& next) {
     const std::shared_ptr<const Pcm> sound = library.sound(next.cue);
-    if (!sound || superseded()) return;
+    if (!sound || superseded() || stale(next)) return;
     if (output != Output::Closed && (backend->lost() || sound->format != openFormat)) close();
     if (output == Output::Closed) {
+        // Letting go of the old output may have waited on the server too.
         if (stale(next) || !backend->open(sound->format)) return;
         openFormat = sound->format;
         output = Output::Idle;
