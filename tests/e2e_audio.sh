@@ -26,6 +26,9 @@ mkdir -m 700 "$pulse" "$work/home"
 # keeps its cookie and runtime files inside the temporary folder.
 export PULSE_SERVER=unix:$pulse/native PULSE_RUNTIME_PATH=$pulse PULSE_COOKIE=$pulse/cookie
 export PULSE_CLIENTCONFIG=$work/client.conf
+# No session bus either: without one, Qt and SDL would each fork the game to start a bus for the display,
+# and a fork of a sanitizer build can hang in the child.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
 echo "autospawn = no" >"$PULSE_CLIENTCONFIG"
 : >"$work/daemon.conf"
 cat >"$work/server.pa" <<EOF
@@ -67,7 +70,7 @@ recording_grows() { [ "$(stat -c %s "$recording")" -gt 4410 ]; }
 start_server() {
     recording=$work/$1.raw
     HOME=$work/home XDG_CONFIG_HOME=$work/home XDG_RUNTIME_DIR=$pulse PULSE_CONFIG=$work/daemon.conf \
-        DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus DISPLAY="" \
+        DISPLAY="" \
         pulseaudio -n --daemonize=no --exit-idle-time=-1 --high-priority=yes --use-pid-file=no \
         --log-target=stderr -F "$work/server.pa" 2>>"$work/pulse.log" &
     server_pid=$!
