@@ -9,11 +9,12 @@ cd "$(dirname "$0")"
 what=${1:-play}
 
 packages=(build-essential cmake ninja-build ccache pkg-config
-          qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-qpa-plugins
+          qt6-base-dev libsdl2-dev libqt6svg6 qt6-qpa-plugins
           fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
           xvfb xauth xdotool x11-utils imagemagick)
 if [ "$what" = test ] || [ "$what" = setup ]; then
-  packages+=(clang clang-format libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
+  packages+=(clang clang-format libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
+             pulseaudio pulseaudio-utils)
 elif [ "$what" = package ]; then
   packages+=(dpkg-dev file)
 fi

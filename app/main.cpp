@@ -1,6 +1,6 @@
 #include "app/program.h"
 #include "services/data/datafolder.h"
-#include "services/sound/qtsound.h"
+#include "services/sound/player.h"
 #include "toolkit/fonts.h"
 #include "toolkit/icon.h"
 #include <QApplication>
@@ -14,13 +14,14 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(toolkit::programIcon());
     registerFontSubstitutes();
 
+    // Each data file and each cue is looked up in the player's own folder, then the working folder, then the
+    // installed data.
+    const QStringList dataFolders = dataSearchFolders();
     Random random;
-    QtSoundPlayer sound(QDir::currentPath());
+    sound::Player sound(dataFolders);
     toolkit::QtMessageBox messageBox;
     toolkit::QtErrorReporter errors;
-    // Each data file is looked up in the player's own folder, then the working folder, then the installed
-    // data.
-    Program program(Services{random, sound, messageBox, dataSearchFolders()}, errors);
+    Program program(Services{random, sound, messageBox, dataFolders}, errors);
     program.onLastScreenClosed = [] { QCoreApplication::exit(0); };
     program.start();
     if (program.loadedScreens() == 0) return 0;

@@ -1,19 +1,29 @@
 #pragma once
-// What a sound cue's WAV file holds, read from its header: enough to tell a file that can be played from a
-// missing, damaged or foreign one before it is handed to the sound output.
-#include <QString>
-#include <optional>
+// Reads a cue's WAV file, already loaded into memory, into samples the audio device takes: integer PCM of
+// 8, 16, 24 or 32 bits and floating point of 32 or 64 bits, plain or in the extensible layout. 8- and
+// 16-bit sound stays 16-bit; the rest becomes 32-bit float. Mono stays mono; two or more channels become
+// stereo from the front left and right channels.
+#include "services/sound/pcm.h"
+#include <QByteArray>
 
+namespace sound {
+
+// What the file's "fmt " chunk says.
 struct WavFormat {
-    int formatTag = 0; // 1 = integer PCM, 3 = floating point, 0xFFFE = extensible
+    int formatTag = 0; // 1 = integer PCM, 3 = floating point (also when given in the extensible layout)
     int channels = 0;
     int sampleRate = 0;
     int bitsPerSample = 0;
     qint64 dataBytes = 0;
-
-    double seconds() const;
 };
 
-// The format of a RIFF/WAVE file with a playable "fmt " chunk followed by a non-empty "data" chunk; nothing
-// for any other file, a file that cannot be opened, or no file. Works on resource paths (":/…") too.
-std::optional<WavFormat> readWavFormat(const QString& path);
+struct WavDecoding {
+    Fault fault = Fault::None;
+    WavFormat source;
+    Pcm pcm; // empty unless fault is None
+};
+
+// maxSeconds: longer sounds are refused (Fault::TooLong) before any sample is converted.
+WavDecoding decodeWav(const QByteArray& file, double maxSeconds);
+
+} // namespace sound
