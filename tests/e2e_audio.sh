@@ -176,7 +176,9 @@ answered_within() {
 }
 
 # The game's folder: the shipped cues, but a FIFO in place of the wrong-answer cue. Opening it would
-# block for good; the game must pass it over and play the default cue.
+# block for good; the game must pass it over and play the default cue. The program runs without the data
+# beside it, which it would otherwise fall back on.
+lone_program
 make_folder "mi,み"
 rm "$work/game/matigai.wav"
 mkfifo "$work/game/matigai.wav"
