@@ -62,10 +62,5 @@ await_twips drawn "$practice" "$(menu_height "$practice" 269)" 120 0 465 375 sho
 await_twips drawn "$chart" 0 0 120 5850 1500 shown "the chart is not drawn"
 shot root fallback-practice
 keep_shot fallback-practice without-ipa-practice
-click_menu "$practice" "$(menu_height "$practice" 269)" 5
-wait_gone '^ローマ字練習$' 10
-main=$(wait_window 'Ver\.7\.2' 10)
-click_menu "$main" "$menu" 3
-wait_exit 20
-[ "$game_status" -eq 0 ] || fail "the game ended with status $game_status after the quit command"
+leave_practice_and_quit "$practice" "$menu"
 echo "PASS"

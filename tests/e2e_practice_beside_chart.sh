@@ -22,10 +22,5 @@ eval "$(xdotool getwindowgeometry --shell "$practice")"
 [ "$X" -ge "$chart_right" ] || fail "the practice window at x $X covers the chart window, which ends at $chart_right"
 shot root beside
 keep_shot beside 1280x1024-practice-beside-chart
-click_menu "$practice" "$(menu_height "$practice" 269)" 5
-wait_gone '^ローマ字練習$' 10
-main=$(wait_window 'Ver\.7\.2' 10)
-click_menu "$main" "$menu" 3
-wait_exit 20
-[ "$game_status" -eq 0 ] || fail "the game ended with status $game_status after the quit command"
+leave_practice_and_quit "$practice" "$menu"
 echo "PASS"

@@ -37,10 +37,5 @@ eval "$(xdotool getwindowgeometry --shell "$chart")"
 shot root small-practice
 keep_shot small-practice 640x480-practice
 
-click_menu "$practice" "$(menu_height "$practice" 269)" 5
-wait_gone '^ローマ字練習$' 10
-main=$(wait_window 'Ver\.7\.2' 10)
-click_menu "$main" "$menu" 3
-wait_exit 20
-[ "$game_status" -eq 0 ] || fail "the game ended with status $game_status after the quit command"
+leave_practice_and_quit "$practice" "$menu"
 echo "PASS"

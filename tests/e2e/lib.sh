@@ -250,3 +250,16 @@ click_menu() {
     xdotool mousemove --window "$id" "$x" $((menu / 2)) click 1
     sleep 0.2
 }
+
+# Leaves the practice screen with its 終わる (the fifth item of 初級, 中級, 上級, タイムなし, 終わる), waits for
+# the main window to come back, quits from its 終わる (the third of ローマ字表, 文字練習, 終わる, 遊び方, 製作者;
+# $2 is its menu bar's height) and expects exit status 0.
+leave_practice_and_quit() {
+    local practice=$1 menu=$2 main
+    click_menu "$practice" "$(menu_height "$practice" 269)" 5
+    wait_gone '^ローマ字練習$' 10
+    main=$(wait_window 'Ver\.7\.2' 10)
+    click_menu "$main" "$menu" 3
+    wait_exit 20
+    [ "$game_status" -eq 0 ] || fail "the game ended with status $game_status after the quit command"
+}
