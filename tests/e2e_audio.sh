@@ -148,14 +148,18 @@ answer() {
 }
 
 # Clicks the one creature on the track: it is found on a screenshot of the track's top row (the top 25
-# pixels below its start at 100 twips), where nothing else is drawn.
+# pixels below its start at 100 twips), where nothing else is drawn; screenshots are taken until it is.
 click_creature() {
-    local w h x y
+    local w h x y deadline=$((SECONDS + 10))
     eval "$(xdotool getwindowgeometry --shell "$main")"
-    shot "$main" track
-    read -r w h x y <<<"$(convert "$work/track.png" -crop "${WIDTH}x26+0+$((menu + 6))" +repage -fuzz 15% -trim \
-        -format '%w %h %X %Y' info:)"
-    [ "$w" -gt 5 ] && [ "$w" -lt 60 ] || fail "no creature on the track (found ${w}x$h at $x, $y)"
+    while :; do
+        shot "$main" track
+        read -r w h x y <<<"$(convert "$work/track.png" -crop "${WIDTH}x26+0+$((menu + 6))" +repage -fuzz 15% \
+            -trim -format '%w %h %X %Y' info: 2>/dev/null)"
+        drawn track && [ "$w" -gt 5 ] && [ "$w" -lt 60 ] && break
+        [ "$SECONDS" -lt "$deadline" ] || fail "no creature on the track (found ${w}x$h at $x, $y)"
+        sleep 0.1
+    done
     clicked_at=$(samples_recorded)
     xdotool mousemove --window "$main" $((${x#+} + w / 2)) $((menu + 6 + ${y#+} + h / 2)) click 1
 }

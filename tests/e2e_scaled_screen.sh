@@ -18,7 +18,7 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 # Tile 1 (left 720, top 2280 twips) shows its letter: the window is drawn, not only mapped.
 menu=$(menu_height "$main" 654)
 deadline=$((SECONDS + 10))
-until shot "$main" scaled && [ "$(dark_pixels scaled 60 74 96 $((menu + 304)))" -gt 0 ]; do
+until shot "$main" scaled && drawn scaled && [ "$(dark_pixels scaled 60 74 96 $((menu + 304)))" -gt 0 ]; do
     [ "$SECONDS" -lt "$deadline" ] || fail "tile 1 shows no letter at scale 2"
     sleep 0.1
 done

@@ -1,6 +1,7 @@
 #include "toolkit/textfit.h"
 #include <QFontInfo>
 #include <QGlyphRun>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
@@ -51,18 +52,37 @@ Attempt layOut(const QString& text, QFont font, int pixels, QSizeF box, Qt::Alig
             line.setPosition(line.position() + QPointF(0, top));
     }
     // The ink: the bounds of every glyph's outline, in whichever font (fallbacks included) draws it. The
-    // font's own glyph boxes are rounded out to whole pixels and would count a pixel too many.
+    // font's own glyph boxes are rounded out to whole pixels and would count a pixel too many. A run
+    // repeats its glyphs (a word is made of a few dozen kana), so each is measured once.
     for (const QGlyphRun& run : a.layout->glyphRuns()) {
         const QRawFont raw = run.rawFont();
         const QList<quint32> glyphs = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
+        QHash<quint32, QRectF> bounds;
         for (qsizetype i = 0; i < glyphs.size(); ++i) {
-            QRectF glyph = raw.pathForGlyph(glyphs[i]).boundingRect();
-            if (glyph.isEmpty()) glyph = raw.boundingRect(glyphs[i]); // a glyph drawn from a bitmap
-            if (!glyph.isEmpty()) a.ink |= glyph.translated(positions[i]);
+            auto known = bounds.constFind(glyphs[i]);
+            if (known == bounds.cend()) {
+                QRectF glyph = raw.pathForGlyph(glyphs[i]).boundingRect();
+                if (glyph.isEmpty()) glyph = raw.boundingRect(glyphs[i]); // a glyph drawn from a bitmap
+                known = bounds.insert(glyphs[i], glyph);
+            }
+            if (!known->isEmpty()) a.ink |= known->translated(positions[i]);
         }
     }
     return a;
+}
+
+// The part of text that could ever stand in the box: at the smallest size a line is at least
+// minimumPixels tall and a letter at least a pixel wide, so nothing past this many characters can be seen.
+// Laying out only this much keeps a word of a million letters from holding up the window for minutes;
+// such a word overflows either way and is drawn at the smallest size, cut at the box.
+QString visiblePart(const QString& text, QSize box) {
+    const qsizetype lines = std::max(box.height(), 0) / FittedText::minimumPixels + 1;
+    const qsizetype most = (std::max(box.width(), 0) + 1) * lines;
+    if (text.size() <= most) return text;
+    qsizetype cut = most;
+    if (QChar(text[cut - 1]).isHighSurrogate()) --cut; // keep a character outside the BMP whole
+    return text.left(cut);
 }
 
 // The smallest move that brings ink into room, along one axis; zero when it is inside already. Moves up or
@@ -95,6 +115,7 @@ FittedText::FittedText(const QString& text, const QFont& font, const QRect& box,
         return room;
     };
     const QRectF clear = roomWithin(1.5), tight = roomWithin(1);
+    const QString shown = visiblePart(text, box.size());
     Attempt a;
     QPointF shift;
     const auto fitsIn = [&](const QRectF& room) {
@@ -103,7 +124,7 @@ FittedText::FittedText(const QString& text, const QFont& font, const QRect& box,
         return a.ink.isEmpty() || room.contains(a.ink.translated(shift));
     };
     for (pixels_ = std::max(defined, 1);; --pixels_) {
-        a = layOut(text, font, pixels_, box.size(), align, wrap);
+        a = layOut(shown, font, pixels_, box.size(), align, wrap);
         fits_ = fitsIn(clear) || (pixels_ == defined && fitsIn(tight));
         if (fits_ || pixels_ <= std::min(defined, minimumPixels)) break;
     }

@@ -182,16 +182,24 @@ dark_twips() {
     dark_pixels "$name" $((w / 15)) $((h / 15)) $((x / 15)) $((menu + y / 15))
 }
 
-# Takes screenshots of a window until a rectangle of its client area (twips) is "shown" (holds dark
-# pixels) or "empty"; the last screenshot stays under the given name for further checks.
+# Whether the screenshot $work/<name>.png shows a drawn window. A window the X server has mapped but the
+# game has not painted yet is wholly black, which would pass for ink everywhere.
+drawn() {
+    [ "$(convert "$work/$1.png" -format '%[fx:maxima > 0]' info:)" = 1 ]
+}
+
+# Takes screenshots of a window until it is drawn and a rectangle of its client area (twips) is "shown"
+# (holds dark pixels) or "empty"; the last screenshot stays under the given name for further checks.
 await_twips() {
     local name=$1 id=$2 menu=$3 x=$4 y=$5 w=$6 h=$7 want=$8 message=$9 dark
     local deadline=$((SECONDS + 10))
     while :; do
         shot "$id" "$name"
-        dark=$(dark_twips "$name" "$menu" "$x" "$y" "$w" "$h")
-        if [ "$want" = shown ] && [ "$dark" -gt 0 ]; then return 0; fi
-        if [ "$want" = empty ] && [ "$dark" -eq 0 ]; then return 0; fi
+        if drawn "$name"; then
+            dark=$(dark_twips "$name" "$menu" "$x" "$y" "$w" "$h")
+            if [ "$want" = shown ] && [ "$dark" -gt 0 ]; then return 0; fi
+            if [ "$want" = empty ] && [ "$dark" -eq 0 ]; then return 0; fi
+        fi
         [ "$SECONDS" -lt "$deadline" ] || fail "$message"
         sleep 0.1
     done
@@ -209,7 +217,7 @@ settled_crop() {
         mv "$work/$name-crop.png" "$work/$name-before.png"
         shot "$id" "$name"
         convert "$work/$name.png" -crop "$crop" +repage "$work/$name-crop.png"
-        [ "$(pixels_differing "$name-crop" "$name-before")" = 0 ] && return 0
+        drawn "$name" && [ "$(pixels_differing "$name-crop" "$name-before")" = 0 ] && return 0
         [ "$SECONDS" -lt "$deadline" ] || fail "the window does not settle ($name)"
     done
 }
