@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package: `cpack -G DEB` makes pokuraku_<version>_<arch>.deb whose Depends name the Qt 6 and
 # SDL 2 run-time packages and the IPA fonts, whose files are owned by root and sit under /usr, and whose
-# desktop entry starts /usr/bin/pokuraku in /usr/share/pokuraku, where the data files and sounds are.
+# desktop entry starts /usr/bin/pokuraku in /usr/share/pokuraku, where the data files and sounds are; the
+# bank checker comes with it as /usr/bin/pokuraku-bankcheck.
 # Arguments: the built pokuraku, the source folder, the build folder.
 set -euo pipefail
 
@@ -45,6 +46,7 @@ dpkg-deb -c "$deb" >"$work/contents"
 ! awk '{print $6}' "$work/contents" | grep -v -E '^\./(usr/)?$|^\./usr/(bin|share)/' || fail "files outside /usr"
 listed() { grep -q " \./${1#/}\$" "$work/contents" || fail "$1 not in the package"; }
 listed /usr/bin/pokuraku
+listed /usr/bin/pokuraku-bankcheck
 for f in "$source_dir"/data/*; do listed "/usr/share/pokuraku/$(basename "$f")"; done
 listed /usr/share/applications/pokuraku.desktop
 listed /usr/share/metainfo/io.github.pokuraku.metainfo.xml
