@@ -111,6 +111,7 @@ private slots:
     void chartWindow();
     void fitRules_data();
     void fitRules();
+    void endlessWord();
 
 private:
     GameFixture game;
@@ -308,6 +309,22 @@ void TextFitTest::fitRules() {
                               false);
     QVERIFY(!hopeless.fits());
     QCOMPARE(hopeless.pixelSize(), FittedText::minimumPixels);
+}
+
+// A bank may hold a word of a million letters (the largest file the game reads). It overflows the word
+// label at any size, so it is drawn at the smallest size from its first letter on, inside the label; and it
+// is laid out in the time of a paint, not for every one of its letters at every size.
+void TextFitTest::endlessWord() {
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(24);
+    const QRect label(0, 40, 377, 33);
+    const FittedText fit(QString(1'000'000, QLatin1Char('a')), font, label, Qt::AlignLeft | Qt::AlignVCenter,
+                         true);
+    QVERIFY(!fit.fits());
+    QCOMPARE(fit.pixelSize(), FittedText::minimumPixels);
+    QVERIFY(!fit.inkRect().isEmpty());
+    QVERIFY(fit.inkRect().left() >= label.left() && fit.inkRect().left() < label.left() + 4);
+    QVERIFY(fit.inkRect().top() >= label.top() && fit.inkRect().top() < label.bottom());
 }
 
 QTEST_MAIN(TextFitTest)

@@ -128,6 +128,9 @@ FittedText::FittedText(const QString& text, const QFont& font, const QRect& box,
         fits_ = fitsIn(clear) || (pixels_ == defined && fitsIn(tight));
         if (fits_ || pixels_ <= std::min(defined, minimumPixels)) break;
     }
+    // Text too wide even at the smallest size keeps its start where the alignment puts it: moved sideways
+    // to bring its end in, a long word would show only its last letters.
+    if (!fits_) shift.setX(0);
     layout_ = std::move(a.layout);
     offset_ = QPointF(box.topLeft()) + (a.ink.isEmpty() ? QPointF() : shift);
     ink_ = a.ink.translated(offset_);
