@@ -23,10 +23,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n 1 "$work/display")"
+source tests/e2e/xvfb.sh
+xvfb_start 1280x1024x24 "$work"
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR" "$work/game"
 cp data/* "$work/game/"

@@ -19,21 +19,14 @@ trap cleanup EXIT
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# Runs a command on an Xvfb screen of the given size of its own. Xvfb picks a free display itself and
-# writes its number to descriptor 3 (-displayfd), so nothing here chooses a display number; -noreset keeps
-# it up between clients.
+source tests/e2e/xvfb.sh
+
+# Runs a command on an Xvfb screen of the given size of its own.
 on_display() {
     local size=$1
     shift
-    rm -f "$work/display"
-    Xvfb -displayfd 3 -noreset -screen 0 "$size" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    xvfb_pid=$!
-    for _ in $(seq 200); do
-        [ -s "$work/display" ] && break
-        sleep 0.05
-    done
-    [ -s "$work/display" ] || { echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2; exit 1; }
-    DISPLAY=":$(head -n 1 "$work/display")" QT_QPA_PLATFORM=xcb "$@"
+    xvfb_start "$size" "$work"
+    QT_QPA_PLATFORM=xcb "$@"
     kill "$xvfb_pid"
     wait "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=""

@@ -35,20 +35,14 @@ fail() {
     exit 1
 }
 
-# Xvfb picks a free display itself (-displayfd), so checks running side by side never share one, and
-# -noreset keeps it from resetting when a probing client (xdotool, import) disconnects. The screen size
-# may be given ("640x480x24"); the default is 1280x1024x24.
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+
+# Gives the check a display of its own (tests/e2e/xvfb.sh). The screen size may be given ("640x480x24");
+# the default is 1280x1024x24.
 screen_size=""
 start_display() {
     screen_size=${1:-1280x1024x24}
-    Xvfb -displayfd 3 -noreset -screen 0 "$screen_size" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    xvfb_pid=$!
-    for _ in $(seq 200); do
-        [ -s "$work/display" ] && break
-        sleep 0.05
-    done
-    [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=":$(head -n 1 "$work/display")"
+    xvfb_start "$screen_size" "$work" || fail "no display"
 }
 
 # The game's working folder: the sounds and the practice data as shipped; romaji.txt as given (UTF-8 text,
