@@ -191,9 +191,7 @@ start_server first
 start_display
 start_game
 wait_window '^オープニング$' 20 >/dev/null
-main=$(wait_window 'Ver\.7\.2' 20)
-wait_gone '^オープニング$' 5
-menu=$(menu_height "$main" 327)
+await_main_window
 [ "$(pieces | grep -c .)" -eq 0 ] || fail "a sound was heard before any event: $(pieces)"
 
 # Both hints, the second while the first still sounds: the first gives way at once (no gap, nothing
@@ -304,8 +302,7 @@ stop_server
 mv "$work/game.log" "$work/game-with-sound.log"
 start_game
 wait_window '^オープニング$' 20 >/dev/null
-main=$(wait_window 'Ver\.7\.2' 20)
-wait_gone '^オープニング$' 5
+await_main_window
 await_twips ready "$main" "$menu" $(tile 0) shown "no letter is dealt"
 took=$(answered_within 300 907 3907 $hint_label)
 echo "without an audio server, the hint click was answered in $took ms"

@@ -16,9 +16,7 @@ make_folder "$answer,とうきょうとっきょきょかきょくのまどぐ�
 start_display 1280x1024x24
 start_game
 
-main=$(wait_window 'Ver\.7\.2' 20)
-wait_gone '^オープニング$' 5
-menu=$(menu_height "$main" 327)
+await_main_window
 await_twips dealt "$main" "$menu" 240 2880 450 555 shown "tile 12 shows no letter"
 
 # Pixels of solid ink (darker than 40% grey) in a rectangle of the screenshot (pixels: width, height, x, y).

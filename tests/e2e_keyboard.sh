@@ -14,9 +14,7 @@ score="4680 3360 1215 735"
 open_game() {
     make_folder "$1"
     start_game
-    main=$(wait_window 'Ver\.7\.2' 30)
-    wait_gone '^オープニング$' 10
-    menu=$(menu_height "$main" 327)
+    await_main_window 30
     await_twips dealt "$main" "$menu" $(tile 0) shown "tile 0 shows no letter"
 }
 

@@ -10,9 +10,7 @@ start_display
 start_game
 
 wait_window '^オープニング$' 20 >/dev/null
-main=$(wait_window 'Ver\.7\.2' 20)
-wait_gone '^オープニング$' 5
-menu=$(menu_height "$main" 327)
+await_main_window
 [ "$menu" -gt 5 ] && [ "$menu" -lt 60 ] || fail "the main window is $menu pixels taller than its client area"
 
 # Tile k of the first row stands at left 240 + 480 k, top 2280, 450 x 555 twips; the OK button at 3480, 2400;

@@ -7,9 +7,7 @@ make_folder "ii,いい"
 start_display 1280x1024x24
 start_game
 
-main=$(wait_window 'Ver\.7\.2' 20)
-wait_gone '^オープニング$' 5
-menu=$(menu_height "$main" 327)
+await_main_window
 click_menu "$main" "$menu" 2
 practice=$(wait_window '^ローマ字練習$' 10)
 chart=$(wait_window '^ローマ字表$' 10)

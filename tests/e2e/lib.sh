@@ -111,6 +111,14 @@ wait_gone() {
     fail "the window '$regex' is still shown after $seconds s"
 }
 
+# Waits (up to the given seconds, 20 by default) for the main window to come up and the opening before it
+# to be gone; sets main (the window's id) and menu (its menu bar's height).
+await_main_window() {
+    main=$(wait_window 'Ver\.7\.2' "${1:-20}")
+    wait_gone '^オープニング$' 10
+    menu=$(menu_height "$main" 327)
+}
+
 # Waits for the game to end and sets game_status.
 wait_exit() {
     local seconds=${1:-30}
