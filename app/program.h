@@ -1,11 +1,11 @@
 #pragma once
 // The program object: builds the four screens, hands them the services and one another, counts loaded
 // screens and announces the end of the program when the last one closes.
-#include "screens/chart/form2.h"
-#include "screens/main/form1.h"
-#include "screens/opening/cright.h"
+#include "screens/chart/chart_window.h"
+#include "screens/main/main_screen.h"
+#include "screens/opening/opening_screen.h"
 #include "screens/peers.h"
-#include "screens/practice/rensyu.h"
+#include "screens/practice/practice_screen.h"
 #include <functional>
 #include <memory>
 
@@ -17,12 +17,12 @@ public:
     // Creates the main screen (hidden); its load step shows the opening screen.
     void start();
 
-    Form1& form1() override { return *form1_; }
-    Form2& form2() override { return *form2_; }
-    Rensyu& rensyu() override { return *rensyu_; }
-    Cright& cright() override { return *cright_; }
+    MainScreen& mainScreen() override { return *mainScreen_; }
+    ChartWindow& chartWindow() override { return *chartWindow_; }
+    PracticeScreen& practiceScreen() override { return *practiceScreen_; }
+    OpeningScreen& openingScreen() override { return *openingScreen_; }
     const Services& services() const override { return services_; }
-    void setChartMenuCaption(const QString& caption) override { form1_->setChartMenuCaption(caption); }
+    void setChartMenuCaption(const QString& caption) override { mainScreen_->setChartMenuCaption(caption); }
 
     int loadedScreens() const { return loaded_; }
     // Called when no screen is loaded any more: the program ends.
@@ -36,8 +36,8 @@ private:
     Services services_;
     toolkit::Guard guard_;
     int loaded_ = 0;
-    std::unique_ptr<Form1> form1_;
-    std::unique_ptr<Form2> form2_;
-    std::unique_ptr<Rensyu> rensyu_;
-    std::unique_ptr<Cright> cright_;
+    std::unique_ptr<MainScreen> mainScreen_;
+    std::unique_ptr<ChartWindow> chartWindow_;
+    std::unique_ptr<PracticeScreen> practiceScreen_;
+    std::unique_ptr<OpeningScreen> openingScreen_;
 };

@@ -5,9 +5,9 @@
 //   pokuraku_visits N [practice|opening]   (in a folder that holds the game's data files; both by default)
 #include "app/program.h"
 #include "bench/rss.h"
-#include "screens/main/form1.h"
-#include "screens/opening/cright.h"
-#include "screens/practice/rensyu.h"
+#include "screens/main/main_screen.h"
+#include "screens/opening/opening_screen.h"
+#include "screens/practice/practice_screen.h"
 #include "toolkit/fonts.h"
 #include "toolkit/icon.h"
 #include <QApplication>
@@ -32,18 +32,18 @@ void settle() {
 }
 
 void practiceVisit(Program& program) {
-    program.form1().moren_Click();
+    program.mainScreen().onPracticeMenu();
     settle();
-    program.rensyu().rowaru_Click();
+    program.practiceScreen().onQuitPracticeMenu();
     settle();
 }
 
 void openingVisit(Program& program) {
-    program.form1().sakusya_Click();
+    program.mainScreen().onOpeningMenu();
     settle();
     // Its clock is driven directly: the animation's steps, without waiting two seconds each time.
-    for (int tick = 0; tick < 100 && program.cright().isLoaded(); ++tick)
-        program.cright().Timer1_Timer();
+    for (int tick = 0; tick < 100 && program.openingScreen().isLoaded(); ++tick)
+        program.openingScreen().onAnimationTick();
     settle();
 }
 
@@ -62,8 +62,8 @@ int main(int argc, char* argv[]) {
     ExitingErrors errors;
     Program program(Services{random, sound, messageBox, {QDir::currentPath()}}, errors);
     program.start();
-    while (program.cright().isLoaded())
-        program.cright().Timer1_Timer();
+    while (program.openingScreen().isLoaded())
+        program.openingScreen().onAnimationTick();
     settle();
     practiceVisit(program);
     openingVisit(program);

@@ -9,10 +9,10 @@ class ScreenPeers : public toolkit::ScreenHost {
 public:
     virtual const Services& services() const = 0;
 
-    virtual toolkit::Screen& form1() = 0;  // the main game screen
-    virtual toolkit::Screen& form2() = 0;  // the romaji chart window
-    virtual toolkit::Screen& rensyu() = 0; // the practice screen
-    virtual toolkit::Screen& cright() = 0; // the opening screen
+    virtual toolkit::Screen& mainScreen() = 0;     // the main game screen
+    virtual toolkit::Screen& chartWindow() = 0;    // the romaji chart window
+    virtual toolkit::Screen& practiceScreen() = 0; // the practice screen
+    virtual toolkit::Screen& openingScreen() = 0;  // the opening screen
 
     // The practice screen's leaving steps offer the chart again in the main screen's menu, without touching
     // the main screen's chart toggle.

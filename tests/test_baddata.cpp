@@ -4,8 +4,8 @@
 // a hang. Huge files, and what git cannot hold (a FIFO, a folder, links to devices that never end), are
 // made here rather than kept in the corpus. An input that made a fuzz target fail joins the corpus with
 // its outcome stated below.
-#include "screens/main/form1.h"
-#include "screens/practice/rensyu.h"
+#include "screens/main/main_screen.h"
+#include "screens/practice/practice_screen.h"
 #include "support/gamefixture.h"
 #include <QDir>
 #include <QFile>
@@ -69,7 +69,7 @@ void checkBank(const Expected& e, const QByteArray& bytes) {
     GameFixture game(QString{});
     game.writeBytes(bankFile, bytes);
     game.start();
-    const Form1& f = game.program->form1();
+    const MainScreen& f = game.program->mainScreen();
     if (e.records < 0) {
         checkFault(e, bankFile, game.dir.filePath(bankFile), game.errors);
         return;
@@ -90,8 +90,8 @@ void checkPractice(const Expected& e, const QByteArray& bytes) {
     GameFixture game;
     game.writeBytes(practiceDataFile, bytes);
     game.start();
-    game.program->guard().run([&] { game.program->form1().moren_Click(); });
-    const Rensyu& r = game.program->rensyu();
+    game.program->guard().run([&] { game.program->mainScreen().onPracticeMenu(); });
+    const PracticeScreen& r = game.program->practiceScreen();
     if (e.records < 0) {
         checkFault(e, practiceDataFile, game.dir.filePath(practiceDataFile), game.errors);
         return;
@@ -262,7 +262,8 @@ void BadDataTest::hugeFiles() {
         QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(60 * 1000 * 1000));
         file.close();
         game.start();
-        if (name == practiceDataFile) game.program->guard().run([&] { game.program->form1().moren_Click(); });
+        if (name == practiceDataFile)
+            game.program->guard().run([&] { game.program->mainScreen().onPracticeMenu(); });
         QCOMPARE(game.errors.details.size(), 1);
         QVERIFY2(game.errors.details[0].startsWith(name +
                                                    QStringLiteral(": the file is too large (60000000 bytes")),
@@ -313,7 +314,8 @@ void BadDataTest::notAFile() {
     if (kind == "folder") QVERIFY(QDir(game.dir.path()).mkdir(name));
     if (kind == "link") QVERIFY(QFile::link(target, path));
     game.start();
-    if (name == practiceDataFile) game.program->guard().run([&] { game.program->form1().moren_Click(); });
+    if (name == practiceDataFile)
+        game.program->guard().run([&] { game.program->mainScreen().onPracticeMenu(); });
     QCOMPARE(game.errors.details.size(), 1);
     const QString& detail = game.errors.details[0];
     QVERIFY2(detail.startsWith(name + QStringLiteral(": ") + reason), qPrintable(detail));

@@ -1,8 +1,8 @@
 // The romaji chart window: the chart's rows and columns and the rules its cells follow, the window created
 // hidden at start-up, the whole table (all nine columns, the last row) inside the window with every text
 // fitting its cell and every filled cell drawn, and showing or hiding twice changing nothing.
-#include "screens/chart/form2.h"
-#include "screens/main/form1.h"
+#include "screens/chart/chart_window.h"
+#include "screens/main/main_screen.h"
 #include "support/gamefixture.h"
 #include <QtTest>
 
@@ -87,7 +87,7 @@ void ChartTest::chartHoldsTheDefinedRowsAndColumns() {
 void ChartTest::windowIsCreatedHiddenAndHoldsTheTable() {
     GameFixture game;
     game.start();
-    Form2& chartWindow = game.program->form2();
+    ChartWindow& chartWindow = game.program->chartWindow();
     QVERIFY(chartWindow.isLoaded());
     QVERIFY(!chartWindow.isVisible());
     QCOMPARE(chartWindow.window()->windowTitle(), QStringLiteral("ローマ字表"));
@@ -95,7 +95,7 @@ void ChartTest::windowIsCreatedHiddenAndHoldsTheTable() {
     QCOMPARE(client->size(), QSize(390, 584));
     QCOMPARE(client->cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(client->cursor().hotSpot(), QPoint(2, 2));
-    const ChartView* view = chartWindow.controls().OLE1;
+    const ChartView* view = chartWindow.controls().chart;
     QCOMPARE(view->geometry(), QRect(0, 8, 706, 541)); // Left 0, Top 120, 10590 × 8115 twips
     const Layout& l = view->chartLayout();
     // The whole table, all nine columns and the last row, lies inside the window.
@@ -123,9 +123,9 @@ void ChartTest::windowIsCreatedHiddenAndHoldsTheTable() {
 void ChartTest::everyCellIsDrawnInsideTheWindow() {
     GameFixture game;
     game.start();
-    Form2& chartWindow = game.program->form2();
+    ChartWindow& chartWindow = game.program->chartWindow();
     chartWindow.show();
-    const ChartView* view = chartWindow.controls().OLE1;
+    const ChartView* view = chartWindow.controls().chart;
     const QImage image = chartWindow.window()->client()->grab().toImage();
     const Layout& l = view->chartLayout();
     const QPoint at = view->pos();
@@ -154,7 +154,7 @@ void ChartTest::everyCellIsDrawnInsideTheWindow() {
 void ChartTest::showingAndHidingTwiceChangesNothing() {
     GameFixture game;
     game.start();
-    Form2& chartWindow = game.program->form2();
+    ChartWindow& chartWindow = game.program->chartWindow();
     const int loaded = game.program->loadedScreens();
     chartWindow.show();
     const QWidget* first = chartWindow.window();
@@ -167,13 +167,13 @@ void ChartTest::showingAndHidingTwiceChangesNothing() {
     QVERIFY(!chartWindow.isVisible());
     QCOMPARE(game.program->loadedScreens(), loaded);
     // Closed and shown again, it is built anew with the same chart.
-    const QRect table = chartWindow.controls().OLE1->chartLayout().tableRect();
+    const QRect table = chartWindow.controls().chart->chartLayout().tableRect();
     chartWindow.close();
-    QVERIFY(chartWindow.controls().OLE1 == nullptr);
+    QVERIFY(chartWindow.controls().chart == nullptr);
     QCOMPARE(game.program->loadedScreens(), loaded - 1);
     chartWindow.show();
     QVERIFY(chartWindow.isVisible());
-    QCOMPARE(chartWindow.controls().OLE1->chartLayout().tableRect(), table);
+    QCOMPARE(chartWindow.controls().chart->chartLayout().tableRect(), table);
     QCOMPARE(game.program->loadedScreens(), loaded);
 }
 

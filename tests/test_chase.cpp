@@ -2,10 +2,10 @@
 // apply two edges in one tick, the eat zone's four strict bounds, the cost of a lost creature, the return of
 // a caught one, the praise stamp's four ticks, the graded end of the game with its single result box (no
 // tick may start while it is open), and the chase going on while the main screen is hidden.
-#include "screens/chart/form2.h"
-#include "screens/main/form1.h"
-#include "screens/opening/cright.h"
-#include "screens/practice/rensyu.h"
+#include "screens/chart/chart_window.h"
+#include "screens/main/main_screen.h"
+#include "screens/opening/opening_screen.h"
+#include "screens/practice/practice_screen.h"
 #include "support/gamefixture.h"
 #include "support/play.h"
 #include <QtTest>
@@ -16,8 +16,8 @@ struct Place {
     double left, top;
 };
 
-Place where(const Form1& f, int i) {
-    const toolkit::PictureBox* p = f.controls().Picture1(i);
+Place where(const MainScreen& f, int i) {
+    const toolkit::PictureBox* p = f.controls().creatures(i);
     return {p->left(), p->top()};
 }
 
@@ -30,7 +30,7 @@ char* toString(const Place& p) {
 }
 
 // A game one step before its end: four creatures lost already, creature 0 standing in the eat zone.
-void oneLossFromTheEnd(Form1& f, int scoreBefore) {
+void oneLossFromTheEnd(MainScreen& f, int scoreBefore) {
     f.eatenCount = 4;
     f.score = static_cast<std::int16_t>(scoreBefore);
     placeCreature(f, 0, 400, 800);
@@ -55,7 +55,7 @@ private slots:
 void ChaseTest::creaturesRunClockwise() {
     GameFixture game;
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     f.creatureSpeed.fill(5);
     f.score = 30; // step 20
     const struct {
@@ -74,7 +74,7 @@ void ChaseTest::creaturesRunClockwise() {
     for (int i = 0; i < 9; ++i)
         placeCreature(f, static_cast<std::int16_t>(i), cases[i].from.left, cases[i].from.top);
     placeCreature(f, 9, 100, 100, false); // hidden creatures do not run
-    f.Timer1_Timer();
+    f.onChaseTick();
     for (int i = 0; i < 9; ++i)
         QCOMPARE(where(f, i), cases[i].to);
     QCOMPARE(where(f, 9), (Place{100, 100}));
@@ -83,27 +83,27 @@ void ChaseTest::creaturesRunClockwise() {
     // An odd score runs half twips, kept as real positions.
     f.score = 31;
     placeCreature(f, 0, 100, 100);
-    f.Timer1_Timer();
-    f.Timer1_Timer();
+    f.onChaseTick();
+    f.onChaseTick();
     QCOMPARE(where(f, 0), (Place{141, 100}));
-    QCOMPARE(f.controls().Picture1(0)->x(), 9); // the widget sits at the nearest pixel
+    QCOMPARE(f.controls().creatures(0)->x(), 9); // the widget sits at the nearest pixel
 }
 
 void ChaseTest::bigStepsAndOvershoot() {
     auto run = [](int score, Place from, QList<Place> expected) {
         GameFixture game;
         game.start();
-        Form1& f = game.program->form1();
+        MainScreen& f = game.program->mainScreen();
         f.creatureSpeed[0] = 10;
         f.score = static_cast<std::int16_t>(score);
         placeCreature(f, 0, from.left, from.top);
         for (const Place& next : expected) {
-            f.Timer1_Timer();
+            f.onChaseTick();
             QCOMPARE(where(f, 0), next);
         }
         QCOMPARE(f.eatenCount, 0);
         QCOMPARE(f.score, score);
-        QVERIFY(!f.controls().Picture1(0)->isHidden());
+        QVERIFY(!f.controls().creatures(0)->isHidden());
     };
     // Turning up at Left -400, beside the cliff: the lap goes on up the left side and right along the top.
     run(1180, {200, 1100}, {{-400, 500}, {-400, -100}, {200, -100}, {800, -100}});
@@ -116,7 +116,7 @@ void ChaseTest::bigStepsAndOvershoot() {
 void ChaseTest::eatZoneHasStrictBounds() {
     GameFixture game;
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     const Place inside[] = {{400, 600.5}, {400, 999.5}, {-299.5, 800}, {799.5, 800}};
     const Place outside[] = {{400, 600}, {400, 1000}, {-300, 800}, {800, 800}};
@@ -125,29 +125,29 @@ void ChaseTest::eatZoneHasStrictBounds() {
         placeCreature(f, static_cast<std::int16_t>(4 + i), outside[i].left, outside[i].top);
     }
     f.score = 0;
-    f.Timer1_Timer();
+    f.onChaseTick();
     QCOMPARE(f.eatenCount, 4);
     QCOMPARE(f.score, -120);
-    QCOMPARE(c.Label4->text(), QStringLiteral("-120"));
+    QCOMPARE(c.scoreLabel->text(), QStringLiteral("-120"));
     QCOMPARE(game.sound.played, QList<Cue>(4, Cue::Eaten));
-    const qint64 eatenMark = c.Picture6->picture().cacheKey();
-    QVERIFY(!c.Picture6->picture().isNull());
+    const qint64 eatenMark = c.eatenMark->picture().cacheKey();
+    QVERIFY(!c.eatenMark->picture().isNull());
     for (int i = 0; i < 4; ++i) {
-        QVERIFY(c.Picture1(i)->isHidden());
+        QVERIFY(c.creatures(i)->isHidden());
         QCOMPARE(where(f, i), (Place{-2000, -2000}));
-        QVERIFY(!c.Picture1(i)->isEnabled());
-        QCOMPARE(c.Picture2(i)->picture().cacheKey(), eatenMark);
-        QVERIFY(!c.Picture2(i)->isEnabled());
+        QVERIFY(!c.creatures(i)->isEnabled());
+        QCOMPARE(c.parkingSlots(i)->picture().cacheKey(), eatenMark);
+        QVERIFY(!c.parkingSlots(i)->isEnabled());
         QCOMPARE(where(f, 4 + i), outside[i]);
-        QVERIFY(!c.Picture1(4 + i)->isHidden());
-        QVERIFY(c.Picture1(4 + i)->isEnabled());
-        QVERIFY(c.Picture2(4 + i)->picture().isNull());
-        QVERIFY(c.Picture2(4 + i)->isEnabled());
+        QVERIFY(!c.creatures(4 + i)->isHidden());
+        QVERIFY(c.creatures(4 + i)->isEnabled());
+        QVERIFY(c.parkingSlots(4 + i)->picture().isNull());
+        QVERIFY(c.parkingSlots(4 + i)->isEnabled());
     }
     // A lost creature cannot be clicked: its box ignores the mouse.
     game.sound.played.clear();
     placeCreature(f, 0, 3000, 500);
-    QTest::mouseClick(c.Picture1(0), Qt::LeftButton);
+    QTest::mouseClick(c.creatures(0), Qt::LeftButton);
     QVERIFY(game.sound.played.isEmpty());
 }
 
@@ -155,65 +155,65 @@ void ChaseTest::nothingMovesAtZeroOrBelow() {
     for (const int score : {0, -10}) {
         GameFixture game;
         game.start();
-        Form1& f = game.program->form1();
+        MainScreen& f = game.program->mainScreen();
         const auto& c = f.controls();
         f.score = static_cast<std::int16_t>(score);
         placeCreature(f, 0, 100, 100);
         placeCreature(f, 1, 400, 800, false); // hidden, in the zone: still eaten
         f.returnTicks[2] = 18;
-        c.Picture4->show();
-        f.picture4Ticks = 0;
+        c.praiseStamp->show();
+        f.praiseStampTicks = 0;
         for (int tick = 1; tick <= 6; ++tick) {
-            f.Timer1_Timer();
-            QCOMPARE(c.Picture4->isHidden(), tick >= 4); // the stamp goes on the fourth tick
+            f.onChaseTick();
+            QCOMPARE(c.praiseStamp->isHidden(), tick >= 4); // the stamp goes on the fourth tick
             QCOMPARE(where(f, 0), (Place{100, 100}));
-            QCOMPARE(c.Picture1(2)->isHidden(), tick < 2); // returns on its twentieth count
+            QCOMPARE(c.creatures(2)->isHidden(), tick < 2); // returns on its twentieth count
         }
         QCOMPARE(f.eatenCount, 1);
         QCOMPARE(f.score, score - 30);
         QCOMPARE(where(f, 2), (Place{100, 100}));
-        QCOMPARE(f.picture4Ticks, 4); // counting stops there
+        QCOMPARE(f.praiseStampTicks, 4); // counting stops there
     }
     GameFixture game;
     game.start();
-    Form1& f = game.program->form1();
-    f.picture4Ticks = 32767; // a game left alone for hours: no overflow
-    f.Timer1_Timer();
-    QCOMPARE(f.picture4Ticks, 32767);
+    MainScreen& f = game.program->mainScreen();
+    f.praiseStampTicks = 32767; // a game left alone for hours: no overflow
+    f.onChaseTick();
+    QCOMPARE(f.praiseStampTicks, 32767);
     QVERIFY(game.errors.details.isEmpty());
 }
 
 void ChaseTest::caughtCreatureComesBackAfterTwentyTicks() {
     GameFixture game;
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
-    const qint64 rabbit = c.Picture1(3)->picture().cacheKey();
+    const qint64 rabbit = c.creatures(3)->picture().cacheKey();
     f.score = 50;
     f.creatureSpeed[3] = 5;
     placeCreature(f, 3, 3000, 500);
-    f.Picture1_Click(3);
+    f.onCreatureClicked(3);
     for (int step = 0; step < 9; ++step)
-        f.Timer2_Timer();
+        f.onCatchTick();
     QCOMPARE(f.returnTicks[3], 1);
-    c.Picture1(3)->setEnabled(false); // the return leaves Enabled alone
+    c.creatures(3)->setEnabled(false); // the return leaves Enabled alone
     for (int tick = 1; tick <= 18; ++tick) {
-        f.Timer1_Timer();
-        QVERIFY(c.Picture1(3)->isHidden());
+        f.onChaseTick();
+        QVERIFY(c.creatures(3)->isHidden());
     }
     QCOMPARE(f.returnTicks[3], 19);
-    QCOMPARE(c.Picture2(3)->picture().cacheKey(), rabbit);
-    f.Timer1_Timer();
-    QVERIFY(!c.Picture1(3)->isHidden());      // visible although 50 is below its threshold of 110
+    QCOMPARE(c.parkingSlots(3)->picture().cacheKey(), rabbit);
+    f.onChaseTick();
+    QVERIFY(!c.creatures(3)->isHidden());     // visible although 50 is below its threshold of 110
     QCOMPARE(where(f, 3), (Place{100, 100})); // no move on the tick it returns
-    QCOMPARE(c.Picture1(3)->picture().cacheKey(), rabbit);
-    QVERIFY(c.Picture2(3)->picture().isNull());
+    QCOMPARE(c.creatures(3)->picture().cacheKey(), rabbit);
+    QVERIFY(c.parkingSlots(3)->picture().isNull());
     QCOMPARE(f.returnTicks[3], 0);
-    QVERIFY(!c.Picture1(3)->isEnabled());
-    f.Timer1_Timer();
+    QVERIFY(!c.creatures(3)->isEnabled());
+    f.onChaseTick();
     QCOMPARE(where(f, 3), (Place{130, 100}));
     for (int tick = 0; tick < 30; ++tick)
-        f.Timer1_Timer();
+        f.onChaseTick();
     QCOMPARE(f.returnTicks[3], 0); // it comes back once only
 }
 
@@ -221,11 +221,11 @@ void ChaseTest::twoLostInOneTick() {
     {
         GameFixture game;
         game.start();
-        Form1& f = game.program->form1();
+        MainScreen& f = game.program->mainScreen();
         f.score = 100; // both stand off every edge, so neither moves
         placeCreature(f, 2, 400, 800);
         placeCreature(f, 5, 500, 700);
-        f.Timer1_Timer();
+        f.onChaseTick();
         QCOMPARE(f.score, 40);
         QCOMPARE(f.eatenCount, 2);
         QCOMPARE(game.sound.played, (QList<Cue>{Cue::Eaten, Cue::Eaten}));
@@ -233,27 +233,27 @@ void ChaseTest::twoLostInOneTick() {
     // The fifth loss is the first of the two: the second is never looked at.
     GameFixture game;
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     game.writeText(QStringLiteral("romajimojiren.txt"), QStringLiteral("a,あ,0\r\n"));
-    f.moren_Click();
-    QVERIFY(game.program->rensyu().isLoaded());
+    f.onPracticeMenu();
+    QVERIFY(game.program->practiceScreen().isLoaded());
     oneLossFromTheEnd(f, 230);
     placeCreature(f, 5, 500, 700);
     bool loadedWhileOpen = false;
     game.messageBox.whileOpen = [&] {
-        loadedWhileOpen =
-            f.isLoaded() && game.program->form2().isLoaded() && game.program->rensyu().isLoaded();
+        loadedWhileOpen = f.isLoaded() && game.program->chartWindow().isLoaded() &&
+                          game.program->practiceScreen().isLoaded();
     };
-    f.Timer1_Timer();
+    f.onChaseTick();
     QCOMPARE(f.eatenCount, 5);
     QCOMPARE(f.score, 200);
     QCOMPARE(game.sound.played, (QList<Cue>{Cue::Eaten, Cue::GameOver}));
     QCOMPARE(game.messageBox.shown.size(), 1);
     QVERIFY(loadedWhileOpen); // the screens close only once the box is dismissed
     QVERIFY(!f.isLoaded());
-    QVERIFY(!game.program->form2().isLoaded());
-    QVERIFY(!game.program->rensyu().isLoaded());
-    QVERIFY(game.program->cright().isLoaded()); // the opening screen is left playing
+    QVERIFY(!game.program->chartWindow().isLoaded());
+    QVERIFY(!game.program->practiceScreen().isLoaded());
+    QVERIFY(game.program->openingScreen().isLoaded()); // the opening screen is left playing
     QVERIFY(game.errors.details.isEmpty());
 }
 
@@ -270,9 +270,9 @@ void ChaseTest::resultIsGradedByTheScore() {
     for (const auto& c : cases) {
         GameFixture game;
         game.start();
-        Form1& f = game.program->form1();
+        MainScreen& f = game.program->mainScreen();
         oneLossFromTheEnd(f, c.score + 30);
-        f.Timer1_Timer();
+        f.onChaseTick();
         QCOMPARE(game.messageBox.shown.size(), 1);
         QCOMPARE(game.messageBox.shown[0].text, c.text);
         QCOMPARE(game.messageBox.shown[0].title, QStringLiteral("結果"));
@@ -286,23 +286,23 @@ void ChaseTest::resultIsGradedByTheScore() {
 void ChaseTest::noTickWhileTheResultIsOpen() {
     GameFixture game;
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     oneLossFromTheEnd(f, 300);
     placeCreature(f, 1, 400, 800); // would be the sixth loss
     int ticksTried = 0;
     game.messageBox.whileOpen = [&] {
         // Ticks arrive while the box is open: some called at once, some from the running timer.
         for (int k = 0; k < 3; ++k) {
-            f.Timer1_Timer();
+            f.onChaseTick();
             ++ticksTried;
         }
-        QSignalSpy timerTicks(f.controls().Timer1, &toolkit::Timer::tick);
+        QSignalSpy timerTicks(f.controls().chaseTimer, &toolkit::Timer::tick);
         QTRY_VERIFY_WITH_TIMEOUT(timerTicks.count() >= 2, 5000);
         QCOMPARE(f.eatenCount, 5);
-        QCOMPARE(f.picture4Ticks, 1);
-        QVERIFY(!f.controls().Picture1(1)->isHidden());
+        QCOMPARE(f.praiseStampTicks, 1);
+        QVERIFY(!f.controls().creatures(1)->isHidden());
     };
-    f.Timer1_Timer();
+    f.onChaseTick();
     QCOMPARE(ticksTried, 3);
     QCOMPARE(game.messageBox.shown.size(), 1);
     QCOMPARE(f.eatenCount, 5);
@@ -315,18 +315,18 @@ void ChaseTest::noTickWhileTheResultIsOpen() {
 void ChaseTest::chaseGoesOnWhileTheScreenIsHidden() {
     GameFixture game;
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     game.writeText(QStringLiteral("romajimojiren.txt"), QStringLiteral("a,あ,0\r\n"));
-    f.moren_Click(); // the practice screen hides the main screen
+    f.onPracticeMenu(); // the practice screen hides the main screen
     QVERIFY(!f.isVisible());
     f.score = 10;
     placeCreature(f, 0, 100, 100);
     QTRY_VERIFY_WITH_TIMEOUT(where(f, 0).left > 100, 5000); // the running timer moves it
     oneLossFromTheEnd(f, 100);
-    QTRY_VERIFY_WITH_TIMEOUT(!game.program->rensyu().isLoaded(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!game.program->practiceScreen().isLoaded(), 5000);
     QCOMPARE(game.messageBox.shown.size(), 1);
     QVERIFY(!f.isLoaded());
-    QVERIFY(!game.program->form2().isLoaded());
+    QVERIFY(!game.program->chartWindow().isLoaded());
 }
 
 QTEST_MAIN(ChaseTest)

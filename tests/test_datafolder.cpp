@@ -1,8 +1,8 @@
 // Where the data files are looked up: the player's own folder ($XDG_DATA_HOME/pokuraku) first, then the
 // working folder, then the data installed with the game; the first folder that holds a file wins, file by
 // file, and a file that no folder holds is named with every folder searched.
-#include "screens/main/form1.h"
-#include "screens/practice/rensyu.h"
+#include "screens/main/main_screen.h"
+#include "screens/practice/practice_screen.h"
 #include "services/data/datafileerror.h"
 #include "services/data/datafolder.h"
 #include "support/gamefixture.h"
@@ -166,14 +166,14 @@ void DataFolderTest::gameReadsEachFileFromItsFirstFolder() {
     write(f.installed() + "/romajimojiren.txt", "ka,\x82\xa9,5\r\n");
     game.start();
     QVERIFY2(game.errors.details.isEmpty(), qPrintable(game.errors.details.join(u'|')));
-    const Form1& form1 = game.program->form1();
-    QCOMPARE(form1.questionCount, 1);
-    QCOMPARE(form1.romajiList[0], QStringLiteral("ro^maji"));
-    QCOMPARE(form1.questionWord, QStringLiteral("user"));
-    game.program->guard().run([&] { game.program->form1().moren_Click(); });
+    const MainScreen& mainScreen = game.program->mainScreen();
+    QCOMPARE(mainScreen.questionCount, 1);
+    QCOMPARE(mainScreen.romajiList[0], QStringLiteral("ro^maji"));
+    QCOMPARE(mainScreen.questionWord, QStringLiteral("user"));
+    game.program->guard().run([&] { game.program->mainScreen().onPracticeMenu(); });
     QVERIFY2(game.errors.details.isEmpty(), qPrintable(game.errors.details.join(u'|')));
-    QCOMPARE(game.program->rensyu().table.recordCount, 1);
-    QCOMPARE(game.program->rensyu().table.answerList[0], QStringLiteral("か"));
+    QCOMPARE(game.program->practiceScreen().table.recordCount, 1);
+    QCOMPARE(game.program->practiceScreen().table.answerList[0], QStringLiteral("か"));
 
     // A fault in the player's own file names that file in full, not the installed one.
     GameFixture broken(QString{});

@@ -1,7 +1,7 @@
 // An untrapped error ends the game: while its error box waits for the player nothing else of the game runs,
 // so the opening screen's clock cannot bring up the half-loaded main screen behind the box.
-#include "screens/main/form1.h"
-#include "screens/opening/cright.h"
+#include "screens/main/main_screen.h"
+#include "screens/opening/opening_screen.h"
 #include "support/gamefixture.h"
 #include <QtTest>
 
@@ -27,13 +27,13 @@ void FatalErrorTest::nothingRunsWhileTheErrorBoxIsOpen() {
     {
         // No romaji.txt: the load step fails after it has shown the opening screen.
         GameFixture game(QString{});
-        Cright& opening = game.program->cright();
+        OpeningScreen& opening = game.program->openingScreen();
         int ticksSent = 0;
         game.errors.whileOpen = [&] {
             // More ticks than the whole animation needs before it brings up the main screen.
             for (; ticksSent < 40; ++ticksSent) {
                 QVERIFY(opening.isLoaded());
-                emit opening.controls().Timer1->tick();
+                emit opening.controls().animationTimer->tick();
             }
         };
         game.start();
@@ -42,7 +42,7 @@ void FatalErrorTest::nothingRunsWhileTheErrorBoxIsOpen() {
         QVERIFY(game.errors.details[0].startsWith(QStringLiteral("romaji.txt: file not found")));
         QCOMPARE(opening.tickCounter, 0);
         QVERIFY(opening.isVisible());
-        QVERIFY(!game.program->form1().isVisible());
+        QVERIFY(!game.program->mainScreen().isVisible());
     }
 }
 

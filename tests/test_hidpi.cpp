@@ -1,8 +1,8 @@
 // Crisp at scale 2: on a screen scaled by two the screens load every picture and cursor made at twice its
 // size, the window icon comes from its large variant, and picture boxes still take the defined size of
 // their pictures, so the layout does not move. Runs with QT_SCALE_FACTOR=2 on the offscreen platform.
-#include "screens/main/form1.h"
-#include "screens/opening/cright.h"
+#include "screens/main/main_screen.h"
+#include "screens/opening/opening_screen.h"
 #include "support/gamefixture.h"
 #include "toolkit/builder.h"
 #include "toolkit/icon.h"
@@ -34,7 +34,7 @@ private slots:
 
 private:
     GameFixture game;
-    const Form1Controls& c() { return game.program->form1().controls(); }
+    const MainScreenControls& c() { return game.program->mainScreen().controls(); }
 };
 
 void HiDpiTest::initTestCase() {
@@ -72,32 +72,32 @@ void HiDpiTest::creaturesKeepTheirBoxesAndSlots() {
     const QSize sizes[12] = {{24, 25}, {26, 26}, {28, 23}, {24, 31}, {25, 32}, {35, 25},
                              {20, 30}, {36, 24}, {32, 24}, {32, 29}, {26, 26}, {29, 24}};
     for (std::int16_t k = 0; k < 12; ++k) {
-        PictureBox* creature = c().Picture1(k);
+        PictureBox* creature = c().creatures(k);
         QCOMPARE(creature->picture().devicePixelRatio(), 2.0);
         QCOMPARE(creature->size(), sizes[k]); // auto-sized to the defined size, not the large picture's
     }
-    QCOMPARE(c().Picture4->picture().devicePixelRatio(), 2.0);
-    QCOMPARE(c().Picture4->size(), QSize(49, 47)); // its own box, 735 x 700 twips
+    QCOMPARE(c().praiseStamp->picture().devicePixelRatio(), 2.0);
+    QCOMPARE(c().praiseStamp->size(), QSize(49, 47)); // its own box, 735 x 700 twips
     // A caught creature's picture moves into its slot and comes back the same.
-    PictureBox* slot = c().Picture2(7);
-    slot->setPicture(c().Picture1(7)->picture());
+    PictureBox* slot = c().parkingSlots(7);
+    slot->setPicture(c().creatures(7)->picture());
     QCOMPARE(slot->size(), QSize(33, 33));
-    c().Picture1(7)->setPicture(slot->picture());
-    QCOMPARE(c().Picture1(7)->size(), QSize(36, 24));
+    c().creatures(7)->setPicture(slot->picture());
+    QCOMPARE(c().creatures(7)->size(), QSize(36, 24));
     // The opening's balls and background.
-    game.program->cright().show();
-    const auto& o = game.program->cright().controls();
-    QCOMPARE(o.Picture7->picture().devicePixelRatio(), 2.0);
-    QCOMPARE(o.Picture8(11)->picture().deviceIndependentSize().toSize(), QSize(64, 64));
+    game.program->openingScreen().show();
+    const auto& o = game.program->openingScreen().controls();
+    QCOMPARE(o.background->picture().devicePixelRatio(), 2.0);
+    QCOMPARE(o.balls(11)->picture().deviceIndependentSize().toSize(), QSize(64, 64));
     QVERIFY(game.errors.details.isEmpty());
 }
 
 void HiDpiTest::cursorsAndIcon() {
-    const QCursor tile = c().Label1(0)->cursor();
+    const QCursor tile = c().tiles(0)->cursor();
     QCOMPARE(tile.pixmap().devicePixelRatio(), 2.0);
     QCOMPARE(tile.pixmap().size(), QSize(64, 64));
     QCOMPARE(tile.hotSpot(), QPoint(2, 2));
-    const QCursor creature = c().Picture1(0)->cursor();
+    const QCursor creature = c().creatures(0)->cursor();
     QCOMPARE(creature.pixmap().size(), QSize(56, 56));
     // The icon takes its large variant for the window's 30-pixel icon.
     const QPixmap icon = toolkit::programIcon().pixmap(QSize(30, 30));

@@ -1,7 +1,7 @@
 // The retry and hint buttons: the hint button's colour, caption and visibility after every sequence of
 // hints, retries, wrong and right answers; the first hint's length; the costs and their floor; the hint
 // label kept until the next question; a retry that re-deals and changes nothing else.
-#include "screens/main/form1.h"
+#include "screens/main/main_screen.h"
 #include "support/gamefixture.h"
 #include "support/play.h"
 #include <QSet>
@@ -14,8 +14,9 @@ const QString small = QStringLiteral("ちょっとヒント");
 const QString last = QStringLiteral("ラストヒント");
 
 // Checks the hint button's looks: hidden, or shown with this colour and caption.
-void expectHintButton(const Form1& f, bool shown, const QColor& colour = {}, const QString& caption = {}) {
-    const toolkit::Button* b = f.controls().Command3;
+void expectHintButton(const MainScreen& f, bool shown, const QColor& colour = {},
+                      const QString& caption = {}) {
+    const toolkit::Button* b = f.controls().hintButton;
     QCOMPARE(!b->isHidden(), shown);
     if (!shown) return;
     QCOMPARE(b->backColor(), colour);
@@ -35,31 +36,31 @@ private slots:
 void HintsTest::hintButtonLooks() {
     GameFixture game(QStringLiteral("sakan,さかん\r\n"));
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     auto wrong = [&] {
         QVERIFY(pressLetters(f, QStringLiteral("nakas")));
         expectHintButton(f, false); // the last letter hides it
-        f.Command1_Click();
+        f.onOkClicked();
     };
     f.score = 100;
     expectHintButton(f, true, green, small); // new question
-    f.Command2_Click();
+    f.onRetryClicked();
     expectHintButton(f, true, green, small); // a retry before any hint
     wrong();
     expectHintButton(f, true, green, small); // a wrong answer before any hint
-    f.Command3_Click();
+    f.onHintClicked();
     expectHintButton(f, true, green, last); // right after the first hint
     wrong();
     expectHintButton(f, true, green, last); // a wrong answer keeps it as it was
-    f.Command2_Click();
+    f.onRetryClicked();
     expectHintButton(f, true, red, last); // a retry after the first hint
-    f.Command2_Click();
+    f.onRetryClicked();
     expectHintButton(f, true, red, last);
     wrong();
     expectHintButton(f, true, red, last); // a wrong answer keeps it red
-    f.Command3_Click();
+    f.onHintClicked();
     expectHintButton(f, false); // after the last hint
-    f.Command2_Click();
+    f.onRetryClicked();
     expectHintButton(f, false);
     wrong();
     expectHintButton(f, false);
@@ -70,105 +71,105 @@ void HintsTest::hintButtonLooks() {
 void HintsTest::hintCosts() {
     GameFixture game(QStringLiteral("sakana,さかな\r\n"));
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     f.score = 50;
-    f.Command3_Click();
+    f.onHintClicked();
     QCOMPARE(f.score, 48);
-    QCOMPARE(c.Label4->text(), QStringLiteral(" 48"));
+    QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 48"));
     QCOMPARE(f.hintFree, 1);
-    f.Command3_Click();
+    f.onHintClicked();
     QCOMPARE(f.score, 38); // 12 in all
-    QCOMPARE(c.Label4->text(), QStringLiteral(" 38"));
-    QCOMPARE(c.Label8->text(), QStringLiteral("sakana"));
+    QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 38"));
+    QCOMPARE(c.hintLabel->text(), QStringLiteral("sakana"));
     QCOMPARE(game.sound.played, (QList<Cue>{Cue::Hint, Cue::Hint}));
     answerRight(f);
     QCOMPARE(f.score, 44); // 1 point a letter
 
     // The floor: first hint at 1, last hint at 7.
     f.score = 1;
-    f.Command3_Click();
+    f.onHintClicked();
     QCOMPARE(f.score, 0);
-    QCOMPARE(c.Label4->text(), QStringLiteral(" 0"));
+    QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 0"));
     f.score = 7;
-    f.Command3_Click();
+    f.onHintClicked();
     QCOMPARE(f.score, 0);
     // A score the cliff made negative is raised to 0 by the floor too.
     answerRight(f);
     f.score = -40;
-    f.Command3_Click();
+    f.onHintClicked();
     QCOMPARE(f.score, 0);
 }
 
 void HintsTest::firstHintShowsTheBeginning() {
     GameFixture game(QStringLiteral("ro^maji,ローマじ\r\n"));
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     QSet<int> lengths;
     for (int draw = 0; draw < 300; ++draw) {
         f.hintLevel = 0;
         game.clock += 7919;
-        f.Command3_Click();
+        f.onHintClicked();
         QVERIFY(f.hintLength >= 1 && f.hintLength <= 6);
-        QCOMPARE(c.Label8->text(), QStringLiteral("ro^maji").left(f.hintLength));
+        QCOMPARE(c.hintLabel->text(), QStringLiteral("ro^maji").left(f.hintLength));
         lengths.insert(f.hintLength);
     }
     QCOMPARE(lengths, (QSet<int>{1, 2, 3, 4, 5, 6})); // 1 to n - 1 letters, never the whole word
 
     GameFixture one(QStringLiteral("a,あ\r\n"));
     one.start();
-    one.program->form1().Command3_Click();
-    QCOMPARE(one.program->form1().controls().Label8->text(), QStringLiteral("a")); // the whole word
+    one.program->mainScreen().onHintClicked();
+    QCOMPARE(one.program->mainScreen().controls().hintLabel->text(), QStringLiteral("a")); // the whole word
 
     GameFixture empty(QStringLiteral(""));
     empty.start();
-    Form1& e = empty.program->form1();
+    MainScreen& e = empty.program->mainScreen();
     e.score = 5;
-    e.Command3_Click();
-    QCOMPARE(e.controls().Label8->text(), QString());
+    e.onHintClicked();
+    QCOMPARE(e.controls().hintLabel->text(), QString());
     QCOMPARE(e.score, 3);
 }
 
 void HintsTest::retryDealsAgainAndChangesNothingElse() {
     GameFixture game(QStringLiteral("abcdefghijklmnopqrstuvwx,ながい\r\n"));
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     f.score = 30;
-    f.Command3_Click();
-    const QString hint = c.Label8->text();
+    f.onHintClicked();
+    const QString hint = c.hintLabel->text();
     game.sound.played.clear();
     auto board = [&] {
         QString letters;
         for (std::int16_t k = 0; k < 24; ++k)
-            letters += c.Label1(k)->text();
+            letters += c.tiles(k)->text();
         return letters;
     };
     QSet<QString> orders{board()};
     for (int retry = 0; retry < 5; ++retry) {
         QVERIFY(pressLetters(f, QStringLiteral("abc")));
-        f.Command2_Click();
+        f.onRetryClicked();
         QCOMPARE(f.placedCount, 0);
-        QCOMPARE(c.Label2->text(), QString());
-        QCOMPARE(c.Label5->text(), QString());
-        QCOMPARE(c.Label7->text(), QString());
-        QVERIFY(c.Command1->isHidden());
-        QVERIFY(!c.Command2->isHidden());
+        QCOMPARE(c.answerLabel->text(), QString());
+        QCOMPARE(c.markedLineLabel->text(), QString());
+        QCOMPARE(c.plainLineLabel->text(), QString());
+        QVERIFY(c.okButton->isHidden());
+        QVERIFY(!c.retryButton->isHidden());
         for (std::int16_t k = 0; k < 24; ++k)
-            QVERIFY(!c.Label1(k)->isHidden());
+            QVERIFY(!c.tiles(k)->isHidden());
         orders.insert(board());
     }
     QCOMPARE(orders.size(), 6); // every retry deals a new order
     QCOMPARE(f.score, 28);
     QCOMPARE(f.hintLevel, 1);
     QCOMPARE(f.hintFree, 1);
-    QCOMPARE(c.Label8->text(), hint);
+    QCOMPARE(c.hintLabel->text(), hint);
     QVERIFY(game.sound.played.isEmpty());
     QVERIFY(pressLetters(f, QStringLiteral("abcdefghijklmnopqrstuvwx")));
-    QVERIFY(!c.Command1->isHidden());
-    f.Command2_Click(); // a retry with a full board hides OK again
-    QVERIFY(c.Command1->isHidden());
+    QVERIFY(!c.okButton->isHidden());
+    f.onRetryClicked(); // a retry with a full board hides OK again
+    QVERIFY(c.okButton->isHidden());
 }
 
 QTEST_MAIN(HintsTest)

@@ -1,7 +1,7 @@
 // Judging an answer with the OK button: the cue chosen by the score before the answer, the points a word
 // earns with and without a hint, the floor of a wrong answer, the score label's text, the creatures' twelve
 // thresholds, the exact comparison of the answer line and the opening of the next question.
-#include "screens/main/form1.h"
+#include "screens/main/main_screen.h"
 #include "support/gamefixture.h"
 #include "support/play.h"
 #include <QtTest>
@@ -21,7 +21,7 @@ private slots:
 void JudgingTest::cueFollowsTheScoreBeforeTheAnswer() {
     GameFixture game(QStringLiteral("inu,いぬ\r\n"));
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     const struct {
         int before;
         Cue cue;
@@ -39,79 +39,79 @@ void JudgingTest::cueFollowsTheScoreBeforeTheAnswer() {
 void JudgingTest::pointsPerLetter() {
     GameFixture game(QStringLiteral("sakan,さかん\r\n"));
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     answerRight(f); // no hint: 2 points a letter
     QCOMPARE(f.score, 10);
-    QCOMPARE(c.Label4->text(), QStringLiteral(" 10"));
-    f.Command3_Click(); // first hint: 2 points now, and 1 point a letter
+    QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 10"));
+    f.onHintClicked(); // first hint: 2 points now, and 1 point a letter
     QCOMPARE(f.score, 8);
     answerRight(f);
     QCOMPARE(f.score, 13);
-    QCOMPARE(c.Label4->text(), QStringLiteral(" 13"));
-    f.Command3_Click();
-    f.Command3_Click(); // both hints: 12 points in all
+    QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 13"));
+    f.onHintClicked();
+    f.onHintClicked(); // both hints: 12 points in all
     QCOMPARE(f.score, 1);
     answerRight(f);
     QCOMPARE(f.score, 6);
-    QCOMPARE(c.Label4->text(), QStringLiteral(" 6"));
+    QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 6"));
 
     // The long-vowel mark is a letter like any other.
     GameFixture longVowel(QStringLiteral("ro^maji,ローマじ\r\n"));
     longVowel.start();
-    answerRight(longVowel.program->form1());
-    QCOMPARE(longVowel.program->form1().score, 14);
+    answerRight(longVowel.program->mainScreen());
+    QCOMPARE(longVowel.program->mainScreen().score, 14);
 }
 
 void JudgingTest::wrongAnswerCostsFiveAndDealsAgain() {
     GameFixture game(QStringLiteral("sakan,さかん\r\n"));
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     f.score = 5;
-    f.Command3_Click(); // the hint label must survive the wrong answer
+    f.onHintClicked(); // the hint label must survive the wrong answer
     QCOMPARE(f.score, 3);
-    const QString hint = c.Label8->text();
+    const QString hint = c.hintLabel->text();
     placeCreature(f, 0, 100, 100);
     game.sound.played.clear();
     QVERIFY(pressLetters(f, QStringLiteral("nakas")));
-    QVERIFY(!c.Command1->isHidden());
-    f.Command1_Click();
+    QVERIFY(!c.okButton->isHidden());
+    f.onOkClicked();
     QCOMPARE(game.sound.played, QList<Cue>{Cue::Wrong});
     QCOMPARE(f.score, 0); // not -2
-    QCOMPARE(c.Label4->text(), QStringLiteral(" 0"));
+    QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 0"));
     QCOMPARE(f.answer, QStringLiteral("sakan"));
     QCOMPARE(f.placedCount, 0);
     QCOMPARE(f.hintLevel, 1);
-    QCOMPARE(c.Label8->text(), hint);
-    QVERIFY(c.Command1->isHidden());
-    QVERIFY(!c.Command2->isHidden());
-    QVERIFY(!c.Command3->isHidden());
-    QVERIFY(!c.Picture1(0)->isHidden()); // creatures are not touched
-    QCOMPARE(c.Label2->text(), QString());
-    QCOMPARE(c.Label5->text(), QString());
-    QCOMPARE(c.Label7->text(), QString());
+    QCOMPARE(c.hintLabel->text(), hint);
+    QVERIFY(c.okButton->isHidden());
+    QVERIFY(!c.retryButton->isHidden());
+    QVERIFY(!c.hintButton->isHidden());
+    QVERIFY(!c.creatures(0)->isHidden()); // creatures are not touched
+    QCOMPARE(c.answerLabel->text(), QString());
+    QCOMPARE(c.markedLineLabel->text(), QString());
+    QCOMPARE(c.plainLineLabel->text(), QString());
     QVERIFY(pressLetters(f, QStringLiteral("sakan"))); // every letter is back on the board
     QCOMPARE(f.placedCount, 5);
 
-    f.Command1_Click(); // right this time: the retry cost nothing, the wrong answer cost its 5 points only
+    f.onOkClicked(); // right this time: the retry cost nothing, the wrong answer cost its 5 points only
     QCOMPARE(f.score, 5);
 
     f.score = 12;
     f.answerLine = QStringLiteral("x");
-    f.Command1_Click();
+    f.onOkClicked();
     QCOMPARE(f.score, 7);
-    QCOMPARE(c.Label4->text(), QStringLiteral(" 7"));
+    QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 7"));
     // A score the cliff made negative is raised to 0 by the floor.
     f.score = -20;
-    f.Command1_Click();
+    f.onOkClicked();
     QCOMPARE(f.score, 0);
 }
 
 void JudgingTest::creaturesFollowTheirThresholds() {
     GameFixture game(QStringLiteral("a,あ\r\n")); // 2 points an answer
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     auto answerFrom = [&](int before) {
         f.score = static_cast<std::int16_t>(before);
@@ -122,48 +122,48 @@ void JudgingTest::creaturesFollowTheirThresholds() {
         const int t = thresholds[k];
         placeCreature(f, static_cast<std::int16_t>(k), 100, 100, true);
         answerFrom(t - 2); // exactly at the threshold: a shown creature stays shown
-        QVERIFY(!c.Picture1(k)->isHidden());
+        QVERIFY(!c.creatures(k)->isHidden());
         placeCreature(f, static_cast<std::int16_t>(k), 100, 100, false);
         answerFrom(t - 2); // ... and a hidden one stays hidden
-        QVERIFY(c.Picture1(k)->isHidden());
+        QVERIFY(c.creatures(k)->isHidden());
         answerFrom(t - 1); // one above: shown, with every creature of a lower threshold
         for (int j = 0; j < 12; ++j)
-            QCOMPARE(c.Picture1(j)->isHidden(), j > k);
+            QCOMPARE(c.creatures(j)->isHidden(), j > k);
         answerFrom(t - 3); // one below: hidden
-        QVERIFY(c.Picture1(k)->isHidden());
+        QVERIFY(c.creatures(k)->isHidden());
     }
     answerFrom(759);
     for (int j = 0; j < 12; ++j)
-        QVERIFY(!c.Picture1(j)->isHidden());
+        QVERIFY(!c.creatures(j)->isHidden());
     answerFrom(-10); // still below the first threshold after the points: all twelve go
     QCOMPARE(f.score, -8);
-    QCOMPARE(c.Label4->text(), QStringLiteral("-8"));
+    QCOMPARE(c.scoreLabel->text(), QStringLiteral("-8"));
     for (int j = 0; j < 12; ++j)
-        QVERIFY(c.Picture1(j)->isHidden());
+        QVERIFY(c.creatures(j)->isHidden());
 }
 
 void JudgingTest::answerLineMustMatchExactly() {
     GameFixture game(QStringLiteral("ro^maji,ローマじ\r\n"));
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     f.answerLine = QStringLiteral("romaji");
-    f.Command1_Click();
+    f.onOkClicked();
     QCOMPARE(game.sound.played.last(), Cue::Wrong);
     QVERIFY(pressLetters(f, QStringLiteral("ro^maji")));
-    QCOMPARE(c.Label2->text(), QStringLiteral("ro^maji"));
-    f.Command1_Click();
+    QCOMPARE(c.answerLabel->text(), QStringLiteral("ro^maji"));
+    f.onOkClicked();
     QCOMPARE(game.sound.played.last(), Cue::Correct100);
     QCOMPARE(f.score, 14);
 
     GameFixture plain(QStringLiteral("romaji,ローマじ\r\n"));
     plain.start();
-    Form1& p = plain.program->form1();
+    MainScreen& p = plain.program->mainScreen();
     p.answerLine = QStringLiteral("ro^maji");
-    p.Command1_Click();
+    p.onOkClicked();
     QCOMPARE(plain.sound.played.last(), Cue::Wrong);
     p.answerLine = QStringLiteral("Romaji"); // upper and lower case differ
-    p.Command1_Click();
+    p.onOkClicked();
     QCOMPARE(plain.sound.played.last(), Cue::Wrong);
     QCOMPARE(p.score, 0);
 }
@@ -171,29 +171,29 @@ void JudgingTest::answerLineMustMatchExactly() {
 void JudgingTest::rightAnswerOpensTheNextQuestion() {
     GameFixture game;
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     const QString first = f.answer;
-    f.picture4Ticks = 9;
-    f.Command3_Click();
-    f.Command2_Click(); // the hint button turns red
+    f.praiseStampTicks = 9;
+    f.onHintClicked();
+    f.onRetryClicked(); // the hint button turns red
     QVERIFY(pressLetters(f, f.answer));
-    QVERIFY(!c.Command1->isHidden());
-    f.Command1_Click();
-    QVERIFY(!c.Picture4->isHidden());
-    QCOMPARE(f.picture4Ticks, 0);
+    QVERIFY(!c.okButton->isHidden());
+    f.onOkClicked();
+    QVERIFY(!c.praiseStamp->isHidden());
+    QCOMPARE(f.praiseStampTicks, 0);
     QCOMPARE(f.solvedCount, 1);
     QVERIFY(f.answer != first); // five words: no repeat before the fifth question
-    QCOMPARE(c.Label3->text(), f.questionWord);
+    QCOMPARE(c.wordLabel->text(), f.questionWord);
     QCOMPARE(f.hintLevel, 0);
     QCOMPARE(f.hintFree, -1);
-    QCOMPARE(c.Label8->text(), QString());
-    QVERIFY(c.Command1->isHidden());
-    QVERIFY(!c.Command2->isHidden());
-    QVERIFY(!c.Command3->isHidden());
-    QCOMPARE(c.Command3->text(), QStringLiteral("ちょっとヒント"));
-    QCOMPARE(c.Command3->backColor(), QColor(192, 255, 192));
-    QCOMPARE(c.Label2->text(), QString());
+    QCOMPARE(c.hintLabel->text(), QString());
+    QVERIFY(c.okButton->isHidden());
+    QVERIFY(!c.retryButton->isHidden());
+    QVERIFY(!c.hintButton->isHidden());
+    QCOMPARE(c.hintButton->text(), QStringLiteral("ちょっとヒント"));
+    QCOMPARE(c.hintButton->backColor(), QColor(192, 255, 192));
+    QCOMPARE(c.answerLabel->text(), QString());
     QCOMPARE(f.placedCount, 0);
     QVERIFY(pressLetters(f, f.answer)); // the new word is on the board
 }
@@ -201,16 +201,16 @@ void JudgingTest::rightAnswerOpensTheNextQuestion() {
 void JudgingTest::scoreStopsAtItsLimit() {
     GameFixture game(QStringLiteral("sakan,さかん\r\n"));
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     f.score = 32760;
     answerRight(f);
     QCOMPARE(f.score, 32767);
-    QCOMPARE(f.controls().Label4->text(), QStringLiteral(" 32767"));
+    QCOMPARE(f.controls().scoreLabel->text(), QStringLiteral(" 32767"));
     answerRight(f);
     QCOMPARE(f.score, 32767);
     QVERIFY(game.errors.details.isEmpty());
     for (int k = 0; k < 12; ++k)
-        QVERIFY(!f.controls().Picture1(k)->isHidden());
+        QVERIFY(!f.controls().creatures(k)->isHidden());
 }
 
 QTEST_MAIN(JudgingTest)

@@ -3,7 +3,7 @@
 // tile first, upper and lower case), Enter submits only a finished answer and never deals again, Escape
 // starts over, a held key presses once, and keys meant for menus, other windows or a modal box press
 // nothing.
-#include "screens/main/form1.h"
+#include "screens/main/main_screen.h"
 #include "support/gamefixture.h"
 #include "support/practicechart.h"
 #include <QMenuBar>
@@ -68,17 +68,17 @@ void type(const QString& keys) {
     }
 }
 
-int tilesLeft(const Form1& f) {
+int tilesLeft(const MainScreen& f) {
     int left = 0;
     for (std::int16_t k = 0; k < 24; ++k)
-        left += f.controls().Label1(k)->isHidden() ? 0 : 1;
+        left += f.controls().tiles(k)->isHidden() ? 0 : 1;
     return left;
 }
 
 // Starts a game whose bank holds one word and brings its main window to the front.
-Form1& showGame(GameFixture& game) {
+MainScreen& showGame(GameFixture& game) {
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     f.show();
     return f;
 }
@@ -150,19 +150,19 @@ void KeyboardTest::sequences() {
     QFETCH(int, scoreBefore);
     QFETCH(QString, keys);
     GameFixture game(word + QStringLiteral(",ことば\r\n"));
-    Form1& f = showGame(game);
+    MainScreen& f = showGame(game);
     QVERIFY(QTest::qWaitForWindowActive(f.window()));
     f.score = static_cast<std::int16_t>(scoreBefore);
     type(keys);
     const auto& c = f.controls();
     // A button pressed from the keyboard goes down at once and is clicked a moment later: wait for that
     // click, so a press that reached a button by mistake shows in the lines below.
-    QTRY_VERIFY(!c.Command1->isDown() && !c.Command2->isDown() && !c.Command3->isDown());
-    QTEST(c.Label2->text(), "line");
-    QTEST(c.Label5->text(), "marked");
-    QTEST(c.Label7->text(), "plain");
+    QTRY_VERIFY(!c.okButton->isDown() && !c.retryButton->isDown() && !c.hintButton->isDown());
+    QTEST(c.answerLabel->text(), "line");
+    QTEST(c.markedLineLabel->text(), "marked");
+    QTEST(c.plainLineLabel->text(), "plain");
     QTEST(static_cast<int>(f.score), "score");
-    QTEST(!c.Command1->isHidden(), "okShown");
+    QTEST(!c.okButton->isHidden(), "okShown");
     QTEST(tilesLeft(f), "tilesLeft");
     QCOMPARE(static_cast<int>(f.placedCount), f.answerLength - tilesLeft(f));
     QVERIFY(game.errors.details.isEmpty());
@@ -172,22 +172,22 @@ void KeyboardTest::sequences() {
 // window.
 void KeyboardTest::nothingWhileAnotherWindowIsActive() {
     GameFixture game(QStringLiteral("inu,いぬ\r\n"));
-    Form1& f = showGame(game);
+    MainScreen& f = showGame(game);
     QVERIFY(QTest::qWaitForWindowActive(f.window()));
-    game.program->form2().show();
-    QVERIFY(QTest::qWaitForWindowActive(game.program->form2().window()));
+    game.program->chartWindow().show();
+    QVERIFY(QTest::qWaitForWindowActive(game.program->chartWindow().window()));
     QTest::sendKeyEvent(QTest::Click, f.window()->windowHandle(), Qt::Key_I, QStringLiteral("i"), {});
     type(QStringLiteral("n"));
     QCOMPARE(tilesLeft(f), 3);
     f.show();
     QVERIFY(QTest::qWaitForWindowActive(f.window()));
     type(QStringLiteral("u"));
-    QCOMPARE(f.controls().Label2->text(), QStringLiteral("u"));
+    QCOMPARE(f.controls().answerLabel->text(), QStringLiteral("u"));
 }
 
 void KeyboardTest::nothingWhileAModalBoxIsOpen() {
     GameFixture game(QStringLiteral("inu,いぬ\r\n"));
-    Form1& f = showGame(game);
+    MainScreen& f = showGame(game);
     QVERIFY(QTest::qWaitForWindowActive(f.window()));
     QMessageBox box(QMessageBox::Critical, QStringLiteral("ポクラク"), QStringLiteral("box"), QMessageBox::Ok,
                     f.window());
@@ -197,7 +197,7 @@ void KeyboardTest::nothingWhileAModalBoxIsOpen() {
     QTest::sendKeyEvent(QTest::Click, f.window()->windowHandle(), Qt::Key_I, QStringLiteral("i"), {});
     type(QStringLiteral("n u"));
     QCOMPARE(tilesLeft(f), 3);
-    QCOMPARE(f.controls().Label2->text(), QString());
+    QCOMPARE(f.controls().answerLabel->text(), QString());
     box.close();
 }
 
@@ -205,10 +205,10 @@ void KeyboardTest::nothingWhileAModalBoxIsOpen() {
 void KeyboardTest::nothingOnThePracticeScreen() {
     GameFixture game(QStringLiteral("inu,いぬ\r\n"));
     game.writeText(QStringLiteral("romajimojiren.txt"), fullPracticeData());
-    Form1& f = showGame(game);
+    MainScreen& f = showGame(game);
     QVERIFY(QTest::qWaitForWindowActive(f.window()));
-    f.moren_Click();
-    toolkit::Screen& practice = game.program->rensyu();
+    f.onPracticeMenu();
+    toolkit::Screen& practice = game.program->practiceScreen();
     QVERIFY(practice.isVisible());
     QVERIFY(QTest::qWaitForWindowActive(practice.window()));
     type(QStringLiteral("i n u Enter"));
@@ -227,7 +227,7 @@ void KeyboardTest::lettersInTheMenuBarStayThere() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     QVERIFY(QApplication::style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation));
     GameFixture game(QStringLiteral("inu,いぬ\r\n"));
-    Form1& f = showGame(game);
+    MainScreen& f = showGame(game);
     QVERIFY(QTest::qWaitForWindowActive(f.window()));
     QWindow* window = f.window()->windowHandle();
     QTest::simulateEvent(window, true, Qt::Key_Alt, {}, QString(), false);
@@ -241,16 +241,16 @@ void KeyboardTest::lettersInTheMenuBarStayThere() {
 // leaves the letters placed so far.
 void KeyboardTest::keysInAnOpenMenuStayThere() {
     GameFixture game(QStringLiteral("inu,いぬ\r\n"));
-    Form1& f = showGame(game);
+    MainScreen& f = showGame(game);
     QVERIFY(QTest::qWaitForWindowActive(f.window()));
     type(QStringLiteral("i"));
-    QMenu* menu = f.controls().asobikata;
+    QMenu* menu = f.controls().howToPlayMenu;
     menu->popup(f.window()->mapToGlobal(QPoint(0, 0)));
     QTRY_VERIFY(QApplication::activePopupWidget() == menu);
     for (const Qt::Key key : {Qt::Key_N, Qt::Key_U, Qt::Key_Escape})
         QTest::keyClick(static_cast<QWidget*>(nullptr), key); // to the open menu, as the window system sends
     QTRY_VERIFY(!menu->isVisible());
-    QCOMPARE(f.controls().Label2->text(), QStringLiteral("i"));
+    QCOMPARE(f.controls().answerLabel->text(), QStringLiteral("i"));
     QCOMPARE(tilesLeft(f), 2);
 }
 

@@ -1,7 +1,7 @@
 // The main screen's look as the player sees it: window caption and size, a sample of every control group
 // at its place with its colours and font, the stacking of the answer lines, the menus, and fonts that can
 // draw Japanese.
-#include "screens/main/form1.h"
+#include "screens/main/main_screen.h"
 #include "support/gamefixture.h"
 #include <QFontDatabase>
 #include <QMenuBar>
@@ -23,8 +23,8 @@ private slots:
 
 private:
     GameFixture game;
-    Form1& f() { return game.program->form1(); }
-    const Form1Controls& c() { return game.program->form1().controls(); }
+    MainScreen& f() { return game.program->mainScreen(); }
+    const MainScreenControls& c() { return game.program->mainScreen().controls(); }
 };
 
 void LayoutTest::windowAndClientArea() {
@@ -42,24 +42,24 @@ void LayoutTest::controlsAtTheirPlaces() {
     } tiles[] = {
         {0, {16, 152, 30, 37}}, {11, {368, 152, 30, 37}}, {12, {16, 192, 30, 37}}, {23, {368, 192, 30, 37}}};
     for (const auto& t : tiles) {
-        Label* tile = c().Label1(t.k);
+        Label* tile = c().tiles(t.k);
         QCOMPARE(tile->geometry(), t.at);
         QCOMPARE(tile->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
         QCOMPARE(tile->font().pixelSize(), 37); // 27.75 pt
         QVERIFY(tile->alignment() & Qt::AlignHCenter);
         QVERIFY(!tile->cursor().pixmap().isNull());
     }
-    QCOMPARE(c().Picture2(0)->geometry(), QRect(8, 280, 33, 33));
-    QCOMPARE(c().Picture2(11)->geometry(), QRect(360, 280, 33, 33));
-    QVERIFY(c().Picture2(11)->isVisibleTo(f().window()));
+    QCOMPARE(c().parkingSlots(0)->geometry(), QRect(8, 280, 33, 33));
+    QCOMPARE(c().parkingSlots(11)->geometry(), QRect(360, 280, 33, 33));
+    QVERIFY(c().parkingSlots(11)->isVisibleTo(f().window()));
     const struct {
         toolkit::Button* button;
         QRect at;
         QString caption;
         int pixels;
-    } buttons[] = {{c().Command1, {232, 160, 73, 25}, QStringLiteral("Ｏ．Ｋ"), 14},
-                   {c().Command2, {232, 224, 73, 25}, QStringLiteral("やりなおし"), 12},
-                   {c().Command3, {8, 248, 105, 25}, QStringLiteral("ちょっとヒント"), 12}};
+    } buttons[] = {{c().okButton, {232, 160, 73, 25}, QStringLiteral("Ｏ．Ｋ"), 14},
+                   {c().retryButton, {232, 224, 73, 25}, QStringLiteral("やりなおし"), 12},
+                   {c().hintButton, {8, 248, 105, 25}, QStringLiteral("ちょっとヒント"), 12}};
     for (const auto& b : buttons) {
         QCOMPARE(b.button->geometry(), b.at);
         QCOMPARE(b.button->text(), b.caption);
@@ -67,44 +67,44 @@ void LayoutTest::controlsAtTheirPlaces() {
         QCOMPARE(b.button->font().pixelSize(), b.pixels);
         QCOMPARE(b.button->backColor(), QColor(192, 255, 192));
     }
-    QCOMPARE(c().Label3->geometry(), QRect(0, 40, 377, 33));
-    QCOMPARE(c().Label3->backColor(), QColor(192, 255, 192));
-    QCOMPARE(c().Label5->geometry(), QRect(8, 88, 393, 41));
-    QCOMPARE(c().Label7->geometry(), QRect(8, 96, 401, 49));
-    for (Label* line : {c().Label5, c().Label7}) {
+    QCOMPARE(c().wordLabel->geometry(), QRect(0, 40, 377, 33));
+    QCOMPARE(c().wordLabel->backColor(), QColor(192, 255, 192));
+    QCOMPARE(c().markedLineLabel->geometry(), QRect(8, 88, 393, 41));
+    QCOMPARE(c().plainLineLabel->geometry(), QRect(8, 96, 401, 49));
+    for (Label* line : {c().markedLineLabel, c().plainLineLabel}) {
         QCOMPARE(line->foreColor(), QColor(0, 0, 192));
         QCOMPARE(line->font().pixelSize(), 48); // 36 pt
     }
-    QCOMPARE(c().Label4->geometry(), QRect(312, 224, 81, 49));
-    QVERIFY(c().Label4->font().bold());
-    QVERIFY(c().Label4->alignment() & Qt::AlignRight);
-    QCOMPARE(c().Label4->foreColor(), QColor(128, 255, 128));
-    QCOMPARE(c().Label8->foreColor(), QColor(255, 0, 0));
-    QVERIFY(c().Label2->isHidden());
-    QCOMPARE(c().Line1->from(), QPoint(32, 136));
-    QCOMPARE(c().Line1->to(), QPoint(376, 136));
-    QCOMPARE(c().Picture5->toolTip(), QStringLiteral("この先にガケがあるよ！"));
-    QCOMPARE(c().Timer1->interval(), 500);
-    QVERIFY(c().Timer1->isEnabled());
-    QCOMPARE(c().Timer2->interval(), 50);
-    QVERIFY(!c().Timer2->isEnabled());
+    QCOMPARE(c().scoreLabel->geometry(), QRect(312, 224, 81, 49));
+    QVERIFY(c().scoreLabel->font().bold());
+    QVERIFY(c().scoreLabel->alignment() & Qt::AlignRight);
+    QCOMPARE(c().scoreLabel->foreColor(), QColor(128, 255, 128));
+    QCOMPARE(c().hintLabel->foreColor(), QColor(255, 0, 0));
+    QVERIFY(c().answerLabel->isHidden());
+    QCOMPARE(c().answerRule->from(), QPoint(32, 136));
+    QCOMPARE(c().answerRule->to(), QPoint(376, 136));
+    QCOMPARE(c().cliffSign->toolTip(), QStringLiteral("この先にガケがあるよ！"));
+    QCOMPARE(c().chaseTimer->interval(), 500);
+    QVERIFY(c().chaseTimer->isEnabled());
+    QCOMPARE(c().catchTimer->interval(), 50);
+    QVERIFY(!c().catchTimer->isEnabled());
 }
 
 void LayoutTest::stackingOfTheAnswerLines() {
     const QObjectList order = f().window()->client()->children();
     const auto depth = [&](QObject* o) { return order.indexOf(o); };
     // Front to back: vowel labels, score, line, plain line, marked line, hint label.
-    QVERIFY(depth(c().Label9(0)) > depth(c().Label4));
-    QVERIFY(depth(c().Label4) > depth(c().Line1));
-    QVERIFY(depth(c().Line1) > depth(c().Label7));
-    QVERIFY(depth(c().Label7) > depth(c().Label5));
-    QVERIFY(depth(c().Label5) > depth(c().Label8));
+    QVERIFY(depth(c().vowelLabels(0)) > depth(c().scoreLabel));
+    QVERIFY(depth(c().scoreLabel) > depth(c().answerRule));
+    QVERIFY(depth(c().answerRule) > depth(c().plainLineLabel));
+    QVERIFY(depth(c().plainLineLabel) > depth(c().markedLineLabel));
+    QVERIFY(depth(c().markedLineLabel) > depth(c().hintLabel));
     // Picture boxes and buttons lie in front of every label.
-    for (QObject* front : {static_cast<QObject*>(c().Picture1(0)), static_cast<QObject*>(c().Command1)})
+    for (QObject* front : {static_cast<QObject*>(c().creatures(0)), static_cast<QObject*>(c().okButton)})
         for (int k = 0; k < 5; ++k)
-            QVERIFY(depth(front) > depth(c().Label9(k)));
+            QVERIFY(depth(front) > depth(c().vowelLabels(k)));
     // The marked line peeks out above the plain line by 120 twips.
-    QCOMPARE(c().Label7->y() - c().Label5->y(), 8);
+    QCOMPARE(c().plainLineLabel->y() - c().markedLineLabel->y(), 8);
 }
 
 void LayoutTest::menuCaptions() {
@@ -113,16 +113,16 @@ void LayoutTest::menuCaptions() {
         top << a->text();
     QCOMPARE(top, (QStringList{"ローマ字表", "文字練習", "終わる", "遊び方", "製作者"}));
     QStringList help;
-    for (QAction* a : c().asobikata->actions())
+    for (QAction* a : c().howToPlayMenu->actions())
         help << a->text();
     QCOMPARE(help, (QStringList{
                        "ローマ字をならべかえて問題の言葉にします", "ヒントなしだと、得点2倍",
                        "「やりなおし」は、何度でも(ならべなおし)", "動物をｸﾘｯｸしてｷｹﾝから救い出してください",
                        "５回救えなかったら、ゲームオーバーです", "※「ヘボン式」と「訓令式」がまじっています",
                        "※　＾　はａｉｕｅｏの後でクリックします"}));
-    QCOMPARE(c().saku->actions().first()->text(),
+    QCOMPARE(c().makerMenu->actions().first()->text(),
              QStringLiteral("minasan. tanosimi nagara ro^maji no benkyo^  wo site kudasai ne."));
-    QCOMPARE(c().saku->actions().size(), 2);
+    QCOMPARE(c().makerMenu->actions().size(), 2);
 }
 
 void LayoutTest::fontsDrawJapanese() {
@@ -146,9 +146,9 @@ void LayoutTest::creaturesTellTheirNames() {
     const QSize sizes[12] = {{24, 25}, {26, 26}, {28, 23}, {24, 31}, {25, 32}, {35, 25},
                              {20, 30}, {36, 24}, {32, 24}, {32, 29}, {26, 26}, {29, 24}};
     for (int k = 0; k < 12; ++k) {
-        QCOMPARE(c().Picture1(k)->toolTip(), QString::fromLatin1(names[k]));
-        QCOMPARE(c().Picture1(k)->accessibleName(), QString::fromLatin1(names[k]));
-        QCOMPARE(c().Picture1(k)->size(), sizes[k]); // each box takes its picture's size
+        QCOMPARE(c().creatures(k)->toolTip(), QString::fromLatin1(names[k]));
+        QCOMPARE(c().creatures(k)->accessibleName(), QString::fromLatin1(names[k]));
+        QCOMPARE(c().creatures(k)->size(), sizes[k]); // each box takes its picture's size
     }
 }
 

@@ -2,10 +2,10 @@
 // screen hiding the chart behind the toggle's back, quitting (which creates nothing and also ends a
 // playing opening, from the menu or the window frame), the credit line toggled on every opening of its
 // menu, the opening shown again on request, and the texts of the menus.
-#include "screens/chart/form2.h"
-#include "screens/main/form1.h"
-#include "screens/opening/cright.h"
-#include "screens/practice/rensyu.h"
+#include "screens/chart/chart_window.h"
+#include "screens/main/main_screen.h"
+#include "screens/opening/opening_screen.h"
+#include "screens/practice/practice_screen.h"
 #include "support/gamefixture.h"
 #include <QApplication>
 #include <QMenuBar>
@@ -35,61 +35,61 @@ struct PlayingGame : GameFixture {
         program->onLastScreenClosed = [this] { ++ended; };
         start();
         for (int tick = 0; tick < 26; ++tick)
-            program->cright().Timer1_Timer();
+            program->openingScreen().onAnimationTick();
     }
-    Form1& main() { return program->form1(); }
+    MainScreen& main() { return program->mainScreen(); }
     int ended = 0;
 };
 } // namespace
 
 void MenusTest::hyouTogglesTheChart() {
     PlayingGame game;
-    Form1& f = game.main();
-    Form2& chartWindow = game.program->form2();
+    MainScreen& f = game.main();
+    ChartWindow& chartWindow = game.program->chartWindow();
     QVERIFY(f.isVisible());
-    QCOMPARE(f.controls().hyou->text(), showChart);
-    f.hyou_Click();
+    QCOMPARE(f.controls().chartMenuItem->text(), showChart);
+    f.onChartMenu();
     QCOMPARE(f.chartToggle, std::int16_t(-1));
     QVERIFY(chartWindow.isVisible());
-    QCOMPARE(f.controls().hyou->text(), hideChart);
+    QCOMPARE(f.controls().chartMenuItem->text(), hideChart);
     // The chart comes up, but the game keeps the keyboard and the clicks.
     QTRY_COMPARE(QApplication::activeWindow(), f.window());
-    f.hyou_Click();
+    f.onChartMenu();
     QCOMPARE(f.chartToggle, std::int16_t(1));
     QVERIFY(chartWindow.isLoaded());
     QVERIFY(!chartWindow.isVisible());
-    QCOMPARE(f.controls().hyou->text(), showChart);
+    QCOMPARE(f.controls().chartMenuItem->text(), showChart);
     // Through the menu item itself.
-    f.controls().hyou->trigger();
+    f.controls().chartMenuItem->trigger();
     QVERIFY(chartWindow.isVisible());
-    QCOMPARE(f.controls().hyou->text(), hideChart);
+    QCOMPARE(f.controls().chartMenuItem->text(), hideChart);
     QVERIFY(game.errors.details.isEmpty());
 }
 
 void MenusTest::practiceHidesTheChartBehindTheToggle() {
     PlayingGame game;
-    Form1& f = game.main();
-    Form2& chartWindow = game.program->form2();
-    Rensyu& practice = game.program->rensyu();
-    f.hyou_Click();
-    f.moren_Click();
+    MainScreen& f = game.main();
+    ChartWindow& chartWindow = game.program->chartWindow();
+    PracticeScreen& practice = game.program->practiceScreen();
+    f.onChartMenu();
+    f.onPracticeMenu();
     QVERIFY(practice.isVisible());
     QVERIFY(!f.isVisible());
     QVERIFY(chartWindow.isVisible());
     practice.leave();
     QVERIFY(f.isVisible());
     QVERIFY(!chartWindow.isVisible());
-    QCOMPARE(f.controls().hyou->text(), showChart);
+    QCOMPARE(f.controls().chartMenuItem->text(), showChart);
     QCOMPARE(f.chartToggle, std::int16_t(-1));
     // The next click only hides the chart that is already hidden and keeps the caption ...
-    f.hyou_Click();
+    f.onChartMenu();
     QCOMPARE(f.chartToggle, std::int16_t(1));
     QVERIFY(!chartWindow.isVisible());
-    QCOMPARE(f.controls().hyou->text(), showChart);
+    QCOMPARE(f.controls().chartMenuItem->text(), showChart);
     // ... the one after shows it.
-    f.hyou_Click();
+    f.onChartMenu();
     QVERIFY(chartWindow.isVisible());
-    QCOMPARE(f.controls().hyou->text(), hideChart);
+    QCOMPARE(f.controls().chartMenuItem->text(), hideChart);
     QVERIFY(game.errors.details.isEmpty());
 }
 
@@ -97,34 +97,34 @@ void MenusTest::quitCreatesNothing() {
     {
         // The chart loaded but hidden, the practice screen never opened.
         PlayingGame game;
-        game.main().owaru_Click();
+        game.main().onQuitMenu();
         QCOMPARE(game.program->loadedScreens(), 0);
         QCOMPARE(game.ended, 1);
-        QVERIFY(!game.program->rensyu().isLoaded());
+        QVERIFY(!game.program->practiceScreen().isLoaded());
     }
     {
         // The chart window closed as well: quitting does not bring it back to close it.
         PlayingGame game;
-        game.program->form2().close();
-        game.main().owaru_Click();
+        game.program->chartWindow().close();
+        game.main().onQuitMenu();
         QCOMPARE(game.program->loadedScreens(), 0);
         QCOMPARE(game.ended, 1);
-        QVERIFY(!game.program->form2().isLoaded());
-        QVERIFY(!game.program->rensyu().isLoaded());
-        QVERIFY(!game.program->cright().isLoaded());
+        QVERIFY(!game.program->chartWindow().isLoaded());
+        QVERIFY(!game.program->practiceScreen().isLoaded());
+        QVERIFY(!game.program->openingScreen().isLoaded());
         QVERIFY(game.errors.details.isEmpty());
     }
 }
 
 void MenusTest::quitWhileTheOpeningPlaysEndsTheProgram() {
     PlayingGame game;
-    Form1& f = game.main();
-    f.sakusya_Click();
+    MainScreen& f = game.main();
+    f.onOpeningMenu();
     for (int tick = 0; tick < 20; ++tick)
-        game.program->cright().Timer1_Timer();
-    QPointer<toolkit::ScreenWindow> opening = game.program->cright().window();
-    QPointer<toolkit::Timer> openingTimer = game.program->cright().controls().Timer1;
-    f.owaru_Click();
+        game.program->openingScreen().onAnimationTick();
+    QPointer<toolkit::ScreenWindow> opening = game.program->openingScreen().window();
+    QPointer<toolkit::Timer> openingTimer = game.program->openingScreen().controls().animationTimer;
+    f.onQuitMenu();
     QCOMPARE(game.program->loadedScreens(), 0);
     QCOMPARE(game.ended, 1);
     // The opening's timer stops at once, and its window and timer go with the event loop: once they are
@@ -139,73 +139,73 @@ void MenusTest::quitWhileTheOpeningPlaysEndsTheProgram() {
 
 void MenusTest::closingTheMainWindowQuits() {
     PlayingGame game;
-    Form1& f = game.main();
-    f.hyou_Click();
-    f.sakusya_Click();
+    MainScreen& f = game.main();
+    f.onChartMenu();
+    f.onOpeningMenu();
     f.window()->close(); // as from the window frame
     QCOMPARE(game.program->loadedScreens(), 0);
     QCOMPARE(game.ended, 1);
-    QVERIFY(!game.program->form2().isLoaded());
-    QVERIFY(!game.program->cright().isLoaded());
+    QVERIFY(!game.program->chartWindow().isLoaded());
+    QVERIFY(!game.program->openingScreen().isLoaded());
 }
 
 void MenusTest::sakuTogglesTheCreditOnEveryOpening() {
     PlayingGame game;
-    Form1& f = game.main();
-    QMenu* saku = f.controls().saku;
-    QVERIFY(f.controls().Label6->isHidden());
+    MainScreen& f = game.main();
+    QMenu* makerMenu = f.controls().makerMenu;
+    QVERIFY(f.controls().creditLabel->isHidden());
     for (int opening = 1; opening <= 4; ++opening) {
         // Opening the menu is enough; nothing is picked from it.
-        saku->popup(QPoint(0, 0));
-        saku->hide();
+        makerMenu->popup(QPoint(0, 0));
+        makerMenu->hide();
         const bool shown = opening % 2 == 1;
         QCOMPARE(f.creditToggle, std::int16_t(shown ? -1 : 1));
-        QCOMPARE(f.controls().Label6->isHidden(), !shown);
+        QCOMPARE(f.controls().creditLabel->isHidden(), !shown);
     }
-    QVERIFY(!f.controls().Label6->text().isEmpty());
+    QVERIFY(!f.controls().creditLabel->text().isEmpty());
 }
 
 void MenusTest::sakusyaPlaysTheOpeningAgain() {
     PlayingGame game;
-    Cright& opening = game.program->cright();
+    OpeningScreen& opening = game.program->openingScreen();
     QVERIFY(!opening.isLoaded());
-    game.main().controls().sakusya->trigger();
+    game.main().controls().openingMenuItem->trigger();
     QVERIFY(opening.isVisible());
     QCOMPARE(opening.tickCounter, std::int16_t(0));
     for (std::int16_t i = 0; i < 12; ++i)
-        QVERIFY(opening.controls().Picture8(i)->isHidden());
-    QVERIFY(!opening.controls().Picture2->isHidden());
+        QVERIFY(opening.controls().balls(i)->isHidden());
+    QVERIFY(!opening.controls().titleCover->isHidden());
     // It ends as at start-up, with the main screen still in front.
     for (int tick = 0; tick < 26; ++tick)
-        opening.Timer1_Timer();
+        opening.onAnimationTick();
     QVERIFY(!opening.isLoaded());
     QVERIFY(game.main().isVisible());
 }
 
 void MenusTest::menuTexts() {
     PlayingGame game;
-    const Form1Controls& c = game.main().controls();
+    const MainScreenControls& c = game.main().controls();
     QStringList bar;
     for (QAction* item : game.main().window()->menuBar()->actions())
         bar << item->text();
     QCOMPARE(bar, QStringList({"ローマ字表", "文字練習", "終わる", "遊び方", "製作者"}));
     QStringList help;
-    for (QAction* item : c.asobikata->actions())
+    for (QAction* item : c.howToPlayMenu->actions())
         help << item->text();
     QCOMPARE(help, QStringList(
                        {"ローマ字をならべかえて問題の言葉にします", "ヒントなしだと、得点2倍",
                         "「やりなおし」は、何度でも(ならべなおし)", "動物をｸﾘｯｸしてｷｹﾝから救い出してください",
                         "５回救えなかったら、ゲームオーバーです", "※「ヘボン式」と「訓令式」がまじっています",
                         "※\u3000＾\u3000はａｉｕｅｏの後でクリックします"}));
-    QCOMPARE(c.saku->actions().size(), 2);
-    QCOMPARE(c.saku->actions()[0]->text(),
+    QCOMPARE(c.makerMenu->actions().size(), 2);
+    QCOMPARE(c.makerMenu->actions()[0]->text(),
              QStringLiteral("minasan. tanosimi nagara ro^maji no benkyo^  wo site kudasai ne."));
-    QCOMPARE(c.saku->actions()[1], c.sakusya);
+    QCOMPARE(c.makerMenu->actions()[1], c.openingMenuItem);
     // The help items and the greeting only show their text.
     const int loaded = game.program->loadedScreens();
-    for (QAction* item : c.asobikata->actions())
+    for (QAction* item : c.howToPlayMenu->actions())
         item->trigger();
-    c.zxcv->trigger();
+    c.makerMessageItem->trigger();
     QCOMPARE(game.program->loadedScreens(), loaded);
     QVERIFY(game.main().isVisible());
 }

@@ -2,8 +2,8 @@
 // fifth lost creature closes it; the opening then brings a new one up), so its load step must clear what
 // belongs to one game only: a caught creature's wait for its return, and the tiles pressed in an answer
 // left half built.
-#include "screens/main/form1.h"
-#include "screens/opening/cright.h"
+#include "screens/main/main_screen.h"
+#include "screens/opening/opening_screen.h"
 #include "support/gamefixture.h"
 #include "support/play.h"
 #include <QtTest>
@@ -19,8 +19,8 @@ namespace {
 // Plays the opening to its end: it closes itself and makes the main screen visible, loading it anew if the
 // game before had closed it.
 void playOpening(Program& p) {
-    for (int tick = 0; tick < 26 && p.cright().isLoaded(); ++tick)
-        p.cright().Timer1_Timer();
+    for (int tick = 0; tick < 26 && p.openingScreen().isLoaded(); ++tick)
+        p.openingScreen().onAnimationTick();
 }
 } // namespace
 
@@ -37,31 +37,31 @@ void NewGameTest::newGameStartsClean() {
     Program& p = *game.program;
     game.start();
     playOpening(p);
-    Form1& f = p.form1();
+    MainScreen& f = p.mainScreen();
     QVERIFY(f.isVisible());
 
     // The rabbit is caught and waits in its slot; two letters of the answer are on the lines.
     f.score = 200;
     placeCreature(f, 3, 3000, 100);
-    f.Picture1_Click(3);
+    f.onCreatureClicked(3);
     for (int step = 0; step < 9; ++step)
-        f.Timer2_Timer();
+        f.onCatchTick();
     QCOMPARE(f.returnTicks[3], 1);
     QVERIFY(pressLetters(f, QStringLiteral("sa")));
     QCOMPARE(f.placedCount, 2);
 
     if (byQuitting) {
-        f.owaru_Click();
+        f.onQuitMenu();
     } else {
         f.eatenCount = 4;
         placeCreature(f, 0, 300, 900); // in the eat zone
-        f.Timer1_Timer();
+        f.onChaseTick();
         QCOMPARE(game.messageBox.shown.size(), 1);
     }
     QVERIFY(!f.isLoaded());
     QCOMPARE(f.returnTicks[3], 1); // the members outlive the window
 
-    p.cright().show(); // the opening shown again, as from the menu before the game ended
+    p.openingScreen().show(); // the opening shown again, as from the menu before the game ended
     playOpening(p);
     QVERIFY(f.isLoaded());
     QVERIFY(f.isVisible());
@@ -72,16 +72,16 @@ void NewGameTest::newGameStartsClean() {
     // No creature comes back from the old game: without the reset the rabbit would turn up empty-handed
     // (its picture stayed in the old window's slot) after the rest of its wait.
     for (int tick = 0; tick < 25; ++tick)
-        f.Timer1_Timer();
+        f.onChaseTick();
     for (std::int16_t k = 0; k < 12; ++k)
-        QVERIFY2(f.controls().Picture1(k)->isHidden(), qPrintable(QStringLiteral("creature %1").arg(k)));
+        QVERIFY2(f.controls().creatures(k)->isHidden(), qPrintable(QStringLiteral("creature %1").arg(k)));
 
     // OK comes with the last letter of the new game's answer, not before and not never.
-    const Form1Controls& c = f.controls();
+    const MainScreenControls& c = f.controls();
     QVERIFY(pressLetters(f, QStringLiteral("saka")));
-    QVERIFY(c.Command1->isHidden());
+    QVERIFY(c.okButton->isHidden());
     QVERIFY(pressLetters(f, QStringLiteral("na")));
-    QVERIFY(!c.Command1->isHidden());
+    QVERIFY(!c.okButton->isHidden());
     QCOMPARE(f.placedCount, f.answerLength);
     QVERIFY(game.errors.details.isEmpty());
 }

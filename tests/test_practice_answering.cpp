@@ -1,10 +1,10 @@
 // Answering on the practice screen: right and wrong clicks, the marks and the prompts left on answered kana,
 // the count, the cues for every tenth answer, the target timer's restart, the finish at the 103rd answer, and
 // the target choice that draws only unanswered kana and never loops when none is left.
-#include "screens/chart/form2.h"
-#include "screens/main/form1.h"
-#include "screens/opening/cright.h"
-#include "screens/practice/rensyu.h"
+#include "screens/chart/chart_window.h"
+#include "screens/main/main_screen.h"
+#include "screens/opening/opening_screen.h"
+#include "screens/practice/practice_screen.h"
 #include "support/practicechart.h"
 #include <QApplication>
 #include <QtTest>
@@ -22,66 +22,66 @@ private slots:
 
 namespace {
 const QColor mark(255, 0, 0);
-std::int16_t targetLabel(const Rensyu& r) {
+std::int16_t targetLabel(const PracticeScreen& r) {
     return r.table.labelList[static_cast<std::size_t>(r.targetIndex)];
 }
 } // namespace
 
 void PracticeAnsweringTest::rightAndWrongClicks() {
     GameFixture game;
-    Rensyu& r = openPractice(game, fullPracticeData());
-    const RensyuControls& c = r.controls();
-    r.Command1_Click();
+    PracticeScreen& r = openPractice(game, fullPracticeData());
+    const PracticeScreenControls& c = r.controls();
+    r.onStartClicked();
     // A wrong click changes nothing but the count's display, which it writes even at 0.
-    r.Label1_Click(1);
+    r.onChartLabelClicked(1);
     QCOMPARE(r.clickedText, QStringLiteral("い"));
-    QCOMPARE(c.Label4->text(), QStringLiteral("0こ"));
+    QCOMPARE(c.countLabel->text(), QStringLiteral("0こ"));
     QCOMPARE(r.targetIndex, 0);
-    QCOMPARE(c.Label1(1)->backColor(), QColor(Qt::white));
+    QCOMPARE(c.chartLabels(1)->backColor(), QColor(Qt::white));
     QVERIFY(game.sound.played.isEmpty());
 
-    r.Label1_Click(0);
-    QCOMPARE(c.Label4->text(), QStringLiteral("1こ"));
+    r.onChartLabelClicked(0);
+    QCOMPARE(c.countLabel->text(), QStringLiteral("1こ"));
     // The screen keeps what the chart shows: the kana answered, and its caption now the prompt.
     QCOMPARE(r.answeredKana.count(), std::size_t(1));
     QVERIFY(r.answeredKana.test(0));
     QCOMPARE(r.chartCaptions[0], promptFor(0));
     QCOMPARE(r.chartCaptions[1], QStringLiteral("い"));
-    QCOMPARE(c.Label1(0)->backColor(), mark);
-    QVERIFY(!c.Label1(0)->hasBorder());
-    QCOMPARE(c.Label1(0)->text(), promptFor(0)); // the answered kana now shows its prompt
+    QCOMPARE(c.chartLabels(0)->backColor(), mark);
+    QVERIFY(!c.chartLabels(0)->hasBorder());
+    QCOMPARE(c.chartLabels(0)->text(), promptFor(0)); // the answered kana now shows its prompt
     QCOMPARE(game.sound.played, QList<Cue>{Cue::Correct});
     QVERIFY(r.targetIndex != 0);
-    QCOMPARE(c.Label1(targetLabel(r))->backColor(), QColor(Qt::white));
-    QCOMPARE(c.Label2->text(), r.targetPrompt);
+    QCOMPARE(c.chartLabels(targetLabel(r))->backColor(), QColor(Qt::white));
+    QCOMPARE(c.promptLabel->text(), r.targetPrompt);
     QCOMPARE(r.targetPrompt, promptFor(targetLabel(r)));
     QCOMPARE(r.targetAnswer, expectedKana(targetLabel(r)));
 
     // An answered kana is a wrong click from then on, even when it is clicked again.
     const std::int16_t target = r.targetIndex;
-    r.Label1_Click(0);
+    r.onChartLabelClicked(0);
     QCOMPARE(r.clickedText, promptFor(0));
     QCOMPARE(r.correctCount, 1);
     QCOMPARE(r.targetIndex, target);
     QCOMPARE(game.sound.played.size(), 1);
     // A target timer tick only writes the same prompt again.
-    r.Timer1_Timer();
+    r.onTargetTick();
     QCOMPARE(r.targetIndex, target);
-    QCOMPARE(c.Label2->text(), r.targetPrompt);
+    QCOMPARE(c.promptLabel->text(), r.targetPrompt);
 }
 
 void PracticeAnsweringTest::cuesForEveryTenthAnswer() {
     GameFixture game;
-    Rensyu& r = openPractice(game, fullPracticeData());
-    r.Command1_Click();
+    PracticeScreen& r = openPractice(game, fullPracticeData());
+    r.onStartClicked();
     QList<Cue> expected;
     for (int n = 1; n <= 100; ++n) {
         // A wrong click before each answer: never a cue.
-        r.Label1_Click(targetLabel(r) == 4 ? 3 : 4);
+        r.onChartLabelClicked(targetLabel(r) == 4 ? 3 : 4);
         answerCurrentTarget(r);
         QCOMPARE(r.correctCount, n);
         expected << (n % 10 == 0 ? Cue::Correct100 : Cue::Correct);
-        QCOMPARE(r.controls().Label4->text(), QStringLiteral("%1こ").arg(n));
+        QCOMPARE(r.controls().countLabel->text(), QStringLiteral("%1こ").arg(n));
     }
     QCOMPARE(game.sound.played, expected);
     QCOMPARE(game.sound.played.count(Cue::Correct100), 10);
@@ -90,41 +90,41 @@ void PracticeAnsweringTest::cuesForEveryTenthAnswer() {
 void PracticeAnsweringTest::targetTimerRestartsOnlyInATimedRun() {
     {
         GameFixture game;
-        Rensyu& r = openPractice(game, fullPracticeData());
-        r.Command1_Click();
+        PracticeScreen& r = openPractice(game, fullPracticeData());
+        r.onStartClicked();
         // A right answer gives the new prompt a full second before the timer shows it again.
-        QTRY_VERIFY_WITH_TIMEOUT(r.controls().Timer1->remainingTime() < 700, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(r.controls().targetTimer->remainingTime() < 700, 5000);
         answerCurrentTarget(r);
-        QVERIFY(r.controls().Timer1->isEnabled());
-        QVERIFY(r.controls().Timer1->remainingTime() > 900);
-        r.rowaru_Click();
+        QVERIFY(r.controls().targetTimer->isEnabled());
+        QVERIFY(r.controls().targetTimer->remainingTime() > 900);
+        r.onQuitPracticeMenu();
         // On the next visit the last answer is still set: a right click before any choice starts the timer.
-        game.program->form1().moren_Click();
-        QVERIFY(!r.controls().Timer1->isEnabled());
+        game.program->mainScreen().onPracticeMenu();
+        QVERIFY(!r.controls().targetTimer->isEnabled());
         answerCurrentTarget(r);
         QCOMPARE(r.correctCount, 1);
-        QVERIFY(r.controls().Timer1->isEnabled());
+        QVERIFY(r.controls().targetTimer->isEnabled());
     }
     {
         GameFixture game;
-        Rensyu& r = openPractice(game, fullPracticeData());
-        r.bb_Click(0);
-        r.Command2_Click();
+        PracticeScreen& r = openPractice(game, fullPracticeData());
+        r.onNoTimeMenu(0);
+        r.onBeginClicked();
         for (int k = 0; k < 5; ++k)
             answerCurrentTarget(r);
         QCOMPARE(r.correctCount, 5);
-        QVERIFY(!r.controls().Timer1->isEnabled());
-        QVERIFY(!r.controls().Timer2->isEnabled());
+        QVERIFY(!r.controls().targetTimer->isEnabled());
+        QVERIFY(!r.controls().runClock->isEnabled());
     }
 }
 
 void PracticeAnsweringTest::finishAtThe103rdAnswer() {
     GameFixture game;
-    Rensyu& r = openPractice(game, fullPracticeData());
+    PracticeScreen& r = openPractice(game, fullPracticeData());
     Program& p = *game.program;
-    p.cright().close(); // the opening of the start-up has ended
-    r.jyoukyuu_Click();
-    r.Command1_Click();
+    p.openingScreen().close(); // the opening of the start-up has ended
+    r.onAdvancedMenu();
+    r.onStartClicked();
     QSet<int> answered;
     for (int n = 1; n <= 102; ++n) {
         // Targets are drawn only among the kana not answered yet.
@@ -133,19 +133,19 @@ void PracticeAnsweringTest::finishAtThe103rdAnswer() {
         answerCurrentTarget(r);
         QVERIFY(r.isLoaded());
     }
-    QCOMPARE(r.controls().Label4->text(), QStringLiteral("102こ"));
-    QVERIFY(!p.cright().isLoaded());
+    QCOMPARE(r.controls().countLabel->text(), QStringLiteral("102こ"));
+    QVERIFY(!p.openingScreen().isLoaded());
     game.sound.played.clear();
     answerCurrentTarget(r);
     QCOMPARE(r.correctCount, 103);
     QCOMPARE(game.sound.played, (QList<Cue>{Cue::Correct, Cue::Correct100, Cue::Correct, Cue::Correct100}));
-    QVERIFY(p.cright().isVisible());
+    QVERIFY(p.openingScreen().isVisible());
     QVERIFY(!r.isLoaded());
-    QVERIFY(p.form1().isVisible());
-    QVERIFY(!p.form2().isVisible());
+    QVERIFY(p.mainScreen().isVisible());
+    QVERIFY(!p.chartWindow().isVisible());
     // The reward is seen: the opening stays in front of the main screen that came back with it.
-    QTRY_COMPARE(QApplication::activeWindow(), p.cright().window());
-    QCOMPARE(p.form1().controls().hyou->text(), QStringLiteral("ローマ字表"));
+    QTRY_COMPARE(QApplication::activeWindow(), p.openingScreen().window());
+    QCOMPARE(p.mainScreen().controls().chartMenuItem->text(), QStringLiteral("ローマ字表"));
     QVERIFY(game.messageBox.shown.isEmpty());
     QVERIFY(game.errors.details.isEmpty());
 }
@@ -153,21 +153,21 @@ void PracticeAnsweringTest::finishAtThe103rdAnswer() {
 void PracticeAnsweringTest::targetChoiceNeverLoopsForever() {
     // Three records but only two kana: once both are answered no record is left to draw.
     GameFixture game;
-    Rensyu& r = openPractice(game, QStringLiteral("a,あ,0\r\ni,い,1\r\na2,あ,0\r\n"));
-    r.Command1_Click();
+    PracticeScreen& r = openPractice(game, QStringLiteral("a,あ,0\r\ni,い,1\r\na2,あ,0\r\n"));
+    r.onStartClicked();
     answerCurrentTarget(r);
     QCOMPARE(targetLabel(r), 1); // record 2 names the answered あ, so only record 1 can be drawn
     answerCurrentTarget(r);
     QCOMPARE(r.correctCount, 2);
     // The last target stays; the choice returns, and so do later ones.
     QCOMPARE(r.targetIndex, 1);
-    r.Timer1_Timer();
-    r.ChooseTarget();
+    r.onTargetTick();
+    r.chooseTarget();
     QCOMPARE(r.targetIndex, 1);
-    QCOMPARE(r.controls().Label2->text(), QStringLiteral("i"));
+    QCOMPARE(r.controls().promptLabel->text(), QStringLiteral("i"));
     // Its kana now shows the prompt, so no further click can count.
     for (std::int16_t k = 0; k < 104; ++k)
-        r.Label1_Click(k);
+        r.onChartLabelClicked(k);
     QCOMPARE(r.correctCount, 2);
     QVERIFY(game.errors.details.isEmpty());
 }
@@ -180,21 +180,21 @@ void PracticeAnsweringTest::shippedDataReachesTheFinish() {
     GameFixture game;
     game.writeBytes(QStringLiteral("romajimojiren.txt"), shipped.readAll());
     game.start();
-    game.program->form1().moren_Click();
-    Rensyu& r = game.program->rensyu();
+    game.program->mainScreen().onPracticeMenu();
+    PracticeScreen& r = game.program->practiceScreen();
     QVERIFY(game.errors.details.isEmpty());
     QVERIFY(r.table.recordCount >= 104);
     for (int i = 0; i < r.table.recordCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
         QCOMPARE(r.table.answerList[k], expectedKana(r.table.labelList[k]));
     }
-    r.bb_Click(0);
-    r.Command2_Click();
+    r.onNoTimeMenu(0);
+    r.onBeginClicked();
     for (int n = 0; n < 103 && r.isLoaded(); ++n)
         answerCurrentTarget(r);
     QCOMPARE(r.correctCount, 103);
     QVERIFY(!r.isLoaded());
-    QVERIFY(game.program->form1().isVisible());
+    QVERIFY(game.program->mainScreen().isVisible());
 }
 
 QTEST_MAIN(PracticeAnsweringTest)

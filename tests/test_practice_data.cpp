@@ -1,7 +1,7 @@
 // Reading the practice data: the 201-entry table's bounds, quoted fields, an empty file, and every bad file
 // stopping the program with an error that names romajimojiren.txt and the line to mend.
-#include "screens/main/form1.h"
-#include "screens/practice/rensyu.h"
+#include "screens/main/main_screen.h"
+#include "screens/practice/practice_screen.h"
 #include "services/data/practicedata.h"
 #include "support/practicechart.h"
 #include <QtTest>
@@ -27,7 +27,7 @@ QString records(int count) {
 void PracticeDataTest::tableBounds() {
     {
         GameFixture game;
-        Rensyu& r = openPractice(game, records(201));
+        PracticeScreen& r = openPractice(game, records(201));
         QVERIFY(game.errors.details.isEmpty());
         QCOMPARE(r.table.recordCount, 201);
         QCOMPARE(r.table.promptList[200], QStringLiteral("p200"));
@@ -37,14 +37,14 @@ void PracticeDataTest::tableBounds() {
     {
         // An empty file is no error: the table is empty and the first target holds nothing to find.
         GameFixture game;
-        Rensyu& r = openPractice(game, QString());
+        PracticeScreen& r = openPractice(game, QString());
         QVERIFY(game.errors.details.isEmpty());
         QCOMPARE(r.table.recordCount, 0);
-        r.Command1_Click();
-        QCOMPARE(r.controls().Label2->text(), QString());
-        r.Label1_Click(0);
+        r.onStartClicked();
+        QCOMPARE(r.controls().promptLabel->text(), QString());
+        r.onChartLabelClicked(0);
         QCOMPARE(r.correctCount, 0);
-        QCOMPARE(r.controls().Label4->text(), QStringLiteral("0こ"));
+        QCOMPARE(r.controls().countLabel->text(), QStringLiteral("0こ"));
     }
 }
 
@@ -109,7 +109,7 @@ void PracticeDataTest::badFilesStopWithFileAndLine() {
 void PracticeDataTest::missingFileEndsTheVisit() {
     GameFixture game;
     game.start();
-    game.program->guard().run([&] { game.program->form1().moren_Click(); });
+    game.program->guard().run([&] { game.program->mainScreen().onPracticeMenu(); });
     QCOMPARE(game.errors.details.size(), 1);
     QVERIFY(game.errors.details[0].startsWith(practiceDataFile));
     QVERIFY(game.errors.details[0].contains(game.dir.path()));

@@ -1,7 +1,7 @@
 // The practice screen's look when it opens: the window, every chart label's index, kana, place, width,
 // colour and type size, the other labels, the buttons, the timers and the menu bar, and that a click on a
 // chart label reaches the handler with that label's own index.
-#include "screens/practice/rensyu.h"
+#include "screens/practice/practice_screen.h"
 #include "support/practicechart.h"
 #include "toolkit/twips.h"
 #include <QMenuBar>
@@ -29,7 +29,7 @@ int pixelSize(double points) {
 
 void PracticeLayoutTest::windowAndMenuBar() {
     GameFixture game;
-    Rensyu& r = openPractice(game, fullPracticeData());
+    PracticeScreen& r = openPractice(game, fullPracticeData());
     QVERIFY(r.isVisible());
     toolkit::ScreenWindow* w = r.window();
     QCOMPARE(w->windowTitle(), QStringLiteral("ローマ字練習"));
@@ -41,7 +41,7 @@ void PracticeLayoutTest::windowAndMenuBar() {
         captions << a->text();
     QCOMPARE(captions, (QStringList{"初級", "中級", "上級", "タイムなし", "終わる"}));
     const auto& c = r.controls();
-    QCOMPARE(c.bb(0)->text(), QStringLiteral("タイムなし"));
+    QCOMPARE(c.noTimeMenuItems(0)->text(), QStringLiteral("タイムなし"));
     for (QAction* a : w->menuBar()->actions()) {
         QVERIFY(a->isVisible());
         QVERIFY(a->isEnabled());
@@ -51,12 +51,12 @@ void PracticeLayoutTest::windowAndMenuBar() {
 
 void PracticeLayoutTest::chartLabelsAsDefined() {
     GameFixture game;
-    Rensyu& r = openPractice(game, fullPracticeData());
+    PracticeScreen& r = openPractice(game, fullPracticeData());
     const auto& c = r.controls();
     QCOMPARE(expectedChart().size(), 104);
-    QCOMPARE(c.Label1.count(), 104);
+    QCOMPARE(c.chartLabels.count(), 104);
     for (const ExpectedChartLabel& e : expectedChart()) {
-        const toolkit::Label* label = c.Label1(e.index);
+        const toolkit::Label* label = c.chartLabels(e.index);
         const QByteArray where = QByteArray::number(e.index);
         QVERIFY2(label->text() == e.kana, where);
         QVERIFY2(label->geometry() == twipRect(e.left, e.top, e.width, 375), where);
@@ -71,27 +71,27 @@ void PracticeLayoutTest::chartLabelsAsDefined() {
         QVERIFY2(label->cursor().shape() == Qt::BitmapCursor, where); // the tile cursor
     }
     // The three kana with a second spelling are the only ones in the smallest type.
-    QCOMPARE(c.Label1(95)->font().pixelSize(), 10);
-    QCOMPARE(c.Label1(94)->font().pixelSize(), 14);
-    QCOMPARE(c.Label1(98)->font().pixelSize(), 14);
+    QCOMPARE(c.chartLabels(95)->font().pixelSize(), 10);
+    QCOMPARE(c.chartLabels(94)->font().pixelSize(), 14);
+    QCOMPARE(c.chartLabels(98)->font().pixelSize(), 14);
 }
 
 void PracticeLayoutTest::clickingEachLabelReportsItsIndex() {
     GameFixture game;
-    Rensyu& r = openPractice(game, fullPracticeData());
+    PracticeScreen& r = openPractice(game, fullPracticeData());
     QWidget* client = r.window()->client();
-    r.Command1_Click(); // START: the first target is record 0, あ
-    QCOMPARE(r.controls().Label2->text(), promptFor(0));
+    r.onStartClicked(); // START: the first target is record 0, あ
+    QCOMPARE(r.controls().promptLabel->text(), promptFor(0));
     for (const ExpectedChartLabel& e : expectedChart()) {
         QWidget* hit = client->childAt(twipRect(e.left, e.top, e.width, 375).center());
-        QVERIFY2(hit == r.controls().Label1(e.index), qPrintable(e.kana));
+        QVERIFY2(hit == r.controls().chartLabels(e.index), qPrintable(e.kana));
         // Every click records the clicked kana; only the target's kana counts.
         const bool answers = e.kana == r.targetAnswer;
         const std::int16_t before = r.correctCount;
         QTest::mouseClick(hit, Qt::LeftButton);
         QCOMPARE(r.clickedText, e.kana);
         QCOMPARE(r.correctCount, before + (answers ? 1 : 0));
-        if (e.index == 0) QCOMPARE(r.controls().Label1(0)->text(), promptFor(0));
+        if (e.index == 0) QCOMPARE(r.controls().chartLabels(0)->text(), promptFor(0));
     }
     QVERIFY(r.correctCount >= 1);
     // The empty cells of the plain kana hold no label: a click there reaches no chart label.
@@ -108,13 +108,13 @@ void PracticeLayoutTest::clickingEachLabelReportsItsIndex() {
 
 void PracticeLayoutTest::otherLabelsButtonsAndTimers() {
     GameFixture game;
-    Rensyu& r = openPractice(game, fullPracticeData());
+    PracticeScreen& r = openPractice(game, fullPracticeData());
     const auto& c = r.controls();
     // The target timer waits for a choice; the run clock ticks once a second from the start.
-    QCOMPARE(c.Timer1->interval(), 1000);
-    QVERIFY(!c.Timer1->isEnabled());
-    QCOMPARE(c.Timer2->interval(), 1000);
-    QVERIFY(c.Timer2->isEnabled());
+    QCOMPARE(c.targetTimer->interval(), 1000);
+    QVERIFY(!c.targetTimer->isEnabled());
+    QCOMPARE(c.runClock->interval(), 1000);
+    QVERIFY(c.runClock->isEnabled());
     const QColor red(255, 0, 0);
     struct Expected {
         const toolkit::Label* label;
@@ -125,12 +125,12 @@ void PracticeLayoutTest::otherLabelsButtonsAndTimers() {
         bool bold;
     };
     const QList<Expected> labels = {
-        {c.Label3, twipRect(2520, 1920, 2415, 255), QStringLiteral("　次の文字をクリックしなさい"), Qt::white,
-         12, false},
-        {c.Label6, twipRect(2760, 2160, 1935, 255), QString(), Qt::white, 15, true},
-        {c.Label2, twipRect(2760, 2520, 1935, 855), QString(), Qt::white, 27, false},
-        {c.Label4, twipRect(3480, 3480, 1335, 495), QString(), Qt::white, 24, false},
-        {c.Label5, twipRect(1560, 3600, 2175, 375), QStringLiteral("「級」は？"), Qt::white, 19, false},
+        {c.instructionLabel, twipRect(2520, 1920, 2415, 255), QStringLiteral("　次の文字をクリックしなさい"),
+         Qt::white, 12, false},
+        {c.levelLabel, twipRect(2760, 2160, 1935, 255), QString(), Qt::white, 15, true},
+        {c.promptLabel, twipRect(2760, 2520, 1935, 855), QString(), Qt::white, 27, false},
+        {c.countLabel, twipRect(3480, 3480, 1335, 495), QString(), Qt::white, 24, false},
+        {c.statusLabel, twipRect(1560, 3600, 2175, 375), QStringLiteral("「級」は？"), Qt::white, 19, false},
     };
     for (const Expected& e : labels) {
         QCOMPARE(e.label->geometry(), e.at);
@@ -138,28 +138,29 @@ void PracticeLayoutTest::otherLabelsButtonsAndTimers() {
         QCOMPARE(e.label->backColor(), e.back);
         QCOMPARE(e.label->font().pixelSize(), e.pixels);
         QCOMPARE(e.label->font().bold(), e.bold);
-        QCOMPARE(e.label->foreColor(), e.label == c.Label2 ? QColor(Qt::black) : red);
-        QCOMPARE(e.label->hasBorder(), e.label == c.Label4);
+        QCOMPARE(e.label->foreColor(), e.label == c.promptLabel ? QColor(Qt::black) : red);
+        QCOMPARE(e.label->hasBorder(), e.label == c.countLabel);
         QVERIFY(e.label->isVisible());
     }
-    QCOMPARE(c.Label2->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+    QCOMPARE(c.promptLabel->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
 
-    QCOMPARE(c.Command1->geometry(), twipRect(2520, 3120, 855, 375));
-    QCOMPARE(c.Command1->text(), QStringLiteral("START"));
-    QCOMPARE(c.Command1->backColor(), QColor(255, 255, 192));
-    QVERIFY(c.Command1->isVisible());
-    QCOMPARE(c.Command2->geometry(), c.Label4->geometry()); // the begin button covers the count exactly
-    QCOMPARE(c.Command2->text(), QStringLiteral("はじめる"));
-    QCOMPARE(c.Command2->backColor(), QColor(255, 192, 128));
-    QCOMPARE(c.Command2->font().pixelSize(), 15);
-    QVERIFY(c.Command2->isHidden());
+    QCOMPARE(c.startButton->geometry(), twipRect(2520, 3120, 855, 375));
+    QCOMPARE(c.startButton->text(), QStringLiteral("START"));
+    QCOMPARE(c.startButton->backColor(), QColor(255, 255, 192));
+    QVERIFY(c.startButton->isVisible());
+    QCOMPARE(c.beginButton->geometry(),
+             c.countLabel->geometry()); // the begin button covers the count exactly
+    QCOMPARE(c.beginButton->text(), QStringLiteral("はじめる"));
+    QCOMPARE(c.beginButton->backColor(), QColor(255, 192, 128));
+    QCOMPARE(c.beginButton->font().pixelSize(), 15);
+    QVERIFY(c.beginButton->isHidden());
 
     // Stacking: the count in front of the time display, the begin button in front of the count.
     QWidget* client = r.window()->client();
     const QPoint overlap(px(3600), px(3800));
-    QCOMPARE(client->childAt(overlap), c.Label4);
-    r.bb_Click(0);
-    QCOMPARE(client->childAt(overlap), c.Command2);
+    QCOMPARE(client->childAt(overlap), c.countLabel);
+    r.onNoTimeMenu(0);
+    QCOMPARE(client->childAt(overlap), c.beginButton);
 }
 
 QTEST_MAIN(PracticeLayoutTest)

@@ -1,9 +1,9 @@
 // The end of a timed run: the time display counting down, the verdict box, the way back to the main screen,
 // and that the verdict comes once per visit and never in an untimed run. The verdict bands themselves are
 // checked in test_practice_rules.
-#include "screens/chart/form2.h"
-#include "screens/main/form1.h"
-#include "screens/practice/rensyu.h"
+#include "screens/chart/chart_window.h"
+#include "screens/main/main_screen.h"
+#include "screens/practice/practice_screen.h"
 #include "support/practicechart.h"
 #include <QtTest>
 
@@ -19,18 +19,18 @@ private slots:
 void PracticeVerdictTest::verdictAfterTheLastTick() {
     // Counts reached by real answers; 31 right answers give "まだまだ！".
     GameFixture game;
-    Rensyu& r = openPractice(game, fullPracticeData());
+    PracticeScreen& r = openPractice(game, fullPracticeData());
     Program& p = *game.program;
-    r.Command1_Click();
+    r.onStartClicked();
     for (int k = 0; k < 31; ++k)
         answerCurrentTarget(r);
     QString timeShownInBox;
-    game.messageBox.whileOpen = [&] { timeShownInBox = r.controls().Label5->text(); };
+    game.messageBox.whileOpen = [&] { timeShownInBox = r.controls().statusLabel->text(); };
     for (int k = 0; k < 204; ++k)
-        r.Timer2_Timer();
+        r.onClockTick();
     QVERIFY(game.messageBox.shown.isEmpty());
-    QCOMPARE(r.controls().Label5->text(), QStringLiteral("あと1タイム"));
-    r.Timer2_Timer();
+    QCOMPARE(r.controls().statusLabel->text(), QStringLiteral("あと1タイム"));
+    r.onClockTick();
     QCOMPARE(timeShownInBox, QStringLiteral("あと0タイム"));
     QCOMPARE(game.messageBox.shown.size(), 1);
     QCOMPARE(game.messageBox.shown[0].text, QStringLiteral("まだまだ！"));
@@ -39,14 +39,14 @@ void PracticeVerdictTest::verdictAfterTheLastTick() {
     QCOMPARE(r.verdictText, QStringLiteral("まだまだ！"));
     QCOMPARE(r.practiceResult, 1);
     QVERIFY(!r.isLoaded());
-    QVERIFY(p.form1().isVisible());
-    QVERIFY(!p.form2().isVisible());
-    QCOMPARE(p.form1().controls().hyou->text(), QStringLiteral("ローマ字表"));
+    QVERIFY(p.mainScreen().isVisible());
+    QVERIFY(!p.chartWindow().isVisible());
+    QCOMPARE(p.mainScreen().controls().chartMenuItem->text(), QStringLiteral("ローマ字表"));
 
     // A visit with no choice at all still ends 205 ticks after the screen opened.
-    p.form1().moren_Click();
+    p.mainScreen().onPracticeMenu();
     for (int k = 0; k < 205; ++k)
-        r.Timer2_Timer();
+        r.onClockTick();
     QCOMPARE(game.messageBox.shown.size(), 2);
     QCOMPARE(game.messageBox.shown[1].text, QStringLiteral("特訓がいるぞ！"));
     QVERIFY(!r.isLoaded());
@@ -55,30 +55,30 @@ void PracticeVerdictTest::verdictAfterTheLastTick() {
 
 void PracticeVerdictTest::noSecondVerdictWhileTheBoxIsOpen() {
     GameFixture game;
-    Rensyu& r = openPractice(game, fullPracticeData());
+    PracticeScreen& r = openPractice(game, fullPracticeData());
     Program& p = *game.program;
-    r.Command1_Click();
+    r.onStartClicked();
     const int loaded = p.loadedScreens();
     bool timersStopped = false;
     QString timeShown;
     game.messageBox.whileOpen = [&] {
-        timersStopped = !r.controls().Timer1->isEnabled() && !r.controls().Timer2->isEnabled();
+        timersStopped = !r.controls().targetTimer->isEnabled() && !r.controls().runClock->isEnabled();
         // Ticks that still arrive while the box is open: the clock's change nothing, the target timer's only
         // show the prompt again.
         for (int k = 0; k < 5; ++k) {
-            r.Timer2_Timer();
-            r.Timer1_Timer();
+            r.onClockTick();
+            r.onTargetTick();
         }
-        timeShown = r.controls().Label5->text();
+        timeShown = r.controls().statusLabel->text();
     };
     for (int k = 0; k < 205; ++k)
-        r.Timer2_Timer();
+        r.onClockTick();
     QCOMPARE(game.messageBox.shown.size(), 1);
     QVERIFY(timersStopped);
     QCOMPARE(timeShown, QStringLiteral("あと0タイム"));
     QCOMPARE(r.tickCount, 205);
     QCOMPARE(p.loadedScreens(), loaded - 1); // the leaving steps ran once
-    QVERIFY(p.form1().isVisible());
+    QVERIFY(p.mainScreen().isVisible());
     QVERIFY(game.errors.details.isEmpty());
 }
 
@@ -86,24 +86,24 @@ void PracticeVerdictTest::untimedRunNeverGivesAVerdict() {
     {
         // After "タイムなし", the clock still runs until the begin button: reaching 205 gives the verdict.
         GameFixture game;
-        Rensyu& r = openPractice(game, fullPracticeData());
-        r.bb_Click(0);
+        PracticeScreen& r = openPractice(game, fullPracticeData());
+        r.onNoTimeMenu(0);
         for (int k = 0; k < 205; ++k)
-            r.Timer2_Timer();
+            r.onClockTick();
         QCOMPARE(game.messageBox.shown.size(), 1);
         QVERIFY(!r.isLoaded());
     }
     {
         // After the begin button both timers are off for good: answers do not start them again.
         GameFixture game;
-        Rensyu& r = openPractice(game, fullPracticeData());
-        r.bb_Click(0);
-        r.Command2_Click();
+        PracticeScreen& r = openPractice(game, fullPracticeData());
+        r.onNoTimeMenu(0);
+        r.onBeginClicked();
         for (int k = 0; k < 60; ++k)
             answerCurrentTarget(r);
-        QVERIFY(!r.controls().Timer1->isEnabled());
-        QVERIFY(!r.controls().Timer2->isEnabled());
-        QVERIFY(r.controls().Label5->isHidden());
+        QVERIFY(!r.controls().targetTimer->isEnabled());
+        QVERIFY(!r.controls().runClock->isEnabled());
+        QVERIFY(r.controls().statusLabel->isHidden());
         QVERIFY(game.messageBox.shown.isEmpty());
         QVERIFY(r.isLoaded());
     }
@@ -111,26 +111,26 @@ void PracticeVerdictTest::untimedRunNeverGivesAVerdict() {
 
 void PracticeVerdictTest::realTimersDriveTheRun() {
     GameFixture game;
-    Rensyu& r = openPractice(game, fullPracticeData());
+    PracticeScreen& r = openPractice(game, fullPracticeData());
     // The run clock ticks by itself from the load; a level's target timer shows the first prompt a second
     // later.
     QTRY_VERIFY_WITH_TIMEOUT(r.tickCount >= 1, 3000);
-    QCOMPARE(r.controls().Label5->text(), QStringLiteral("あと%1タイム").arg(205 - r.tickCount));
-    r.jyoukyuu_Click();
-    QTRY_COMPARE_WITH_TIMEOUT(r.controls().Label2->text(), promptFor(0), 3000);
+    QCOMPARE(r.controls().statusLabel->text(), QStringLiteral("あと%1タイム").arg(205 - r.tickCount));
+    r.onAdvancedMenu();
+    QTRY_COMPARE_WITH_TIMEOUT(r.controls().promptLabel->text(), promptFor(0), 3000);
     // After the begin button nothing ticks any more. A timer armed now with the run clock's interval fires
     // after any tick the clock could still have had due, so once it has fired the count must be unchanged.
-    r.bb_Click(0);
-    r.Command2_Click();
+    r.onNoTimeMenu(0);
+    r.onBeginClicked();
     const std::int16_t ticks = r.tickCount;
     QTimer clockPeriod;
     clockPeriod.setSingleShot(true);
     clockPeriod.setTimerType(Qt::PreciseTimer);
     QSignalSpy periodPassed(&clockPeriod, &QTimer::timeout);
-    clockPeriod.start(r.controls().Timer2->interval());
+    clockPeriod.start(r.controls().runClock->interval());
     QVERIFY(periodPassed.wait(5000));
     QCOMPARE(r.tickCount, ticks);
-    QVERIFY(!r.controls().Timer1->isEnabled() && !r.controls().Timer2->isEnabled());
+    QVERIFY(!r.controls().targetTimer->isEnabled() && !r.controls().runClock->isEnabled());
     QVERIFY(game.errors.details.isEmpty());
 }
 

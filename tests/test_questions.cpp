@@ -1,6 +1,6 @@
 // Question order without repeats, dealing letters onto the tiles, and the three answer lines filled by
 // presses on the tiles.
-#include "screens/main/form1.h"
+#include "screens/main/main_screen.h"
 #include "support/gamefixture.h"
 #include "support/play.h"
 #include <QtTest>
@@ -25,14 +25,14 @@ QString bankOf(int n) {
     return bank;
 }
 
-int usedCount(const Form1& f) {
+int usedCount(const MainScreen& f) {
     return static_cast<int>(std::count(f.usedFlags.begin(), f.usedFlags.end(), 1));
 }
 
 // What a correct answer does to the cycle before the next question is drawn.
-void nextQuestion(Form1& f) {
+void nextQuestion(MainScreen& f) {
     ++f.solvedCount;
-    f.PickQuestion();
+    f.pickQuestion();
 }
 
 } // namespace
@@ -42,7 +42,7 @@ void QuestionsTest::questionOrder() {
         GameFixture game(bankOf(5));
         game.clock = 1000 + run;
         game.start();
-        Form1& f = game.program->form1();
+        MainScreen& f = game.program->mainScreen();
         QStringList cycle{f.answer};
         QList<int> resets;
         for (int draw = 2; draw <= 17; ++draw) {
@@ -62,7 +62,7 @@ void QuestionsTest::smallBanks() {
     {
         GameFixture game(bankOf(1));
         game.start();
-        Form1& f = game.program->form1();
+        MainScreen& f = game.program->mainScreen();
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(f.answer, QStringLiteral("w0"));
             nextQuestion(f);
@@ -73,7 +73,7 @@ void QuestionsTest::smallBanks() {
         // With two words every draw after the first resets the cycle: the same word may come again.
         GameFixture game(bankOf(2));
         game.start();
-        Form1& f = game.program->form1();
+        MainScreen& f = game.program->mainScreen();
         QSet<QString> seen;
         bool repeated = false;
         QString last = f.answer;
@@ -93,7 +93,7 @@ void QuestionsTest::smallBanks() {
         // A full bank: the reset clears all 401 flags, so entry 400 comes back too.
         GameFixture game(bankOf(401));
         game.start();
-        Form1& f = game.program->form1();
+        MainScreen& f = game.program->mainScreen();
         for (int draw = 2; draw <= 401; ++draw)
             nextQuestion(f);
         QCOMPARE(usedCount(f), 1); // draw 401 reset the cycle
@@ -109,17 +109,17 @@ void QuestionsTest::smallBanks() {
 void QuestionsTest::dealing() {
     GameFixture game;
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     int faults = 0;
     const auto deal = [&](const QString& answer) -> QString {
         f.answer = answer;
         f.placedCount = 0;
-        f.DealTiles();
+        f.dealTiles();
         QString dealt;
         for (std::int16_t k = 0; k < 24; ++k) {
-            if (c.Label1(k)->isHidden() != (k >= answer.size())) ++faults;
-            if (k < answer.size()) dealt += c.Label1(k)->text();
+            if (c.tiles(k)->isHidden() != (k >= answer.size())) ++faults;
+            if (k < answer.size()) dealt += c.tiles(k)->text();
         }
         QString a = answer, d = dealt;
         std::sort(a.begin(), a.end());
@@ -137,58 +137,58 @@ void QuestionsTest::dealing() {
     QCOMPARE(faults, 0);
     deal(QStringLiteral("aAiIuUeEoOx^"));
     for (std::int16_t k = 0; k < 12; ++k) {
-        const QString letter = c.Label1(k)->text();
+        const QString letter = c.tiles(k)->text();
         const bool lowerVowel = QStringLiteral("aiueo").contains(letter);
-        QCOMPARE(c.Label1(k)->foreColor(), lowerVowel ? QColor(0, 0, 255) : QColor(0, 0, 0));
+        QCOMPARE(c.tiles(k)->foreColor(), lowerVowel ? QColor(0, 0, 255) : QColor(0, 0, 0));
     }
 }
 
 void QuestionsTest::answerLines() {
     GameFixture game;
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     f.answer = QStringLiteral("ro^maji");
-    f.DealTiles();
+    f.dealTiles();
     QVERIFY(pressLetters(f, f.answer));
-    QCOMPARE(c.Label2->text(), QStringLiteral("ro^maji"));
-    QCOMPARE(c.Label5->text(), QStringLiteral("r＾maji"));
-    QCOMPARE(c.Label7->text(), QStringLiteral("romaji"));
+    QCOMPARE(c.answerLabel->text(), QStringLiteral("ro^maji"));
+    QCOMPARE(c.markedLineLabel->text(), QStringLiteral("r＾maji"));
+    QCOMPARE(c.plainLineLabel->text(), QStringLiteral("romaji"));
     // A caret pressed first leaves a single full-width caret in the marked line.
     f.placedCount = 0;
     f.answer = QStringLiteral("^a");
-    f.DealTiles();
+    f.dealTiles();
     QVERIFY(pressLetters(f, QStringLiteral("^")));
-    QCOMPARE(c.Label5->text(), QStringLiteral("＾"));
-    QCOMPARE(c.Label7->text(), QString());
+    QCOMPARE(c.markedLineLabel->text(), QStringLiteral("＾"));
+    QCOMPARE(c.plainLineLabel->text(), QString());
     // A blank tile adds nothing to the lines but still counts as a press.
     f.placedCount = 0;
     f.answer = QStringLiteral("a b");
-    f.DealTiles();
+    f.dealTiles();
     QVERIFY(pressLetters(f, QStringLiteral(" ")));
     QCOMPARE(f.placedCount, 1);
-    QCOMPARE(c.Label2->text(), QString());
+    QCOMPARE(c.answerLabel->text(), QString());
 }
 
 void QuestionsTest::lastPressShowsOkWithFocus() {
     GameFixture game;
     game.start();
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     f.show();
     const auto& c = f.controls();
     f.answer = QStringLiteral("inu");
     f.placedCount = 0;
-    f.DealTiles();
+    f.dealTiles();
     // Any mouse button places a tile.
-    QTest::mousePress(c.Label1(0), Qt::RightButton);
-    QTest::mousePress(c.Label1(1), Qt::MiddleButton);
-    QVERIFY(c.Command1->isHidden());
-    QVERIFY(c.Label1(0)->isHidden() && c.Label1(1)->isHidden());
-    QTest::mousePress(c.Label1(2), Qt::LeftButton);
-    QVERIFY(!c.Command1->isHidden());
-    QVERIFY(!c.Command2->isHidden());
-    QVERIFY(c.Command3->isHidden());
-    QCOMPARE(f.window()->focusWidget(), static_cast<QWidget*>(c.Command1));
+    QTest::mousePress(c.tiles(0), Qt::RightButton);
+    QTest::mousePress(c.tiles(1), Qt::MiddleButton);
+    QVERIFY(c.okButton->isHidden());
+    QVERIFY(c.tiles(0)->isHidden() && c.tiles(1)->isHidden());
+    QTest::mousePress(c.tiles(2), Qt::LeftButton);
+    QVERIFY(!c.okButton->isHidden());
+    QVERIFY(!c.retryButton->isHidden());
+    QVERIFY(c.hintButton->isHidden());
+    QCOMPARE(f.window()->focusWidget(), static_cast<QWidget*>(c.okButton));
 }
 
 QTEST_MAIN(QuestionsTest)

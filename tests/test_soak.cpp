@@ -2,10 +2,10 @@
 // and slots, catch animations and practice visits, driven through the handlers; games that end are
 // started again. After every step the main screen's invariants are checked: the score and its label, each
 // creature in one of its five states with the properties of that state, the slots, and the timers.
-#include "screens/chart/form2.h"
-#include "screens/main/form1.h"
-#include "screens/opening/cright.h"
-#include "screens/practice/rensyu.h"
+#include "screens/chart/chart_window.h"
+#include "screens/main/main_screen.h"
+#include "screens/opening/opening_screen.h"
+#include "screens/practice/practice_screen.h"
 #include "support/gamefixture.h"
 #include "support/play.h"
 #include "support/quietplatform.h"
@@ -22,11 +22,11 @@ struct Pictures {
     qint64 eatenMark = 0;
 };
 
-Pictures picturesOf(const Form1& f) {
+Pictures picturesOf(const MainScreen& f) {
     Pictures p;
     for (std::int16_t i = 0; i < 12; ++i)
-        p.creature[i] = f.controls().Picture1(i)->picture().cacheKey();
-    p.eatenMark = f.controls().Picture6->picture().cacheKey();
+        p.creature[i] = f.controls().creatures(i)->picture().cacheKey();
+    p.eatenMark = f.controls().eatenMark->picture().cacheKey();
     return p;
 }
 
@@ -35,28 +35,28 @@ bool isParked(const toolkit::PictureBox* box) {
 }
 
 // Why the main screen breaks an invariant, or an empty text when it keeps them all.
-QString brokenInvariant(const Form1& f, const Pictures& pictures) {
-    const Form1Controls& c = f.controls();
+QString brokenInvariant(const MainScreen& f, const Pictures& pictures) {
+    const MainScreenControls& c = f.controls();
     if (f.eatenCount < 0 || f.eatenCount > 4)
         return QStringLiteral("eatenCount %1 in a running game").arg(f.eatenCount);
     // Only the cliff takes the score below zero, 30 points a creature.
     if (f.score < -30 * f.eatenCount)
         return QStringLiteral("score %1 after %2 eaten").arg(f.score).arg(f.eatenCount);
-    const QString shown = c.Label4->text();
+    const QString shown = c.scoreLabel->text();
     const QString expected = f.score >= 0 ? QStringLiteral(" %1").arg(f.score) : QString::number(f.score);
     if (shown != expected && !(shown == QStringLiteral("0") && f.score == 0))
         return QStringLiteral("score %1 shown as '%2'").arg(f.score).arg(shown);
-    if (!c.Timer1->isEnabled()) return QStringLiteral("the chase timer stopped");
-    const bool catching = c.Timer2->isEnabled();
+    if (!c.chaseTimer->isEnabled()) return QStringLiteral("the chase timer stopped");
+    const bool catching = c.catchTimer->isEnabled();
     if (!catching && f.catchStep != 0) return QStringLiteral("catchStep %1 with no catch").arg(f.catchStep);
     if (catching && (f.catchStep < 0 || f.catchStep > 8))
         return QStringLiteral("catchStep %1").arg(f.catchStep);
-    if (!c.Picture4->isHidden() && f.picture4Ticks > 3)
+    if (!c.praiseStamp->isHidden() && f.praiseStampTicks > 3)
         return QStringLiteral("the praise stamp outstays its ticks");
     int disabledSlots = 0;
     for (std::int16_t i = 0; i < 12; ++i) {
-        const toolkit::PictureBox* p = c.Picture1(i);
-        const toolkit::PictureBox* slot = c.Picture2(i);
+        const toolkit::PictureBox* p = c.creatures(i);
+        const toolkit::PictureBox* slot = c.parkingSlots(i);
         const qint64 own = p->picture().cacheKey();
         const qint64 inSlot = slot->picture().cacheKey();
         const bool slotEmpty = slot->picture().isNull();
@@ -102,8 +102,8 @@ bool clickable(const toolkit::PictureBox* p) {
 }
 
 void finishOpening(Program& program) {
-    for (int tick = 0; program.cright().isLoaded() && tick < 100; ++tick)
-        program.cright().Timer1_Timer();
+    for (int tick = 0; program.openingScreen().isLoaded() && tick < 100; ++tick)
+        program.openingScreen().onAnimationTick();
 }
 
 struct Tally {
@@ -112,11 +112,11 @@ struct Tally {
 
 // One step of the player between two chase ticks, chosen by the roll of a die.
 void playerStep(QRandomGenerator& rng, Program& program, Tally& tally) {
-    Form1& f = program.form1();
-    const Form1Controls& c = f.controls();
+    MainScreen& f = program.mainScreen();
+    const MainScreenControls& c = f.controls();
     const auto roll = rng.bounded(100);
-    if (program.rensyu().isLoaded()) {
-        if (roll < 20) program.rensyu().rowaru_Click();
+    if (program.practiceScreen().isLoaded()) {
+        if (roll < 20) program.practiceScreen().onQuitPracticeMenu();
     } else if (roll < 20) {
         answerRight(f);
         ++tally.right;
@@ -125,24 +125,24 @@ void playerStep(QRandomGenerator& rng, Program& program, Tally& tally) {
         QString reversed = f.answer;
         std::reverse(reversed.begin(), reversed.end());
         pressLetters(f, reversed);
-        if (c.Label2->text() != f.answer) ++tally.wrong;
-        f.Command1_Click();
+        if (c.answerLabel->text() != f.answer) ++tally.wrong;
+        f.onOkClicked();
     } else if (roll < 34) {
         pressLetters(f, f.answer.left(rng.bounded(f.answerLength + 1)));
-        f.Command2_Click();
-    } else if (roll < 38 && !c.Command3->isHidden()) {
-        f.Command3_Click();
+        f.onRetryClicked();
+    } else if (roll < 38 && !c.hintButton->isHidden()) {
+        f.onHintClicked();
     } else if (roll < 70) {
         const auto i = static_cast<std::int16_t>(rng.bounded(12));
-        if (clickable(c.Picture1(i))) {
-            f.Picture1_Click(i);
+        if (clickable(c.creatures(i))) {
+            f.onCreatureClicked(i);
             ++tally.clicks;
         }
     } else if (roll < 75) {
         const auto i = static_cast<std::int16_t>(rng.bounded(12));
-        if (c.Picture2(i)->isEnabled()) f.Picture2_Click(i);
+        if (c.parkingSlots(i)->isEnabled()) f.onSlotClicked(i);
     } else if (roll == 75) {
-        f.moren_Click();
+        f.onPracticeMenu();
         ++tally.practiceVisits;
     }
 }
@@ -155,11 +155,11 @@ void playOneGame(QRandomGenerator& rng, Tally& tally, int tickLimit) {
     game.writeText(QStringLiteral("romajimojiren.txt"), QStringLiteral("a,あ,0\r\nka,か,5\r\n"));
     game.clock = 1000 + 7919ULL * tally.games;
     Program& program = *game.program;
-    Form1& f = program.form1();
+    MainScreen& f = program.mainScreen();
     game.messageBox.whileOpen = [&] {
         // The result box is open inside the tick that ended the game: later ticks are turned away.
         const std::int16_t eaten = f.eatenCount;
-        f.Timer1_Timer();
+        f.onChaseTick();
         if (f.eatenCount != eaten) ++tally.ticksInBox;
     };
     game.start();
@@ -183,22 +183,22 @@ void playOneGame(QRandomGenerator& rng, Tally& tally, int tickLimit) {
         playerStep(rng, program, tally);
         if (!holds("the player's step")) return;
         // Up to ten steps of a running catch fit into the half second before the chase tick.
-        const Form1Controls& c = f.controls();
-        for (int step = rng.bounded(11); step > 0 && c.Timer2->isEnabled(); --step) {
-            f.Timer2_Timer();
+        const MainScreenControls& c = f.controls();
+        for (int step = rng.bounded(11); step > 0 && c.catchTimer->isEnabled(); --step) {
+            f.onCatchTick();
             if (!holds("a catch step")) return;
         }
-        f.Timer1_Timer();
+        f.onChaseTick();
         // What the event loop does between ticks: deliver the layout and paint requests the handlers posted.
         QCoreApplication::sendPostedEvents();
         if (!f.isLoaded()) {
             // The fifth creature fell: the result was shown and every game window closed.
             QCOMPARE(game.messageBox.shown.size(), 1);
-            QVERIFY(!program.rensyu().isLoaded() && !program.form2().isLoaded());
+            QVERIFY(!program.practiceScreen().isLoaded() && !program.chartWindow().isLoaded());
             return;
         }
         if (!holds("the chase tick")) return;
-        if (program.rensyu().isLoaded() && !program.rensyu().controls().Timer2->isEnabled())
+        if (program.practiceScreen().isLoaded() && !program.practiceScreen().controls().runClock->isEnabled())
             QFAIL("the practice clock stopped while the practice screen is open");
         QVERIFY(game.errors.details.isEmpty());
     }

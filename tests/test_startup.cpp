@@ -1,7 +1,7 @@
 // Start-up of the main screen: the load step, the question bank's bounds and its bad-input errors, and
 // the end of the program when the last screen closes.
-#include "screens/main/form1.h"
-#include "screens/opening/cright.h"
+#include "screens/main/main_screen.h"
+#include "screens/opening/opening_screen.h"
 #include "support/gamefixture.h"
 #include <QtTest>
 
@@ -18,28 +18,28 @@ void StartupTest::loadStepSetsUpTheFirstQuestion() {
     GameFixture game;
     game.start();
     QVERIFY(game.errors.details.isEmpty());
-    Form1& f = game.program->form1();
+    MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     QVERIFY(f.isLoaded());
     QVERIFY(!f.isVisible()); // the opening screen brings it up later
-    QVERIFY(game.program->cright().isVisible());
+    QVERIFY(game.program->openingScreen().isVisible());
     QCOMPARE(f.questionCount, 5);
-    QCOMPARE(c.Label4->text(), QStringLiteral("0"));
-    QVERIFY(c.Label6->isHidden());
+    QCOMPARE(c.scoreLabel->text(), QStringLiteral("0"));
+    QVERIFY(c.creditLabel->isHidden());
     for (std::int16_t k = 0; k < 12; ++k) {
-        QVERIFY(c.Picture1(k)->isHidden());
-        QCOMPARE(c.Picture1(k)->left(), 100.f);
-        QCOMPARE(c.Picture1(k)->top(), 100.f);
+        QVERIFY(c.creatures(k)->isHidden());
+        QCOMPARE(c.creatures(k)->left(), 100.f);
+        QCOMPARE(c.creatures(k)->top(), 100.f);
         QVERIFY(f.creatureSpeed[k] >= 1 && f.creatureSpeed[k] <= 50);
     }
     QVERIFY(f.romajiList.begin() + 5 != std::find(f.romajiList.begin(), f.romajiList.begin() + 5, f.answer));
-    QCOMPARE(c.Label3->text(), f.questionWord);
-    QVERIFY(!c.Label3->isHidden());
+    QCOMPARE(c.wordLabel->text(), f.questionWord);
+    QVERIFY(!c.wordLabel->isHidden());
     // No design-time caption survives the load step.
-    QCOMPARE(c.Label5->text(), QString());
-    QCOMPARE(c.Label7->text(), QString());
+    QCOMPARE(c.markedLineLabel->text(), QString());
+    QCOMPARE(c.plainLineLabel->text(), QString());
     for (std::int16_t k = 0; k < 24; ++k)
-        if (!c.Label1(k)->isHidden()) QVERIFY(c.Label1(k)->text() != QStringLiteral("Label1"));
+        if (!c.tiles(k)->isHidden()) QVERIFY(c.tiles(k)->text() != QStringLiteral("Label1"));
 }
 
 void StartupTest::bankBounds() {
@@ -47,12 +47,12 @@ void StartupTest::bankBounds() {
         GameFixture game(QStringLiteral(""));
         game.start();
         QVERIFY(game.errors.details.isEmpty());
-        const Form1& f = game.program->form1();
+        const MainScreen& f = game.program->mainScreen();
         QCOMPARE(f.questionCount, 0);
         QCOMPARE(f.answer, QString());
         for (std::int16_t k = 0; k < 24; ++k)
-            QVERIFY(f.controls().Label1(k)->isHidden());
-        QVERIFY(f.controls().Command1->isHidden());
+            QVERIFY(f.controls().tiles(k)->isHidden());
+        QVERIFY(f.controls().okButton->isHidden());
     }
     {
         QString bank;
@@ -61,21 +61,21 @@ void StartupTest::bankBounds() {
         GameFixture game(bank);
         game.start();
         QVERIFY(game.errors.details.isEmpty());
-        QCOMPARE(game.program->form1().questionCount, 401);
-        QCOMPARE(game.program->form1().romajiList[400], QStringLiteral("w400"));
+        QCOMPARE(game.program->mainScreen().questionCount, 401);
+        QCOMPARE(game.program->mainScreen().romajiList[400], QStringLiteral("w400"));
     }
     {
         // A quoted answer may hold a comma; blanks before a field are not part of it.
         GameFixture game(QStringLiteral("\"a,b\",  えー\r\n"));
         game.start();
-        QCOMPARE(game.program->form1().romajiList[0], QStringLiteral("a,b"));
-        QCOMPARE(game.program->form1().wordList[0], QStringLiteral("えー"));
+        QCOMPARE(game.program->mainScreen().romajiList[0], QStringLiteral("a,b"));
+        QCOMPARE(game.program->mainScreen().wordList[0], QStringLiteral("えー"));
     }
     {
         // A line of three fields shifts every later record by one field.
         GameFixture game(QStringLiteral("a,あ,b\r\nい\r\n"));
         game.start();
-        const Form1& f = game.program->form1();
+        const MainScreen& f = game.program->mainScreen();
         QCOMPARE(f.questionCount, 2);
         QCOMPARE(f.romajiList[1], QStringLiteral("b"));
         QCOMPARE(f.wordList[1], QStringLiteral("い"));
@@ -124,13 +124,13 @@ void StartupTest::programEndsWhenNoScreenIsLoaded() {
     game.program->onLastScreenClosed = [&] { ++ended; };
     game.start();
     QCOMPARE(game.program->loadedScreens(), 3); // main (hidden), opening, chart (hidden)
-    game.program->form1().hide();
+    game.program->mainScreen().hide();
     QCOMPARE(ended, 0); // a hidden loaded screen keeps the program running
-    game.program->cright().close();
+    game.program->openingScreen().close();
     QCOMPARE(ended, 0);
-    game.program->form1().owaru_Click();
+    game.program->mainScreen().onQuitMenu();
     QCOMPARE(ended, 1);
-    game.program->cright().close(); // closing a screen that is not loaded does nothing
+    game.program->openingScreen().close(); // closing a screen that is not loaded does nothing
     QCOMPARE(ended, 1);
 }
 

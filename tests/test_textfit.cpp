@@ -4,9 +4,9 @@
 // with the IPA fonts hidden from fontconfig (Noto Sans CJK JP draws the text then), where taller line boxes
 // used to cut the letters.
 #include "screens/chart/chart_layout.h"
-#include "screens/chart/form2.h"
-#include "screens/main/form1.h"
-#include "screens/practice/rensyu.h"
+#include "screens/chart/chart_window.h"
+#include "screens/main/main_screen.h"
+#include "screens/practice/practice_screen.h"
 #include "support/gamefixture.h"
 #include "support/practicechart.h"
 #include <QFontDatabase>
@@ -115,15 +115,15 @@ private slots:
 
 private:
     GameFixture game;
-    Form1& f() { return game.program->form1(); }
-    const Form1Controls& c() { return game.program->form1().controls(); }
+    MainScreen& f() { return game.program->mainScreen(); }
+    const MainScreenControls& c() { return game.program->mainScreen().controls(); }
 };
 
 void TextFitTest::initTestCase() {
     game.writeText(QStringLiteral("romajimojiren.txt"), fullPracticeData());
     game.start();
     f().show();
-    const QString family = usedFamily(c().Label3->font());
+    const QString family = usedFamily(c().wordLabel->font());
     qInfo("the word label is drawn in %s", qPrintable(family));
     // Run without the IPA fonts, the check must really draw with another font.
     if (!qEnvironmentVariableIsEmpty("FONTCONFIG_FILE")) {
@@ -145,7 +145,7 @@ void TextFitTest::tileLetters() {
     QFETCH(QString, letter);
     QFETCH(bool, keepsSize);
     for (std::int16_t k : {0, 13}) { // tile 0 has the window colours, the others plain white
-        Label* tile = c().Label1(k);
+        Label* tile = c().tiles(k);
         expectWhole(tile, letter);
         if (keepsSize) QCOMPARE(tile->textFit().pixelSize(), tile->font().pixelSize());
         QVERIFY(tile->textFit().pixelSize() * 4 >= tile->font().pixelSize() * 3);
@@ -166,8 +166,8 @@ void TextFitTest::questionWords_data() {
 void TextFitTest::questionWords() {
     QFETCH(QString, word);
     QFETCH(bool, keepsSize);
-    expectWhole(c().Label3, word);
-    QCOMPARE(c().Label3->textFit().pixelSize() == c().Label3->font().pixelSize(), keepsSize);
+    expectWhole(c().wordLabel, word);
+    QCOMPARE(c().wordLabel->textFit().pixelSize() == c().wordLabel->font().pixelSize(), keepsSize);
 }
 
 void TextFitTest::answerLines_data() {
@@ -180,47 +180,48 @@ void TextFitTest::answerLines_data() {
 
 void TextFitTest::answerLines() {
     QFETCH(QString, plain);
-    expectWhole(c().Label7, plain);
+    expectWhole(c().plainLineLabel, plain);
     // The marked line lies behind the plain line but for its top, where its full-width carets show over
     // the plain romaji: the carets' tops are inside that strip, whatever the font; the letters below may
     // run past the marked line's bottom, since they are covered anyway.
     QString marked = plain;
     marked.replace(1, 1, QStringLiteral("＾"));
-    Label* line = c().Label5;
+    Label* line = c().markedLineLabel;
     line->setText(marked);
     const FittedText& fit = line->textFit();
     const QString where =
         QStringLiteral("%1: ink at %2..%3").arg(marked).arg(fit.inkRect().top()).arg(fit.inkRect().right());
     QVERIFY2(fit.fits(), qPrintable(where));
     QVERIFY2(fit.inkRect().top() >= 1, qPrintable(where));
-    QVERIFY2(fit.inkRect().top() < c().Label7->y() - line->y(), qPrintable(where + ": the carets hide"));
+    QVERIFY2(fit.inkRect().top() < c().plainLineLabel->y() - line->y(),
+             qPrintable(where + ": the carets hide"));
     QVERIFY2(fit.inkRect().left() >= 1 && fit.inkRect().right() <= line->width() - 1, qPrintable(where));
 }
 
 void TextFitTest::buttonsScoreAndCredit() {
-    expectWhole(c().Command1, QStringLiteral("Ｏ．Ｋ"));
-    expectWhole(c().Command2, QStringLiteral("やりなおし"));
-    expectWhole(c().Command3, QStringLiteral("ちょっとヒ ン ト"));
-    expectWhole(c().Command3, QStringLiteral("ラストヒント"));
-    for (Button* b : {c().Command1, c().Command2, c().Command3})
+    expectWhole(c().okButton, QStringLiteral("Ｏ．Ｋ"));
+    expectWhole(c().retryButton, QStringLiteral("やりなおし"));
+    expectWhole(c().hintButton, QStringLiteral("ちょっとヒ ン ト"));
+    expectWhole(c().hintButton, QStringLiteral("ラストヒント"));
+    for (Button* b : {c().okButton, c().retryButton, c().hintButton})
         QCOMPARE(b->textFit().pixelSize(), b->font().pixelSize());
     for (const QString& score : {QStringLiteral("0"), QStringLiteral(" 32767"), QStringLiteral("-32768")}) {
-        expectWhole(c().Label4, score);
+        expectWhole(c().scoreLabel, score);
         // Right-aligned: the last digit ends at the label's right edge.
-        QVERIFY(c().Label4->textFit().inkRect().right() >= c().Label4->width() - 6);
+        QVERIFY(c().scoreLabel->textFit().inkRect().right() >= c().scoreLabel->width() - 6);
     }
-    Label* credit = c().Label6;
+    Label* credit = c().creditLabel;
     expectWhole(credit, credit->text());
     QCOMPARE(credit->textFit().pixelSize(), credit->font().pixelSize()); // short enough for its label
-    f().Command3_Click(); // the first hint: the hint label shows the beginning of the answer
-    expectWhole(c().Label8, c().Label8->text());
+    f().onHintClicked(); // the first hint: the hint label shows the beginning of the answer
+    expectWhole(c().hintLabel, c().hintLabel->text());
 }
 
 void TextFitTest::practiceChart() {
-    f().moren_Click();
-    Rensyu& r = game.program->rensyu();
+    f().onPracticeMenu();
+    PracticeScreen& r = game.program->practiceScreen();
     QVERIFY(r.isVisible());
-    const auto& labels = r.controls().Label1;
+    const auto& labels = r.controls().chartLabels;
     for (std::int16_t k = 0; k < labels.count(); ++k) {
         Label* label = labels(k);
         expectWhole(label, label->text());
@@ -228,18 +229,18 @@ void TextFitTest::practiceChart() {
     }
     // An answered label shows its prompt instead; the prompt label and the count fit as well.
     expectWhole(labels(80), QStringLiteral("kya"));
-    expectWhole(r.controls().Label2, QStringLiteral("kya"));
-    expectWhole(r.controls().Label4, QStringLiteral("103こ"));
-    expectWhole(r.controls().Label3, r.controls().Label3->text());
-    expectWhole(r.controls().Label5, QStringLiteral("残り時間 205"));
+    expectWhole(r.controls().promptLabel, QStringLiteral("kya"));
+    expectWhole(r.controls().countLabel, QStringLiteral("103こ"));
+    expectWhole(r.controls().instructionLabel, r.controls().instructionLabel->text());
+    expectWhole(r.controls().statusLabel, QStringLiteral("残り時間 205"));
     r.leave();
 }
 
 // Every cell's text stays inside the cell's rules: the pixel ring just inside each cell is background.
 void TextFitTest::chartWindow() {
-    Form2& chartWindow = game.program->form2();
+    ChartWindow& chartWindow = game.program->chartWindow();
     chartWindow.show();
-    auto* view = chartWindow.controls().OLE1;
+    auto* view = chartWindow.controls().chart;
     QImage image(view->size(), QImage::Format_ARGB32_Premultiplied);
     view->render(&image);
     const chart::Layout& l = view->chartLayout();

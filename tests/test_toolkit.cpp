@@ -37,7 +37,7 @@ protected:
         on(box, &toolkit::PictureBox::clicked, [this] { ++clicks; });
         return window;
     }
-    void Form_Load() override { ++loads; }
+    void onLoad() override { ++loads; }
     void forgetControls() override {
         box = nullptr;
         timer = nullptr;

@@ -76,7 +76,7 @@ void Screen::load() {
     placed_ = false;
     host_.screenLoaded();
     if (visibleAtCreation()) showWindow();
-    Form_Load();
+    onLoad();
 }
 
 void Screen::show() {

@@ -61,7 +61,7 @@ protected:
     // Builds the window and its controls from the screen's definition. Called by load().
     virtual ScreenWindow* build() = 0;
     virtual bool visibleAtCreation() const { return false; }
-    virtual void Form_Load() {}
+    virtual void onLoad() {}
     // Called after the window is gone: drop every pointer into it.
     virtual void forgetControls() = 0;
     // The player closed the window from its frame; by default that unloads the screen.

@@ -1,25 +1,25 @@
-#include "screens/main/form1.h"
+#include "screens/main/main_screen.h"
 #include "screens/peers.h"
 
 // Each cue asks for its sound and goes on at once; the player decides nothing from the result.
-void Form1::PlayCorrect() {
+void MainScreen::playCorrect() {
     peers_.services().sound.play(Cue::Correct);
 }
-void Form1::PlayCorrect100() {
+void MainScreen::playCorrect100() {
     peers_.services().sound.play(Cue::Correct100);
 }
-void Form1::PlayWrong() {
+void MainScreen::playWrong() {
     peers_.services().sound.play(Cue::Wrong);
 }
-void Form1::PlayHint() {
+void MainScreen::playHint() {
     peers_.services().sound.play(Cue::Hint);
 }
-void Form1::PlayClick() {
+void MainScreen::playClick() {
     peers_.services().sound.play(Cue::Click);
 }
-void Form1::PlayEaten() {
+void MainScreen::playEaten() {
     peers_.services().sound.play(Cue::Eaten);
 }
-void Form1::PlayGameOver() {
+void MainScreen::playGameOver() {
     peers_.services().sound.play(Cue::GameOver);
 }

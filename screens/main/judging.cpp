@@ -1,4 +1,4 @@
-#include "screens/main/form1.h"
+#include "screens/main/main_screen.h"
 #include "screens/main/rules.h"
 
 using namespace mainscreen;
@@ -6,42 +6,42 @@ using namespace mainscreen;
 // The OK button: a right answer earns 2 points a letter (1 after a hint), shows the praise stamp, brings out
 // or sends away creatures by their thresholds and opens the next word; a wrong one costs 5 points and deals
 // the same word again.
-void Form1::Command1_Click() {
+void MainScreen::onOkClicked() {
     placedCount = 0;
-    if (hintLevel > 1) c.Command3->hide();
+    if (hintLevel > 1) c.hintButton->hide();
     answerLineText.clear();
     markedLineText.clear();
     plainLineText.clear();
 
     if (answer != answerLine) {
-        PlayWrong();
+        playWrong();
         setScore(scoreAfterCharge(score, wrongAnswerCharge));
-        c.Command1->hide();
-        c.Command2->show();
-        c.Command3->show();
+        c.okButton->hide();
+        c.retryButton->show();
+        c.hintButton->show();
         placedCount = 0;
-        DealTiles();
+        dealTiles();
         return;
     }
 
     if (earnsBigFanfare(score))
-        PlayCorrect100();
+        playCorrect100();
     else
-        PlayCorrect();
+        playCorrect();
     hintLevel = 0;
     setScore(score + pointsForRightAnswer(answerLength, hintFree >= 0));
-    c.Picture4->show();
-    picture4Ticks = 0;
+    c.praiseStamp->show();
+    praiseStampTicks = 0;
     for (std::int16_t k = 0; k < creatureCount; ++k)
         if (creatureComesOut(score, creatureDefs[k].threshold)) setCreatureShown(k, true);
     for (std::int16_t k = 0; k < creatureCount; ++k)
         if (creatureGoesBack(score, creatureDefs[k].threshold)) setCreatureShown(k, false);
     ++solvedCount;
-    PickQuestion();
-    DealTiles();
+    pickQuestion();
+    dealTiles();
 }
 
-void Form1::setScore(int value) {
+void MainScreen::setScore(int value) {
     score = boundedScore(value);
     showScore();
 }

@@ -1,43 +1,43 @@
-#include "screens/main/form1.h"
+#include "screens/main/main_screen.h"
 #include "screens/peers.h"
 
-void Form1::hyou_Click() {
+void MainScreen::onChartMenu() {
     chartToggle = static_cast<std::int16_t>(-chartToggle);
     if (chartToggle < 0) {
-        peers_.form2().show();
-        c.hyou->setText(QStringLiteral("表を消す"));
+        peers_.chartWindow().show();
+        c.chartMenuItem->setText(QStringLiteral("表を消す"));
     }
     if (chartToggle > 0) {
-        peers_.form2().hide();
-        c.hyou->setText(QStringLiteral("ローマ字表"));
+        peers_.chartWindow().hide();
+        c.chartMenuItem->setText(QStringLiteral("ローマ字表"));
     }
     // Clicks and keys go on in the game window although the chart has just come up.
     focus();
 }
 
-void Form1::moren_Click() {
-    peers_.rensyu().show();
+void MainScreen::onPracticeMenu() {
+    peers_.practiceScreen().show();
 }
 
-void Form1::owaru_Click() {
-    peers_.form2().close();
+void MainScreen::onQuitMenu() {
+    peers_.chartWindow().close();
     close();
-    peers_.rensyu().close();
+    peers_.practiceScreen().close();
     // An opening still playing would bring a fresh game back when it ends: quitting ends it too.
-    peers_.cright().close();
+    peers_.openingScreen().close();
 }
 
-void Form1::saku_Click() {
+void MainScreen::onMakerMenuOpened() {
     creditToggle = static_cast<std::int16_t>(-creditToggle);
-    if (creditToggle < 0) c.Label6->show();
-    if (creditToggle > 0) c.Label6->hide();
+    if (creditToggle < 0) c.creditLabel->show();
+    if (creditToggle > 0) c.creditLabel->hide();
 }
 
-void Form1::sakusya_Click() {
-    peers_.cright().show();
+void MainScreen::onOpeningMenu() {
+    peers_.openingScreen().show();
 }
 
-void Form1::setChartMenuCaption(const QString& caption) {
+void MainScreen::setChartMenuCaption(const QString& caption) {
     load();
-    c.hyou->setText(caption);
+    c.chartMenuItem->setText(caption);
 }

@@ -1,17 +1,17 @@
 #include "screens/main/colours.h"
-#include "screens/main/form1.h"
+#include "screens/main/main_screen.h"
 #include "screens/main/rules.h"
 #include "screens/peers.h"
 #include "services/data/questionbank.h"
 
 using namespace mainscreen;
 
-void Form1::Form_Load() {
+void MainScreen::onLoad() {
     // The screen keeps its members when a game ends: a new game must not inherit a creature still waiting
     // to come back (it would return with no picture) nor the tiles pressed in an unfinished answer.
     returnTicks.fill(0);
     placedCount = 0;
-    peers_.cright().show();
+    peers_.openingScreen().show();
     eatenCount = 0;
     catchStep = 0;
     chartToggle = 1;
@@ -20,9 +20,9 @@ void Form1::Form_Load() {
     solvedCount = 0;
     hintFree = -1;
     hintLevel = 0;
-    c.Label4->setText(QStringLiteral("0"));
-    c.Label6->hide();
-    peers_.form2().load();
+    c.scoreLabel->setText(QStringLiteral("0"));
+    c.creditLabel->hide();
+    peers_.chartWindow().load();
     readQuestionBank();
     for (std::int16_t k = 0; k < 12; ++k) {
         setCreatureShown(k, false);
@@ -32,13 +32,13 @@ void Form1::Form_Load() {
     random.seedFromClock();
     for (std::int16_t k = 0; k < 12; ++k)
         creatureSpeed[k] = static_cast<std::int16_t>(random.below(50) + 1);
-    PickQuestion();
-    DealTiles();
-    c.Label3->show();
+    pickQuestion();
+    dealTiles();
+    c.wordLabel->show();
 }
 
 // The bank is read once per load: answer and word, two fields a record, up to 401 records.
-void Form1::readQuestionBank() {
+void MainScreen::readQuestionBank() {
     const QuestionBank bank = ::readQuestionBank(peers_.services().dataPath(QStringLiteral("romaji.txt")));
     questionCount = 0;
     for (qsizetype i = 0; i < bank.answers.size(); ++i) {
@@ -49,13 +49,13 @@ void Form1::readQuestionBank() {
     }
 }
 
-void Form1::PickQuestion() {
+void MainScreen::pickQuestion() {
     hintLevel = 0;
-    c.Command1->hide();
-    c.Command2->show();
-    c.Command3->show();
+    c.okButton->hide();
+    c.retryButton->show();
+    c.hintButton->show();
     hintFree = -1;
-    c.Label8->setText(QString());
+    c.hintLabel->setText(QString());
     Random& random = peers_.services().random;
     int i = 0;
     for (;;) {
@@ -70,17 +70,17 @@ void Form1::PickQuestion() {
     usedFlags[i] = 1;
     answer = romajiList[i];
     questionWord = wordList[i];
-    c.Label3->show();
+    c.wordLabel->show();
 }
 
-void Form1::DealTiles() {
+void MainScreen::dealTiles() {
     for (std::int16_t k = 0; k < 24; ++k)
         setTileShown(k, true);
     letterPool = answer;
-    c.Label3->setText(questionWord);
+    c.wordLabel->setText(questionWord);
     if (hintLevel < 1) {
-        c.Command3->setBackColor(lightGreen);
-        c.Command3->setText(QStringLiteral("ちょっとヒント"));
+        c.hintButton->setBackColor(lightGreen);
+        c.hintButton->setText(QStringLiteral("ちょっとヒント"));
     }
     answerLength = poolLeft = static_cast<std::int16_t>(answer.size());
     Random& random = peers_.services().random;
@@ -88,42 +88,42 @@ void Form1::DealTiles() {
         random.seedFromClock();
         pickPos = static_cast<std::int16_t>(random.below(poolLeft) + 1);
         dealtLetters[k] = letterPool.mid(pickPos - 1, 1);
-        c.Label1(k)->setText(dealtLetters[k]);
+        c.tiles(k)->setText(dealtLetters[k]);
         letterPool.remove(pickPos - 1, 1);
         --poolLeft;
-        c.Label1(k)->setForeColor(letterColour(dealtLetters[k]));
+        c.tiles(k)->setForeColor(letterColour(dealtLetters[k]));
     }
     for (std::int16_t k = answerLength; k < tileCount; ++k)
         setTileShown(k, false);
     clearAnswerLines();
-    if (hintLevel > 1) c.Command3->hide();
+    if (hintLevel > 1) c.hintButton->hide();
 }
 
-void Form1::Label1_MouseDown(std::int16_t index) {
+void MainScreen::onTilePressed(std::int16_t index) {
     ++placedCount;
     if (placedCount == answerLength) {
-        c.Command1->show();
-        c.Command2->show();
-        c.Command3->hide();
-        c.Label3->show();
-        c.Command1->setFocus();
+        c.okButton->show();
+        c.retryButton->show();
+        c.hintButton->hide();
+        c.wordLabel->show();
+        c.okButton->setFocus();
     }
     tileIndex = index;
     // Answer line: every letter exactly as pressed.
     answerLineText = answerLine;
     tileLetter = pressedLetter(dealtLetters[index]);
     answerLine = answerLineText + tileLetter;
-    c.Label2->setText(answerLine);
+    c.answerLabel->setText(answerLine);
     // Marked line: a caret replaces the vowel before it with a full-width caret.
     markedLineText = markedLine;
     if (isLongVowelMark(tileLetter) && !markedLineText.isEmpty()) markedLineText.chop(1);
     tilePiece = markedPiece(tileLetter);
     markedLine = markedLineText + tilePiece;
-    c.Label5->setText(markedLine);
+    c.markedLineLabel->setText(markedLine);
     // Plain line: the letters without carets.
     plainLineText = plainLine;
     tilePiece = plainPiece(tileLetter);
     plainLine = plainLineText + tilePiece;
-    c.Label7->setText(plainLine);
+    c.plainLineLabel->setText(plainLine);
     setTileShown(index, false);
 }

@@ -1,64 +1,64 @@
 #include "screens/peers.h"
-#include "screens/practice/rensyu.h"
-#include "screens/practice/rensyu_look.h"
+#include "screens/practice/look.h"
+#include "screens/practice/practice_screen.h"
 
 // The current target stays as long as its kana is unanswered, so the first target of a visit is the one the
 // previous visit ended on. Otherwise targets are drawn among the records whose kana is still unanswered; when
 // none is left, the last target stays rather than drawing for ever.
-void Rensyu::ChooseTarget() {
+void PracticeScreen::chooseTarget() {
     Random& random = peers_.services().random;
     random.seedFromClock();
     targetIndex = practice::nextTarget(table, answeredKana, targetIndex, random);
     targetPrompt = table.promptList[static_cast<std::size_t>(targetIndex)];
     targetAnswer = table.answerList[static_cast<std::size_t>(targetIndex)];
-    if (c.Label2) c.Label2->setText(targetPrompt);
+    if (c.promptLabel) c.promptLabel->setText(targetPrompt);
 }
 
 // Normally the target is unanswered and the tick only writes its prompt again; after a level is chosen the
 // first tick shows the visit's first target even before START.
-void Rensyu::Timer1_Timer() {
-    ChooseTarget();
+void PracticeScreen::onTargetTick() {
+    chooseTarget();
 }
 
-void Rensyu::Label1_Click(std::int16_t index) {
-    toolkit::Label* label = c.Label1(index);
+void PracticeScreen::onChartLabelClicked(std::int16_t index) {
+    toolkit::Label* label = c.chartLabels(index);
     const auto k = static_cast<std::size_t>(index);
     clickedText = chartCaptions[k];
     if (practice::answersTarget(clickedText, targetAnswer)) {
         answeredKana.set(k);
-        label->setBackColor(rensyuLook::answeredMark);
+        label->setBackColor(practiceLook::answeredMark);
         label->setBorder(false);
         ++correctCount;
         if (practice::cueForAnswer(correctCount) == Cue::Correct100)
-            PlayCorrect100();
+            playCorrect100();
         else
-            PlayCorrect();
+            playCorrect();
         // The answered kana now shows what was asked for it.
         chartCaptions[k] = targetPrompt;
         label->setText(targetPrompt);
-        ChooseTarget();
+        chooseTarget();
         if (untimedFlag == 0) {
             // Restart the target timer's period: the new prompt stays a full second before it is shown again.
-            c.Timer1->setEnabled(false);
-            c.Timer1->setEnabled(true);
+            c.targetTimer->setEnabled(false);
+            c.targetTimer->setEnabled(true);
         }
     }
-    c.Label4->setText(QStringLiteral("%1こ").arg(correctCount));
+    c.countLabel->setText(QStringLiteral("%1こ").arg(correctCount));
     if (practice::finishesVisit(correctCount)) {
-        peers_.cright().show();
-        PlayCorrect100();
-        PlayCorrect();
-        PlayCorrect100();
+        peers_.openingScreen().show();
+        playCorrect100();
+        playCorrect();
+        playCorrect100();
         leave();
         // The leaving steps bring the main screen up over the opening that was just started: the reward
         // belongs in front until it closes itself.
-        if (peers_.cright().isLoaded()) peers_.cright().show();
+        if (peers_.openingScreen().isLoaded()) peers_.openingScreen().show();
     }
 }
 
-void Rensyu::PlayCorrect() {
+void PracticeScreen::playCorrect() {
     peers_.services().sound.play(Cue::Correct);
 }
-void Rensyu::PlayCorrect100() {
+void PracticeScreen::playCorrect100() {
     peers_.services().sound.play(Cue::Correct100);
 }

@@ -1,18 +1,18 @@
 #include "screens/peers.h"
-#include "screens/practice/rensyu.h"
+#include "screens/practice/practice_screen.h"
 #include "toolkit/messagebox.h"
 
 // The run clock counts the visit's ticks down in the time display; at the limit the player gets the verdict
 // on the correct answers and goes back to the main screen. The verdict is given once per visit: both timers
 // stop before the box opens, and a tick that still arrives while it is open does nothing.
-void Rensyu::Timer2_Timer() {
+void PracticeScreen::onClockTick() {
     if (verdictGiven_) return;
     ++tickCount;
-    c.Label5->setText(QStringLiteral("あと%1タイム").arg(practice::runTicks - tickCount));
+    c.statusLabel->setText(QStringLiteral("あと%1タイム").arg(practice::runTicks - tickCount));
     if (tickCount < tickLimit) return;
     verdictGiven_ = true;
-    c.Timer1->setEnabled(false);
-    c.Timer2->setEnabled(false);
+    c.targetTimer->setEnabled(false);
+    c.runClock->setEnabled(false);
     verdictText = practice::verdictFor(correctCount);
     practiceResult =
         peers_.services().messageBox.show(verdictText, QStringLiteral("はんてい"), toolkit::styleStop);

@@ -1,14 +1,14 @@
 #pragma once
 // Plays the main screen the way a child would: pressing the tiles that carry the letters of a text, in order.
-#include "screens/main/form1.h"
+#include "screens/main/main_screen.h"
 #include <QString>
 
 // Presses, for each character of letters, a tile on the board that shows it. Returns false when the board
 // holds no such tile (the letter is not in the dealt answer, or its tiles have been pressed already).
-bool pressLetters(Form1& form, const QString& letters);
+bool pressLetters(MainScreen& form, const QString& letters);
 
 // Builds the current answer on the board and presses OK.
-void answerRight(Form1& form);
+void answerRight(MainScreen& form);
 
 // Shows creature i at a place on the track (or hides it there).
-void placeCreature(Form1& form, std::int16_t i, double left, double top, bool visible = true);
+void placeCreature(MainScreen& form, std::int16_t i, double left, double top, bool visible = true);

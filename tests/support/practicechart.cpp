@@ -1,6 +1,6 @@
 #include "support/practicechart.h"
-#include "screens/main/form1.h"
-#include "screens/practice/rensyu.h"
+#include "screens/main/main_screen.h"
+#include "screens/practice/practice_screen.h"
 #include <QStringList>
 #include <functional>
 
@@ -85,14 +85,15 @@ QString fullPracticeData() {
     return data;
 }
 
-Rensyu& openPractice(GameFixture& game, const QString& practiceData) {
+PracticeScreen& openPractice(GameFixture& game, const QString& practiceData) {
     game.writeText(QStringLiteral("romajimojiren.txt"), practiceData);
     game.start();
     // As from the menu: an error of the load step goes to the error box.
-    game.program->guard().run([&] { game.program->form1().moren_Click(); });
-    return game.program->rensyu();
+    game.program->guard().run([&] { game.program->mainScreen().onPracticeMenu(); });
+    return game.program->practiceScreen();
 }
 
-void answerCurrentTarget(Rensyu& rensyu) {
-    rensyu.Label1_Click(rensyu.table.labelList[static_cast<std::size_t>(rensyu.targetIndex)]);
+void answerCurrentTarget(PracticeScreen& practiceScreen) {
+    practiceScreen.onChartLabelClicked(
+        practiceScreen.table.labelList[static_cast<std::size_t>(practiceScreen.targetIndex)]);
 }

@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-class Rensyu;
+class PracticeScreen;
 
 struct ExpectedChartLabel {
     int index;
@@ -27,6 +27,6 @@ QString promptFor(int index);
 QString fullPracticeData();
 
 // Writes the practice data, starts the program and opens the practice screen from the main screen's menu.
-Rensyu& openPractice(GameFixture& game, const QString& practiceData);
+PracticeScreen& openPractice(GameFixture& game, const QString& practiceData);
 // Clicks the chart label that answers the current target.
-void answerCurrentTarget(Rensyu& rensyu);
+void answerCurrentTarget(PracticeScreen& practiceScreen);

@@ -1,8 +1,8 @@
 // Saves a picture of the main window in the middle of a game: a few words answered, creatures on the
 // track, one saved in its slot, and the next word half built with a long-vowel mark.
 #include "app/program.h"
-#include "screens/main/form1.h"
-#include "screens/opening/cright.h"
+#include "screens/main/main_screen.h"
+#include "screens/opening/opening_screen.h"
 #include "services/data/cp932.h"
 #include "toolkit/fonts.h"
 #include <QApplication>
@@ -13,13 +13,13 @@
 
 namespace {
 
-bool press(Form1& f, const QString& letters) {
+bool press(MainScreen& f, const QString& letters) {
     for (QChar letter : letters) {
         bool pressed = false;
         for (std::int16_t k = 0; k < 24 && !pressed; ++k) {
-            auto* tile = f.controls().Label1(k);
+            auto* tile = f.controls().tiles(k);
             if (!tile->isHidden() && tile->text() == QString(letter)) {
-                f.Label1_MouseDown(k);
+                f.onTilePressed(k);
                 pressed = true;
             }
         }
@@ -59,21 +59,21 @@ int main(int argc, char* argv[]) {
     PrintErrors errors;
     Program program(Services{random, sound, box, {dir.path()}}, errors);
     program.start();
-    program.cright().close();
-    Form1& f = program.form1();
-    f.controls().Timer1->setEnabled(false); // the picture is posed by hand, tick by tick
+    program.openingScreen().close();
+    MainScreen& f = program.mainScreen();
+    f.controls().chaseTimer->setEnabled(false); // the picture is posed by hand, tick by tick
     f.show();
     for (int i = 0; i < 8; ++i) { // eight right answers: 112 points, four creatures out
         press(f, f.answer);
-        f.Command1_Click();
+        f.onOkClicked();
     }
     for (int i = 0; i < 24; ++i)
-        f.Timer1_Timer();
-    f.Picture1_Click(0);
+        f.onChaseTick();
+    f.onCreatureClicked(0);
     for (int i = 0; i < 9; ++i)
-        f.Timer2_Timer();
+        f.onCatchTick();
     for (int i = 0; i < 3; ++i)
-        f.Timer1_Timer();
+        f.onChaseTick();
     press(f, QStringLiteral("hiko^"));
 
     QTimer::singleShot(300, [&] {

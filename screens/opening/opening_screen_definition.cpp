@@ -1,5 +1,5 @@
-#include "screens/opening/cright.h"
 #include "screens/opening/hops.h"
+#include "screens/opening/opening_screen.h"
 #include "toolkit/builder.h"
 #include "toolkit/icon.h"
 #include "toolkit/twips.h"
@@ -34,19 +34,19 @@ QString ballPicture(int k) {
 
 } // namespace
 
-ScreenWindow* Cright::build() {
+ScreenWindow* OpeningScreen::build() {
     auto* window = new ScreenWindow(QStringLiteral("オープニング"), {px(6390), px(3330)});
     window->setWindowIcon(toolkit::programIcon());
     window->setDesignPosition({px(3390), px(2880)});
-    c.Picture7 =
+    c.background =
         makePicture(window->client(), {{0, 0, 6495, 3375}, ":/opening/background.gif", windowColour});
     // Children of the background, back to front: covers, balls, title cover.
     for (std::int16_t k = 0; k < hopCount; ++k)
-        c.Picture1.set(k, makePicture(c.Picture7, {trail[k].cover, "", windowColour}));
+        c.footprintCovers.set(k, makePicture(c.background, {trail[k].cover, "", windowColour}));
     for (std::int16_t k = 0; k < hopCount; ++k)
-        c.Picture8.set(k, makePicture(c.Picture7, {trail[k].ball, ballPicture(k)}));
-    c.Picture2 = makePicture(c.Picture7, {{360, 0, 5535, 735}, "", windowColour});
-    c.Timer1 = new Timer(window, opening::firstIntervalMs, true);
-    on(c.Timer1, &Timer::tick, [this] { Timer1_Timer(); });
+        c.balls.set(k, makePicture(c.background, {trail[k].ball, ballPicture(k)}));
+    c.titleCover = makePicture(c.background, {{360, 0, 5535, 735}, "", windowColour});
+    c.animationTimer = new Timer(window, opening::firstIntervalMs, true);
+    on(c.animationTimer, &Timer::tick, [this] { onAnimationTick(); });
     return window;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The main game screen: a word, its romaji letters dealt onto tiles, the answer lines, judging and score,
 // retry and hint, the chase field of twelve creatures, and the menus.
-#include "screens/main/form1_definition.h"
 #include "screens/main/letterkeys.h"
+#include "screens/main/main_screen_definition.h"
 #include "screens/main/track.h"
 #include "services/data/questionbank.h"
 #include "toolkit/screen.h"
@@ -13,49 +13,49 @@
 
 class ScreenPeers;
 
-class Form1 : public toolkit::Screen {
+class MainScreen : public toolkit::Screen {
 public:
-    explicit Form1(ScreenPeers& peers);
+    explicit MainScreen(ScreenPeers& peers);
 
     // The question bank holds 401 entries at most.
     static constexpr int bankSize = QuestionBank::capacity;
     static constexpr int maxAnswerLength = QuestionBank::maxAnswerLength;
 
     // Handlers, called by the window's events and directly by tests.
-    void Label1_MouseDown(std::int16_t index);
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Picture1_Click(std::int16_t index);
-    void Picture2_Click(std::int16_t index);
-    void hyou_Click();
-    void moren_Click();
-    void owaru_Click();
-    void saku_Click();
-    void sakusya_Click();
-    bool Form_KeyDown(const toolkit::KeyPress& key); // keyboard play; true when the key was taken
+    void onTilePressed(std::int16_t index);
+    void onOkClicked();
+    void onRetryClicked();
+    void onHintClicked();
+    void onChaseTick();
+    void onCatchTick();
+    void onCreatureClicked(std::int16_t index);
+    void onSlotClicked(std::int16_t index);
+    void onChartMenu();
+    void onPracticeMenu();
+    void onQuitMenu();
+    void onMakerMenuOpened();
+    void onOpeningMenu();
+    bool onKeyDown(const toolkit::KeyPress& key); // keyboard play; true when the key was taken
 
     // The screen's own procedures.
-    void PickQuestion();
-    void DealTiles();
+    void pickQuestion();
+    void dealTiles();
 
     // Sound cues.
-    void PlayCorrect();
-    void PlayCorrect100();
-    void PlayWrong();
-    void PlayHint();
-    void PlayClick();
-    void PlayEaten();
-    void PlayGameOver();
+    void playCorrect();
+    void playCorrect100();
+    void playWrong();
+    void playHint();
+    void playClick();
+    void playEaten();
+    void playGameOver();
 
     // Puts creature i at a place on the field, or shows or hides it there: the state changes and its picture
     // box follows.
     void moveCreatureTo(std::int16_t i, mainscreen::TwipPoint place);
     void setCreatureShown(std::int16_t i, bool shown);
 
-    const Form1Controls& controls() const { return c; }
+    const MainScreenControls& controls() const { return c; }
     // The practice screen's leaving steps offer the chart again without touching chartToggle.
     void setChartMenuCaption(const QString& caption);
 
@@ -83,7 +83,8 @@ public:
     QString answerLineText;
     QString markedLineText;
     QString plainLineText;
-    // The board and the three answer lines as they stand; the tiles, Label2, Label5 and Label7 show them.
+    // The board and the three answer lines as they stand; the tiles, answerLabel, markedLineLabel and
+    // plainLineLabel show them.
     std::array<QString, 24> dealtLetters;
     std::array<bool, 24> tileShown{}; // a pressed tile, or one beyond the answer, is hidden
     QString answerLine;               // the typed answer: every letter as pressed, what the OK button judges
@@ -97,7 +98,7 @@ public:
     std::int16_t catchStep = 0;
     std::int16_t catchIndex = 0;
     std::array<std::int16_t, 13> returnTicks{};
-    std::int16_t picture4Ticks = 0;
+    std::int16_t praiseStampTicks = 0;
     std::int16_t chartToggle = 1;
     std::int16_t creditToggle = 1;
     std::int32_t apiResult = 0;
@@ -105,8 +106,8 @@ public:
 
 protected:
     toolkit::ScreenWindow* build() override;
-    void Form_Load() override;
-    void forgetControls() override { c = Form1Controls{}; }
+    void onLoad() override;
+    void forgetControls() override { c = MainScreenControls{}; }
     void closeRequested() override;
 
 private:
@@ -124,7 +125,7 @@ private:
     void bringBackCreature(std::int16_t i);
     void endGame();
     ScreenPeers& peers_;
-    Form1Controls c;
+    MainScreenControls c;
     // True while a chase tick runs (its result box may be open): no second tick may start meanwhile.
     bool chaseTickRunning_ = false;
 };

@@ -1,4 +1,4 @@
-#include "screens/main/form1_definition.h"
+#include "screens/main/main_screen_definition.h"
 #include "screens/main/colours.h"
 #include "screens/main/track.h"
 #include "toolkit/builder.h"
@@ -28,22 +28,22 @@ const QColor windowColour = Qt::white;
 const QColor windowText = Qt::black;
 
 // Labels from back to front: later ones are drawn over earlier ones where they overlap.
-void buildLabels(QWidget* w, Form1Controls& c) {
-    c.Label3 = makeLabel(
+void buildLabels(QWidget* w, MainScreenControls& c) {
+    c.wordLabel = makeLabel(
         w, {{0, 600, 5655, 495}, "Label3", Qt::black, lightGreen, {pGothic, 21.75}, Qt::AlignHCenter});
-    c.Label2 = makeLabel(w, {{5400, 0, 495, 375},
-                             "",
-                             QColor(0, 0, 255),
-                             QColor(255, 255, 192),
-                             {pGothic, 36},
-                             Qt::AlignLeft,
-                             false});
+    c.answerLabel = makeLabel(w, {{5400, 0, 495, 375},
+                                  "",
+                                  QColor(0, 0, 255),
+                                  QColor(255, 255, 192),
+                                  {pGothic, 36},
+                                  Qt::AlignLeft,
+                                  false});
     // The credit line is short enough to stand on one line of its label at its defined size.
-    c.Label6 = makeLabel(w, {{4080, 120, 1935, 255},
-                             QStringLiteral("作・ポクラク開発"),
-                             windowText,
-                             windowColour,
-                             {pGothic, 11.25}});
+    c.creditLabel = makeLabel(w, {{4080, 120, 1935, 255},
+                                  QStringLiteral("作・ポクラク開発"),
+                                  windowText,
+                                  windowColour,
+                                  {pGothic, 11.25}});
     for (int k = 0; k < 24; ++k) {
         const int left = 240 + 480 * (k % 12);
         const int top = k < 12 ? 2280 : 2880;
@@ -54,31 +54,31 @@ void buildLabels(QWidget* w, Form1Controls& c) {
                                    {pGothic, 27.75},
                                    Qt::AlignHCenter});
         tile->setCursor(cursorFrom(QStringLiteral(":/cursors/tile.png"), {2, 2}));
-        c.Label1.set(static_cast<std::int16_t>(k), tile);
+        c.tiles.set(static_cast<std::int16_t>(k), tile);
     }
-    c.Label8 = makeLabel(w, {{1800, 3720, 3135, 375}, "", QColor(255, 0, 0), Qt::white, {pGothic, 14.25}});
-    c.Label5 = makeLabel(w, {{120, 1320, 5895, 615},
-                             QStringLiteral("asKipj＾"),
-                             answerBlue,
-                             Qt::white,
-                             {pGothic, 36},
-                             Qt::AlignHCenter});
-    c.Label7 = makeLabel(w, {{120, 1440, 6015, 735},
-                             QStringLiteral("asKipj　"),
-                             answerBlue,
-                             Qt::white,
-                             {pGothic, 36},
-                             Qt::AlignHCenter});
+    c.hintLabel = makeLabel(w, {{1800, 3720, 3135, 375}, "", QColor(255, 0, 0), Qt::white, {pGothic, 14.25}});
+    c.markedLineLabel = makeLabel(w, {{120, 1320, 5895, 615},
+                                      QStringLiteral("asKipj＾"),
+                                      answerBlue,
+                                      Qt::white,
+                                      {pGothic, 36},
+                                      Qt::AlignHCenter});
+    c.plainLineLabel = makeLabel(w, {{120, 1440, 6015, 735},
+                                     QStringLiteral("asKipj　"),
+                                     answerBlue,
+                                     Qt::white,
+                                     {pGothic, 36},
+                                     Qt::AlignHCenter});
     // Only the marked line's top shows above the plain line: the carets there must be inside, the letters
     // below are covered anyway.
-    c.Label5->setTextMayRunBelow(true);
-    c.Line1 = new Line(w, {px(480), px(2040)}, {px(5640), px(2040)}, QColor(0, 0, 255));
-    c.Label4 = makeLabel(w, {{4680, 3360, 1215, 735},
-                             "",
-                             QColor(128, 255, 128),
-                             Qt::white,
-                             {mincho, 21.75, true},
-                             Qt::AlignRight});
+    c.markedLineLabel->setTextMayRunBelow(true);
+    c.answerRule = new Line(w, {px(480), px(2040)}, {px(5640), px(2040)}, QColor(0, 0, 255));
+    c.scoreLabel = makeLabel(w, {{4680, 3360, 1215, 735},
+                                 "",
+                                 QColor(128, 255, 128),
+                                 Qt::white,
+                                 {mincho, 21.75, true},
+                                 Qt::AlignRight});
     const struct {
         const char* vowel;
         int left, top, height;
@@ -89,69 +89,71 @@ void buildLabels(QWidget* w, Form1Controls& c) {
                    {"o", 0, 2160, 255}};
     for (int k = 0; k < 5; ++k) {
         const auto& v = vowels[k];
-        c.Label9.set(static_cast<std::int16_t>(k),
-                     makeLabel(w, {{v.left, v.top, 135, v.height}, v.vowel, QColor(0, 128, 0), Qt::white}));
+        c.vowelLabels.set(
+            static_cast<std::int16_t>(k),
+            makeLabel(w, {{v.left, v.top, 135, v.height}, v.vowel, QColor(0, 128, 0), Qt::white}));
     }
 }
 
-void buildPictures(QWidget* w, Form1Controls& c) {
+void buildPictures(QWidget* w, MainScreenControls& c) {
     const QCursor creatureCursor = cursorFrom(QStringLiteral(":/cursors/creature.png"), {2, 2});
     for (int k = 0; k < 12; ++k) {
         const CreatureDef& def = creatureDefs[k];
         auto* creature =
             makePicture(w, {{100, 100, 0, 0}, def.picture, windowColour, true, true, def.toolTip});
         creature->setCursor(creatureCursor);
-        c.Picture1.set(static_cast<std::int16_t>(k), creature);
+        c.creatures.set(static_cast<std::int16_t>(k), creature);
     }
     using mainscreen::slotPitch, mainscreen::slotRowLeft, mainscreen::slotRowTop, mainscreen::slotSize;
     for (int k = 0; k < 12; ++k) {
         const Rect slot{slotRowLeft + slotPitch * k, slotRowTop, slotSize, slotSize};
-        c.Picture2.set(static_cast<std::int16_t>(k),
-                       makePicture(w, {slot, "", windowColour, true, false, "", true}));
+        c.parkingSlots.set(static_cast<std::int16_t>(k),
+                           makePicture(w, {slot, "", windowColour, true, false, "", true}));
     }
-    c.Picture4 = makePicture(w, {{4080, 1080, 735, 700}, ":/main/stamp.gif", Qt::white, false});
-    c.Picture5 = makePicture(w, {{240, 1080, 480, 495},
-                                 ":/main/stop.gif",
-                                 Qt::white,
-                                 true,
-                                 false,
-                                 QStringLiteral("この先にガケがあるよ！")});
-    c.Picture6 = makePicture(w, {{5640, 4200, 495, 495}, ":/main/eaten.gif", Qt::white, false});
-    c.Picture3 = makePicture(w, {{5280, 4440, 375, 375}, "", Qt::white, false});
+    c.praiseStamp = makePicture(w, {{4080, 1080, 735, 700}, ":/main/stamp.gif", Qt::white, false});
+    c.cliffSign = makePicture(w, {{240, 1080, 480, 495},
+                                  ":/main/stop.gif",
+                                  Qt::white,
+                                  true,
+                                  false,
+                                  QStringLiteral("この先にガケがあるよ！")});
+    c.eatenMark = makePicture(w, {{5640, 4200, 495, 495}, ":/main/eaten.gif", Qt::white, false});
+    c.blankPicture = makePicture(w, {{5280, 4440, 375, 375}, "", Qt::white, false});
 }
 
-void buildButtons(QWidget* w, Form1Controls& c) {
-    c.Command1 =
+void buildButtons(QWidget* w, MainScreenControls& c) {
+    c.okButton =
         makeButton(w, {{3480, 2400, 1095, 372}, QStringLiteral("Ｏ．Ｋ"), lightGreen, {mincho, 10.5}});
-    c.Command2 =
+    c.retryButton =
         makeButton(w, {{3480, 3360, 1095, 372}, QStringLiteral("やりなおし"), lightGreen, {mincho, 9}});
-    c.Command3 =
+    c.hintButton =
         makeButton(w, {{120, 3720, 1575, 375}, QStringLiteral("ちょっとヒ ン ト"), lightGreen, {mincho, 9}});
-    for (Button* b : {c.Command1, c.Command2, c.Command3})
+    for (Button* b : {c.okButton, c.retryButton, c.hintButton})
         b->setCursor(Qt::ArrowCursor);
 }
 
-void buildMenus(ScreenWindow* window, Form1Controls& c) {
+void buildMenus(ScreenWindow* window, MainScreenControls& c) {
     QMenuBar* bar = window->menuBar();
-    c.hyou = bar->addAction(QStringLiteral("ローマ字表"));
-    c.moren = bar->addAction(QStringLiteral("文字練習"));
-    c.owaru = bar->addAction(QStringLiteral("終わる"));
-    c.asobikata = bar->addMenu(QStringLiteral("遊び方"));
+    c.chartMenuItem = bar->addAction(QStringLiteral("ローマ字表"));
+    c.practiceMenuItem = bar->addAction(QStringLiteral("文字練習"));
+    c.quitMenuItem = bar->addAction(QStringLiteral("終わる"));
+    c.howToPlayMenu = bar->addMenu(QStringLiteral("遊び方"));
     for (const char* text :
          {"ローマ字をならべかえて問題の言葉にします", "ヒントなしだと、得点2倍",
           "「やりなおし」は、何度でも(ならべなおし)", "動物をｸﾘｯｸしてｷｹﾝから救い出してください",
           "５回救えなかったら、ゲームオーバーです", "※「ヘボン式」と「訓令式」がまじっています",
           "※　＾　はａｉｕｅｏの後でクリックします"})
-        c.asobikata->addAction(QString::fromUtf8(text));
-    c.saku = bar->addMenu(QStringLiteral("製作者"));
-    c.zxcv =
-        c.saku->addAction(QStringLiteral("minasan. tanosimi nagara ro^maji no benkyo^  wo site kudasai ne."));
-    c.sakusya = c.saku->addAction(QStringLiteral("ポクラク開発チーム（オープニングをもう一度）"));
+        c.howToPlayMenu->addAction(QString::fromUtf8(text));
+    c.makerMenu = bar->addMenu(QStringLiteral("製作者"));
+    c.makerMessageItem = c.makerMenu->addAction(
+        QStringLiteral("minasan. tanosimi nagara ro^maji no benkyo^  wo site kudasai ne."));
+    c.openingMenuItem =
+        c.makerMenu->addAction(QStringLiteral("ポクラク開発チーム（オープニングをもう一度）"));
 }
 
 } // namespace
 
-ScreenWindow* buildForm1(Form1Controls& c) {
+ScreenWindow* buildMainScreen(MainScreenControls& c) {
     auto* window = new ScreenWindow(QStringLiteral("ポクラク　　　　　　　 Ver.7.2"), {px(6135), px(4905)});
     window->setWindowIcon(toolkit::programIcon());
     window->setDesignPosition({px(5730), px(900)}); // beside the chart window at the left edge of the screen
@@ -163,7 +165,7 @@ ScreenWindow* buildForm1(Form1Controls& c) {
     buildPictures(w, c);
     buildButtons(w, c);
     buildMenus(window, c);
-    c.Timer1 = new Timer(window, 500, true);
-    c.Timer2 = new Timer(window, 50, false);
+    c.chaseTimer = new Timer(window, 500, true);
+    c.catchTimer = new Timer(window, 50, false);
     return window;
 }

@@ -2,7 +2,7 @@
 // The character practice screen: a chart of 104 kana, a prompt taken from the practice data, and the player
 // clicks the kana that matches the prompt. A timed run ends after 205 ticks of the run clock with a verdict;
 // an untimed run ends when every kana but one has been found, or when the player leaves.
-#include "screens/practice/rensyu_definition.h"
+#include "screens/practice/practice_screen_definition.h"
 #include "screens/practice/rules.h"
 #include "services/data/practicedata.h"
 #include "toolkit/screen.h"
@@ -12,32 +12,32 @@
 
 class ScreenPeers;
 
-class Rensyu : public toolkit::Screen {
+class PracticeScreen : public toolkit::Screen {
 public:
-    explicit Rensyu(ScreenPeers& peers);
+    explicit PracticeScreen(ScreenPeers& peers);
 
     // Handlers, called by the window's events and directly by tests.
-    void Label1_Click(std::int16_t index);
-    void Command1_Click();
-    void Command2_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void syokyuu_Click();
-    void tyuukyuu_Click();
-    void jyoukyuu_Click();
-    void bb_Click(std::int16_t index);
-    void rowaru_Click();
+    void onChartLabelClicked(std::int16_t index);
+    void onStartClicked();
+    void onBeginClicked();
+    void onTargetTick();
+    void onClockTick();
+    void onBeginnerMenu();
+    void onIntermediateMenu();
+    void onAdvancedMenu();
+    void onNoTimeMenu(std::int16_t index);
+    void onQuitPracticeMenu();
 
     // The screen's own procedures.
-    void ChooseTarget();
+    void chooseTarget();
     // Stops both timers, closes the screen and brings back the main game screen with the chart hidden.
     void leave();
 
     // Sound cues: the practice screen's own copies of the main screen's two cheering cues.
-    void PlayCorrect();
-    void PlayCorrect100();
+    void playCorrect();
+    void playCorrect100();
 
-    const RensyuControls& controls() const { return c; }
+    const PracticeScreenControls& controls() const { return c; }
 
     // --- state: it outlives the window; a load resets only some of it ---
     PracticeTable table;
@@ -59,8 +59,8 @@ public:
 
 protected:
     toolkit::ScreenWindow* build() override;
-    void Form_Load() override;
-    void forgetControls() override { c = RensyuControls{}; }
+    void onLoad() override;
+    void forgetControls() override { c = PracticeScreenControls{}; }
     // Closing the window from its frame leaves as "終わる" does, so the main screen comes back.
     void closeRequested() override { leave(); }
     // The chart window the visit shows is to be read while practising: the practice window stands beside it.
@@ -71,7 +71,7 @@ private:
     void dropLevelItem(QAction* item);
 
     ScreenPeers& peers_;
-    RensyuControls c;
+    PracticeScreenControls c;
     // True from the moment a verdict is being given until the visit ends: late ticks are ignored.
     bool verdictGiven_ = false;
 };

@@ -1,6 +1,6 @@
-#include "screens/practice/rensyu_definition.h"
-#include "screens/practice/rensyu_chart.h"
-#include "screens/practice/rensyu_look.h"
+#include "screens/practice/practice_screen_definition.h"
+#include "screens/practice/kana_chart.h"
+#include "screens/practice/look.h"
 #include "screens/practice/rules.h"
 #include "toolkit/builder.h"
 #include "toolkit/icon.h"
@@ -9,43 +9,44 @@
 #include <QMenuBar>
 
 using namespace toolkit;
-using namespace rensyuLook;
+using namespace practiceLook;
 
 namespace {
 
 // Labels from back to front: the count lies in front of the time display where the two overlap.
-void buildLabels(QWidget* w, RensyuControls& c) {
-    c.Label3 =
+void buildLabels(QWidget* w, PracticeScreenControls& c) {
+    c.instructionLabel =
         makeLabel(w, {{2520, 1920, 2415, 255}, QStringLiteral("　次の文字をクリックしなさい"), red, paper});
-    c.Label6 = makeLabel(w, {{2760, 2160, 1935, 255}, QString(), red, paper, {pGothic, 11.25, true}});
-    c.Label2 = makeLabel(w, {{2760, 2520, 1935, 855}, QString(), Qt::black, windowColour, {pGothic, 20.25}});
-    c.Label5 =
+    c.levelLabel = makeLabel(w, {{2760, 2160, 1935, 255}, QString(), red, paper, {pGothic, 11.25, true}});
+    c.promptLabel =
+        makeLabel(w, {{2760, 2520, 1935, 855}, QString(), Qt::black, windowColour, {pGothic, 20.25}});
+    c.statusLabel =
         makeLabel(w, {{1560, 3600, 2175, 375}, QStringLiteral("「級」は？"), red, paper, {pGothic, 14.25}});
-    c.Label4 = makeLabel(
+    c.countLabel = makeLabel(
         w, {{3480, 3480, 1335, 495}, QString(), red, windowColour, {pGothic, 18}, Qt::AlignLeft, true, true});
 }
 
 // Buttons lie in front of the labels; the begin button covers the count exactly while it is shown.
-void buildButtons(QWidget* w, RensyuControls& c) {
-    c.Command1 = makeButton(w, {{2520, 3120, 855, 375}, QStringLiteral("START"), startBack});
-    c.Command2 = makeButton(
+void buildButtons(QWidget* w, PracticeScreenControls& c) {
+    c.startButton = makeButton(w, {{2520, 3120, 855, 375}, QStringLiteral("START"), startBack});
+    c.beginButton = makeButton(
         w, {{3480, 3480, 1335, 495}, QStringLiteral("はじめる"), beginBack, {pGothic, 11.25}, false});
-    for (Button* b : {c.Command1, c.Command2})
+    for (Button* b : {c.startButton, c.beginButton})
         b->setCursor(Qt::ArrowCursor);
 }
 
-void buildMenus(ScreenWindow* window, RensyuControls& c) {
+void buildMenus(ScreenWindow* window, PracticeScreenControls& c) {
     QMenuBar* bar = window->menuBar();
-    c.syokyuu = bar->addAction(QStringLiteral("初級"));
-    c.tyuukyuu = bar->addAction(QStringLiteral("中級"));
-    c.jyoukyuu = bar->addAction(QStringLiteral("上級"));
-    c.bb.set(0, bar->addAction(QStringLiteral("タイムなし")));
-    c.rowaru = bar->addAction(QStringLiteral("終わる"));
+    c.beginnerMenuItem = bar->addAction(QStringLiteral("初級"));
+    c.intermediateMenuItem = bar->addAction(QStringLiteral("中級"));
+    c.advancedMenuItem = bar->addAction(QStringLiteral("上級"));
+    c.noTimeMenuItems.set(0, bar->addAction(QStringLiteral("タイムなし")));
+    c.quitPracticeMenuItem = bar->addAction(QStringLiteral("終わる"));
 }
 
 } // namespace
 
-ScreenWindow* buildRensyu(RensyuControls& c) {
+ScreenWindow* buildPracticeScreen(PracticeScreenControls& c) {
     auto* window = new ScreenWindow(QStringLiteral("ローマ字練習"), {px(7485), px(4035)});
     window->setDesignPosition({px(4965), px(3945)}); // below the main window, right of the chart window
     window->setWindowIcon(toolkit::programIcon());
@@ -53,12 +54,12 @@ ScreenWindow* buildRensyu(RensyuControls& c) {
     QPalette palette = w->palette();
     palette.setColor(QPalette::Window, paper);
     w->setPalette(palette);
-    buildChart(w, c.Label1);
+    buildChart(w, c.chartLabels);
     buildLabels(w, c);
     buildButtons(w, c);
     buildMenus(window, c);
-    c.Timer1 = new Timer(window, practice::targetTimerMs, false);
+    c.targetTimer = new Timer(window, practice::targetTimerMs, false);
     // The run clock ticks from the moment the window exists.
-    c.Timer2 = new Timer(window, practice::runClockMs, true);
+    c.runClock = new Timer(window, practice::runClockMs, true);
     return window;
 }

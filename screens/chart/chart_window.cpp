@@ -1,13 +1,13 @@
-#include "screens/chart/form2.h"
+#include "screens/chart/chart_window.h"
 #include "screens/peers.h"
 #include "toolkit/builder.h"
 #include "toolkit/twips.h"
 
 using namespace toolkit;
 
-Form2::Form2(ScreenPeers& peers) : Screen(peers) {}
+ChartWindow::ChartWindow(ScreenPeers& peers) : Screen(peers) {}
 
-ScreenWindow* Form2::build() {
+ScreenWindow* ChartWindow::build() {
     auto* window = new ScreenWindow(QStringLiteral("ローマ字表"), {px(5850), px(8760)});
     // At the left edge of the screen, beside the game rather than over it.
     window->setDesignPosition({0, px(390)});
@@ -18,7 +18,7 @@ ScreenWindow* Form2::build() {
     client->setCursor(cursorFrom(QStringLiteral(":/cursors/tile.png"), {2, 2}));
     // The chart is laid out on a page wider than the window; its table stays inside the window and the
     // page is fitted to the container's height, so the last row (long vowels and っ) stays in view.
-    c.OLE1 = new chart::ChartView(client);
-    c.OLE1->setGeometry(rectFromTwips(0, 120, 10590, 8115));
+    c.chart = new chart::ChartView(client);
+    c.chart->setGeometry(rectFromTwips(0, 120, 10590, 8115));
     return window;
 }

@@ -1,5 +1,5 @@
-#include "screens/practice/rensyu_chart.h"
-#include "screens/practice/rensyu_look.h"
+#include "screens/practice/kana_chart.h"
+#include "screens/practice/look.h"
 #include "toolkit/builder.h"
 #include "toolkit/runtimeerror.h"
 #include <array>
@@ -8,7 +8,7 @@ using namespace toolkit;
 
 namespace {
 
-// One cell of the chart: the label's index in Label1 and its kana. Index -1: the cell holds no label.
+// One cell of the chart: the label's index in chartLabels and its kana. Index -1: the cell holds no label.
 struct Cell {
     int index;
     const char* kana;
@@ -59,8 +59,8 @@ void addLabel(QWidget* w, ChartLabels& labels, const Cell& cell, Rect at, const 
     Label* label = makeLabel(w, {at,
                                  QString::fromUtf8(cell.kana),
                                  fore,
-                                 rensyuLook::windowColour,
-                                 {rensyuLook::gothic, points, true}});
+                                 practiceLook::windowColour,
+                                 {practiceLook::gothic, points, true}});
     labels.set(static_cast<std::int16_t>(cell.index), label);
 }
 
@@ -94,20 +94,20 @@ void buildChart(QWidget* w, ChartLabels& labels) {
     for (int row = 0; row < 10; ++row)
         for (int col = 0; col < 5; ++col)
             addLabel(w, labels, plainKana[row][col], {120 + 480 * col, rowStep * row, 465, labelHeight},
-                     rensyuLook::windowText, 14.25);
+                     practiceLook::windowText, 14.25);
     for (int row = 0; row < 5; ++row)
         for (int col = 0; col < 5; ++col)
             addLabel(w, labels, voicedKana[row][col], {2520 + 480 * col, rowStep * row, 465, labelHeight},
-                     row < 4 ? rensyuLook::voicedBlue : rensyuLook::halfVoicedOrange, 14.25);
+                     row < 4 ? practiceLook::voicedBlue : practiceLook::halfVoicedOrange, 14.25);
     for (int row = 0; row < 11; ++row)
         for (int col = 0; col < 3; ++col) {
             const Cell& cell = contractedKana[row][col];
             // The kana with a second spelling in parentheses fit their cells only in the smaller type.
             const double points = cell.index >= 95 && cell.index <= 97 ? 7.5 : 10.5;
             addLabel(w, labels, cell, {4920 + 840 * col, rowStep * row, 885, labelHeight},
-                     rensyuLook::contractedOlive, points);
+                     practiceLook::contractedOlive, points);
         }
-    const QCursor tileCursor = cursorFrom(rensyuLook::tileCursor, {2, 2});
+    const QCursor tileCursor = cursorFrom(practiceLook::tileCursor, {2, 2});
     for (int k = 0; k < labels.count(); ++k)
         labels(k)->setCursor(tileCursor);
 }

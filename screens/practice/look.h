@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QString>
 
-namespace rensyuLook {
+namespace practiceLook {
 
 // The desktop's window colour and window-text colour, behind and on the chart, the prompt and the count.
 inline const QColor windowColour = Qt::white;
@@ -27,4 +27,4 @@ inline const QString gothic = QStringLiteral("ＭＳ ゴシック");
 inline const QString pGothic = QStringLiteral("ＭＳ Ｐゴシック");
 inline const QString tileCursor = QStringLiteral(":/cursors/tile.png");
 
-} // namespace rensyuLook
+} // namespace practiceLook

@@ -1,50 +1,50 @@
-#include "screens/opening/cright.h"
+#include "screens/opening/opening_screen.h"
 #include "screens/opening/hops.h"
 #include "screens/peers.h"
 
 using namespace opening;
 
-Cright::Cright(ScreenPeers& peers) : Screen(peers), peers_(peers) {}
+OpeningScreen::OpeningScreen(ScreenPeers& peers) : Screen(peers), peers_(peers) {}
 
-void Cright::Form_Load() {
+void OpeningScreen::onLoad() {
     tickCounter = 0;
-    c.Timer1->setEnabled(true);
-    c.Timer1->setInterval(firstIntervalMs);
+    c.animationTimer->setEnabled(true);
+    c.animationTimer->setInterval(firstIntervalMs);
     for (std::int16_t i = 0; i < hopCount; ++i) {
-        c.Picture8(i)->hide();
-        c.Picture1(i)->show();
+        c.balls(i)->hide();
+        c.footprintCovers(i)->show();
     }
 }
 
-void Cright::Timer1_Timer() {
+void OpeningScreen::onAnimationTick() {
     const std::int16_t n = tickCounter;
     if (n <= lastHop) {
         // One ball at a time: the previous one goes before the next appears, and its footprint is uncovered.
-        if (n >= 1) c.Picture8(n - 1)->hide();
-        c.Picture8(n)->show();
-        c.Picture1(n)->hide();
+        if (n >= 1) c.balls(n - 1)->hide();
+        c.balls(n)->show();
+        c.footprintCovers(n)->hide();
         // The ball slows down as it goes: 50, 50, 51, 53 … 90 ms.
-        c.Timer1->setInterval(intervalAfterHop(n));
+        c.animationTimer->setInterval(intervalAfterHop(n));
         tickCounter = static_cast<std::int16_t>(n + 1);
     }
     if (tickCounter > lastHop) {
         // The last hop: the ball has become the globe and the title shows.
-        c.Picture8(lastHop)->show();
-        c.Picture2->hide();
+        c.balls(lastHop)->show();
+        c.titleCover->hide();
         ++tickCounter;
     }
     // Fourteen quiet ticks later the opening gives way to the game.
     if (tickCounter == closingCount) finish();
 }
 
-void Cright::finish() {
+void OpeningScreen::finish() {
     window()->hide();
     close();
-    peers_.form1().show();
+    peers_.mainScreen().show();
 }
 
 // The player cannot stop the opening, but closing its window must not leave the game hidden: it ends
 // the opening at once, as its last tick would.
-void Cright::closeRequested() {
+void OpeningScreen::closeRequested() {
     finish();
 }

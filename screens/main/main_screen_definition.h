@@ -1,0 +1,51 @@
+#pragma once
+// The main screen's controls, built from its definition: every label, tile, picture box, button, the line,
+// the two timers and the menu bar, with the state they have when the window is created.
+#include "toolkit/controlarray.h"
+#include "toolkit/controls.h"
+#include "toolkit/screen.h"
+#include "toolkit/timer.h"
+#include <QAction>
+#include <QMenu>
+
+struct MainScreenControls {
+    toolkit::ControlArray<toolkit::Label> tiles{"Label1"};               // letter tiles 0..23
+    toolkit::Label* answerLabel = nullptr;                               // answer line, never shown
+    toolkit::Label* wordLabel = nullptr;                                 // question word
+    toolkit::Label* scoreLabel = nullptr;                                // score
+    toolkit::Label* markedLineLabel = nullptr;                           // marked line
+    toolkit::Label* creditLabel = nullptr;                               // author credit line
+    toolkit::Label* plainLineLabel = nullptr;                            // plain line
+    toolkit::Label* hintLabel = nullptr;                                 // hint
+    toolkit::ControlArray<toolkit::Label> vowelLabels{"Label9"};         // vowel reminders 0..4
+    toolkit::ControlArray<toolkit::PictureBox> creatures{"Picture1"};    // creatures 0..11
+    toolkit::ControlArray<toolkit::PictureBox> parkingSlots{"Picture2"}; // slots 0..11
+    toolkit::PictureBox* blankPicture = nullptr; // blank: copying its picture clears a box
+    toolkit::PictureBox* praiseStamp = nullptr;  // correct-answer mark
+    toolkit::PictureBox* cliffSign = nullptr;    // cliff sign
+    toolkit::PictureBox* eatenMark = nullptr;    // eaten mark
+    toolkit::Button* okButton = nullptr;         // OK
+    toolkit::Button* retryButton = nullptr;      // retry
+    toolkit::Button* hintButton = nullptr;       // hint
+    toolkit::Line* answerRule = nullptr;
+    toolkit::Timer* chaseTimer = nullptr; // chase tick
+    toolkit::Timer* catchTimer = nullptr; // catch animation
+    QAction* chartMenuItem = nullptr;
+    QAction* practiceMenuItem = nullptr;
+    QAction* quitMenuItem = nullptr;
+    QMenu* howToPlayMenu = nullptr;
+    QMenu* makerMenu = nullptr;
+    QAction* makerMessageItem = nullptr;
+    QAction* openingMenuItem = nullptr;
+};
+
+// Twelve creatures, in index order: the tooltip names the animal and the score above which it appears.
+struct CreatureDef {
+    const char* toolTip;
+    const char* picture;
+    int threshold;
+};
+extern const CreatureDef creatureDefs[12];
+
+// Builds the window and every control; the screen connects the events.
+toolkit::ScreenWindow* buildMainScreen(MainScreenControls& c);
