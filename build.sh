@@ -31,16 +31,18 @@ fi
 
 [ "$what" = setup ] && exit 0
 
-build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-}
-cmake --build "$build" -j"$(nproc)"
+# A configure preset of CMakePresets.json: default, werror (CI), sanitize (CI); PRESET chooses it.
+preset=${PRESET:-default}
+build=$(case $preset in sanitize) echo build-sanitize ;; *) echo build ;; esac)
+cmake --preset "$preset" ${CMAKE_ARGS:-}
+cmake --build --preset "$preset" -j"$(nproc)"
 
 case "$what" in
   play)
-    # The game reads romaji.txt, romajimojiren.txt and its sounds from the folder it is started in.
+    # Started in the build folder, the game finds the data copied beside it.
     cd "$build" && exec ./pokuraku ;;
   test)
-    ctest --test-dir "$build" --output-on-failure -j"$(nproc)" ;;
+    ctest --preset "$preset" -j"$(nproc)" ;;
   package)
     (cd "$build" && cpack -G DEB)
     deb=$(ls -t "$build"/pokuraku_*.deb | head -n 1)

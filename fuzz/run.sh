@@ -10,11 +10,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-10}
-build=${FUZZ_BUILD_DIR:-build-fuzz}
+build=build-fuzz
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DPOKURAKU_FUZZ=ON >/dev/null
-cmake --build "$build" -j2
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j2
 
 # Seeds for a target: the data file it reads, and the bad files of that kind.
 seed() {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package: `cpack -G DEB` makes pokuraku_<version>_<arch>.deb whose Depends name the Qt 6 and
 # SDL 2 run-time packages and the IPA fonts, whose files are owned by root and sit under /usr, and whose
-# desktop entry starts /usr/bin/pokuraku in /usr/share/pokuraku, where the data files and sounds are; the
-# bank checker comes with it as /usr/bin/pokuraku-bankcheck.
+# desktop entry starts pokuraku from the PATH (the game finds its data files and sounds in /usr/share/pokuraku
+# by itself); the bank checker comes with it as /usr/bin/pokuraku-bankcheck.
 # Arguments: the built pokuraku, the source folder, the build folder.
 set -euo pipefail
 
@@ -54,6 +54,6 @@ listed /usr/share/icons/hicolor/48x48/apps/pokuraku.png
 listed /usr/share/doc/pokuraku/LICENSE
 
 dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/applications/pokuraku.desktop >"$work/pokuraku.desktop"
-grep -qx 'Exec=/usr/bin/pokuraku' "$work/pokuraku.desktop" || fail "Exec: $(grep Exec= "$work/pokuraku.desktop")"
-grep -qx 'Path=/usr/share/pokuraku' "$work/pokuraku.desktop" || fail "Path: $(grep Path= "$work/pokuraku.desktop")"
+grep -qx 'Exec=pokuraku' "$work/pokuraku.desktop" || fail "Exec: $(grep Exec= "$work/pokuraku.desktop")"
+! grep -q '^Path=' "$work/pokuraku.desktop" || fail "the entry names a folder: $(grep Path= "$work/pokuraku.desktop")"
 echo "PASS"
