@@ -3,6 +3,7 @@
 // romajimojiren.txt into a table of 201 entries. The reader stands on its own so it can be driven without a
 // screen (and from a fuzz target).
 #include "services/data/fieldreader.h"
+#include "services/data/kanachart.h"
 #include <array>
 #include <cstdint>
 #include <string>
@@ -10,7 +11,7 @@
 struct PracticeTable {
     static constexpr int capacity = 201;
     // Chart labels are numbered 0..103.
-    static constexpr int labelCount = 104;
+    static constexpr int labelCount = kanaChartSize;
 
     std::array<std::string, capacity> promptList;
     std::array<std::string, capacity> answerList;
