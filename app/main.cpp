@@ -15,10 +15,14 @@ int main(int argc, char* argv[]) {
     registerFontSubstitutes();
 
     // Each data file and each cue is looked up in the player's own folder, then the working folder, then the
-    // installed data.
-    const QStringList dataFolders = dataSearchFolders();
+    // installed data (found from the program's own folder).
+    const std::vector<std::string> dataFolders =
+        dataSearchFolders(QCoreApplication::applicationDirPath().toStdString());
+    QStringList soundFolders;
+    for (const std::string& folder : dataFolders)
+        soundFolders << QString::fromStdString(folder);
     Random random;
-    sound::Player sound(dataFolders);
+    sound::Player sound(soundFolders);
     toolkit::QtMessageBox messageBox;
     toolkit::QtErrorReporter errors;
     Program program(Services{random, sound, messageBox, dataFolders}, errors);

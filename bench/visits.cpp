@@ -60,7 +60,7 @@ int main(int argc, char* argv[]) {
     SilentSoundPlayer sound;
     toolkit::QtMessageBox messageBox;
     ExitingErrors errors;
-    Program program(Services{random, sound, messageBox, {QDir::currentPath()}}, errors);
+    Program program(Services{random, sound, messageBox, {QDir::currentPath().toStdString()}}, errors);
     program.start();
     while (program.openingScreen().isLoaded())
         program.openingScreen().onAnimationTick();

@@ -4,17 +4,23 @@
 // the same, line for line.
 #include "fuzz/datafile.h"
 #include "services/data/fieldreader.h"
-#include <QStringList>
+#include <string>
+#include <vector>
 
 namespace {
 
-const QString fileName = QStringLiteral("fields.txt");
+const std::string fileName = "fields.txt";
 
 void checkFault(const DataFileError& e) {
     if (e.file() != fileName) broken("a fault names the file", e.file());
-    if (e.line() < 0) broken("a fault names a line", e.detail());
-    if (!e.detail().startsWith(fileName)) broken("the detail begins with the file name", e.detail());
-    if (!e.playerText().contains(fileName)) broken("the player's message names the file", e.playerText());
+    if (e.line() < 0) broken("a fault names a line", e.what());
+    if (std::string_view(e.what()).substr(0, fileName.size()) != fileName)
+        broken("the detail begins with the file name", e.what());
+}
+
+std::string withoutQuotes(std::string value) {
+    std::erase(value, '"');
+    return value;
 }
 
 // Reads to the end, choosing text or number fields by the bits of pattern. Every field consumes at least
@@ -32,38 +38,35 @@ void readMixed(FieldReader& reader, std::uint8_t pattern, std::size_t inputSize)
     }
 }
 
-QStringList readTexts(FieldReader& reader) {
-    QStringList fields;
+std::vector<std::string> readTexts(FieldReader& reader) {
+    std::vector<std::string> fields;
     while (!reader.atEnd())
-        fields << reader.readText();
+        fields.push_back(reader.readText());
     return fields;
 }
 
 // Writes the fields quoted (a value cannot hold the double quote itself), records of varying length.
-QString quoted(const QStringList& fields, std::uint8_t pattern) {
-    QString text;
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        QString value = fields[i];
-        value.remove(u'"');
-        text += u'"' + value + u'"';
+std::string quoted(const std::vector<std::string>& fields, std::uint8_t pattern) {
+    std::string text;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        text += '"' + withoutQuotes(fields[i]) + '"';
         const bool lineEnd = i + 1 == fields.size() || ((pattern >> (i % 8)) & 1);
-        text += lineEnd ? QStringLiteral("\r\n") : QStringLiteral(",");
+        text += lineEnd ? "\r\n" : ",";
     }
     return text;
 }
 
-void roundTrip(const QStringList& fields, std::uint8_t pattern) {
+void roundTrip(const std::vector<std::string>& fields, std::uint8_t pattern) {
     FieldReader again(fileName, quoted(fields, pattern));
-    QStringList back;
+    std::vector<std::string> back;
     try {
         back = readTexts(again);
     } catch (const DataFileError& e) {
-        broken("well-formed quoted fields read back", e.detail());
+        broken("well-formed quoted fields read back", e.what());
     }
     if (back.size() != fields.size()) broken("as many fields read back as were written");
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        QString value = fields[i];
-        value.remove(u'"');
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const std::string value = withoutQuotes(fields[i]);
         if (back[i] != value) broken("each quoted field reads back unchanged", value);
     }
 }
@@ -73,7 +76,7 @@ void roundTrip(const QStringList& fields, std::uint8_t pattern) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     const std::uint8_t pattern = data[0];
-    const QString path = writeDataFile(fileName, data + 1, size - 1);
+    const std::string path = writeDataFile(fileName, data + 1, size - 1);
     try {
         FieldReader mixed = FieldReader::open(path);
         readMixed(mixed, pattern, size);

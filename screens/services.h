@@ -5,8 +5,8 @@
 #include "services/random/random.h"
 #include "services/sound/sound.h"
 #include "toolkit/messagebox.h"
-#include <QString>
-#include <QStringList>
+#include <string>
+#include <vector>
 
 struct Services {
     Random& random;
@@ -14,8 +14,8 @@ struct Services {
     toolkit::MessageBox& messageBox;
     // Searched in order for each data file; the first folder that holds it wins (dataSearchFolders() in the
     // game: the player's own folder, the working folder, the installed data).
-    QStringList dataFolders;
+    std::vector<std::string> dataFolders;
 
     // Throws DataFileError naming every folder when none holds the file.
-    QString dataPath(const QString& fileName) const { return findDataFile(fileName, dataFolders); }
+    std::string dataPath(const std::string& fileName) const { return findDataFile(fileName, dataFolders); }
 };

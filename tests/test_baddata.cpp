@@ -101,8 +101,8 @@ void checkPractice(const Expected& e, const QByteArray& bytes) {
     QCOMPARE(r.table.recordCount, e.records);
     if (e.records == 0) return;
     const auto last = static_cast<std::size_t>(e.records - 1);
-    QCOMPARE(r.table.promptList[last], e.first);
-    QCOMPARE(r.table.answerList[last], e.second);
+    QCOMPARE(QString::fromStdString(r.table.promptList[last]), e.first);
+    QCOMPARE(QString::fromStdString(r.table.answerList[last]), e.second);
     QCOMPARE(int(r.table.labelList[last]), e.label);
 }
 
@@ -254,7 +254,7 @@ void BadDataTest::hugeFiles() {
                     "1048576)"),
               "inu," + word + "b\r\n");
 
-    for (const QString& name : {bankFile, practiceDataFile}) {
+    for (const QString& name : {bankFile, QString(practiceDataFile)}) {
         // A 60 MB file is refused before anything of it is read (a sparse file: nothing is written).
         GameFixture game;
         game.writeText(practiceDataFile, QStringLiteral("a,あ,0\r\n"));
@@ -284,7 +284,7 @@ void BadDataTest::notAFile_data() {
     QTest::addColumn<QString>("kind");   // fifo, folder, or link
     QTest::addColumn<QString>("target"); // what the link leads to
     QTest::addColumn<QString>("reason");
-    for (const QString& name : {bankFile, practiceDataFile}) {
+    for (const QString& name : {bankFile, QString(practiceDataFile)}) {
         const auto row = [&](const char* tag, const char* kind, const char* target, const char* reason) {
             QTest::addRow("%s %s", qPrintable(name), tag)
                 << name << QString::fromLatin1(kind) << QString::fromLatin1(target)

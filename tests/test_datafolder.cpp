@@ -1,6 +1,7 @@
 // Where the data files are looked up: the player's own folder ($XDG_DATA_HOME/pokuraku) first, then the
 // working folder, then the data installed with the game; the first folder that holds a file wins, file by
 // file, and a file that no folder holds is named with every folder searched.
+#include "screens/datafile_message.h"
 #include "screens/main/main_screen.h"
 #include "screens/practice/practice_screen.h"
 #include "services/data/datafileerror.h"
@@ -25,6 +26,17 @@ private slots:
 
 namespace {
 
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QStringList q(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const std::string& text : texts)
+        list << q(text);
+    return list;
+}
+
 void write(const QString& path, const QByteArray& bytes = "inu,x\r\n") {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -40,7 +52,9 @@ struct Folders {
     QString user() const { return root.filePath(QStringLiteral("user")); }
     QString work() const { return root.filePath(QStringLiteral("work")); }
     QString installed() const { return root.filePath(QStringLiteral("installed")); }
-    QStringList all() const { return {user(), work(), installed()}; }
+    std::vector<std::string> all() const {
+        return {user().toStdString(), work().toStdString(), installed().toStdString()};
+    }
     QTemporaryDir root;
 };
 
@@ -48,47 +62,47 @@ struct Folders {
 
 void DataFolderTest::firstFolderHoldingTheFileWins() {
     Folders f;
-    const QString name = QStringLiteral("romaji.txt");
+    const std::string name = "romaji.txt";
     write(f.installed() + "/romaji.txt");
-    QCOMPARE(findDataFile(name, f.all()), f.installed() + "/romaji.txt");
+    QCOMPARE(q(findDataFile(name, f.all())), f.installed() + "/romaji.txt");
     write(f.work() + "/romaji.txt");
-    QCOMPARE(findDataFile(name, f.all()), f.work() + "/romaji.txt");
+    QCOMPARE(q(findDataFile(name, f.all())), f.work() + "/romaji.txt");
     write(f.user() + "/romaji.txt");
-    QCOMPARE(findDataFile(name, f.all()), f.user() + "/romaji.txt");
+    QCOMPARE(q(findDataFile(name, f.all())), f.user() + "/romaji.txt");
     // File by file: the practice data is still found where it is.
     write(f.installed() + "/romajimojiren.txt");
-    QCOMPARE(findDataFile(QStringLiteral("romajimojiren.txt"), f.all()),
-             f.installed() + "/romajimojiren.txt");
+    QCOMPARE(q(findDataFile("romajimojiren.txt", f.all())), f.installed() + "/romajimojiren.txt");
 
     // Whatever holds the name is taken, so the reader says what is wrong with it rather than another file
     // being read in its place: a folder, a link to nothing.
     QVERIFY(QFile::remove(f.user() + "/romaji.txt"));
-    QVERIFY(QDir(f.user()).mkdir(name));
-    QCOMPARE(findDataFile(name, f.all()), f.user() + "/romaji.txt");
+    QVERIFY(QDir(f.user()).mkdir(q(name)));
+    QCOMPARE(q(findDataFile(name, f.all())), f.user() + "/romaji.txt");
     QVERIFY(QFile::link(f.root.filePath("nothing"), f.user() + "/romajimojiren.txt"));
-    QCOMPARE(findDataFile(QStringLiteral("romajimojiren.txt"), f.all()), f.user() + "/romajimojiren.txt");
+    QCOMPARE(q(findDataFile("romajimojiren.txt", f.all())), f.user() + "/romajimojiren.txt");
 }
 
 void DataFolderTest::missingFileNamesEveryFolder() {
     Folders f;
     try {
-        findDataFile(QStringLiteral("romaji.txt"), f.all());
+        findDataFile("romaji.txt", f.all());
         QFAIL("no folder holds the file");
     } catch (const DataFileError& e) {
-        QCOMPARE(e.file(), QStringLiteral("romaji.txt"));
+        QCOMPARE(q(e.file()), QStringLiteral("romaji.txt"));
         QCOMPARE(e.line(), 0);
-        QVERIFY(e.playerText().contains(QStringLiteral("「romaji.txt」が見つかりません")));
-        QCOMPARE(e.detail(),
+        const QString playerText = dataFileMessage(e).playerText();
+        QVERIFY(playerText.contains(QStringLiteral("「romaji.txt」が見つかりません")));
+        QCOMPARE(QString::fromUtf8(e.what()),
                  QStringLiteral("romaji.txt: file not found in any of the folders\n    %1\n    %2\n    %3")
                      .arg(f.user(), f.work(), f.installed()));
         // The player's message lists them in the order they were searched.
-        const qsizetype user = e.playerText().indexOf(f.user()), work = e.playerText().indexOf(f.work()),
-                        installed = e.playerText().indexOf(f.installed());
-        QVERIFY2(user > 0 && work > user && installed > work, qPrintable(e.playerText()));
+        const qsizetype user = playerText.indexOf(f.user()), work = playerText.indexOf(f.work()),
+                        installed = playerText.indexOf(f.installed());
+        QVERIFY2(user > 0 && work > user && installed > work, qPrintable(playerText));
     }
-    const DataFileError one =
-        DataFileError::missing(QStringLiteral("romaji.txt"), {QStringLiteral("/home/kid")});
-    QCOMPARE(one.detail(), QStringLiteral("romaji.txt: file not found in the folder\n    /home/kid"));
+    const DataFileError one = DataFileError::missing("romaji.txt", {"/home/kid"});
+    QCOMPARE(QString::fromUtf8(one.what()),
+             QStringLiteral("romaji.txt: file not found in the folder\n    /home/kid"));
 }
 
 void DataFolderTest::userFolderFollowsXdgDataHome_data() {
@@ -113,7 +127,7 @@ void DataFolderTest::userFolderFollowsXdgDataHome() {
         qunsetenv("XDG_DATA_HOME");
     else
         qputenv("XDG_DATA_HOME", xdg);
-    const QString found = userDataFolder();
+    const QString found = q(userDataFolder());
     qputenv("HOME", home);
     if (hadXdg)
         qputenv("XDG_DATA_HOME", before);
@@ -127,28 +141,32 @@ void DataFolderTest::installedFolder() {
     const QDir dir(root.path());
     QVERIFY(dir.mkpath("prefix/bin") && dir.mkpath("build"));
     // A build tree keeps the data beside the program.
-    QCOMPARE(installedDataFolder(dir.filePath("build")), dir.filePath("build"));
-    QCOMPARE(installedDataFolder(dir.filePath("prefix/bin")), dir.filePath("prefix/bin"));
+    QCOMPARE(q(installedDataFolder(dir.filePath("build").toStdString())), dir.filePath("build"));
+    QCOMPARE(q(installedDataFolder(dir.filePath("prefix/bin").toStdString())), dir.filePath("prefix/bin"));
     // Installed, the data lies in <prefix>/share/pokuraku.
     QVERIFY(dir.mkpath("prefix/share/pokuraku"));
-    QCOMPARE(installedDataFolder(dir.filePath("prefix/bin")), dir.filePath("prefix/share/pokuraku"));
+    QCOMPARE(q(installedDataFolder(dir.filePath("prefix/bin").toStdString())),
+             dir.filePath("prefix/share/pokuraku"));
     // This test program runs in the build tree.
-    QCOMPARE(installedDataFolder(), QDir::cleanPath(QCoreApplication::applicationDirPath()));
+    QCOMPARE(q(installedDataFolder(QCoreApplication::applicationDirPath().toStdString())),
+             QDir::cleanPath(QCoreApplication::applicationDirPath()));
 }
 
 void DataFolderTest::sameFolderIsSearchedOnce() {
     Folders f;
     QVERIFY(QFile::link(f.work(), f.root.filePath("link")));
-    QCOMPARE(distinctFolders({f.user(), f.work() + "/", f.root.filePath("link"), f.work(), f.installed()}),
+    QCOMPARE(q(distinctFolders({f.user().toStdString(), f.work().toStdString() + "/",
+                                f.root.filePath("link").toStdString(), f.work().toStdString(),
+                                f.installed().toStdString()})),
              (QStringList{f.user(), f.work(), f.installed()}));
-    QCOMPARE(distinctFolders({QString(), f.work()}), QStringList{f.work()});
+    QCOMPARE(q(distinctFolders({std::string(), f.work().toStdString()})), QStringList{f.work()});
 
     // The game's own order: the player's folder, the working folder, the installed data.
     const QByteArray before = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", QFile::encodeName(f.root.path()));
     const QString cwd = QDir::currentPath();
     QVERIFY(QDir::setCurrent(f.work()));
-    const QStringList folders = dataSearchFolders();
+    const QStringList folders = q(dataSearchFolders(QCoreApplication::applicationDirPath().toStdString()));
     QDir::setCurrent(cwd);
     qputenv("XDG_DATA_HOME", before);
     QCOMPARE(folders, (QStringList{f.root.filePath("pokuraku"), QDir(f.work()).canonicalPath(),
@@ -173,7 +191,7 @@ void DataFolderTest::gameReadsEachFileFromItsFirstFolder() {
     game.program->guard().run([&] { game.program->mainScreen().onPracticeMenu(); });
     QVERIFY2(game.errors.details.isEmpty(), qPrintable(game.errors.details.join(u'|')));
     QCOMPARE(game.program->practiceScreen().table.recordCount, 1);
-    QCOMPARE(game.program->practiceScreen().table.answerList[0], QStringLiteral("か"));
+    QCOMPARE(q(game.program->practiceScreen().table.answerList[0]), QStringLiteral("か"));
 
     // A fault in the player's own file names that file in full, not the installed one.
     GameFixture broken(QString{});

@@ -1,6 +1,7 @@
 // The data-file reader: fields separated by commas and line ends, quotes, blanks, the end-of-file test,
 // whole numbers, UTF-8 and code page 932 decoding, the end-of-file mark, characters no font shows, and
 // faults that name the file, its full path and the line.
+#include "screens/datafile_message.h"
 #include "services/data/cp932.h"
 #include "services/data/fieldreader.h"
 #include <QTemporaryDir>
@@ -25,17 +26,21 @@ private slots:
 static QStringList readAll(FieldReader& reader) {
     QStringList fields;
     while (!reader.atEnd())
-        fields << reader.readText();
+        fields << QString::fromStdString(reader.readText());
     return fields;
 }
 
+static QString detailOf(const DataFileError& e) {
+    return QString::fromUtf8(e.what());
+}
+
 void FieldReaderTest::fieldsAndLineEnds() {
-    FieldReader r(QStringLiteral("t.txt"), QStringLiteral("\"a,b\",  c  \r\nd,\"e\" junk,f\ng\rh,,\r\n"));
+    FieldReader r("t.txt", "\"a,b\",  c  \r\nd,\"e\" junk,f\ng\rh,,\r\n");
     QCOMPARE(readAll(r), (QStringList{"a,b", "c", "d", "e", "f", "g", "h", "", ""}));
     // A line end ends a field just as a comma does: a line of three fields shifts the records after it.
-    FieldReader shifted(QStringLiteral("t.txt"), QStringLiteral("1,2,3\r\n4\r\n"));
+    FieldReader shifted("t.txt", "1,2,3\r\n4\r\n");
     QCOMPARE(readAll(shifted), (QStringList{"1", "2", "3", "4"}));
-    FieldReader lines(QStringLiteral("t.txt"), QStringLiteral("a,b\r\nc,\"multi\r\nline\"\r\nd"));
+    FieldReader lines("t.txt", "a,b\r\nc,\"multi\r\nline\"\r\nd");
     lines.readText();
     QCOMPARE(lines.line(), 1);
     lines.readText();
@@ -43,18 +48,18 @@ void FieldReaderTest::fieldsAndLineEnds() {
     QCOMPARE(lines.line(), 2);
     lines.readText();
     QCOMPARE(lines.line(), 2);
-    QCOMPARE(lines.readText(), QStringLiteral("d"));
+    QCOMPARE(QString::fromStdString(lines.readText()), QStringLiteral("d"));
     QCOMPARE(lines.line(), 4);
 }
 
 void FieldReaderTest::endOfFileTest() {
-    FieldReader empty(QStringLiteral("t.txt"), QString());
+    FieldReader empty("t.txt", std::string());
     QVERIFY(empty.atEnd());
-    FieldReader trailing(QStringLiteral("t.txt"), QStringLiteral("a,b\r\n\r\n  \r\n"));
+    FieldReader trailing("t.txt", "a,b\r\n\r\n  \r\n");
     QCOMPARE(readAll(trailing), (QStringList{"a", "b"}));
-    FieldReader noFinalBreak(QStringLiteral("t.txt"), QStringLiteral("a,b"));
+    FieldReader noFinalBreak("t.txt", "a,b");
     QCOMPARE(readAll(noFinalBreak), (QStringList{"a", "b"}));
-    FieldReader cut(QStringLiteral("t.txt"), QStringLiteral("a,b\r\nc"));
+    FieldReader cut("t.txt", "a,b\r\nc");
     readAll(cut);
     QVERIFY(cut.atEnd());
     try {
@@ -62,12 +67,12 @@ void FieldReaderTest::endOfFileTest() {
         QFAIL("reading past the end must fail");
     } catch (const DataFileError& e) {
         QCOMPARE(e.line(), 2);
-        QCOMPARE(e.file(), QStringLiteral("t.txt"));
+        QCOMPARE(QString::fromStdString(e.file()), QStringLiteral("t.txt"));
     }
 }
 
 void FieldReaderTest::integers() {
-    FieldReader r(QStringLiteral("p.txt"), QStringLiteral(" 12,-3,32767,-32768,32768,x,1.5,\r\n"));
+    FieldReader r("p.txt", " 12,-3,32767,-32768,32768,x,1.5,\r\n");
     QCOMPARE(r.readInteger(), std::int16_t(12));
     QCOMPARE(r.readInteger(), std::int16_t(-3));
     QCOMPARE(r.readInteger(), std::int16_t(32767));
@@ -77,8 +82,7 @@ void FieldReaderTest::integers() {
             r.readInteger();
             QFAIL(bad);
         } catch (const DataFileError& e) {
-            QVERIFY2(e.detail().contains(QLatin1String(bad)) || QByteArray(bad).isEmpty(),
-                     qPrintable(e.detail()));
+            QVERIFY2(detailOf(e).contains(QLatin1String(bad)) || QByteArray(bad).isEmpty(), e.what());
         }
     }
 }
@@ -86,13 +90,13 @@ void FieldReaderTest::integers() {
 void FieldReaderTest::decodesCodePage932() {
     // Full-width and half-width katakana, hiragana, kanji, the full-width caret and the wave dash.
     const QByteArray bytes("\x83\x8d\x81\x5b\x83\x7d\x8e\x9a,\xb8\xd8\xaf\xb8,\x82\xa0\x81\x4f\x81\x60");
-    const std::optional<QString> text = decodeCp932(bytes);
+    const std::optional<std::string> text = decodeCp932(bytes.toStdString());
     QVERIFY(text);
-    QCOMPARE(*text, QStringLiteral("ローマ字,ｸﾘｯｸ,あ＾～"));
-    QCOMPARE(encodeCp932(*text), bytes);
+    QCOMPARE(QString::fromStdString(*text), QStringLiteral("ローマ字,ｸﾘｯｸ,あ＾～"));
+    QCOMPARE(QByteArray::fromStdString(encodeCp932(*text)), bytes);
     Cp932Fault fault{};
-    QVERIFY(!decodeCp932(QByteArray("ab\r\nc\x82", 6), &fault));
-    QCOMPARE(fault.offset, qsizetype(5));
+    QVERIFY(!decodeCp932(std::string("ab\r\nc\x82", 6), &fault));
+    QCOMPARE(fault.offset, std::size_t(5));
 }
 
 void FieldReaderTest::choosesTheEncoding_data() {
@@ -127,8 +131,8 @@ void FieldReaderTest::choosesTheEncoding() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QFETCH(bool, utf8);
-    const DataText data = decodeDataFile(bytes, QStringLiteral("t.txt"));
-    QCOMPARE(data.text, text);
+    const DataText data = decodeDataFile(bytes.toStdString(), "t.txt");
+    QCOMPARE(QString::fromStdString(data.text), text);
     QCOMPARE(data.encoding == DataEncoding::Utf8, utf8);
 }
 
@@ -155,11 +159,11 @@ void FieldReaderTest::refusesWhatCannotBeShown() {
     QFETCH(int, line);
     QFETCH(QString, reason);
     try {
-        decodeDataFile(bytes, QStringLiteral("romaji.txt"));
+        decodeDataFile(bytes.toStdString(), "romaji.txt");
         QFAIL("the character must be refused");
     } catch (const DataFileError& e) {
         QCOMPARE(e.line(), line);
-        QVERIFY2(e.reason().startsWith(reason), qPrintable(e.reason()));
+        QVERIFY2(QString::fromStdString(e.reason()).startsWith(reason), e.what());
     }
 }
 
@@ -187,10 +191,10 @@ void FieldReaderTest::utf8Rules() {
     QFETCH(bool, valid);
     QFETCH(bool, beyondTwoBytes);
     QFETCH(int, badOffset);
-    const Utf8Scan scan = scanUtf8(bytes);
+    const Utf8Scan scan = scanUtf8(bytes.toStdString());
     QCOMPARE(scan.valid, valid);
     QCOMPARE(scan.beyondTwoBytes, beyondTwoBytes);
-    QCOMPARE(scan.badOffset, qsizetype(badOffset));
+    QCOMPARE(scan.badOffset, std::ptrdiff_t(badOffset));
 }
 
 void FieldReaderTest::faultsNameFileAndLine() {
@@ -218,27 +222,27 @@ void FieldReaderTest::faultsNameFileAndLine() {
     for (const auto& c : cases) {
         const QString path = write(c.bytes);
         try {
-            FieldReader r = FieldReader::open(path);
+            FieldReader r = FieldReader::open(path.toStdString());
             while (!r.atEnd())
                 r.readText();
             QFAIL(c.detail);
         } catch (const DataFileError& e) {
             QCOMPARE(e.line(), c.line);
-            QVERIFY2(e.detail().contains(QLatin1String(c.detail)), qPrintable(e.detail()));
-            QVERIFY(e.detail().startsWith(QStringLiteral("romaji.txt, line %1:").arg(c.line)));
+            QVERIFY2(detailOf(e).contains(QLatin1String(c.detail)), e.what());
+            QVERIFY(detailOf(e).startsWith(QStringLiteral("romaji.txt, line %1:").arg(c.line)));
             // The full path tells a bank in the player's folder from the installed one.
-            QCOMPARE(e.path(), path);
-            QVERIFY(e.detail().endsWith(QStringLiteral(" (%1)").arg(path)));
-            QVERIFY(e.playerText().contains(path));
+            QCOMPARE(QString::fromStdString(e.path()), path);
+            QVERIFY(detailOf(e).endsWith(QStringLiteral(" (%1)").arg(path)));
+            QVERIFY(dataFileMessage(e).playerText().contains(path));
         }
     }
     try {
-        FieldReader::open(dir.filePath(QStringLiteral("nothing.txt")));
+        FieldReader::open(dir.filePath(QStringLiteral("nothing.txt")).toStdString());
         QFAIL("a missing file must fail");
     } catch (const DataFileError& e) {
         QCOMPARE(e.line(), 0);
-        QVERIFY(e.detail().contains(QDir::toNativeSeparators(dir.path())));
-        QVERIFY(e.detail().startsWith(QStringLiteral("nothing.txt: file not found")));
+        QVERIFY(detailOf(e).contains(QDir::toNativeSeparators(dir.path())));
+        QVERIFY(detailOf(e).startsWith(QStringLiteral("nothing.txt: file not found")));
     }
 }
 

@@ -186,7 +186,7 @@ void PracticeAnsweringTest::shippedDataReachesTheFinish() {
     QVERIFY(r.table.recordCount >= 104);
     for (int i = 0; i < r.table.recordCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        QCOMPARE(r.table.answerList[k], expectedKana(r.table.labelList[k]));
+        QCOMPARE(QString::fromStdString(r.table.answerList[k]), expectedKana(r.table.labelList[k]));
     }
     r.onNoTimeMenu(0);
     r.onBeginClicked();

@@ -30,7 +30,7 @@ void PracticeDataTest::tableBounds() {
         PracticeScreen& r = openPractice(game, records(201));
         QVERIFY(game.errors.details.isEmpty());
         QCOMPARE(r.table.recordCount, 201);
-        QCOMPARE(r.table.promptList[200], QStringLiteral("p200"));
+        QCOMPARE(QString::fromStdString(r.table.promptList[200]), QStringLiteral("p200"));
         QCOMPARE(r.table.labelList[200], 200 % 104);
         QCOMPARE(r.table.labelList[103], 103);
     }
@@ -50,21 +50,20 @@ void PracticeDataTest::tableBounds() {
 
 void PracticeDataTest::fieldsAsWritten() {
     // Quoted text may hold a comma; blanks before a field are skipped; the reader counts fields, not lines.
-    FieldReader reader(
-        practiceDataFile,
-        QStringLiteral("\"a,b\",  あ, 0\r\nka,か\r\n5\r\nkya,きゃ,80\r\n\"じゃ\",\"じゃ(ぢゃ)\",95"));
+    FieldReader reader(practiceDataFile,
+                       "\"a,b\",  あ, 0\r\nka,か\r\n5\r\nkya,きゃ,80\r\n\"じゃ\",\"じゃ(ぢゃ)\",95");
     const PracticeTable t = readPracticeRecords(reader);
     QCOMPARE(t.recordCount, 4);
-    QCOMPARE(t.promptList[0], QStringLiteral("a,b"));
-    QCOMPARE(t.answerList[0], QStringLiteral("あ"));
+    QCOMPARE(QString::fromStdString(t.promptList[0]), QStringLiteral("a,b"));
+    QCOMPARE(QString::fromStdString(t.answerList[0]), QStringLiteral("あ"));
     QCOMPARE(t.labelList[0], 0);
-    QCOMPARE(t.promptList[1], QStringLiteral("ka"));
+    QCOMPARE(QString::fromStdString(t.promptList[1]), QStringLiteral("ka"));
     QCOMPARE(t.labelList[1], 5);
-    QCOMPARE(t.answerList[2], QStringLiteral("きゃ"));
+    QCOMPARE(QString::fromStdString(t.answerList[2]), QStringLiteral("きゃ"));
     QCOMPARE(t.labelList[3], 95);
-    QCOMPARE(t.answerList[3], QStringLiteral("じゃ(ぢゃ)"));
+    QCOMPARE(QString::fromStdString(t.answerList[3]), QStringLiteral("じゃ(ぢゃ)"));
     // A file ending with blank lines after its last record holds no extra record.
-    FieldReader trailing(practiceDataFile, QStringLiteral("a,あ,0\r\n\r\n  \r\n"));
+    FieldReader trailing(practiceDataFile, "a,あ,0\r\n\r\n  \r\n");
     QCOMPARE(readPracticeRecords(trailing).recordCount, 1);
 }
 
@@ -88,13 +87,13 @@ void PracticeDataTest::badFilesStopWithFileAndLine() {
     };
     for (const Case& c : cases) {
         // The reader on its own…
-        FieldReader reader(practiceDataFile, c.text);
+        FieldReader reader(practiceDataFile, c.text.toStdString());
         try {
             readPracticeRecords(reader);
             QFAIL(c.name);
         } catch (const DataFileError& e) {
-            QVERIFY2(e.detail().startsWith(QLatin1String(c.expected)), qPrintable(e.detail()));
-            QCOMPARE(e.file(), practiceDataFile);
+            QVERIFY2(QString::fromUtf8(e.what()).startsWith(QLatin1String(c.expected)), e.what());
+            QCOMPARE(QString::fromStdString(e.file()), QString(practiceDataFile));
         }
         // …and through the screen: the error box names the file, and the program ends.
         GameFixture game;
@@ -115,7 +114,7 @@ void PracticeDataTest::missingFileEndsTheVisit() {
     QVERIFY(game.errors.details[0].contains(game.dir.path()));
     QVERIFY(game.errors.playerTexts[0].contains(QStringLiteral("見つかりません")));
     try {
-        loadPracticeTable(game.dir.filePath(practiceDataFile));
+        loadPracticeTable(game.dir.filePath(practiceDataFile).toStdString());
         QFAIL("a missing file must not load");
     } catch (const DataFileError& e) {
         QCOMPARE(e.line(), 0);

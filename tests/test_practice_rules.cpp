@@ -29,8 +29,8 @@ PracticeTable tableOf(const QList<int>& labels) {
     PracticeTable table;
     for (int i = 0; i < labels.size(); ++i) {
         const auto k = static_cast<std::size_t>(i);
-        table.promptList[k] = QStringLiteral("p%1").arg(i);
-        table.answerList[k] = QStringLiteral("k%1").arg(labels[i]);
+        table.promptList[k] = "p" + std::to_string(i);
+        table.answerList[k] = "k" + std::to_string(labels[i]);
         table.labelList[k] = static_cast<std::int16_t>(labels[i]);
     }
     table.recordCount = static_cast<std::int16_t>(labels.size());

@@ -1,3 +1,4 @@
+#include "screens/datafile_message.h"
 #include "screens/main/colours.h"
 #include "screens/main/main_screen.h"
 #include "screens/main/rules.h"
@@ -39,11 +40,12 @@ void MainScreen::onLoad() {
 
 // The bank is read once per load: answer and word, two fields a record, up to 401 records.
 void MainScreen::readQuestionBank() {
-    const QuestionBank bank = ::readQuestionBank(peers_.services().dataPath(QStringLiteral("romaji.txt")));
+    const QuestionBank bank =
+        readingDataFile([this] { return ::readQuestionBank(peers_.services().dataPath("romaji.txt")); });
     questionCount = 0;
-    for (qsizetype i = 0; i < bank.answers.size(); ++i) {
-        romajiList[questionCount] = bank.answers[i];
-        wordList[questionCount] = bank.words[i];
+    for (std::size_t i = 0; i < bank.answers.size(); ++i) {
+        romajiList[questionCount] = QString::fromStdString(bank.answers[i]);
+        wordList[questionCount] = QString::fromStdString(bank.words[i]);
         usedFlags[questionCount] = 0;
         ++questionCount;
     }

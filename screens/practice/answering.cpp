@@ -9,8 +9,8 @@ void PracticeScreen::chooseTarget() {
     Random& random = peers_.services().random;
     random.seedFromClock();
     targetIndex = practice::nextTarget(table, answeredKana, targetIndex, random);
-    targetPrompt = table.promptList[static_cast<std::size_t>(targetIndex)];
-    targetAnswer = table.answerList[static_cast<std::size_t>(targetIndex)];
+    targetPrompt = QString::fromStdString(table.promptList[static_cast<std::size_t>(targetIndex)]);
+    targetAnswer = QString::fromStdString(table.answerList[static_cast<std::size_t>(targetIndex)]);
     if (c.promptLabel) c.promptLabel->setText(targetPrompt);
 }
 

@@ -1,4 +1,5 @@
 #include "screens/practice/practice_screen.h"
+#include "screens/datafile_message.h"
 #include "screens/peers.h"
 #include "screens/practice/kana_chart.h"
 
@@ -37,7 +38,8 @@ void PracticeScreen::onLoad() {
     untimedFlag = 0;
     correctCount = 0;
     tickCount = 0;
-    table = loadPracticeTable(peers_.services().dataPath(practiceDataFile));
+    table =
+        readingDataFile([this] { return loadPracticeTable(peers_.services().dataPath(practiceDataFile)); });
 }
 
 const QWidget* PracticeScreen::standBeside() const {

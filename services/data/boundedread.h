@@ -2,7 +2,7 @@
 // Reading a data file whole, safely: only a regular file is read, and never more than a set number of
 // bytes, so a FIFO, a device (a link to /dev/zero), a folder or a file that keeps growing can neither hold
 // up the start nor eat the memory. Every failure is a DataFileError naming the file and what it is.
-#include <QByteArray>
-#include <QString>
+#include <cstdint>
+#include <string>
 
-QByteArray readDataFile(const QString& path, qint64 maxBytes);
+std::string readDataFile(const std::string& path, std::int64_t maxBytes);

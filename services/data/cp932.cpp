@@ -1,73 +1,72 @@
 #include "services/data/cp932.h"
-#include <QSysInfo>
-#include <cerrno>
-#include <iconv.h>
-#include <vector>
+#include "services/data/cp932_table.h"
+#include "services/data/utf8text.h"
+#include <algorithm>
+#include <unordered_map>
 
 namespace {
 
-class Converter {
-public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~Converter() {
-        if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+// The row of doubleByte for a lead byte; -1 when the byte leads no two-byte character.
+int leadRow(unsigned char byte) {
+    const unsigned char* end = cp932::leadBytes + cp932::leadCount;
+    const unsigned char* at = std::lower_bound(cp932::leadBytes, end, byte);
+    return at != end && *at == byte ? static_cast<int>(at - cp932::leadBytes) : -1;
+}
 
-    // Converts what src holds into dst; false on an invalid or incomplete sequence (src then points at it)
-    // or when dst is full.
-    bool convert(char** src, std::size_t* srcLeft, char** dst, std::size_t* dstLeft) {
-        return iconv(cd_, src, srcLeft, dst, dstLeft) != static_cast<std::size_t>(-1);
-    }
-
-    // Converts all of in; on an invalid or incomplete sequence returns false with its offset.
-    bool run(const QByteArray& in, std::vector<char>& out, qsizetype* badOffset) {
-        out.assign(static_cast<std::size_t>(in.size()) * 4 + 16, '\0');
-        char* src = const_cast<char*>(in.constData());
-        std::size_t srcLeft = static_cast<std::size_t>(in.size());
-        char* dst = out.data();
-        std::size_t dstLeft = out.size();
-        if (iconv(cd_, &src, &srcLeft, &dst, &dstLeft) == static_cast<std::size_t>(-1)) {
-            if (badOffset) *badOffset = src - in.constData();
-            return false;
+// The code that writes each character: the first code that reads as it, unless the table says otherwise.
+std::unordered_map<char32_t, unsigned> makeCodes() {
+    std::unordered_map<char32_t, unsigned> codes;
+    for (unsigned b = 0; b < 256; ++b)
+        if (cp932::singleByte[b] != cp932::none) codes.emplace(cp932::singleByte[b], b);
+    for (int row = 0; row < cp932::leadCount; ++row)
+        for (unsigned trail = cp932::firstTrail; trail <= cp932::lastTrail; ++trail) {
+            const char16_t c = cp932::doubleByte[row][trail - cp932::firstTrail];
+            if (c != cp932::none) codes.emplace(c, (unsigned{cp932::leadBytes[row]} << 8) | trail);
         }
-        out.resize(out.size() - dstLeft);
-        return true;
-    }
-
-private:
-    iconv_t cd_;
-};
+    for (const cp932::Written& written : cp932::writtenAs)
+        codes[written.character] = written.code;
+    return codes;
+}
 
 } // namespace
 
-std::optional<QString> decodeCp932(const QByteArray& bytes, Cp932Fault* fault) {
-    // Straight into UTF-16: every character of code page 932, one byte or two, is one UTF-16 unit, so the
-    // text never needs more room than one unit a byte.
-    const char* utf16 = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
-    Converter converter(utf16, "CP932");
-    if (!converter.ok()) {
-        if (fault) fault->offset = 0;
-        return std::nullopt;
+std::optional<std::string> decodeCp932(std::string_view bytes, Cp932Fault* fault) {
+    std::string text;
+    text.reserve(bytes.size() * 3 / 2);
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        char16_t c = cp932::singleByte[byte];
+        std::size_t length = 1;
+        if (c == cp932::none) {
+            const int row = leadRow(byte);
+            if (row >= 0 && i + 1 < bytes.size()) {
+                const auto trail = static_cast<unsigned char>(bytes[i + 1]);
+                if (trail >= cp932::firstTrail && trail <= cp932::lastTrail)
+                    c = cp932::doubleByte[row][trail - cp932::firstTrail];
+                length = 2;
+            }
+        }
+        if (c == cp932::none) {
+            if (fault) fault->offset = i;
+            return std::nullopt;
+        }
+        if (c < 0x80)
+            text += static_cast<char>(c);
+        else
+            text += utf8Of(c);
+        i += length;
     }
-    QString text(bytes.size(), Qt::Uninitialized);
-    char* src = const_cast<char*>(bytes.constData());
-    std::size_t srcLeft = static_cast<std::size_t>(bytes.size());
-    char* dst = reinterpret_cast<char*>(text.data());
-    std::size_t dstLeft = static_cast<std::size_t>(text.size()) * sizeof(QChar);
-    if (!converter.convert(&src, &srcLeft, &dst, &dstLeft)) {
-        if (fault) fault->offset = src - bytes.constData();
-        return std::nullopt;
-    }
-    text.truncate(text.size() - static_cast<qsizetype>(dstLeft / sizeof(QChar)));
     return text;
 }
 
-QByteArray encodeCp932(const QString& text) {
-    Converter converter("CP932", "UTF-8");
-    std::vector<char> out;
-    if (!converter.ok() || !converter.run(text.toUtf8(), out, nullptr)) return {};
-    return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
+std::string encodeCp932(std::string_view text) {
+    static const std::unordered_map<char32_t, unsigned> codes = makeCodes();
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto found = codes.find(nextCharacter(text, i));
+        if (found == codes.end()) return {};
+        if (found->second > 0xFF) bytes += static_cast<char>(found->second >> 8);
+        bytes += static_cast<char>(found->second & 0xFF);
+    }
+    return bytes;
 }

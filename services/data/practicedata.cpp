@@ -7,8 +7,9 @@ PracticeTable readPracticeRecords(FieldReader& reader) {
         if (table.recordCount >= PracticeTable::capacity) {
             reader.readText(); // only to learn the line of the record that does not fit
             throw DataFileError(reader.fileName(), reader.line(),
-                                QStringLiteral("more than %1 records (the practice table holds %1 at most)")
-                                    .arg(PracticeTable::capacity),
+                                "more than " + std::to_string(PracticeTable::capacity) +
+                                    " records (the practice table holds " +
+                                    std::to_string(PracticeTable::capacity) + " at most)",
                                 reader.path());
         }
         const auto i = static_cast<std::size_t>(table.recordCount);
@@ -18,9 +19,9 @@ PracticeTable readPracticeRecords(FieldReader& reader) {
         // A record whose label is not on the chart could never be answered; say so now, not mid-run.
         if (label < 0 || label >= PracticeTable::labelCount)
             throw DataFileError(reader.fileName(), reader.line(),
-                                QStringLiteral("the label number %1 is outside the chart's labels 0 to %2")
-                                    .arg(label)
-                                    .arg(PracticeTable::labelCount - 1),
+                                "the label number " + std::to_string(label) +
+                                    " is outside the chart's labels 0 to " +
+                                    std::to_string(PracticeTable::labelCount - 1),
                                 reader.path());
         table.labelList[i] = label;
         ++table.recordCount;
@@ -28,7 +29,7 @@ PracticeTable readPracticeRecords(FieldReader& reader) {
     return table;
 }
 
-PracticeTable loadPracticeTable(const QString& path) {
+PracticeTable loadPracticeTable(const std::string& path) {
     FieldReader reader = FieldReader::open(path);
     return readPracticeRecords(reader);
 }

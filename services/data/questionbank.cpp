@@ -1,53 +1,58 @@
 #include "services/data/questionbank.h"
 #include "services/data/fieldreader.h"
+#include "services/data/utf8text.h"
 
-// The place of the first blank (a space, a tab, an ideographic space, …) in an answer; -1 when none. A line
-// break inside a quoted answer is not counted: such answers have always loaded, and its tile does add it.
-static qsizetype firstBlank(const QString& answer) {
-    for (qsizetype i = 0; i < answer.size(); ++i)
-        if (answer[i].isSpace() && answer[i] != u'\r' && answer[i] != u'\n') return i;
+// The letter (0-based) of the first blank (a space, a tab, an ideographic space, …) in an answer; -1 when
+// none. A line break inside a quoted answer is not counted: such answers have always loaded, and its tile
+// does add it.
+static long firstBlank(const std::string& answer) {
+    long letter = 0;
+    for (std::size_t i = 0; i < answer.size();) {
+        const char32_t c = nextCharacter(answer, i);
+        if (isBlankCharacter(c) && c != U'\r' && c != U'\n') return letter;
+        letter += c > 0xFFFF ? 2 : 1;
+    }
     return -1;
 }
 
-QuestionBank readQuestionBank(const QString& path) {
+QuestionBank readQuestionBank(const std::string& path) {
     FieldReader reader = FieldReader::open(path);
     QuestionBank bank;
     while (!reader.atEnd()) {
-        if (bank.answers.size() >= QuestionBank::capacity) {
+        if (bank.answers.size() >= std::size_t{QuestionBank::capacity}) {
             reader.readText(); // only to learn the line of the record that does not fit
             throw DataFileError(reader.fileName(), reader.line(),
-                                QStringLiteral("more than %1 records (the bank holds %1 words at most)")
-                                    .arg(QuestionBank::capacity),
+                                "more than " + std::to_string(QuestionBank::capacity) +
+                                    " records (the bank holds " + std::to_string(QuestionBank::capacity) +
+                                    " words at most)",
                                 reader.path());
         }
-        QString romaji = reader.readText();
+        std::string romaji = reader.readText();
         const int answerLine = reader.line();
-        QString word = reader.readText();
+        std::string word = reader.readText();
         // An answer the tiles cannot spell would leave the child stuck: with no letter there is no tile and
         // no OK button, and a blank tile adds nothing to the answer, so it is always judged wrong.
-        if (romaji.isEmpty())
+        if (romaji.empty())
             throw DataFileError(reader.fileName(), answerLine,
-                                (word.isEmpty()
-                                     ? QStringLiteral("the answer is empty")
-                                     : QStringLiteral("the answer for '%1' is empty").arg(word.left(40))) +
-                                    QStringLiteral("; the word could never be answered"),
+                                (word.empty() ? std::string("the answer is empty")
+                                              : "the answer for '" + firstLetters(word, 40) + "' is empty") +
+                                    "; the word could never be answered",
                                 reader.path());
-        if (const qsizetype blank = firstBlank(romaji); blank >= 0)
-            throw DataFileError(
-                reader.fileName(), answerLine,
-                QStringLiteral("the answer '%1' holds a blank at letter %2; a blank tile adds "
-                               "no letter, so the word could never be answered")
-                    .arg(romaji.left(40), QString::number(blank + 1)),
-                reader.path());
-        if (romaji.size() > QuestionBank::maxAnswerLength)
-            throw DataFileError(
-                reader.fileName(), answerLine,
-                QStringLiteral("the answer '%1' is %2 letters long; at most %3 letters fit the tiles")
-                    .arg(romaji.left(40), QString::number(romaji.size()),
-                         QString::number(QuestionBank::maxAnswerLength)),
-                reader.path());
-        bank.answers.append(std::move(romaji));
-        bank.words.append(std::move(word));
+        if (const long blank = firstBlank(romaji); blank >= 0)
+            throw DataFileError(reader.fileName(), answerLine,
+                                "the answer '" + firstLetters(romaji, 40) + "' holds a blank at letter " +
+                                    std::to_string(blank + 1) +
+                                    "; a blank tile adds no letter, so the word could never be answered",
+                                reader.path());
+        if (const std::size_t letters = letterCount(romaji);
+            letters > std::size_t{QuestionBank::maxAnswerLength})
+            throw DataFileError(reader.fileName(), answerLine,
+                                "the answer '" + firstLetters(romaji, 40) + "' is " +
+                                    std::to_string(letters) + " letters long; at most " +
+                                    std::to_string(QuestionBank::maxAnswerLength) + " letters fit the tiles",
+                                reader.path());
+        bank.answers.push_back(std::move(romaji));
+        bank.words.push_back(std::move(word));
     }
     return bank;
 }

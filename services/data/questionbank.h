@@ -1,18 +1,18 @@
 #pragma once
 // The question bank of the main screen: the words of romaji.txt and the romaji the player builds for each.
-#include <QString>
-#include <QStringList>
+#include <string>
+#include <vector>
 
 struct QuestionBank {
     // The bank holds 401 words at most; an answer fits the 24 letter tiles.
     static constexpr int capacity = 401;
     static constexpr int maxAnswerLength = 24;
 
-    QStringList answers; // field 1 of each record: the romaji
-    QStringList words;   // field 2 of each record: the word shown as the question
+    std::vector<std::string> answers; // field 1 of each record: the romaji
+    std::vector<std::string> words;   // field 2 of each record: the word shown as the question
 };
 
 // Reads the bank file at path, two fields a record, until the end of the file. Throws DataFileError, naming
 // the file and the line, when the file is missing or unreadable, ends inside a record, holds a 402nd record
 // or an answer that the tiles cannot spell: empty, holding a blank or longer than the tiles.
-QuestionBank readQuestionBank(const QString& path);
+QuestionBank readQuestionBank(const std::string& path);

@@ -38,7 +38,7 @@ Run runChecker(const QStringList& args, const QString& folder = QStringLiteral(B
 }
 
 QList<Record> recordsOf(const QString& text, int width) {
-    FieldReader reader(u"t.txt"_s, text);
+    FieldReader reader("t.txt", text.toStdString());
     return readRecords(reader, width).records;
 }
 
@@ -273,7 +273,7 @@ void TestBankCheck::lineLayout() {
 }
 
 void TestBankCheck::shippedBankUsesEveryChartKana() {
-    FieldReader reader = FieldReader::open(QStringLiteral(POKURAKU_DATA_DIR) + u"/romaji.txt"_s);
+    FieldReader reader = FieldReader::open(POKURAKU_DATA_DIR "/romaji.txt");
     const RecordList list = readRecords(reader, 2);
     QVERIFY(list.faults.isEmpty());
     QVERIFY2(list.records.size() >= 300 && list.records.size() <= 400,
@@ -307,7 +307,7 @@ void TestBankCheck::shippedBankUsesEveryChartKana() {
 }
 
 void TestBankCheck::shippedPracticeDataFollowsTheChart() {
-    FieldReader reader = FieldReader::open(QStringLiteral(POKURAKU_DATA_DIR) + u"/romajimojiren.txt"_s);
+    FieldReader reader = FieldReader::open(POKURAKU_DATA_DIR "/romajimojiren.txt");
     const RecordList list = readRecords(reader, 3);
     QVERIFY(list.faults.isEmpty());
     QVERIFY(list.records.size() >= kChartLabelCount && list.records.size() <= kMaxPracticeRecords);

@@ -8,7 +8,8 @@ GameFixture::GameFixture(const QString& bank) {
     static const bool fonts = (registerFontSubstitutes(), true);
     (void)fonts;
     if (!bank.isNull()) writeText(QStringLiteral("romaji.txt"), bank);
-    program = std::make_unique<Program>(Services{random, sound, messageBox, {dir.path()}}, errors);
+    program =
+        std::make_unique<Program>(Services{random, sound, messageBox, {dir.path().toStdString()}}, errors);
 }
 
 GameFixture::~GameFixture() {
@@ -22,7 +23,7 @@ QString GameFixture::defaultBank() {
 }
 
 void GameFixture::writeText(const QString& name, const QString& text) {
-    writeBytes(name, encodeCp932(text));
+    writeBytes(name, QByteArray::fromStdString(encodeCp932(text.toStdString())));
 }
 
 void GameFixture::writeBytes(const QString& name, const QByteArray& bytes) {

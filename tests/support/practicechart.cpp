@@ -1,6 +1,7 @@
 #include "support/practicechart.h"
 #include "screens/main/main_screen.h"
 #include "screens/practice/practice_screen.h"
+#include "services/data/kanachart.h"
 #include <QStringList>
 #include <functional>
 
@@ -9,7 +10,7 @@ namespace {
 struct Block {
     int firstLeft, columnStep, width;
     double points;
-    QStringList rows; // cells separated by '|', each "index kana", or empty
+    QStringList rows; // label numbers separated by '|', or empty cells
 };
 
 QList<ExpectedChartLabel> parse(const Block& block, const std::function<QColor(int row)>& fore) {
@@ -19,11 +20,12 @@ QList<ExpectedChartLabel> parse(const Block& block, const std::function<QColor(i
         for (int col = 0; col < cells.size(); ++col) {
             const QString cell = cells[col].trimmed();
             if (cell.isEmpty()) continue;
-            const QStringList parts = cell.split(u' ');
-            const int index = parts[0].toInt();
+            const int index = cell.toInt();
             const double points = index >= 95 && index <= 97 ? 7.5 : block.points;
-            labels.append({index, parts[1], block.firstLeft + block.columnStep * col, 360 * row, block.width,
-                           points, fore(row)});
+            const std::string_view kana = kanaChartCaption(index);
+            labels.append({index, QString::fromUtf8(kana.data(), static_cast<qsizetype>(kana.size())),
+                           block.firstLeft + block.columnStep * col, 360 * row, block.width, points,
+                           fore(row)});
         }
     }
     return labels;
@@ -34,27 +36,20 @@ QList<ExpectedChartLabel> makeChart() {
                       480,
                       465,
                       14.25,
-                      {"0 あ|1 い|2 う|3 え|4 お", "5 か|6 き|7 く|8 け|9 こ",
-                       "10 さ|11 し|12 す|13 せ|14 そ", "15 た|16 ち|17 つ|18 て|19 と",
-                       "20 な|21 に|22 ぬ|23 ね|24 の", "25 は|26 ひ|27 ふ|28 へ|29 ほ",
-                       "30 ま|31 み|32 む|33 め|34 も", "35 や||37 ゆ||39 よ",
-                       "40 ら|41 り|42 る|43 れ|44 ろ", "45 わ|49 を|50 ん||"}};
-    const Block voiced{2520,
-                       480,
-                       465,
-                       14.25,
-                       {"55 が|56 ぎ|57 ぐ|58 げ|59 ご", "60 ざ|61 じ|62 ず|63 ぜ|64 ぞ",
-                        "65 だ|66 ぢ|67 づ|68 で|69 ど", "70 ば|71 び|72 ぶ|73 べ|74 ぼ",
-                        "75 ぱ|76 ぴ|77 ぷ|78 ぺ|79 ぽ"}};
+                      {"0|1|2|3|4", "5|6|7|8|9", "10|11|12|13|14", "15|16|17|18|19", "20|21|22|23|24",
+                       "25|26|27|28|29", "30|31|32|33|34", "35||37||39", "40|41|42|43|44", "45|49|50||"}};
+    const Block voiced{
+        2520,
+        480,
+        465,
+        14.25,
+        {"55|56|57|58|59", "60|61|62|63|64", "65|66|67|68|69", "70|71|72|73|74", "75|76|77|78|79"}};
     const Block contracted{4920,
                            840,
                            885,
                            10.5,
-                           {"80 きゃ|36 きゅ|38 きょ", "46 しゃ|47 しゅ|48 しょ", "51 ちゃ|52 ちゅ|53 ちょ",
-                            "54 にゃ|81 にゅ|82 にょ", "83 ひゃ|84 ひゅ|85 ひょ", "86 みゃ|87 みゅ|88 みょ",
-                            "89 りゃ|90 りゅ|91 りょ", "92 ぎゃ|93 ぎゅ|94 ぎょ",
-                            "95 じゃ(ぢゃ)|96 じゅ(ぢゅ)|97 じょ(ぢょ)", "98 びゃ|99 びゅ|100 びょ",
-                            "101 ぴゃ|102 ぴゅ|103 ぴょ"}};
+                           {"80|36|38", "46|47|48", "51|52|53", "54|81|82", "83|84|85", "86|87|88",
+                            "89|90|91", "92|93|94", "95|96|97", "98|99|100", "101|102|103"}};
     QList<ExpectedChartLabel> chart = parse(plain, [](int) { return QColor(0, 0, 0); });
     chart += parse(voiced, [](int row) { return row < 4 ? QColor(0, 0, 255) : QColor(255, 128, 0); });
     chart += parse(contracted, [](int) { return QColor(192, 192, 0); });

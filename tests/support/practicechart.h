@@ -1,6 +1,7 @@
 #pragma once
 // What the practice screen's kana chart must look like, as the player sees it: rows
-// of "index kana" cells, and helpers that open the practice screen over a practice data file.
+// of label numbers, each showing its caption from the game's kana chart, and helpers that open the practice
+// screen over a practice data file.
 #include "support/gamefixture.h"
 #include <QColor>
 #include <QList>

@@ -26,21 +26,23 @@ FileReport checkFile(const QString& path, DataKind kind) {
         return report;
     }
     // Read as the game reads it: a regular file only, within the game's size limit.
-    QByteArray bytes;
+    std::string bytes;
     try {
-        bytes = readDataFile(path, FieldReader::maxFileBytes);
+        bytes = readDataFile(path.toStdString(), FieldReader::maxFileBytes);
     } catch (const DataFileError& e) {
-        report.readError = e.reason();
+        report.readError = QString::fromStdString(e.reason());
         return report;
     }
     dropEndOfFileMark(bytes);
-    report.findings << checkLineLayout(bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes, width,
+    const QByteArray layout = QByteArray::fromStdString(bytes);
+    report.findings << checkLineLayout(layout.startsWith("\xEF\xBB\xBF") ? layout.sliced(3) : layout, width,
                                        shape);
 
     try {
-        DataText data = decodeDataFile(std::move(bytes), info.fileName(), info.absoluteFilePath());
+        const std::string name = info.fileName().toStdString(), full = info.absoluteFilePath().toStdString();
+        DataText data = decodeDataFile(std::move(bytes), name, full);
         report.encoding = data.encoding;
-        FieldReader reader(info.fileName(), std::move(data.text), info.absoluteFilePath(), data.encoding);
+        FieldReader reader(name, std::move(data.text), full, data.encoding);
         const RecordList list = readRecords(reader, width);
         report.records = list.records.size();
         report.findings << list.faults;
@@ -51,7 +53,7 @@ FileReport checkFile(const QString& path, DataKind kind) {
                                                       "question that cannot be answered")};
         }
     } catch (const DataFileError& e) {
-        report.findings << Finding{e.line(), e.reason()};
+        report.findings << Finding{e.line(), QString::fromStdString(e.reason())};
     }
     std::stable_sort(report.findings.begin(), report.findings.end(),
                      [](const Finding& a, const Finding& b) { return a.line < b.line; });

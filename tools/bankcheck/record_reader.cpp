@@ -10,14 +10,14 @@ RecordList readRecords(FieldReader& reader, int width) {
         while (!reader.atEnd()) {
             Record record;
             for (int i = 0; i < width; ++i) {
-                record.fields << reader.readText();
+                record.fields << QString::fromStdString(reader.readText());
                 if (i == 0) record.firstLine = reader.line();
             }
             record.lastLine = reader.line();
             list.records << record;
         }
     } catch (const DataFileError& e) {
-        list.faults << Finding{e.line(), e.reason()};
+        list.faults << Finding{e.line(), QString::fromStdString(e.reason())};
     }
     return list;
 }

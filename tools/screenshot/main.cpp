@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
     QFile bank(dir.filePath(QStringLiteral("romaji.txt")));
     if (!bank.open(QIODevice::WriteOnly)) return 1;
     // One word, asked again and again, so the picture is the same every time.
-    bank.write(encodeCp932(QStringLiteral("hiko^ki,ひこうき\r\n")));
+    bank.write(QByteArray::fromStdString(encodeCp932("hiko^ki,ひこうき\r\n")));
     bank.close();
 
     std::uint64_t clock = 20261208;
@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
     SilentSoundPlayer sound;
     toolkit::QtMessageBox box;
     PrintErrors errors;
-    Program program(Services{random, sound, box, {dir.path()}}, errors);
+    Program program(Services{random, sound, box, {dir.path().toStdString()}}, errors);
     program.start();
     program.openingScreen().close();
     MainScreen& f = program.mainScreen();
