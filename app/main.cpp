@@ -1,11 +1,27 @@
 #include "app/program.h"
 #include "services/data/datafolder.h"
 #include "services/sound/player.h"
+#include "services/sound/warning.h"
 #include "toolkit/fonts.h"
 #include "toolkit/icon.h"
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QIcon>
+#include <filesystem>
+#include <vector>
+
+namespace {
+
+// The sound service takes its folders as the file system spells them.
+std::vector<std::filesystem::path> nativePaths(const QStringList& folders) {
+    std::vector<std::filesystem::path> paths;
+    for (const QString& folder : folders)
+        paths.emplace_back(QFile::encodeName(folder).toStdString());
+    return paths;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -18,7 +34,9 @@ int main(int argc, char* argv[]) {
     // installed data.
     const QStringList dataFolders = dataSearchFolders();
     Random random;
-    sound::Player sound(dataFolders);
+    // The sound thread's warnings join the program's other messages.
+    sound::setWarningSink([](const std::string& line) { qWarning("%s", line.c_str()); });
+    sound::Player sound(nativePaths(dataFolders));
     toolkit::QtMessageBox messageBox;
     toolkit::QtErrorReporter errors;
     Program program(Services{random, sound, messageBox, dataFolders}, errors);

@@ -15,10 +15,11 @@
 #include "services/sound/cuelibrary.h"
 #include "services/sound/sdlbackend.h"
 #include "services/sound/sound.h"
-#include <QStringList>
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <thread>
+#include <vector>
 
 namespace sound {
 
@@ -33,8 +34,9 @@ struct PlayerTiming {
 class Player : public SoundPlayer {
 public:
     // folders: where the cue files are looked up, in order.
-    explicit Player(QStringList folders, std::unique_ptr<AudioBackend> backend = makeSdlBackend(),
-                    PlayerTiming timing = {}, CueLimits limits = {});
+    explicit Player(std::vector<std::filesystem::path> folders,
+                    std::unique_ptr<AudioBackend> backend = makeSdlBackend(), PlayerTiming timing = {},
+                    CueLimits limits = {});
     ~Player() override;
     void play(Cue cue) override;
 
