@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "frontends/qt/sdlaudio.h"
 #include "services/data/datafolder.h"
 #include "services/sound/player.h"
 #include "services/sound/warning.h"
@@ -36,7 +37,7 @@ int main(int argc, char* argv[]) {
     Random random;
     // The sound thread's warnings join the program's other messages.
     sound::setWarningSink([](const std::string& line) { qWarning("%s", line.c_str()); });
-    sound::Player sound(nativePaths(dataFolders));
+    sound::Player sound(nativePaths(dataFolders), frontend::makeSdlAudio());
     toolkit::QtMessageBox messageBox;
     toolkit::QtErrorReporter errors;
     Program program(Services{random, sound, messageBox, dataFolders}, errors);

@@ -7,6 +7,7 @@
 // holding a regular file of the cue's name wins; a folder, FIFO, over-sized, over-long, cut-off or foreign
 // file sounds the built-in default cue and never holds the thread up; each file is decoded once while it
 // stays the same. The seven shipped cues are short 16-bit mono files, all different.
+#include "frontends/qt/sdlaudio.h"
 #include "services/sound/defaultcue.h"
 #include "services/sound/player.h"
 #include "services/sound/warning.h"
@@ -464,7 +465,7 @@ void SoundTest::sdlWithoutAnAudioServer() {
     qputenv("PULSE_CLIENTCONFIG", "/dev/null");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^pokuraku: no audio (system|device): .*; the game "
                                                           "goes on without sound$"));
-    const auto backend = sound::makeSdlBackend();
+    const auto backend = frontend::makeSdlAudio();
     QVERIFY(!backend->open({22050, 1, sound::SampleType::Int16}));
     QVERIFY(!backend->open({22050, 1, sound::SampleType::Int16})); // said once only
     QVERIFY(!backend->holdsSound());

@@ -1,10 +1,15 @@
-#include "services/sound/sdlbackend.h"
+#include "frontends/qt/sdlaudio.h"
 #include "services/sound/warning.h"
 #include <SDL.h>
 #include <string>
 #include <vector>
 
-namespace sound {
+namespace frontend {
+
+using sound::AudioBackend;
+using sound::Pcm;
+using sound::PcmFormat;
+using sound::SampleType;
 
 namespace {
 
@@ -100,7 +105,7 @@ private:
         const std::string reason = std::string(what) + ": " + SDL_GetError();
         if (reason == reported_) return;
         reported_ = reason;
-        warn("pokuraku: " + reason + "; the game goes on without sound");
+        sound::warn("pokuraku: " + reason + "; the game goes on without sound");
     }
 
     SDL_AudioDeviceID device_ = 0;
@@ -111,8 +116,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<AudioBackend> makeSdlBackend() {
+std::unique_ptr<AudioBackend> makeSdlAudio() {
     return std::make_unique<SdlBackend>();
 }
 
-} // namespace sound
+} // namespace frontend
