@@ -1,11 +1,15 @@
 #include "app/program.h"
+#include "frontends/qt/sdlaudio.h"
 #include "services/data/datafolder.h"
 #include "services/sound/player.h"
+#include "services/sound/warning.h"
 #include "toolkit/fonts.h"
 #include "toolkit/icon.h"
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <filesystem>
+#include <vector>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -18,11 +22,10 @@ int main(int argc, char* argv[]) {
     // installed data (found from the program's own folder).
     const std::vector<std::string> dataFolders =
         dataSearchFolders(QCoreApplication::applicationDirPath().toStdString());
-    QStringList soundFolders;
-    for (const std::string& folder : dataFolders)
-        soundFolders << QString::fromStdString(folder);
     Random random;
-    sound::Player sound(soundFolders);
+    // The sound thread's warnings join the program's other messages.
+    sound::setWarningSink([](const std::string& line) { qWarning("%s", line.c_str()); });
+    sound::Player sound({dataFolders.begin(), dataFolders.end()}, frontend::makeSdlAudio());
     toolkit::QtMessageBox messageBox;
     toolkit::QtErrorReporter errors;
     Program program(Services{random, sound, messageBox, dataFolders}, errors);

@@ -1,15 +1,20 @@
 #!/bin/bash
-# The folders are floors, top to bottom: app/ (main and the program object), screens/, services/, toolkit/.
-# A file includes only from its own floor or the floors below; a screen never includes another screen's
-# folder (it reaches the others through screens/peers.h), and a service never includes another service.
+# The folders are floors, top to bottom: app/ (main and the program object), frontends/ (what one front end
+# takes from the machine: the desktop's audio through SDL), screens/, services/, toolkit/. A file includes
+# only from its own floor or the floors below; a screen never includes another screen's folder (it reaches
+# the others through screens/peers.h), a service never includes another service, and a front end never
+# includes another front end. Only app/ picks a front end: a front end itself stands on the services and
+# the toolkit alone, never on the screens.
 # Usage: layers.sh <pokuraku binary> <source dir> <binary dir>
 set -euo pipefail
 cd "$2"
 
-# The floor of a path: app 3, screens 2, services 1, toolkit 0; anything else (Qt, std) is not a floor.
+# The floor of a path: app 4, frontends 3, screens 2, services 1, toolkit 0; anything else (Qt, SDL, std)
+# is not a floor.
 floor() {
     case $1 in
-    app/*) echo 3 ;;
+    app/*) echo 4 ;;
+    frontends/*) echo 3 ;;
     screens/*) echo 2 ;;
     services/*) echo 1 ;;
     toolkit/*) echo 0 ;;
@@ -17,11 +22,11 @@ floor() {
     esac
 }
 
-# The folder a screen or service owns: screens/main, services/sound; files at the top of screens/ (the
-# peers and services a screen is given) belong to every screen.
+# The folder a screen, service or front end owns: screens/main, services/sound, frontends/qt; files at the
+# top of screens/ (the peers and services a screen is given) belong to every screen.
 unit() {
     case $1 in
-    screens/*/* | services/*/*) echo "$1" | cut -d/ -f1-2 ;;
+    screens/*/* | services/*/* | frontends/*/*) echo "$1" | cut -d/ -f1-2 ;;
     *) echo "" ;;
     esac
 }
@@ -35,7 +40,10 @@ while IFS= read -r file; do
         if [ "$to" -gt "$from" ]; then
             echo "$file includes $included from a floor above it"
             faults=$((faults + 1))
-        elif [ "$to" -eq "$from" ] && [ "$from" -ge 1 ] && [ "$from" -le 2 ]; then
+        elif [ "$from" -eq 3 ] && [ "$to" -eq 2 ]; then
+            echo "$file includes $included: a front end stands on the services and the toolkit only"
+            faults=$((faults + 1))
+        elif [ "$to" -eq "$from" ] && [ "$from" -ge 1 ] && [ "$from" -le 3 ]; then
             mine=$(unit "$file") theirs=$(unit "$included")
             if [ -n "$theirs" ] && [ "$mine" != "$theirs" ]; then
                 echo "$file includes $included from another folder of its floor"
@@ -43,7 +51,15 @@ while IFS= read -r file; do
             fi
         fi
     done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
-done < <(git ls-files 'app/*' 'screens/*' 'services/*' 'toolkit/*' | grep -E '\.(cpp|h)$')
+done < <(git ls-files 'app/*' 'frontends/*' 'screens/*' 'services/*' 'toolkit/*' | grep -E '\.(cpp|h)$')
+
+# The sound service is plain C++, so that the browser build can take it as it is: no Qt or SDL header.
+while IFS= read -r file; do
+    if grep -Eq '^[[:space:]]*#[[:space:]]*include[[:space:]]*<(Q|SDL)' "$file"; then
+        echo "$file includes a window library; the sound service is plain C++"
+        faults=$((faults + 1))
+    fi
+done < <(git ls-files 'services/sound/*' | grep -E '\.(cpp|h)$')
 
 [ "$faults" -eq 0 ] || { echo "$faults includes run against the floors"; exit 1; }
 echo "every include stays on its floor or goes down"

@@ -4,7 +4,7 @@
 # Usage: qt_free.sh <pokuraku binary> <source dir> <binary dir>   (only the source dir is used)
 set -euo pipefail
 
-QT_FREE_FOLDERS="services/data services/random"
+QT_FREE_FOLDERS="services/data services/random services/sound"
 
 cd "${2:-$(dirname "$0")/..}"
 

@@ -7,7 +7,10 @@
 // holding a regular file of the cue's name wins; a folder, FIFO, over-sized, over-long, cut-off or foreign
 // file sounds the built-in default cue and never holds the thread up; each file is decoded once while it
 // stays the same. The seven shipped cues are short 16-bit mono files, all different.
+#include "frontends/qt/sdlaudio.h"
+#include "services/sound/defaultcue.h"
 #include "services/sound/player.h"
+#include "services/sound/warning.h"
 #include "services/sound/wavfile.h"
 #include "support/wav.h"
 #include <QDir>
@@ -66,7 +69,7 @@ struct RecordingBackend : sound::AudioBackend {
     void start(const sound::Pcm& pcm) override {
         const std::lock_guard lock(r->mutex);
         r->calls << QStringLiteral("start");
-        r->started << pcm.samples;
+        r->started << wav::toBytes(pcm.samples);
         r->changed.notify_all();
     }
     bool holdsSound() const override {
@@ -90,14 +93,25 @@ QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+QString cueFileName(Cue cue) {
+    return QString::fromStdString(sound::fileName(cue));
+}
 QByteArray samplesOf(const QString& path) {
-    return sound::decodeWav(readFile(path), 60.0).pcm.samples;
+    return wav::toBytes(sound::decodeWav(wav::view(readFile(path)), 60.0).pcm.samples);
 }
 QByteArray cueSamples(Cue cue) {
-    return samplesOf(shipped + sound::fileName(cue));
+    return samplesOf(shipped + cueFileName(cue));
 }
 QByteArray defaultSamples() {
-    return samplesOf(QStringLiteral(":/sounds/default.wav"));
+    return wav::toBytes(sound::decodeWav(sound::defaultCueFile(), 60.0).pcm.samples);
+}
+
+// The folders as the sound service takes them.
+std::vector<std::filesystem::path> paths(const QStringList& folders) {
+    std::vector<std::filesystem::path> result;
+    for (const QString& folder : folders)
+        result.emplace_back(QFile::encodeName(folder).toStdString());
+    return result;
 }
 
 // A folder with the shipped cue files.
@@ -106,9 +120,9 @@ struct CueFolder {
     CueFolder() {
         for (Cue cue :
              {Cue::Correct, Cue::Correct100, Cue::Wrong, Cue::Hint, Cue::Click, Cue::Eaten, Cue::GameOver})
-            QFile::copy(shipped + sound::fileName(cue), path(cue));
+            QFile::copy(shipped + cueFileName(cue), path(cue));
     }
-    QString path(Cue cue) const { return dir.filePath(sound::fileName(cue)); }
+    QString path(Cue cue) const { return dir.filePath(cueFileName(cue)); }
     void write(Cue cue, const QByteArray& bytes) const {
         QFile::remove(path(cue));
         QFile file(path(cue));
@@ -129,8 +143,8 @@ struct Rig {
     std::shared_ptr<Record> record = std::make_shared<Record>();
     std::unique_ptr<sound::Player> player;
     explicit Rig(QStringList folders, sound::PlayerTiming timing = quick(), sound::CueLimits limits = {}) {
-        player = std::make_unique<sound::Player>(std::move(folders),
-                                                 std::make_unique<RecordingBackend>(record), timing, limits);
+        player = std::make_unique<sound::Player>(paths(folders), std::make_unique<RecordingBackend>(record),
+                                                 timing, limits);
     }
     bool started(int n) {
         return record->waitFor([&] { return record->started.size() >= n; });
@@ -146,6 +160,7 @@ struct Rig {
 class SoundTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void playReturnsWhileTheAudioSystemHangs();
     void newCueTakesThePlaceOfTheOneSounding();
     void outputIsLetGoAndOpenedAfresh_data();
@@ -161,6 +176,11 @@ private slots:
     void shippedCues();
     void sdlWithoutAnAudioServer();
 };
+
+void SoundTest::initTestCase() {
+    // The sound service's warnings reach the test's message checks as they reach the game's log.
+    sound::setWarningSink([](const std::string& line) { qWarning("%s", line.c_str()); });
+}
 
 void SoundTest::playReturnsWhileTheAudioSystemHangs() {
     CueFolder folder;
@@ -332,7 +352,7 @@ void SoundTest::defaultCueForFilesThatCannotBePlayed() {
     if (kind == "long") folder.write(Cue::Hint, wav::file(1, 1, 1000, 8, QByteArray(61000, char(0x80))));
     if (kind == "big") // a good header over 10 MiB of sound: refused by its size, before it is read
         folder.write(Cue::Hint, wav::file(1, 1, 44100, 16, QByteArray(10 * 1024 * 1024, '\0')));
-    if (kind == "folder") QVERIFY(QDir(folder.dir.path()).mkdir(sound::fileName(Cue::Hint)));
+    if (kind == "folder") QVERIFY(QDir(folder.dir.path()).mkdir(cueFileName(Cue::Hint)));
     if (kind == "fifo")
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);          // would block for good
     if (kind == "device") QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path)); // endless
@@ -362,7 +382,7 @@ void SoundTest::firstRegularFileWins() {
     QFile::remove(first.path(Cue::Hint));
     QFile::remove(first.path(Cue::Correct));
     QCOMPARE(::mkfifo(QFile::encodeName(first.path(Cue::Correct)).constData(), 0600), 0);
-    second.write(Cue::Hint, readFile(shipped + sound::fileName(Cue::Eaten)));
+    second.write(Cue::Hint, readFile(shipped + cueFileName(Cue::Eaten)));
     Rig rig({first.dir.path(), second.dir.path()});
     // Not in the first folder: the second's. A FIFO in the first is passed over.
     rig.player->play(Cue::Hint);
@@ -372,7 +392,7 @@ void SoundTest::firstRegularFileWins() {
     QVERIFY(rig.started(2));
     QCOMPARE(rig.last(), cueSamples(Cue::Correct));
     // A cue file that turns up in the first folder while the game runs is heard from then on ...
-    QVERIFY(QFile::copy(shipped + sound::fileName(Cue::GameOver), first.path(Cue::Hint)));
+    QVERIFY(QFile::copy(shipped + cueFileName(Cue::GameOver), first.path(Cue::Hint)));
     rig.player->play(Cue::Hint);
     QVERIFY(rig.started(3));
     QCOMPARE(rig.last(), cueSamples(Cue::GameOver));
@@ -386,27 +406,27 @@ void SoundTest::firstRegularFileWins() {
 
 void SoundTest::eachFileIsDecodedOnce() {
     CueFolder folder;
-    sound::CueLibrary library({folder.dir.path()});
+    sound::CueLibrary library(paths({folder.dir.path()}));
     const auto hint = library.sound(Cue::Hint);
     QCOMPARE(library.sound(Cue::Hint), hint); // the same samples, not read again
     QCOMPARE(library.decodes(), 1);
-    QCOMPARE(hint->samples, cueSamples(Cue::Hint));
+    QCOMPARE(wav::toBytes(hint->samples), cueSamples(Cue::Hint));
     // Replaced by another file: read anew.
     QFile::remove(folder.path(Cue::Hint));
-    QVERIFY(QFile::copy(shipped + sound::fileName(Cue::Click), folder.path(Cue::Hint)));
-    QCOMPARE(library.sound(Cue::Hint)->samples, cueSamples(Cue::Click));
+    QVERIFY(QFile::copy(shipped + cueFileName(Cue::Click), folder.path(Cue::Hint)));
+    QCOMPARE(wav::toBytes(library.sound(Cue::Hint)->samples), cueSamples(Cue::Click));
     QCOMPARE(library.decodes(), 2);
     // A refused file is not read again either while it stays the same.
     folder.write(Cue::Wrong, QByteArray(100, 'x'));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("matigai.wav is not a WAV file"));
-    QCOMPARE(library.sound(Cue::Wrong)->samples, defaultSamples());
-    QCOMPARE(library.sound(Cue::Wrong)->samples, defaultSamples());
+    QCOMPARE(wav::toBytes(library.sound(Cue::Wrong)->samples), defaultSamples());
+    QCOMPARE(wav::toBytes(library.sound(Cue::Wrong)->samples), defaultSamples());
     QCOMPARE(library.decodes(), 3);
 
     // The samples kept for reuse are bounded: with room for one cue only, the others are read again.
     sound::CueLimits tight;
     tight.keptBytes = 1;
-    sound::CueLibrary small({folder.dir.path()}, tight);
+    sound::CueLibrary small(paths({folder.dir.path()}), tight);
     small.sound(Cue::Correct);
     small.sound(Cue::Eaten);
     small.sound(Cue::Eaten);
@@ -419,19 +439,23 @@ void SoundTest::shippedCues() {
     QSet<QByteArray> contents;
     for (Cue cue :
          {Cue::Correct, Cue::Correct100, Cue::Wrong, Cue::Hint, Cue::Click, Cue::Eaten, Cue::GameOver}) {
-        const QString name = sound::fileName(cue);
+        const QString name = cueFileName(cue);
         QFile file(shipped + name);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
-        const sound::WavDecoding d = sound::decodeWav(file.readAll(), 60.0);
+        const sound::WavDecoding d = sound::decodeWav(wav::view(file.readAll()), 60.0);
         QVERIFY2(d.fault == Fault::None, qPrintable(name));
         QCOMPARE(d.source.formatTag, 1);
         QCOMPARE(d.source.bitsPerSample, 16);
         QCOMPARE(d.pcm.format, (sound::PcmFormat{22050, 1, sound::SampleType::Int16}));
         QVERIFY2(d.pcm.seconds() > 0.03 && d.pcm.seconds() < 1.5, qPrintable(name));
-        contents.insert(d.pcm.samples);
+        contents.insert(wav::toBytes(d.pcm.samples));
     }
     QCOMPARE(contents.size(), 7);
-    QCOMPARE(sound::fileName(Cue::Default), QString());
+    QVERIFY(sound::fileName(Cue::Default).empty());
+    QCOMPARE(sound::name(Cue::GameOver), "GameOver");
+    // The default cue built into the program is assets/sounds/default.wav as it is.
+    QCOMPARE(wav::toBytes(sound::defaultCueFile()),
+             readFile(QStringLiteral(POKURAKU_SOURCE_DIR "/assets/sounds/default.wav")));
 }
 
 void SoundTest::sdlWithoutAnAudioServer() {
@@ -441,7 +465,7 @@ void SoundTest::sdlWithoutAnAudioServer() {
     qputenv("PULSE_CLIENTCONFIG", "/dev/null");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^pokuraku: no audio (system|device): .*; the game "
                                                           "goes on without sound$"));
-    const auto backend = sound::makeSdlBackend();
+    const auto backend = frontend::makeSdlAudio();
     QVERIFY(!backend->open({22050, 1, sound::SampleType::Int16}));
     QVERIFY(!backend->open({22050, 1, sound::SampleType::Int16})); // said once only
     QVERIFY(!backend->holdsSound());

@@ -1,6 +1,7 @@
 #include "services/sound/cuelibrary.h"
+#include "services/sound/defaultcue.h"
+#include "services/sound/warning.h"
 #include "services/sound/wavfile.h"
-#include <QFile>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,57 +11,53 @@ namespace sound {
 
 namespace {
 
-void warn(const QString& path, Fault fault) {
-    qWarning("pokuraku: the sound %s is %s; the default cue plays in its place", qPrintable(path),
-             qPrintable(describe(fault)));
+void warnRefused(const std::string& path, Fault fault) {
+    warn("pokuraku: the sound " + path + " is " + describe(fault) + "; the default cue plays in its place");
 }
 
 } // namespace
 
 CueLibrary::Identity CueLibrary::identityOf(const struct stat& st) {
-    return {quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size),
-            qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+    return {std::uint64_t(st.st_dev), std::uint64_t(st.st_ino), std::int64_t(st.st_size),
+            std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
 
-CueLibrary::CueLibrary(QStringList folders, CueLimits limits)
+CueLibrary::CueLibrary(std::vector<std::filesystem::path> folders, CueLimits limits)
     : folders_(std::move(folders)), limits_(limits) {}
 
 std::shared_ptr<const Pcm> CueLibrary::defaultSound() {
     if (!defaultTried_) {
         defaultTried_ = true;
-        QFile file(QStringLiteral(":/sounds/default.wav"));
-        if (file.open(QIODevice::ReadOnly)) {
-            WavDecoding decoded = decodeWav(file.readAll(), limits_.maxSeconds);
-            if (decoded.fault == Fault::None) default_ = std::make_shared<const Pcm>(std::move(decoded.pcm));
-        }
-        if (!default_) qWarning("pokuraku: the built-in default sound cue cannot be played");
+        WavDecoding decoded = decodeWav(defaultCueFile(), limits_.maxSeconds);
+        if (decoded.fault == Fault::None)
+            default_ = std::make_shared<const Pcm>(std::move(decoded.pcm));
+        else
+            warn("pokuraku: the built-in default sound cue cannot be played");
     }
     return default_;
 }
 
 std::shared_ptr<const Pcm> CueLibrary::sound(Cue cue) {
-    const QString name = fileName(cue);
-    if (name.isEmpty()) return defaultSound();
-    QString passedOver;
-    for (const QString& folder : folders_) {
-        const QString path = folder + QLatin1Char('/') + name;
+    const std::string name = fileName(cue);
+    if (name.empty()) return defaultSound();
+    std::string passedOver;
+    for (const std::filesystem::path& folder : folders_) {
+        const std::string path = folder.native() + '/' + name;
         struct stat st;
-        if (::stat(QFile::encodeName(path).constData(), &st) != 0) continue;
+        if (::stat(path.c_str(), &st) != 0) continue;
         if (!S_ISREG(st.st_mode)) {
-            if (passedOver.isEmpty()) passedOver = path;
+            if (passedOver.empty()) passedOver = path;
             continue;
         }
         if (auto pcm = load(path, identityOf(st))) return pcm;
         return defaultSound();
     }
-    if (!passedOver.isEmpty() && !warnedNotRegular_.contains(passedOver)) {
-        warnedNotRegular_.insert(passedOver);
-        warn(passedOver, Fault::NotRegular);
-    }
+    if (!passedOver.empty() && warnedNotRegular_.insert(passedOver).second)
+        warnRefused(passedOver, Fault::NotRegular);
     return defaultSound();
 }
 
-std::shared_ptr<const Pcm> CueLibrary::load(const QString& path, const Identity& identity) {
+std::shared_ptr<const Pcm> CueLibrary::load(const std::string& path, const Identity& identity) {
     for (auto it = entries_.begin(); it != entries_.end(); ++it) {
         if (it->path != path) continue;
         if (it->identity == identity) {
@@ -72,22 +69,22 @@ std::shared_ptr<const Pcm> CueLibrary::load(const QString& path, const Identity&
     }
     entries_.push_front(read(path));
     ++decodes_;
-    if (entries_.front().fault != Fault::None) warn(path, entries_.front().fault);
+    if (entries_.front().fault != Fault::None) warnRefused(path, entries_.front().fault);
     keepWithinBounds();
     return entries_.front().pcm;
 }
 
 // Opening never waits: a FIFO put in place of the file since it was looked at opens at once without a
 // writer, and is then refused like any other file that is not a regular one.
-CueLibrary::Entry CueLibrary::read(const QString& path) const {
+CueLibrary::Entry CueLibrary::read(const std::string& path) const {
     Entry entry{path, {}, nullptr, Fault::None};
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         entry.fault = Fault::Unreadable;
         return entry;
     }
     struct stat st;
-    QByteArray bytes;
+    std::vector<unsigned char> bytes;
     if (::fstat(fd, &st) != 0) {
         entry.fault = Fault::Unreadable;
     } else if (!S_ISREG(st.st_mode)) {
@@ -96,19 +93,19 @@ CueLibrary::Entry CueLibrary::read(const QString& path) const {
         entry.fault = Fault::TooBig;
     } else {
         entry.identity = identityOf(st);
-        bytes.resize(st.st_size);
-        qint64 got = 0;
+        bytes.resize(std::size_t(st.st_size));
+        std::size_t got = 0;
         while (got < bytes.size()) {
-            const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) {
                 entry.fault = Fault::Unreadable;
                 break;
             }
             if (n == 0) break; // the file shrank while being read: what is there is judged as it is
-            got += n;
+            got += std::size_t(n);
         }
-        bytes.truncate(got);
+        bytes.resize(got);
     }
     ::close(fd);
     if (entry.fault != Fault::None) return entry;
@@ -119,12 +116,12 @@ CueLibrary::Entry CueLibrary::read(const QString& path) const {
 }
 
 void CueLibrary::keepWithinBounds() {
-    qint64 kept = 0;
+    std::int64_t kept = 0;
     for (const Entry& entry : entries_)
-        if (entry.pcm) kept += entry.pcm->samples.size();
+        if (entry.pcm) kept += std::int64_t(entry.pcm->samples.size());
     // The newest entry always stays: it is the one about to be played.
     while (kept > limits_.keptBytes && entries_.size() > 1) {
-        if (entries_.back().pcm) kept -= entries_.back().pcm->samples.size();
+        if (entries_.back().pcm) kept -= std::int64_t(entries_.back().pcm->samples.size());
         entries_.pop_back();
     }
 }

@@ -7,24 +7,27 @@
 // built-in default cue. The decoded samples kept for reuse are bounded in size.
 #include "services/sound/pcm.h"
 #include "services/sound/sound.h"
-#include <QSet>
-#include <QStringList>
+#include <cstdint>
+#include <filesystem>
 #include <list>
 #include <memory>
+#include <set>
+#include <string>
+#include <vector>
 
 struct stat;
 
 namespace sound {
 
 struct CueLimits {
-    qint64 maxFileBytes = 10 * 1024 * 1024;
+    std::int64_t maxFileBytes = 10 * 1024 * 1024;
     double maxSeconds = 60.0;
-    qint64 keptBytes = 32 * 1024 * 1024; // decoded samples kept for reuse, the default cue not counted
+    std::int64_t keptBytes = 32 * 1024 * 1024; // decoded samples kept for reuse, the default cue not counted
 };
 
 class CueLibrary {
 public:
-    explicit CueLibrary(QStringList folders, CueLimits limits = {});
+    explicit CueLibrary(std::vector<std::filesystem::path> folders, CueLimits limits = {});
 
     // The samples to play for a cue; null only when even the built-in default cue cannot be played.
     std::shared_ptr<const Pcm> sound(Cue cue);
@@ -35,28 +38,28 @@ public:
 
 private:
     struct Identity {
-        quint64 device = 0, inode = 0;
-        qint64 size = 0, modifiedNs = 0;
+        std::uint64_t device = 0, inode = 0;
+        std::int64_t size = 0, modifiedNs = 0;
         bool operator==(const Identity&) const = default;
     };
     struct Entry {
-        QString path;
+        std::string path;
         Identity identity;
         std::shared_ptr<const Pcm> pcm; // null: the file was refused (fault says why)
         Fault fault = Fault::None;
     };
 
     static Identity identityOf(const struct stat& st);
-    std::shared_ptr<const Pcm> load(const QString& path, const Identity& identity);
-    Entry read(const QString& path) const;
+    std::shared_ptr<const Pcm> load(const std::string& path, const Identity& identity);
+    Entry read(const std::string& path) const;
     void keepWithinBounds();
 
-    QStringList folders_;
+    std::vector<std::filesystem::path> folders_;
     CueLimits limits_;
     std::list<Entry> entries_; // most recently used first
     std::shared_ptr<const Pcm> default_;
     bool defaultTried_ = false;
-    QSet<QString> warnedNotRegular_;
+    std::set<std::string> warnedNotRegular_;
     int decodes_ = 0;
 };
 

@@ -1,8 +1,9 @@
 #pragma once
 // What the sound thread works with: a cue decoded to plain samples ready for the audio device, and the
 // reasons a cue file is not played.
-#include <QByteArray>
-#include <QString>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace sound {
 
@@ -20,9 +21,11 @@ struct PcmFormat {
 // Interleaved samples in the machine's byte order.
 struct Pcm {
     PcmFormat format;
-    QByteArray samples;
+    std::vector<unsigned char> samples;
 
-    qint64 frames() const { return format.bytesPerFrame() > 0 ? samples.size() / format.bytesPerFrame() : 0; }
+    std::int64_t frames() const {
+        return format.bytesPerFrame() > 0 ? std::int64_t(samples.size()) / format.bytesPerFrame() : 0;
+    }
     double seconds() const { return format.sampleRate > 0 ? double(frames()) / format.sampleRate : 0.0; }
 };
 
@@ -39,6 +42,6 @@ enum class Fault {
     TooLong,     // more seconds of sound than a cue may last
 };
 
-QString describe(Fault fault);
+std::string describe(Fault fault);
 
 } // namespace sound

@@ -9,7 +9,8 @@ namespace sound {
 using Clock = std::chrono::steady_clock;
 
 struct Player::Shared {
-    Shared(QStringList folders, std::unique_ptr<AudioBackend> audio, PlayerTiming timing, CueLimits limits)
+    Shared(std::vector<std::filesystem::path> folders, std::unique_ptr<AudioBackend> audio,
+           PlayerTiming timing, CueLimits limits)
         : library(std::move(folders), limits), backend(std::move(audio)), timing(timing) {}
 
     struct Request {
@@ -110,8 +111,8 @@ void Player::Shared::close() {
     output = Output::Closed;
 }
 
-Player::Player(QStringList folders, std::unique_ptr<AudioBackend> backend, PlayerTiming timing,
-               CueLimits limits)
+Player::Player(std::vector<std::filesystem::path> folders, std::unique_ptr<AudioBackend> backend,
+               PlayerTiming timing, CueLimits limits)
     : shared_(std::make_shared<Shared>(std::move(folders), std::move(backend), timing, limits)) {
     // The thread holds the shared state itself, so a thread still stuck in the audio system when the
     // program ends can be left behind safely.

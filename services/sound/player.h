@@ -13,12 +13,12 @@
 // the thread sleeps.
 #include "services/sound/audiobackend.h"
 #include "services/sound/cuelibrary.h"
-#include "services/sound/sdlbackend.h"
 #include "services/sound/sound.h"
-#include <QStringList>
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <thread>
+#include <vector>
 
 namespace sound {
 
@@ -32,9 +32,10 @@ struct PlayerTiming {
 
 class Player : public SoundPlayer {
 public:
-    // folders: where the cue files are looked up, in order.
-    explicit Player(QStringList folders, std::unique_ptr<AudioBackend> backend = makeSdlBackend(),
-                    PlayerTiming timing = {}, CueLimits limits = {});
+    // folders: where the cue files are looked up, in order. backend: the audio device the front end plays
+    // through; the sound thread alone talks to it from here on.
+    Player(std::vector<std::filesystem::path> folders, std::unique_ptr<AudioBackend> backend,
+           PlayerTiming timing = {}, CueLimits limits = {});
     ~Player() override;
     void play(Cue cue) override;
 

@@ -2,22 +2,44 @@
 
 namespace sound {
 
-QString fileName(Cue cue) {
+const char* name(Cue cue) {
     switch (cue) {
     case Cue::Correct:
-        return QStringLiteral("seikai2.wav");
+        return "Correct";
     case Cue::Correct100:
-        return QStringLiteral("seikai100.wav");
+        return "Correct100";
     case Cue::Wrong:
-        return QStringLiteral("matigai.wav");
+        return "Wrong";
     case Cue::Hint:
-        return QStringLiteral("hinto.wav");
+        return "Hint";
     case Cue::Click:
-        return QStringLiteral("a.wav");
+        return "Click";
     case Cue::Eaten:
-        return QStringLiteral("taberareru.wav");
+        return "Eaten";
     case Cue::GameOver:
-        return QStringLiteral("tukamaeru.wav");
+        return "GameOver";
+    case Cue::Default:
+        return "Default";
+    }
+    return "?";
+}
+
+std::string fileName(Cue cue) {
+    switch (cue) {
+    case Cue::Correct:
+        return "seikai2.wav";
+    case Cue::Correct100:
+        return "seikai100.wav";
+    case Cue::Wrong:
+        return "matigai.wav";
+    case Cue::Hint:
+        return "hinto.wav";
+    case Cue::Click:
+        return "a.wav";
+    case Cue::Eaten:
+        return "taberareru.wav";
+    case Cue::GameOver:
+        return "tukamaeru.wav";
     case Cue::Default:
         break;
     }

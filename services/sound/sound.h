@@ -1,19 +1,19 @@
 #pragma once
 // The sound cues: each cue plays one WAV file in the background. A new cue stops the one still sounding.
 // The game never waits for a sound and never learns whether one played.
-#include <QObject>
-#include <QString>
+#include <string>
 
 namespace sound {
-Q_NAMESPACE
 
 // The seven cues of the game, and the soft default cue built into the program that sounds in place of a
 // cue whose file is missing or cannot be played.
 enum class Cue { Correct, Correct100, Wrong, Hint, Click, Eaten, GameOver, Default };
-Q_ENUM_NS(Cue)
+
+// The cue's name as the code spells it ("Hint"), for messages and test output.
+const char* name(Cue cue);
 
 // The cue's bare file name ("seikai2.wav"); empty for the built-in default cue, which has no file.
-QString fileName(Cue cue);
+std::string fileName(Cue cue);
 
 } // namespace sound
 

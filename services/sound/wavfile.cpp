@@ -1,49 +1,53 @@
 #include "services/sound/wavfile.h"
-#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 
 namespace sound {
 
-QString describe(Fault fault) {
+std::string describe(Fault fault) {
     switch (fault) {
     case Fault::None:
-        return QStringLiteral("playable");
+        return "playable";
     case Fault::NotRegular:
-        return QStringLiteral("not a regular file");
+        return "not a regular file";
     case Fault::TooBig:
-        return QStringLiteral("too big for a sound cue");
+        return "too big for a sound cue";
     case Fault::Unreadable:
-        return QStringLiteral("cannot be read");
+        return "cannot be read";
     case Fault::NotWav:
-        return QStringLiteral("not a WAV file");
+        return "not a WAV file";
     case Fault::Unsupported:
-        return QStringLiteral("a sound encoding the game does not play");
+        return "a sound encoding the game does not play";
     case Fault::Truncated:
-        return QStringLiteral("cut short");
+        return "cut short";
     case Fault::NoSound:
-        return QStringLiteral("holds no sound");
+        return "holds no sound";
     case Fault::TooLong:
-        return QStringLiteral("too long for a sound cue");
+        return "too long for a sound cue";
     }
     return {};
 }
 
 namespace {
 
-quint16 u16(const char* p) {
-    return qFromLittleEndian<quint16>(p);
+// The file's numbers are little-endian whatever the machine's byte order.
+std::uint16_t u16(const unsigned char* p) {
+    return std::uint16_t(p[0] | p[1] << 8);
 }
-quint32 u32(const char* p) {
-    return qFromLittleEndian<quint32>(p);
+std::uint32_t u32(const unsigned char* p) {
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+           std::uint32_t(p[3]) << 24;
+}
+std::uint64_t u64(const unsigned char* p) {
+    return std::uint64_t(u32(p)) | std::uint64_t(u32(p + 4)) << 32;
 }
 
 // The extensible layout names its encoding by a GUID whose first two bytes are the plain format tag and
 // whose other fourteen are always these.
-constexpr char kGuidTail[14] = {0x00, 0x00, 0x00,       0x00, 0x10, 0x00,       char(0x80),
-                                0x00, 0x00, char(0xAA), 0x00, 0x38, char(0x9B), 0x71};
+constexpr unsigned char kGuidTail[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
+                                         0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
 
-Fault readFormat(const char* body, qint64 size, WavFormat& f, int& blockAlign) {
+Fault readFormat(const unsigned char* body, std::int64_t size, WavFormat& f, int& blockAlign) {
     if (size < 16) return Fault::NotWav;
     f.formatTag = u16(body);
     f.channels = u16(body + 2);
@@ -66,49 +70,49 @@ Fault readFormat(const char* body, qint64 size, WavFormat& f, int& blockAlign) {
 }
 
 // One sample of the source as a float in [-1, 1), or as a 16-bit integer for 8- and 16-bit sources.
-float floatSample(const char* p, const WavFormat& f) {
+float floatSample(const unsigned char* p, const WavFormat& f) {
     if (f.formatTag == 3) {
         if (f.bitsPerSample == 32) {
-            const quint32 bits = u32(p);
+            const std::uint32_t bits = u32(p);
             float v;
             std::memcpy(&v, &bits, sizeof v);
             return v;
         }
-        const quint64 bits = qFromLittleEndian<quint64>(p);
+        const std::uint64_t bits = u64(p);
         double v;
         std::memcpy(&v, &bits, sizeof v);
         return static_cast<float>(v);
     }
     if (f.bitsPerSample == 24) {
-        const qint32 v =
-            qint32(quint32(quint8(p[0])) << 8 | quint32(quint8(p[1])) << 16 | quint32(quint8(p[2])) << 24) >>
+        const std::int32_t v =
+            std::int32_t(std::uint32_t(p[0]) << 8 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 24) >>
             8;
         return float(v) / 8388608.0f;
     }
-    return float(double(qint32(u32(p))) / 2147483648.0);
+    return float(double(std::int32_t(u32(p))) / 2147483648.0);
 }
 
-qint16 intSample(const char* p, const WavFormat& f) {
+std::int16_t intSample(const unsigned char* p, const WavFormat& f) {
     if (f.bitsPerSample == 8) {
-        const int centred = static_cast<quint8>(*p) - 128; // 8-bit samples are unsigned
-        return static_cast<qint16>(centred * 256);
+        const int centred = *p - 128; // 8-bit samples are unsigned
+        return static_cast<std::int16_t>(centred * 256);
     }
-    return qint16(u16(p));
+    return std::int16_t(u16(p));
 }
 
-Pcm convert(const char* data, qint64 frames, const WavFormat& f) {
+Pcm convert(const unsigned char* data, std::int64_t frames, const WavFormat& f) {
     Pcm pcm;
     const bool toInt = f.formatTag == 1 && f.bitsPerSample <= 16;
     pcm.format = {f.sampleRate, f.channels == 1 ? 1 : 2, toInt ? SampleType::Int16 : SampleType::Float32};
     pcm.samples.resize(frames * pcm.format.bytesPerFrame());
     const int bytes = f.bitsPerSample / 8;
     const int frameBytes = bytes * f.channels;
-    char* out = pcm.samples.data();
-    for (qint64 i = 0; i < frames; ++i) {
-        const char* frame = data + i * frameBytes;
+    unsigned char* out = pcm.samples.data();
+    for (std::int64_t i = 0; i < frames; ++i) {
+        const unsigned char* frame = data + i * frameBytes;
         for (int c = 0; c < pcm.format.channels; ++c) {
             if (toInt) {
-                const qint16 v = intSample(frame + c * bytes, f);
+                const std::int16_t v = intSample(frame + c * bytes, f);
                 std::memcpy(out, &v, sizeof v);
                 out += sizeof v;
             } else {
@@ -125,16 +129,18 @@ Pcm convert(const char* data, qint64 frames, const WavFormat& f) {
 
 } // namespace
 
-WavDecoding decodeWav(const QByteArray& file, double maxSeconds) {
+WavDecoding decodeWav(std::span<const unsigned char> file, double maxSeconds) {
     WavDecoding result;
-    const char* bytes = file.constData();
-    const qint64 size = file.size();
+    const unsigned char* bytes = file.data();
+    const std::int64_t size = std::int64_t(file.size());
     if (size == 0) {
         result.fault = Fault::NoSound;
         return result;
     }
     if (size < 12) {
-        result.fault = QByteArray("RIFF").startsWith(file.left(4)) ? Fault::Truncated : Fault::NotWav;
+        result.fault = std::memcmp(bytes, "RIFF", std::min<std::size_t>(file.size(), 4)) == 0
+                           ? Fault::Truncated
+                           : Fault::NotWav;
         return result;
     }
     if (std::memcmp(bytes, "RIFF", 4) != 0 || std::memcmp(bytes + 8, "WAVE", 4) != 0) {
@@ -144,14 +150,14 @@ WavDecoding decodeWav(const QByteArray& file, double maxSeconds) {
     bool haveFormat = false;
     int blockAlign = 0;
     // Chunks follow one another, each an id, a little-endian size and its bytes padded to an even length.
-    for (qint64 at = 12; at < size;) {
-        const qint64 body = at + 8;
+    for (std::int64_t at = 12; at < size;) {
+        const std::int64_t body = at + 8;
         if (body > size) {
             result.fault = Fault::Truncated; // cut off inside a chunk's header
             return result;
         }
-        const char* id = bytes + at;
-        const qint64 chunk = u32(bytes + at + 4);
+        const unsigned char* id = bytes + at;
+        const std::int64_t chunk = u32(bytes + at + 4);
         // A chunk must be there whole: a file cut off inside its header or its sound is as good as none.
         if (size - body < chunk && (std::memcmp(id, "fmt ", 4) == 0 || std::memcmp(id, "data", 4) == 0)) {
             result.fault = Fault::Truncated;
@@ -166,7 +172,7 @@ WavDecoding decodeWav(const QByteArray& file, double maxSeconds) {
                 result.fault = Fault::NotWav;
                 return result;
             }
-            const qint64 frames = chunk / blockAlign;
+            const std::int64_t frames = chunk / blockAlign;
             result.source.dataBytes = chunk;
             if (frames == 0) {
                 result.fault = Fault::NoSound;

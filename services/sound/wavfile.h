@@ -4,7 +4,8 @@
 // 16-bit sound stays 16-bit; the rest becomes 32-bit float. Mono stays mono; two or more channels become
 // stereo from the front left and right channels.
 #include "services/sound/pcm.h"
-#include <QByteArray>
+#include <cstdint>
+#include <span>
 
 namespace sound {
 
@@ -14,7 +15,7 @@ struct WavFormat {
     int channels = 0;
     int sampleRate = 0;
     int bitsPerSample = 0;
-    qint64 dataBytes = 0;
+    std::int64_t dataBytes = 0;
 };
 
 struct WavDecoding {
@@ -24,6 +25,6 @@ struct WavDecoding {
 };
 
 // maxSeconds: longer sounds are refused (Fault::TooLong) before any sample is converted.
-WavDecoding decodeWav(const QByteArray& file, double maxSeconds);
+WavDecoding decodeWav(std::span<const unsigned char> file, double maxSeconds);
 
 } // namespace sound

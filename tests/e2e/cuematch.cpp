@@ -49,7 +49,9 @@ Cue readCue(const char* path, int rate) {
         std::fprintf(stderr, "cuematch: cannot read %s\n", path);
         std::exit(2);
     }
-    const sound::WavDecoding wav = sound::decodeWav(file.readAll(), 60.0);
+    const QByteArray bytes = file.readAll();
+    const sound::WavDecoding wav = sound::decodeWav(
+        {reinterpret_cast<const unsigned char*>(bytes.constData()), std::size_t(bytes.size())}, 60.0);
     if (wav.fault != sound::Fault::None || wav.pcm.format.type != sound::SampleType::Int16 ||
         wav.pcm.format.channels != 1 || wav.pcm.format.sampleRate != rate) {
         std::fprintf(stderr, "cuematch: %s is not 16-bit mono at %d Hz\n", path, rate);
@@ -58,7 +60,7 @@ Cue readCue(const char* path, int rate) {
     Cue cue;
     cue.name = QFileInfo(file.fileName()).completeBaseName();
     cue.samples.resize(wav.pcm.frames());
-    std::memcpy(cue.samples.data(), wav.pcm.samples.constData(), cue.samples.size() * 2);
+    std::memcpy(cue.samples.data(), wav.pcm.samples.data(), cue.samples.size() * 2);
     while (cue.firstSound < qint64(cue.samples.size()) && std::abs(cue.samples[cue.firstSound]) <= kSilence)
         ++cue.firstSound;
     return cue;

@@ -5,9 +5,17 @@
 #include "services/sound/sound.h"
 #include "toolkit/guard.h"
 #include "toolkit/messagebox.h"
+#include <QByteArray>
 #include <QList>
 #include <QStringList>
 #include <functional>
+
+namespace sound {
+// Failed checks name the cues ("Hint"), not their numbers.
+inline char* toString(Cue cue) {
+    return qstrdup(name(cue));
+}
+} // namespace sound
 
 class RecordingSound : public SoundPlayer {
 public:

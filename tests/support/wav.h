@@ -2,8 +2,18 @@
 // Builds WAV files byte by byte for the sound tests, including the damaged and foreign ones.
 #include <QByteArray>
 #include <QtEndian>
+#include <span>
+#include <vector>
 
 namespace wav {
+
+// The sound service reads and writes plain bytes; the tests build and compare them as QByteArray.
+inline std::span<const unsigned char> view(const QByteArray& bytes) {
+    return {reinterpret_cast<const unsigned char*>(bytes.constData()), std::size_t(bytes.size())};
+}
+inline QByteArray toBytes(std::span<const unsigned char> bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
 
 inline QByteArray le16(int v) {
     QByteArray b(2, '\0');

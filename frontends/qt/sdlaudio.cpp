@@ -1,8 +1,15 @@
-#include "services/sound/sdlbackend.h"
-#include <QByteArray>
+#include "frontends/qt/sdlaudio.h"
+#include "services/sound/warning.h"
 #include <SDL.h>
+#include <string>
+#include <vector>
 
-namespace sound {
+namespace frontend {
+
+using sound::AudioBackend;
+using sound::Pcm;
+using sound::PcmFormat;
+using sound::SampleType;
 
 namespace {
 
@@ -51,11 +58,12 @@ public:
         if (fresh_) {
             // A freshly started output may swallow its first few milliseconds; a short lead of silence
             // keeps the cue's first sample.
-            const QByteArray lead(leadFrames(format_.sampleRate) * format_.bytesPerFrame(), '\0');
-            SDL_QueueAudio(device_, lead.constData(), Uint32(lead.size()));
+            const std::vector<unsigned char> lead(
+                std::size_t(leadFrames(format_.sampleRate) * format_.bytesPerFrame()), 0);
+            SDL_QueueAudio(device_, lead.data(), Uint32(lead.size()));
             fresh_ = false;
         }
-        SDL_QueueAudio(device_, sound.samples.constData(), Uint32(sound.samples.size()));
+        SDL_QueueAudio(device_, sound.samples.data(), Uint32(sound.samples.size()));
         SDL_UnlockAudioDevice(device_);
         SDL_PauseAudioDevice(device_, 0);
     }
@@ -94,22 +102,22 @@ private:
 
     // Says once why there is no sound, until sound comes back.
     void report(const char* what) {
-        const QByteArray reason = QByteArray(what) + ": " + SDL_GetError();
+        const std::string reason = std::string(what) + ": " + SDL_GetError();
         if (reason == reported_) return;
         reported_ = reason;
-        qWarning("pokuraku: %s; the game goes on without sound", reason.constData());
+        sound::warn("pokuraku: " + reason + "; the game goes on without sound");
     }
 
     SDL_AudioDeviceID device_ = 0;
     PcmFormat format_;
     bool fresh_ = false; // nothing played since the output was opened
-    QByteArray reported_;
+    std::string reported_;
 };
 
 } // namespace
 
-std::unique_ptr<AudioBackend> makeSdlBackend() {
+std::unique_ptr<AudioBackend> makeSdlAudio() {
     return std::make_unique<SdlBackend>();
 }
 
-} // namespace sound
+} // namespace frontend
