@@ -1,5 +1,5 @@
-#include "app/program.h"
 #include "frontends/qt/sdlaudio.h"
+#include "game/program.h"
 #include "services/data/datafolder.h"
 #include "services/sound/player.h"
 #include "services/sound/warning.h"

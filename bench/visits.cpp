@@ -3,8 +3,8 @@
 // and N times the opening screen from the menu until it has played out. Prints the resident memory before
 // and after, and the loaded screens and top-level widgets left, which must be what they were.
 //   pokuraku_visits N [practice|opening]   (in a folder that holds the game's data files; both by default)
-#include "app/program.h"
 #include "bench/rss.h"
+#include "game/program.h"
 #include "screens/main/main_screen.h"
 #include "screens/opening/opening_screen.h"
 #include "screens/practice/practice_screen.h"

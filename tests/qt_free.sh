@@ -8,10 +8,10 @@ QT_FREE_FOLDERS="services/data services/random services/sound"
 
 cd "${2:-$(dirname "$0")/..}"
 
-# A Qt header (#include <QString>, <QtCore/…>, <qglobal.h>), a Qt type or macro (QString, QStringLiteral,
+# A Qt or SDL header (#include <QString>, <QtCore/…>, <qglobal.h>, <SDL.h>), a Qt type or macro (QString, QStringLiteral,
 # Q_OBJECT, Q_DECL_…) or one of Qt's global functions (qPrintable(, qEnvironmentVariable(, qDebug()).
 # The text of comments counts too: a folder free of Qt has no need to name it.
-include='^[[:space:]]*#[[:space:]]*include[[:space:]]*<(Q|q[a-z]+\.h)'
+include='^[[:space:]]*#[[:space:]]*include[[:space:]]*<(Q|q[a-z]+\.h|SDL)'
 name='\bQ[A-Z][A-Za-z]*\b|\bQ_[A-Z_]+\b|\bq[A-Z][a-zA-Z]+\('
 
 faults=0

@@ -186,7 +186,7 @@ void JudgingTest::rightAnswerOpensTheNextQuestion() {
     QVERIFY(f.answer != first); // five words: no repeat before the fifth question
     QCOMPARE(c.wordLabel->text(), f.questionWord);
     QCOMPARE(f.hintLevel, 0);
-    QCOMPARE(f.hintFree, -1);
+    QVERIFY(!f.hintTaken);
     QCOMPARE(c.hintLabel->text(), QString());
     QVERIFY(c.okButton->isHidden());
     QVERIFY(!c.retryButton->isHidden());

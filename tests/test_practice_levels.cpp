@@ -104,14 +104,14 @@ void PracticeLevelsTest::noTimeThenBegin() {
     r.onClockTick();
     QCOMPARE(r.tickCount, 1);
     QCOMPARE(c.statusLabel->text(), QStringLiteral("あと204タイム"));
-    QCOMPARE(r.untimedFlag, 0);
+    QVERIFY(!r.untimed);
 
     r.onBeginClicked();
     QVERIFY(!c.targetTimer->isEnabled());
     QVERIFY(!c.runClock->isEnabled());
     QVERIFY(c.beginButton->isHidden());
     QVERIFY(c.statusLabel->isHidden());
-    QCOMPARE(r.untimedFlag, 1);
+    QVERIFY(r.untimed);
     QCOMPARE(c.promptLabel->text(), promptFor(0));
     QVERIFY(game.errors.details.isEmpty());
 }

@@ -43,7 +43,7 @@ void PracticeVisitTest::openingHidesTheGameAndShowsTheChart() {
     QCOMPARE(r.correctCount, 0);
     QCOMPARE(r.tickCount, 0);
     QCOMPARE(r.tickLimit, 205);
-    QCOMPARE(r.untimedFlag, 0);
+    QVERIFY(!r.untimed);
     QCOMPARE(r.table.recordCount, 104);
     // The load chooses no target: the prompt stays empty until a run starts or the target timer ticks.
     QCOMPARE(r.controls().promptLabel->text(), QString());

@@ -1,6 +1,6 @@
 // The window toolkit: screens that outlive their windows, the program's end, timers, control arrays,
 // picture boxes and labels, and the guard that turns an untrapped error into the error box.
-#include "app/program.h"
+#include "game/program.h"
 #include "support/fakes.h"
 #include "toolkit/builder.h"
 #include "toolkit/controlarray.h"

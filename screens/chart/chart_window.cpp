@@ -1,11 +1,11 @@
 #include "screens/chart/chart_window.h"
-#include "screens/peers.h"
+#include "screens/navigator.h"
 #include "toolkit/builder.h"
 #include "toolkit/twips.h"
 
 using namespace toolkit;
 
-ChartWindow::ChartWindow(ScreenPeers& peers) : Screen(peers) {}
+ChartWindow::ChartWindow(Navigator& navigator) : Screen(navigator) {}
 
 ScreenWindow* ChartWindow::build() {
     auto* window = new ScreenWindow(QStringLiteral("ローマ字表"), {px(5850), px(8760)});

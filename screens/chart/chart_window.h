@@ -4,7 +4,7 @@
 #include "screens/chart/chart_view.h"
 #include "toolkit/screen.h"
 
-class ScreenPeers;
+class Navigator;
 
 struct ChartWindowControls {
     chart::ChartView* chart = nullptr; // the chart, reaching past the window's right edge
@@ -12,7 +12,7 @@ struct ChartWindowControls {
 
 class ChartWindow : public toolkit::Screen {
 public:
-    explicit ChartWindow(ScreenPeers& peers);
+    explicit ChartWindow(Navigator& navigator);
     const ChartWindowControls& controls() const { return c; }
 
 protected:

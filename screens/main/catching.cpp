@@ -1,6 +1,6 @@
 #include "screens/main/main_screen.h"
 #include "screens/main/track.h"
-#include "screens/peers.h"
+#include "screens/navigator.h"
 
 using namespace mainscreen;
 

@@ -1,7 +1,7 @@
 #include "screens/main/main_screen.h"
 #include "screens/main/rules.h"
 #include "screens/main/track.h"
-#include "screens/peers.h"
+#include "screens/navigator.h"
 
 using namespace mainscreen;
 
@@ -66,8 +66,6 @@ void MainScreen::bringBackCreature(std::int16_t i) {
 void MainScreen::endGame() {
     resultText = resultForScore(score);
     playGameOver();
-    apiResult = peers_.services().messageBox.show(resultText, QStringLiteral("結果"), toolkit::styleStop);
-    close();
-    peers_.chartWindow().close();
-    peers_.practiceScreen().close();
+    apiResult = navigator_.services().messageBox.show(resultText, QStringLiteral("結果"), toolkit::styleStop);
+    navigator_.gameOver();
 }

@@ -1,7 +1,7 @@
 #include "screens/main/colours.h"
 #include "screens/main/main_screen.h"
 #include "screens/main/rules.h"
-#include "screens/peers.h"
+#include "screens/navigator.h"
 
 using namespace mainscreen;
 
@@ -30,8 +30,8 @@ void MainScreen::onRetryClicked() {
 void MainScreen::onHintClicked() {
     playHint();
     ++hintLevel;
-    hintFree = 1;
-    Random& random = peers_.services().random;
+    hintTaken = true;
+    Random& random = navigator_.services().random;
     random.seedFromClock();
     if (hintLevel == 1) {
         hintLength = firstHintLength(random.next(), static_cast<int>(answer.size()));

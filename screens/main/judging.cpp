@@ -29,7 +29,7 @@ void MainScreen::onOkClicked() {
     else
         playCorrect();
     hintLevel = 0;
-    setScore(score + pointsForRightAnswer(answerLength, hintFree >= 0));
+    setScore(score + pointsForRightAnswer(answerLength, hintTaken));
     c.praiseStamp->show();
     praiseStampTicks = 0;
     for (std::int16_t k = 0; k < creatureCount; ++k)

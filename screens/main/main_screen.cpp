@@ -1,9 +1,9 @@
 #include "screens/main/main_screen.h"
-#include "screens/peers.h"
+#include "screens/navigator.h"
 
 using namespace toolkit;
 
-MainScreen::MainScreen(ScreenPeers& peers) : Screen(peers), peers_(peers) {}
+MainScreen::MainScreen(Navigator& navigator) : Screen(navigator), navigator_(navigator) {}
 
 ScreenWindow* MainScreen::build() {
     ScreenWindow* window = buildMainScreen(c);

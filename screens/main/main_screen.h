@@ -11,11 +11,11 @@
 #include <cstdint>
 #include <optional>
 
-class ScreenPeers;
+class Navigator;
 
 class MainScreen : public toolkit::Screen {
 public:
-    explicit MainScreen(ScreenPeers& peers);
+    explicit MainScreen(Navigator& navigator);
 
     // The question bank holds 401 entries at most.
     static constexpr int bankSize = QuestionBank::capacity;
@@ -56,7 +56,8 @@ public:
     void setCreatureShown(std::int16_t i, bool shown);
 
     const MainScreenControls& controls() const { return c; }
-    // The practice screen's leaving steps offer the chart again without touching chartToggle.
+    // The chart menu item's caption; the end of a practice visit offers the chart again without touching
+    // chartShown.
     void setChartMenuCaption(const QString& caption);
 
     // --- state: it outlives the window ---
@@ -74,7 +75,7 @@ public:
     std::int16_t score = 0;
     std::int16_t solvedCount = 0;
     std::int16_t placedCount = 0;
-    std::int16_t hintFree = -1;
+    bool hintTaken = false;
     std::int16_t hintLevel = 0;
     std::int16_t hintLength = 0;
     std::int16_t tileIndex = 0;
@@ -99,8 +100,8 @@ public:
     std::int16_t catchIndex = 0;
     std::array<std::int16_t, 13> returnTicks{};
     std::int16_t praiseStampTicks = 0;
-    std::int16_t chartToggle = 1;
-    std::int16_t creditToggle = 1;
+    bool chartShown = false;
+    bool creditShown = false;
     std::int32_t apiResult = 0;
     QString resultText;
 
@@ -124,7 +125,7 @@ private:
     void eatCreature(std::int16_t i);
     void bringBackCreature(std::int16_t i);
     void endGame();
-    ScreenPeers& peers_;
+    Navigator& navigator_;
     MainScreenControls c;
     // True while a chase tick runs (its result box may be open): no second tick may start meanwhile.
     bool chaseTickRunning_ = false;

@@ -1,40 +1,28 @@
 #include "screens/main/main_screen.h"
-#include "screens/peers.h"
+#include "screens/navigator.h"
 
 void MainScreen::onChartMenu() {
-    chartToggle = static_cast<std::int16_t>(-chartToggle);
-    if (chartToggle < 0) {
-        peers_.chartWindow().show();
-        c.chartMenuItem->setText(QStringLiteral("表を消す"));
-    }
-    if (chartToggle > 0) {
-        peers_.chartWindow().hide();
-        c.chartMenuItem->setText(QStringLiteral("ローマ字表"));
-    }
+    chartShown = !chartShown;
+    navigator_.showChart(chartShown);
     // Clicks and keys go on in the game window although the chart has just come up.
     focus();
 }
 
 void MainScreen::onPracticeMenu() {
-    peers_.practiceScreen().show();
+    navigator_.openPractice();
 }
 
 void MainScreen::onQuitMenu() {
-    peers_.chartWindow().close();
-    close();
-    peers_.practiceScreen().close();
-    // An opening still playing would bring a fresh game back when it ends: quitting ends it too.
-    peers_.openingScreen().close();
+    navigator_.quit();
 }
 
 void MainScreen::onMakerMenuOpened() {
-    creditToggle = static_cast<std::int16_t>(-creditToggle);
-    if (creditToggle < 0) c.creditLabel->show();
-    if (creditToggle > 0) c.creditLabel->hide();
+    creditShown = !creditShown;
+    c.creditLabel->setVisible(creditShown);
 }
 
 void MainScreen::onOpeningMenu() {
-    peers_.openingScreen().show();
+    navigator_.playOpening();
 }
 
 void MainScreen::setChartMenuCaption(const QString& caption) {

@@ -2,7 +2,7 @@
 #include "screens/main/colours.h"
 #include "screens/main/main_screen.h"
 #include "screens/main/rules.h"
-#include "screens/peers.h"
+#include "screens/navigator.h"
 #include "services/data/questionbank.h"
 
 using namespace mainscreen;
@@ -12,24 +12,24 @@ void MainScreen::onLoad() {
     // to come back (it would return with no picture) nor the tiles pressed in an unfinished answer.
     returnTicks.fill(0);
     placedCount = 0;
-    peers_.openingScreen().show();
+    navigator_.playOpening();
     eatenCount = 0;
     catchStep = 0;
-    chartToggle = 1;
-    creditToggle = 1;
+    chartShown = false;
+    creditShown = false;
     score = 0;
     solvedCount = 0;
-    hintFree = -1;
+    hintTaken = false;
     hintLevel = 0;
     c.scoreLabel->setText(QStringLiteral("0"));
     c.creditLabel->hide();
-    peers_.chartWindow().load();
+    navigator_.prepareChart();
     readQuestionBank();
     for (std::int16_t k = 0; k < 12; ++k) {
         setCreatureShown(k, false);
         moveCreatureTo(k, startPlace);
     }
-    Random& random = peers_.services().random;
+    Random& random = navigator_.services().random;
     random.seedFromClock();
     for (std::int16_t k = 0; k < 12; ++k)
         creatureSpeed[k] = static_cast<std::int16_t>(random.below(50) + 1);
@@ -41,7 +41,7 @@ void MainScreen::onLoad() {
 // The bank is read once per load: answer and word, two fields a record, up to 401 records.
 void MainScreen::readQuestionBank() {
     const QuestionBank bank =
-        readingDataFile([this] { return ::readQuestionBank(peers_.services().dataPath("romaji.txt")); });
+        readingDataFile([this] { return ::readQuestionBank(navigator_.services().dataPath("romaji.txt")); });
     questionCount = 0;
     for (std::size_t i = 0; i < bank.answers.size(); ++i) {
         romajiList[questionCount] = QString::fromStdString(bank.answers[i]);
@@ -56,9 +56,9 @@ void MainScreen::pickQuestion() {
     c.okButton->hide();
     c.retryButton->show();
     c.hintButton->show();
-    hintFree = -1;
+    hintTaken = false;
     c.hintLabel->setText(QString());
-    Random& random = peers_.services().random;
+    Random& random = navigator_.services().random;
     int i = 0;
     for (;;) {
         i = random.below(questionCount);
@@ -85,7 +85,7 @@ void MainScreen::dealTiles() {
         c.hintButton->setText(QStringLiteral("ちょっとヒント"));
     }
     answerLength = poolLeft = static_cast<std::int16_t>(answer.size());
-    Random& random = peers_.services().random;
+    Random& random = navigator_.services().random;
     for (std::int16_t k = 0; k < answerLength; ++k) {
         random.seedFromClock();
         pickPos = static_cast<std::int16_t>(random.below(poolLeft) + 1);

@@ -1,10 +1,10 @@
 #include "screens/opening/opening_screen.h"
+#include "screens/navigator.h"
 #include "screens/opening/hops.h"
-#include "screens/peers.h"
 
 using namespace opening;
 
-OpeningScreen::OpeningScreen(ScreenPeers& peers) : Screen(peers), peers_(peers) {}
+OpeningScreen::OpeningScreen(Navigator& navigator) : Screen(navigator), navigator_(navigator) {}
 
 void OpeningScreen::onLoad() {
     tickCounter = 0;
@@ -40,7 +40,7 @@ void OpeningScreen::onAnimationTick() {
 void OpeningScreen::finish() {
     window()->hide();
     close();
-    peers_.mainScreen().show();
+    navigator_.openingOver();
 }
 
 // The player cannot stop the opening, but closing its window must not leave the game hidden: it ends

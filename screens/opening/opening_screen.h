@@ -7,7 +7,7 @@
 #include "toolkit/timer.h"
 #include <cstdint>
 
-class ScreenPeers;
+class Navigator;
 
 struct OpeningScreenControls {
     toolkit::PictureBox* background = nullptr;                              // background
@@ -19,7 +19,7 @@ struct OpeningScreenControls {
 
 class OpeningScreen : public toolkit::Screen {
 public:
-    explicit OpeningScreen(ScreenPeers& peers);
+    explicit OpeningScreen(Navigator& navigator);
 
     void onAnimationTick();
     const OpeningScreenControls& controls() const { return c; }
@@ -36,6 +36,6 @@ protected:
 private:
     // Hides and closes the opening and makes the main game screen visible, creating it if it was closed.
     void finish();
-    ScreenPeers& peers_;
+    Navigator& navigator_;
     OpeningScreenControls c;
 };

@@ -1,4 +1,4 @@
-#include "screens/peers.h"
+#include "screens/navigator.h"
 #include "screens/practice/look.h"
 #include "screens/practice/practice_screen.h"
 
@@ -6,7 +6,7 @@
 // previous visit ended on. Otherwise targets are drawn among the records whose kana is still unanswered; when
 // none is left, the last target stays rather than drawing for ever.
 void PracticeScreen::chooseTarget() {
-    Random& random = peers_.services().random;
+    Random& random = navigator_.services().random;
     random.seedFromClock();
     targetIndex = practice::nextTarget(table, answeredKana, targetIndex, random);
     targetPrompt = QString::fromStdString(table.promptList[static_cast<std::size_t>(targetIndex)]);
@@ -37,7 +37,7 @@ void PracticeScreen::onChartLabelClicked(std::int16_t index) {
         chartCaptions[k] = targetPrompt;
         label->setText(targetPrompt);
         chooseTarget();
-        if (untimedFlag == 0) {
+        if (!untimed) {
             // Restart the target timer's period: the new prompt stays a full second before it is shown again.
             c.targetTimer->setEnabled(false);
             c.targetTimer->setEnabled(true);
@@ -45,20 +45,18 @@ void PracticeScreen::onChartLabelClicked(std::int16_t index) {
     }
     c.countLabel->setText(QStringLiteral("%1こ").arg(correctCount));
     if (practice::finishesVisit(correctCount)) {
-        peers_.openingScreen().show();
+        navigator_.playOpening();
         playCorrect100();
         playCorrect();
         playCorrect100();
         leave();
-        // The leaving steps bring the main screen up over the opening that was just started: the reward
-        // belongs in front until it closes itself.
-        if (peers_.openingScreen().isLoaded()) peers_.openingScreen().show();
+        navigator_.keepOpeningInFront();
     }
 }
 
 void PracticeScreen::playCorrect() {
-    peers_.services().sound.play(Cue::Correct);
+    navigator_.services().sound.play(Cue::Correct);
 }
 void PracticeScreen::playCorrect100() {
-    peers_.services().sound.play(Cue::Correct100);
+    navigator_.services().sound.play(Cue::Correct100);
 }

@@ -54,6 +54,6 @@ void PracticeScreen::onBeginClicked() {
     c.targetTimer->setEnabled(false);
     c.runClock->setEnabled(false);
     c.beginButton->hide();
-    untimedFlag = 1;
+    untimed = true;
     chooseTarget();
 }

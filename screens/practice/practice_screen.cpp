@@ -1,11 +1,11 @@
 #include "screens/practice/practice_screen.h"
 #include "screens/datafile_message.h"
-#include "screens/peers.h"
+#include "screens/navigator.h"
 #include "screens/practice/kana_chart.h"
 
 using namespace toolkit;
 
-PracticeScreen::PracticeScreen(ScreenPeers& peers) : Screen(peers), peers_(peers) {}
+PracticeScreen::PracticeScreen(Navigator& navigator) : Screen(navigator), navigator_(navigator) {}
 
 ScreenWindow* PracticeScreen::build() {
     ScreenWindow* window = buildPracticeScreen(c);
@@ -31,28 +31,25 @@ ScreenWindow* PracticeScreen::build() {
 // and the practice data read anew. The target and its texts stay from the previous visit.
 void PracticeScreen::onLoad() {
     verdictGiven_ = false;
-    peers_.mainScreen().hide();
-    peers_.chartWindow().show();
+    navigator_.practiceStarting();
     c.startButton->show();
     tickLimit = practice::runTicks;
-    untimedFlag = 0;
+    untimed = false;
     correctCount = 0;
     tickCount = 0;
-    table =
-        readingDataFile([this] { return loadPracticeTable(peers_.services().dataPath(practiceDataFile)); });
+    table = readingDataFile(
+        [this] { return loadPracticeTable(navigator_.services().dataPath(practiceDataFile)); });
 }
 
 const QWidget* PracticeScreen::standBeside() const {
-    return peers_.chartWindow().window();
+    return navigator_.chartFrame();
 }
 
 void PracticeScreen::leave() {
     if (c.targetTimer) c.targetTimer->setEnabled(false);
     if (c.runClock) c.runClock->setEnabled(false);
     close();
-    peers_.mainScreen().show();
-    peers_.chartWindow().hide();
-    peers_.setChartMenuCaption(QStringLiteral("ローマ字表"));
+    navigator_.practiceOver();
 }
 
 void PracticeScreen::onQuitPracticeMenu() {

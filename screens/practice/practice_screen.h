@@ -10,11 +10,11 @@
 #include <array>
 #include <cstdint>
 
-class ScreenPeers;
+class Navigator;
 
 class PracticeScreen : public toolkit::Screen {
 public:
-    explicit PracticeScreen(ScreenPeers& peers);
+    explicit PracticeScreen(Navigator& navigator);
 
     // Handlers, called by the window's events and directly by tests.
     void onChartLabelClicked(std::int16_t index);
@@ -48,7 +48,7 @@ public:
     std::int16_t correctCount = 0;
     std::int16_t tickCount = 0;
     std::int16_t tickLimit = practice::runTicks;
-    std::int16_t untimedFlag = 0;
+    bool untimed = false;
     QString verdictText;
     std::int32_t practiceResult = 0;
     // What the chart shows, kept here so answers are judged from the screen's own state: the kana answered
@@ -70,7 +70,7 @@ private:
     void chooseLevel(practice::Level level, QAction* chosen);
     void dropLevelItem(QAction* item);
 
-    ScreenPeers& peers_;
+    Navigator& navigator_;
     PracticeScreenControls c;
     // True from the moment a verdict is being given until the visit ends: late ticks are ignored.
     bool verdictGiven_ = false;

@@ -1,4 +1,4 @@
-#include "screens/peers.h"
+#include "screens/navigator.h"
 #include "screens/practice/practice_screen.h"
 #include "toolkit/messagebox.h"
 
@@ -15,6 +15,6 @@ void PracticeScreen::onClockTick() {
     c.runClock->setEnabled(false);
     verdictText = practice::verdictFor(correctCount);
     practiceResult =
-        peers_.services().messageBox.show(verdictText, QStringLiteral("はんてい"), toolkit::styleStop);
+        navigator_.services().messageBox.show(verdictText, QStringLiteral("はんてい"), toolkit::styleStop);
     if (practiceResult > 0) leave();
 }

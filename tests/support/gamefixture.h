@@ -1,6 +1,6 @@
 #pragma once
 // A whole program in a temporary working folder, with recording services and a clock the test controls.
-#include "app/program.h"
+#include "game/program.h"
 #include "support/fakes.h"
 #include <QTemporaryDir>
 #include <memory>

@@ -1,6 +1,6 @@
 // Saves a picture of the main window in the middle of a game: a few words answered, creatures on the
 // track, one saved in its slot, and the next word half built with a long-vowel mark.
-#include "app/program.h"
+#include "game/program.h"
 #include "screens/main/main_screen.h"
 #include "screens/opening/opening_screen.h"
 #include "services/data/cp932.h"

@@ -1,15 +1,16 @@
 #pragma once
-// The program object: builds the four screens, hands them the services and one another, counts loaded
-// screens and announces the end of the program when the last one closes.
+// The program object: builds the four screens, hands them the services, leads the game from screen to screen
+// (the steps are in navigation.cpp), counts loaded screens and announces the end of the program when the last
+// one closes.
 #include "screens/chart/chart_window.h"
 #include "screens/main/main_screen.h"
+#include "screens/navigator.h"
 #include "screens/opening/opening_screen.h"
-#include "screens/peers.h"
 #include "screens/practice/practice_screen.h"
 #include <functional>
 #include <memory>
 
-class Program : public ScreenPeers {
+class Program : public Navigator {
 public:
     Program(Services services, toolkit::ErrorReporter& errors);
     ~Program() override;
@@ -17,12 +18,23 @@ public:
     // Creates the main screen (hidden); its load step shows the opening screen.
     void start();
 
-    MainScreen& mainScreen() override { return *mainScreen_; }
-    ChartWindow& chartWindow() override { return *chartWindow_; }
-    PracticeScreen& practiceScreen() override { return *practiceScreen_; }
-    OpeningScreen& openingScreen() override { return *openingScreen_; }
+    MainScreen& mainScreen() { return *mainScreen_; }
+    ChartWindow& chartWindow() { return *chartWindow_; }
+    PracticeScreen& practiceScreen() { return *practiceScreen_; }
+    OpeningScreen& openingScreen() { return *openingScreen_; }
     const Services& services() const override { return services_; }
-    void setChartMenuCaption(const QString& caption) override { mainScreen_->setChartMenuCaption(caption); }
+
+    void playOpening() override;
+    void openingOver() override;
+    void prepareChart() override;
+    void showChart(bool shown) override;
+    const toolkit::ScreenWindow* chartFrame() override;
+    void openPractice() override;
+    void practiceStarting() override;
+    void practiceOver() override;
+    void keepOpeningInFront() override;
+    void quit() override;
+    void gameOver() override;
 
     int loadedScreens() const { return loaded_; }
     // Called when no screen is loaded any more: the program ends.

@@ -1,4 +1,4 @@
-#include "app/program.h"
+#include "game/program.h"
 
 Program::Program(Services services, toolkit::ErrorReporter& errors)
     : services_(std::move(services)), guard_(errors), mainScreen_(std::make_unique<MainScreen>(*this)),

@@ -1,0 +1,61 @@
+// The game's way through its screens: every step that shows, hides or closes a screen for another one.
+#include "game/program.h"
+
+void Program::playOpening() {
+    openingScreen_->show();
+}
+
+void Program::openingOver() {
+    mainScreen_->show();
+}
+
+void Program::prepareChart() {
+    chartWindow_->load();
+}
+
+void Program::showChart(bool shown) {
+    if (shown) {
+        chartWindow_->show();
+        mainScreen_->setChartMenuCaption(QStringLiteral("表を消す"));
+    } else {
+        chartWindow_->hide();
+        mainScreen_->setChartMenuCaption(QStringLiteral("ローマ字表"));
+    }
+}
+
+const toolkit::ScreenWindow* Program::chartFrame() {
+    return chartWindow_->window();
+}
+
+void Program::openPractice() {
+    practiceScreen_->show();
+}
+
+void Program::practiceStarting() {
+    mainScreen_->hide();
+    chartWindow_->show();
+}
+
+void Program::practiceOver() {
+    mainScreen_->show();
+    chartWindow_->hide();
+    // The chart is offered again without touching the main screen's own chart toggle.
+    mainScreen_->setChartMenuCaption(QStringLiteral("ローマ字表"));
+}
+
+void Program::keepOpeningInFront() {
+    if (openingScreen_->isLoaded()) openingScreen_->show();
+}
+
+void Program::quit() {
+    chartWindow_->close();
+    mainScreen_->close();
+    practiceScreen_->close();
+    openingScreen_->close();
+}
+
+void Program::gameOver() {
+    mainScreen_->close();
+    chartWindow_->close();
+    practiceScreen_->close();
+}
