@@ -17,6 +17,7 @@ private slots:
     void windowAndClientArea();
     void controlsAtTheirPlaces();
     void stackingOfTheAnswerLines();
+    void definedNamesFindTheControls();
     void menuCaptions();
     void fontsDrawJapanese();
     void creaturesTellTheirNames();
@@ -105,6 +106,14 @@ void LayoutTest::stackingOfTheAnswerLines() {
             QVERIFY(depth(front) > depth(c().vowelLabels(k)));
     // The marked line peeks out above the plain line by 120 twips.
     QCOMPARE(c().plainLineLabel->y() - c().markedLineLabel->y(), 8);
+}
+
+void LayoutTest::definedNamesFindTheControls() {
+    QWidget* window = f().window();
+    QCOMPARE(window->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(window->findChild<QObject*>(QStringLiteral("Command1")), static_cast<QObject*>(c().okButton));
+    QCOMPARE(window->findChild<QObject*>(QStringLiteral("hyou")), static_cast<QObject*>(c().chartMenuItem));
+    QCOMPARE(window->findChildren<QObject*>(QStringLiteral("Label1")).size(), 24);
 }
 
 void LayoutTest::menuCaptions() {

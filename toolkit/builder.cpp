@@ -38,6 +38,11 @@ static void place(QWidget* widget, const Rect& at) {
     widget->setGeometry(rectFromTwips(at.left, at.top, at.width, at.height));
 }
 
+void nameControls(std::initializer_list<DefinedName> names) {
+    for (const DefinedName& n : names)
+        n.control->setObjectName(QString::fromLatin1(n.name));
+}
+
 Label* makeLabel(QWidget* parent, const LabelDef& def) {
     auto* label = new Label(parent);
     place(label, def.at);

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <initializer_list>
 
 namespace toolkit {
 
@@ -56,6 +57,14 @@ struct PictureDef {
 // ("name@2x.gif") is loaded in its place, so pictures stay as sharp as the text; either way it takes the
 // same room, its defined size in pixels of the layout.
 Picture loadPicture(const QString& resource);
+
+// Gives each control its name in the screen's definition ("Label4", "Command1", "hyou"), so the control a
+// player meets and the name it is defined by lead to each other.
+struct DefinedName {
+    QObject* control;
+    const char* name;
+};
+void nameControls(std::initializer_list<DefinedName> names);
 
 Label* makeLabel(QWidget* parent, const LabelDef& def);
 Button* makeButton(QWidget* parent, const ButtonDef& def);

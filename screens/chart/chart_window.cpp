@@ -20,5 +20,6 @@ ScreenWindow* ChartWindow::build() {
     // page is fitted to the container's height, so the last row (long vowels and っ) stays in view.
     c.chart = new chart::ChartView(client);
     c.chart->setGeometry(rectFromTwips(0, 120, 10590, 8115));
+    nameControls({{window, "Form2"}, {c.chart, "OLE1"}});
     return window;
 }

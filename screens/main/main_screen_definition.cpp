@@ -167,5 +167,30 @@ ScreenWindow* buildMainScreen(MainScreenControls& c) {
     buildMenus(window, c);
     c.chaseTimer = new Timer(window, 500, true);
     c.catchTimer = new Timer(window, 50, false);
+    nameControls({{window, "Form1"},
+                  {c.answerLabel, "Label2"},
+                  {c.wordLabel, "Label3"},
+                  {c.scoreLabel, "Label4"},
+                  {c.markedLineLabel, "Label5"},
+                  {c.creditLabel, "Label6"},
+                  {c.plainLineLabel, "Label7"},
+                  {c.hintLabel, "Label8"},
+                  {c.blankPicture, "Picture3"},
+                  {c.praiseStamp, "Picture4"},
+                  {c.cliffSign, "Picture5"},
+                  {c.eatenMark, "Picture6"},
+                  {c.okButton, "Command1"},
+                  {c.retryButton, "Command2"},
+                  {c.hintButton, "Command3"},
+                  {c.answerRule, "Line1"},
+                  {c.chaseTimer, "Timer1"},
+                  {c.catchTimer, "Timer2"},
+                  {c.chartMenuItem, "hyou"},
+                  {c.practiceMenuItem, "moren"},
+                  {c.quitMenuItem, "owaru"},
+                  {c.howToPlayMenu, "asobikata"},
+                  {c.makerMenu, "saku"},
+                  {c.makerMessageItem, "zxcv"},
+                  {c.openingMenuItem, "sakusya"}});
     return window;
 }

@@ -47,6 +47,10 @@ ScreenWindow* OpeningScreen::build() {
         c.balls.set(k, makePicture(c.background, {trail[k].ball, ballPicture(k)}));
     c.titleCover = makePicture(c.background, {{360, 0, 5535, 735}, "", windowColour});
     c.animationTimer = new Timer(window, opening::firstIntervalMs, true);
+    nameControls({{window, "cright"},
+                  {c.background, "Picture7"},
+                  {c.titleCover, "Picture2"},
+                  {c.animationTimer, "Timer1"}});
     on(c.animationTimer, &Timer::tick, [this] { onAnimationTick(); });
     return window;
 }

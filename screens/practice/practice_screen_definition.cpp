@@ -61,5 +61,19 @@ ScreenWindow* buildPracticeScreen(PracticeScreenControls& c) {
     c.targetTimer = new Timer(window, practice::targetTimerMs, false);
     // The run clock ticks from the moment the window exists.
     c.runClock = new Timer(window, practice::runClockMs, true);
+    nameControls({{window, "rensyu"},
+                  {c.promptLabel, "Label2"},
+                  {c.instructionLabel, "Label3"},
+                  {c.countLabel, "Label4"},
+                  {c.statusLabel, "Label5"},
+                  {c.levelLabel, "Label6"},
+                  {c.startButton, "Command1"},
+                  {c.beginButton, "Command2"},
+                  {c.targetTimer, "Timer1"},
+                  {c.runClock, "Timer2"},
+                  {c.beginnerMenuItem, "syokyuu"},
+                  {c.intermediateMenuItem, "tyuukyuu"},
+                  {c.advancedMenuItem, "jyoukyuu"},
+                  {c.quitPracticeMenuItem, "rowaru"}});
     return window;
 }
