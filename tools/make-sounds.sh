@@ -1,6 +1,6 @@
 #!/bin/bash
-# Synthesises the game's sound cues with sox: seven cues in data/ (played from the game's working folder)
-# and the soft default cue in assets/sounds/ (played when a cue's file is missing).
+# Synthesises the game's sound cues with sox: seven cues in data/ (looked up as the data files are) and the
+# soft default cue in assets/sounds/ (compiled in, played when a cue's file is missing).
 # Every cue is 16-bit PCM, mono, 22050 Hz, shorter than 1.5 s, faded in and out so it never clicks, and
 # normalised to a peak of -6 dBFS so it stays gentle at a child's usual volume.
 # Usage: tools/make-sounds.sh   (run from anywhere; needs sox)
