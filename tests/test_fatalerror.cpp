@@ -40,7 +40,7 @@ void FatalErrorTest::nothingRunsWhileTheErrorBoxIsOpen() {
         QCOMPARE(ticksSent, 40);
         QCOMPARE(game.errors.details.size(), 1);
         QVERIFY(game.errors.details[0].startsWith(QStringLiteral("romaji.txt: file not found")));
-        QCOMPARE(opening.tickCounter, 0);
+        QCOMPARE(opening.ticks(), 0);
         QVERIFY(opening.isVisible());
         QVERIFY(!game.program->mainScreen().isVisible());
     }

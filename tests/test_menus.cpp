@@ -171,7 +171,7 @@ void MenusTest::sakusyaPlaysTheOpeningAgain() {
     QVERIFY(!opening.isLoaded());
     game.main().controls().openingMenuItem->trigger();
     QVERIFY(opening.isVisible());
-    QCOMPARE(opening.tickCounter, std::int16_t(0));
+    QCOMPARE(opening.ticks(), std::int16_t(0));
     for (std::int16_t i = 0; i < 12; ++i)
         QVERIFY(opening.controls().balls(i)->isHidden());
     QVERIFY(!opening.controls().titleCover->isHidden());

@@ -38,7 +38,7 @@ void OpeningTest::loadStepCoversTheTrail() {
     QCOMPARE(opening.window()->windowTitle(), QStringLiteral("オープニング"));
     QCOMPARE(opening.window()->client()->size(), QSize(426, 222));
     const OpeningScreenControls& c = opening.controls();
-    QCOMPARE(opening.tickCounter, std::int16_t(0));
+    QCOMPARE(opening.ticks(), std::int16_t(0));
     QVERIFY(c.animationTimer->isEnabled());
     QCOMPARE(c.animationTimer->interval(), 50);
     QVERIFY(!c.titleCover->isHidden());
@@ -72,7 +72,7 @@ void OpeningTest::tickScheduleShowsOneBallAtATime() {
         QVERIFY2(opening.isLoaded(), qPrintable(QString::number(tick)));
         const int ball = std::min(tick, 12) - 1;
         QCOMPARE(c.animationTimer->interval(), intervals[ball]);
-        QCOMPARE(opening.tickCounter, std::int16_t(tick < 12 ? tick : tick + 1));
+        QCOMPARE(opening.ticks(), std::int16_t(tick < 12 ? tick : tick + 1));
         for (std::int16_t i = 0; i < 12; ++i) {
             QCOMPARE(c.balls(i)->isHidden(), i != ball);
             QCOMPARE(c.footprintCovers(i)->isHidden(), i <= ball);
@@ -104,7 +104,7 @@ void OpeningTest::endRecreatesAClosedMainScreen() {
     // The new main screen's load step starts the opening once more, from the beginning.
     QVERIFY(opening.isLoaded());
     QVERIFY(opening.isVisible());
-    QCOMPARE(opening.tickCounter, std::int16_t(0));
+    QCOMPARE(opening.ticks(), std::int16_t(0));
     QVERIFY(opening.controls().balls(0)->isHidden());
     // The main screen already showing, the next end only makes it visible again.
     const int questionsBefore = main.questionCount;
@@ -123,7 +123,7 @@ void OpeningTest::showingWhilePlayingDoesNotRestart() {
         opening.onAnimationTick();
     const int loaded = game.program->loadedScreens();
     game.program->mainScreen().onOpeningMenu();
-    QCOMPARE(opening.tickCounter, std::int16_t(5));
+    QCOMPARE(opening.ticks(), std::int16_t(5));
     QVERIFY(!opening.controls().balls(4)->isHidden());
     QVERIFY(opening.controls().footprintCovers(4)->isHidden());
     QCOMPARE(game.program->loadedScreens(), loaded);
@@ -148,7 +148,7 @@ void OpeningTest::realTimerEndsTheOpening() {
     QVERIFY(!game.program->mainScreen().isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!game.program->openingScreen().isLoaded(), 20000);
     QVERIFY(game.program->mainScreen().isVisible());
-    QCOMPARE(game.program->openingScreen().tickCounter, std::int16_t(27));
+    QCOMPARE(game.program->openingScreen().ticks(), std::int16_t(27));
 }
 
 QTEST_MAIN(OpeningTest)

@@ -23,8 +23,8 @@ public:
 
     void onAnimationTick();
     const OpeningScreenControls& controls() const { return c; }
-
-    std::int16_t tickCounter = 0;
+    // How far the animation has gone: the hops made, then the quiet ticks after the last one.
+    std::int16_t ticks() const { return tickCounter; }
 
 protected:
     toolkit::ScreenWindow* build() override;
@@ -38,4 +38,5 @@ private:
     void finish();
     Navigator& navigator_;
     OpeningScreenControls c;
+    std::int16_t tickCounter = 0;
 };

@@ -70,6 +70,7 @@ for c in range(0x10000):
         written[c] = code
 
 none = 0xFFFF
+print("// SPDX-License-Identifier: MIT")
 print("// Written by tools/cp932/make_table.py from glibc's iconv (CP932); do not edit by hand.")
 print('#include "services/data/cp932_table.h"')
 print()
