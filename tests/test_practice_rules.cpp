@@ -3,6 +3,7 @@
 // unanswered and always returns, also when none is left.
 #include "screens/practice/rules.h"
 #include "services/random/random.h"
+#include "support/stdstring.h"
 #include "toolkit/runtimeerror.h"
 #include <QtTest>
 #include <set>
@@ -79,7 +80,7 @@ void PracticeRulesTest::verdictBands_data() {
 void PracticeRulesTest::verdictBands() {
     QFETCH(int, correct);
     QFETCH(QString, verdict);
-    QCOMPARE(verdictFor(static_cast<std::int16_t>(correct)), verdict);
+    QCOMPARE(verdictFor(static_cast<std::int16_t>(correct)), verdict.toStdString());
 }
 
 void PracticeRulesTest::cueAndFinish_data() {
