@@ -4,6 +4,7 @@
 #include "screens/chart/chart_window.h"
 #include "screens/main/main_screen.h"
 #include "support/gamefixture.h"
+#include "support/stdstring.h"
 #include <QtTest>
 
 using namespace chart;
@@ -18,6 +19,14 @@ private slots:
 };
 
 namespace {
+// A cell's lines as text the checks below can take apart.
+QStringList linesOf(const std::string& cell) {
+    QStringList result;
+    for (const std::string& line : lines(cell))
+        result << QString::fromStdString(line);
+    return result;
+}
+
 bool isRomaji(const QString& line) {
     return !line.isEmpty() &&
            std::all_of(line.begin(), line.end(), [](QChar ch) { return ch >= u'a' && ch <= u'z'; });
@@ -36,11 +45,11 @@ void ChartTest::chartHoldsTheDefinedRowsAndColumns() {
     QCOMPARE(columnCount, 9);
     QStringList heads;
     for (int column = 0; column < columnCount; ++column)
-        heads << head(column);
+        heads << QString::fromStdString(head(column));
     QCOMPARE(heads, QStringList({"", "Aあ", "Ｉい", "Uう", "Ｅえ", "Ｏお", "ゃ", "ゅ", "ょ"}));
     QStringList rowHeads;
     for (int row = 0; row < rowCount; ++row)
-        rowHeads << cell(row, 0);
+        rowHeads << QString::fromStdString(cell(row, 0));
     QCOMPARE(rowHeads, QStringList({"", "Ｋか", "Ｓさ", "Ｔた", "Ｎな", "Ｈは", "Ｍま", "Ｙや", "Ｒら",
                                     "Ｗわ", "ん", "Ｇが", "Ｚざ", "Ｄだ", "Ｂば", "Ｐぱ", "あー"}));
     const QString vowels = QStringLiteral("aiueo");
@@ -48,14 +57,14 @@ void ChartTest::chartHoldsTheDefinedRowsAndColumns() {
     int filled = 0;
     for (int row = 0; row < rowCount - 1; ++row) {
         for (int column = 1; column < columnCount; ++column) {
-            const QString text = cell(row, column);
-            const QStringList textLines = lines(text);
+            const QString text = QString::fromStdString(cell(row, column));
+            const QStringList textLines = linesOf(cell(row, column));
             if (text.isEmpty()) continue;
             ++filled;
-            QVERIFY(!isLongVowel(text));
+            QVERIFY(!isLongVowel(cell(row, column)));
             if (column <= 5) {
                 // A vowel column spells the row's sound ending in its vowel (ん alone is just "n").
-                const QChar vowel = cell(row, 0) == u"ん" ? u'n' : vowels[column - 1];
+                const QChar vowel = cell(row, 0) == "ん" ? u'n' : vowels[column - 1];
                 for (const QString& line : textLines)
                     QVERIFY2(isRomaji(line) && line.back() == vowel, qPrintable(text));
             } else {
@@ -71,17 +80,17 @@ void ChartTest::chartHoldsTheDefinedRowsAndColumns() {
     }
     // Blank: the contracted sounds of the K, Y, W and G rows, two vowels of Y, three of W, four of ん.
     QCOMPARE(filled, 16 * 8 - 4 * 3 - 2 - 3 - 4);
-    QCOMPARE(cell(3, 6), QStringLiteral("ちゃ/tya/cha"));
-    QCOMPARE(cell(0, 8), QStringLiteral("きょ/kyo"));  // the か row's contracted sounds stand one row higher
-    QCOMPARE(cell(10, 7), QStringLiteral("ぎゅ/gyu")); // and the が row's beside ん
+    QCOMPARE(cell(3, 6), std::string("ちゃ/tya/cha"));
+    QCOMPARE(cell(0, 8), std::string("きょ/kyo"));  // the か row's contracted sounds stand one row higher
+    QCOMPARE(cell(10, 7), std::string("ぎゅ/gyu")); // and the が row's beside ん
     // The last row: each vowel with the caret over it, then the small っ and two doubled consonants.
     for (int column = 1; column <= 5; ++column) {
         QVERIFY(isLongVowel(cell(16, column)));
-        QCOMPARE(longVowelLetter(cell(16, column)), vowels.mid(column - 1, 1));
+        QCOMPARE(longVowelLetter(cell(16, column)), vowels.mid(column - 1, 1).toStdString());
     }
-    QCOMPARE(lines(cell(16, 6)), QStringList({"っ"}));
-    QCOMPARE(lines(cell(16, 7)), QStringList({"っぷ", "ppu"}));
-    QCOMPARE(lines(cell(16, 8)), QStringList({"っこ", "kko"}));
+    QCOMPARE(linesOf(cell(16, 6)), QStringList({"っ"}));
+    QCOMPARE(linesOf(cell(16, 7)), QStringList({"っぷ", "ppu"}));
+    QCOMPARE(linesOf(cell(16, 8)), QStringList({"っこ", "kko"}));
 }
 
 void ChartTest::windowIsCreatedHiddenAndHoldsTheTable() {
@@ -111,7 +120,7 @@ void ChartTest::windowIsCreatedHiddenAndHoldsTheTable() {
     for (int band = 0; band < bandCount; ++band)
         for (int column = 0; column < columnCount; ++column) {
             const QRect inside = l.cellRect(band, column);
-            const QStringList text = lines(bandCell(band, column));
+            const QStringList text = bandLines(band, column);
             const QString where = QStringLiteral("band %1 column %2").arg(band).arg(column);
             QVERIFY2(text.size() * lineHeight <= inside.height(), qPrintable(where));
             const QFontMetrics metrics(fontFor(band, column, l.fontPixels));
@@ -134,7 +143,7 @@ void ChartTest::everyCellIsDrawnInsideTheWindow() {
             const QRect inside = l.cellRect(band, column).translated(at).adjusted(1, 1, -1, -1);
             const QString text = bandCell(band, column);
             QVERIFY2(hasInk(image, inside) == !text.isEmpty(), qPrintable(text));
-            if (isLongVowel(text)) {
+            if (isLongVowel(text.toStdString())) {
                 // The caret stands over the letter, in the upper half of the cell.
                 QVERIFY(hasInk(image, inside.adjusted(0, 0, 0, -inside.height() / 2)));
             }

@@ -90,7 +90,7 @@ void DataFolderTest::missingFileNamesEveryFolder() {
     } catch (const DataFileError& e) {
         QCOMPARE(q(e.file()), QStringLiteral("romaji.txt"));
         QCOMPARE(e.line(), 0);
-        const QString playerText = dataFileMessage(e).playerText();
+        const QString playerText = QString::fromStdString(dataFileMessage(e).playerText());
         QVERIFY(playerText.contains(QStringLiteral("「romaji.txt」が見つかりません")));
         QCOMPARE(QString::fromUtf8(e.what()),
                  QStringLiteral("romaji.txt: file not found in any of the folders\n    %1\n    %2\n    %3")

@@ -233,7 +233,7 @@ void FieldReaderTest::faultsNameFileAndLine() {
             // The full path tells a bank in the player's folder from the installed one.
             QCOMPARE(QString::fromStdString(e.path()), path);
             QVERIFY(detailOf(e).endsWith(QStringLiteral(" (%1)").arg(path)));
-            QVERIFY(dataFileMessage(e).playerText().contains(path));
+            QVERIFY(QString::fromStdString(dataFileMessage(e).playerText()).contains(path));
         }
     }
     try {

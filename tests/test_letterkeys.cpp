@@ -1,6 +1,7 @@
 // Which tile a key presses: the letter each key types (the long-vowel mark from every layout, no letter from
 // blanks and control keys), the lowest-numbered visible tile, and upper and lower case.
 #include "screens/main/letterkeys.h"
+#include "support/stdstring.h"
 #include <QtTest>
 
 namespace {
@@ -10,7 +11,8 @@ TileBoard boardOf(const QStringList& captions) {
     TileBoard board;
     for (int k = 0; k < captions.size(); ++k) {
         const bool pressed = captions[k].startsWith(u'-');
-        board[k] = {pressed ? captions[k].mid(1) : captions[k], !pressed && !captions[k].isEmpty()};
+        board[k] = {(pressed ? captions[k].mid(1) : captions[k]).toStdString(),
+                    !pressed && !captions[k].isEmpty()};
     }
     return board;
 }
@@ -67,7 +69,7 @@ void LetterKeysTest::letterOfKey() {
     QFETCH(int, key);
     QFETCH(QString, text);
     QFETCH(QString, letter);
-    QCOMPARE(::letterOfKey(key, text), letter);
+    QCOMPARE(::letterOfKey(key, text.toStdString()), letter.toStdString());
 }
 
 void LetterKeysTest::tileForKey_data() {
@@ -99,7 +101,7 @@ void LetterKeysTest::tileForKey() {
     QFETCH(QStringList, tiles);
     QFETCH(QString, letter);
     QFETCH(int, tile);
-    const std::optional<int> found = ::tileForKey(letter, boardOf(tiles));
+    const std::optional<int> found = ::tileForKey(letter.toStdString(), boardOf(tiles));
     QCOMPARE(found.value_or(-1), tile);
 }
 

@@ -4,6 +4,7 @@
 // zone's strict bounds and the glide into a slot.
 #include "screens/main/rules.h"
 #include "screens/main/track.h"
+#include "support/stdstring.h"
 #include <QtTest>
 
 using namespace mainscreen;
@@ -138,7 +139,7 @@ void MainRulesTest::resultGrades_data() {
 void MainRulesTest::resultGrades() {
     QFETCH(int, score);
     QFETCH(QString, result);
-    QCOMPARE(resultForScore(score), result);
+    QCOMPARE(resultForScore(score), result.toStdString());
 }
 
 // Speed 5 throughout: a score of 30 makes a step of 20 twips.

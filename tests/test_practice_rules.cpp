@@ -3,6 +3,7 @@
 // unanswered and always returns, also when none is left.
 #include "screens/practice/rules.h"
 #include "services/random/random.h"
+#include "support/stdstring.h"
 #include "toolkit/runtimeerror.h"
 #include <QtTest>
 #include <set>
@@ -79,7 +80,7 @@ void PracticeRulesTest::verdictBands_data() {
 void PracticeRulesTest::verdictBands() {
     QFETCH(int, correct);
     QFETCH(QString, verdict);
-    QCOMPARE(verdictFor(static_cast<std::int16_t>(correct)), verdict);
+    QCOMPARE(verdictFor(static_cast<std::int16_t>(correct)), verdict.toStdString());
 }
 
 void PracticeRulesTest::cueAndFinish_data() {
@@ -202,7 +203,8 @@ void PracticeRulesTest::labelOffTheChartIsAnError() {
         nextTarget(table, answeredOf({0}), 0, script.draw());
         QFAIL("a label number off the chart was taken");
     } catch (const toolkit::RuntimeError& e) {
-        QCOMPARE(e.detail(), QStringLiteral("Subscript out of range: Label1(%1)").arg(label));
+        QCOMPARE(QString::fromStdString(e.detail()),
+                 QStringLiteral("Subscript out of range: Label1(%1)").arg(label));
     }
     QVERIFY_THROWS_EXCEPTION(toolkit::RuntimeError, isAnswered(AnsweredKana{}, label));
 }

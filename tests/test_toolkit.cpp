@@ -142,7 +142,8 @@ void ToolkitTest::controlArrayBounds() {
             array(bad);
             QFAIL("an index beyond the array must fail");
         } catch (const toolkit::RuntimeError& e) {
-            QCOMPARE(e.detail(), QStringLiteral("Subscript out of range: Label1(%1)").arg(bad));
+            QCOMPARE(QString::fromStdString(e.detail()),
+                     QStringLiteral("Subscript out of range: Label1(%1)").arg(bad));
         }
     }
 }

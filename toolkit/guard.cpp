@@ -35,7 +35,7 @@ void Guard::report(std::exception_ptr error) noexcept {
     try {
         std::rethrow_exception(error);
     } catch (const RuntimeError& e) {
-        reporter_.fatal(e.playerText(), e.detail());
+        reporter_.fatal(QString::fromStdString(e.playerText()), QString::fromStdString(e.detail()));
     } catch (const std::bad_alloc&) {
         reporter_.fatal(QStringLiteral("メモリが足りなくなりました。"), QStringLiteral("Out of memory"));
     } catch (const std::exception& e) {

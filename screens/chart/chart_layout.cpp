@@ -15,7 +15,7 @@ constexpr double columnWeights[columnCount] = {1.3, 1, 1, 1, 1, 1, 1.5, 1.5, 1.5
 int linesIn(int band) {
     qsizetype most = 1;
     for (int column = 0; column < columnCount; ++column)
-        most = std::max(most, lines(bandCell(band, column)).size());
+        most = std::max(most, bandLines(band, column).size());
     return static_cast<int>(most);
 }
 
@@ -40,7 +40,7 @@ bool textFits(const Layout& l, int pixels) {
     for (int band = 0; band < bandCount; ++band)
         for (int column = 0; column < columnCount; ++column) {
             const QRect inside = l.cellRect(band, column);
-            const QStringList text = lines(bandCell(band, column));
+            const QStringList text = bandLines(band, column);
             if (text.size() * height > inside.height()) return false;
             const QFontMetrics metrics(fontFor(band, column, pixels));
             for (const QString& line : text)
@@ -58,11 +58,18 @@ bool textFits(const Layout& l, int pixels) {
 } // namespace
 
 QString bandCell(int band, int column) {
-    return band == 0 ? head(column) : cell(band - 1, column);
+    return QString::fromStdString(band == 0 ? head(column) : cell(band - 1, column));
+}
+
+QStringList bandLines(int band, int column) {
+    QStringList result;
+    for (const std::string& line : lines(band == 0 ? head(column) : cell(band - 1, column)))
+        result << QString::fromStdString(line);
+    return result;
 }
 
 toolkit::FittedText cellText(const Layout& l, int band, int column, int pixels) {
-    return toolkit::FittedText(lines(bandCell(band, column)).join(QChar::LineSeparator),
+    return toolkit::FittedText(bandLines(band, column).join(QChar::LineSeparator),
                                fontFor(band, column, pixels), l.cellRect(band, column), Qt::AlignCenter,
                                false);
 }

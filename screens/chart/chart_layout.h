@@ -5,6 +5,7 @@
 #include "toolkit/textfit.h"
 #include <QFont>
 #include <QRect>
+#include <QStringList>
 #include <array>
 
 namespace chart {
@@ -29,6 +30,8 @@ bool isHead(int band, int column);
 // Line height of the text in a cell: the taller of the two faces.
 int lineHeight(int pixels);
 QString bandCell(int band, int column);
+// The lines of that cell as the chart draws them.
+QStringList bandLines(int band, int column);
 // A cell's lines at a pixel size, laid out centred in the cell as the chart draws them: a pixel clear of
 // the rules, with whatever Japanese font the desktop has.
 toolkit::FittedText cellText(const Layout& l, int band, int column, int pixels);

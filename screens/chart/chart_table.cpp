@@ -33,31 +33,46 @@ void checkColumn(int column) {
     if (column < 0 || column >= columnCount) throw toolkit::subscriptOutOfRange("chart column", column);
 }
 
+// Characters, not bytes: every byte of the UTF-8 text but the continuation bytes starts one.
+std::size_t characterCount(const std::string& text) {
+    std::size_t count = 0;
+    for (const char byte : text)
+        if ((static_cast<unsigned char>(byte) & 0xc0u) != 0x80u) ++count;
+    return count;
+}
+
 } // namespace
 
-QString head(int column) {
+std::string head(int column) {
     checkColumn(column);
-    return QString::fromUtf8(heads[column]);
+    return heads[column];
 }
 
-QString cell(int row, int column) {
+std::string cell(int row, int column) {
     checkColumn(column);
     if (row < 0 || row >= rowCount) throw toolkit::subscriptOutOfRange("chart row", row);
-    return QString::fromUtf8(rows[row][column]);
+    return rows[row][column];
 }
 
-QStringList lines(const QString& cell) {
-    if (cell.isEmpty()) return {};
-    if (isLongVowel(cell)) return {QStringLiteral("＾"), longVowelLetter(cell)};
-    return cell.split(QLatin1Char('/'));
+std::vector<std::string> lines(const std::string& cell) {
+    if (cell.empty()) return {};
+    if (isLongVowel(cell)) return {"＾", longVowelLetter(cell)};
+    std::vector<std::string> result;
+    std::size_t start = 0;
+    for (std::size_t slash = cell.find('/'); slash != std::string::npos; slash = cell.find('/', start)) {
+        result.push_back(cell.substr(start, slash - start));
+        start = slash + 1;
+    }
+    result.push_back(cell.substr(start));
+    return result;
 }
 
-bool isLongVowel(const QString& cell) {
-    return cell.size() == 2 && cell.front() == u'^';
+bool isLongVowel(const std::string& cell) {
+    return characterCount(cell) == 2 && cell.front() == '^';
 }
 
-QString longVowelLetter(const QString& cell) {
-    return isLongVowel(cell) ? cell.mid(1) : QString();
+std::string longVowelLetter(const std::string& cell) {
+    return isLongVowel(cell) ? cell.substr(1) : std::string();
 }
 
 } // namespace chart

@@ -1,22 +1,22 @@
 #pragma once
 // The romaji chart as data: a row of column heads, then seventeen rows of a row head and eight cells.
 // A cell holds its lines separated by '/', is empty when the chart leaves it blank, and starts with '^'
-// when it shows a vowel with the long-vowel caret drawn over it.
-#include <QString>
-#include <QStringList>
+// when it shows a vowel with the long-vowel caret drawn over it. Texts are UTF-8.
+#include <string>
+#include <vector>
 
 namespace chart {
 
 inline constexpr int columnCount = 9; // the row heads, five vowels, three contracted sounds
 inline constexpr int rowCount = 17;   // below the row of column heads
 
-QString head(int column);
+std::string head(int column);
 // Column 0 is the row head.
-QString cell(int row, int column);
+std::string cell(int row, int column);
 
-QStringList lines(const QString& cell);
-bool isLongVowel(const QString& cell);
+std::vector<std::string> lines(const std::string& cell);
+bool isLongVowel(const std::string& cell);
 // The letter the caret stands over.
-QString longVowelLetter(const QString& cell);
+std::string longVowelLetter(const std::string& cell);
 
 } // namespace chart

@@ -40,12 +40,12 @@ void ChartView::drawCell(QPainter& painter, int band, int column) const {
     const QRect inside = layout_.cellRect(band, column);
     if (isHead(band, column)) painter.fillRect(inside, headBack);
     const QString text = bandCell(band, column);
-    const QStringList textLines = lines(text);
+    const QStringList textLines = bandLines(band, column);
     const int height = lineHeight(layout_.fontPixels);
     int y = inside.top() + (inside.height() - height * static_cast<int>(textLines.size())) / 2;
     painter.setPen(Qt::black);
     painter.setFont(fontFor(band, column, layout_.fontPixels));
-    if (isLongVowel(text)) {
+    if (isLongVowel(text.toStdString())) {
         // The caret is drawn as a roof over the letter, as the game's answer line shows a long vowel.
         const QFontMetrics metrics(painter.font());
         const QRect letterBox(inside.left(), y + height, inside.width(), height);
@@ -61,7 +61,8 @@ void ChartView::drawCell(QPainter& painter, int band, int column) const {
         painter.setPen(QPen(Qt::black, std::max(1.0, layout_.fontPixels / 10.0)));
         painter.drawPath(roof);
         painter.restore();
-        painter.drawText(letterBox, Qt::AlignHCenter | Qt::AlignVCenter, longVowelLetter(text));
+        painter.drawText(letterBox, Qt::AlignHCenter | Qt::AlignVCenter,
+                         QString::fromStdString(longVowelLetter(text.toStdString())));
         return;
     }
     cellText(layout_, band, column, layout_.fontPixels).draw(painter);

@@ -64,7 +64,7 @@ void MainScreen::bringBackCreature(std::int16_t i) {
 
 // The fifth lost creature ends the game: the graded result, then every game window closes.
 void MainScreen::endGame() {
-    resultText = resultForScore(score);
+    resultText = QString::fromStdString(resultForScore(score));
     playGameOver();
     apiResult = navigator_.services().messageBox.show(resultText, QStringLiteral("結果"), toolkit::styleStop);
     navigator_.gameOver();

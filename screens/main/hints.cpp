@@ -2,6 +2,7 @@
 #include "screens/main/main_screen.h"
 #include "screens/main/rules.h"
 #include "screens/navigator.h"
+#include "toolkit/qtcolour.h"
 
 using namespace mainscreen;
 
@@ -10,7 +11,7 @@ using namespace mainscreen;
 void MainScreen::onRetryClicked() {
     placedCount = 0;
     if (hintLevel >= 1) {
-        c.hintButton->setBackColor(hintRed);
+        c.hintButton->setBackColor(toolkit::toQColor(hintRed));
         c.hintButton->setText(QStringLiteral("ラストヒント"));
     }
     c.okButton->hide();
@@ -37,7 +38,7 @@ void MainScreen::onHintClicked() {
         hintLength = firstHintLength(random.next(), static_cast<int>(answer.size()));
         c.hintLabel->setText(answer.left(hintLength));
         setScore(scoreAfterCharge(score, firstHintCharge));
-        c.hintButton->setBackColor(lightGreen);
+        c.hintButton->setBackColor(toolkit::toQColor(lightGreen));
         c.hintButton->setText(QStringLiteral("ラストヒント"));
     }
     if (hintLevel == 2) {

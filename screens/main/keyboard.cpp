@@ -2,6 +2,9 @@
 #include "screens/main/main_screen.h"
 #include "screens/main/rules.h"
 
+// The letter rules know the ^ keys by number; these are the numbers the desktop's keyboard gives them.
+static_assert(caretKey == Qt::Key_AsciiCircum && deadCaretKey == Qt::Key_Dead_Circumflex);
+
 // A key pressed on the main window. A letter presses the tile that carries it, exactly as the mouse does;
 // Enter presses OK and Escape the retry button. Enter does nothing while OK is hidden, even when the retry
 // or hint button holds the focus: it only ever submits a finished answer, never deals the word again or
@@ -19,7 +22,7 @@ bool MainScreen::onKeyDown(const toolkit::KeyPress& key) {
     default:
         break;
     }
-    const std::optional<int> tile = tileForKey(letterOfKey(key.key, key.text), tileBoard());
+    const std::optional<int> tile = tileForKey(letterOfKey(key.key, key.text.toStdString()), tileBoard());
     if (!tile) return false;
     onTilePressed(static_cast<std::int16_t>(*tile));
     return true;
@@ -29,6 +32,6 @@ bool MainScreen::onKeyDown(const toolkit::KeyPress& key) {
 TileBoard MainScreen::tileBoard() const {
     TileBoard board;
     for (std::int16_t k = 0; k < mainscreen::tileCount; ++k)
-        board[k] = {mainscreen::pressedLetter(dealtLetters[k]), tileShown[k]};
+        board[k] = {mainscreen::pressedLetter(dealtLetters[k].toStdString()), tileShown[k]};
     return board;
 }

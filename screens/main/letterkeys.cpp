@@ -1,28 +1,81 @@
 #include "screens/main/letterkeys.h"
-#include <Qt>
 
 namespace {
 
-std::optional<int> firstTileWith(const QString& letter, const TileBoard& tiles) {
+std::optional<int> firstTileWith(const std::string& letter, const TileBoard& tiles) {
     for (int k = 0; k < static_cast<int>(tiles.size()); ++k)
         if (tiles[k].visible && tiles[k].letter == letter) return k;
     return std::nullopt;
 }
 
+// The one character of a key's text, or none when the text is empty, holds more than one character, is not
+// well-formed UTF-8, or lies beyond the characters a key of the desktop's keyboards types alone (U+FFFF).
+std::optional<char32_t> onlyCharacter(const std::string& text) {
+    if (text.empty()) return std::nullopt;
+    const auto byte = [&text](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    char32_t c = 0;
+    if (lead < 0x80) {
+        length = 1;
+        c = lead;
+    } else if (lead >= 0xc2 && lead < 0xe0) {
+        length = 2;
+        c = lead & 0x1fu;
+    } else if (lead >= 0xe0 && lead < 0xf0) {
+        length = 3;
+        c = lead & 0x0fu;
+    } else {
+        return std::nullopt;
+    }
+    if (text.size() != length) return std::nullopt;
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((byte(k) & 0xc0u) != 0x80u) return std::nullopt;
+        c = (c << 6) | (byte(k) & 0x3fu);
+    }
+    const bool overlong = length == 3 && c < 0x800;
+    const bool surrogate = c >= 0xd800 && c <= 0xdfff;
+    if (overlong || surrogate) return std::nullopt;
+    return c;
+}
+
+// Blanks of every width: they type no letter.
+bool isBlank(char32_t c) {
+    return (c >= 0x09 && c <= 0x0d) || c == 0x20 || c == 0x85 || c == 0xa0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200a) || c == 0x2028 || c == 0x2029 || c == 0x202f || c == 0x205f ||
+           c == 0x3000;
+}
+
+// Characters that print nothing: control characters, the invisible format marks, and private-use ones.
+bool printsNothing(char32_t c) {
+    return c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0xad || (c >= 0x600 && c <= 0x605) || c == 0x61c ||
+           c == 0x6dd || c == 0x70f || c == 0x180e || (c >= 0x200b && c <= 0x200f) ||
+           (c >= 0x202a && c <= 0x202e) || (c >= 0x2060 && c <= 0x2064) || (c >= 0x2066 && c <= 0x206f) ||
+           (c >= 0xe000 && c <= 0xf8ff) || c == 0xfeff || (c >= 0xfff9 && c <= 0xfffb);
+}
+
+// The capital a tile would carry for a typed lower-case letter: tiles carry letters of the Latin alphabet,
+// and besides a to z only the dotless ı and the long ſ have one of those as their capital.
+std::optional<std::string> capitalOf(const std::string& letter) {
+    if (letter.size() == 1 && letter[0] >= 'a' && letter[0] <= 'z')
+        return std::string(1, static_cast<char>(letter[0] - 'a' + 'A'));
+    if (letter == "ı") return "I";
+    if (letter == "ſ") return "S";
+    return std::nullopt;
+}
+
 } // namespace
 
-QString letterOfKey(int key, const QString& text) {
-    if (key == Qt::Key_AsciiCircum || key == Qt::Key_Dead_Circumflex) return QStringLiteral("^");
-    if (text.size() != 1) return {};
-    const QChar typed = text.front();
-    if (!typed.isPrint() || typed.isSpace()) return {};
+std::string letterOfKey(int key, const std::string& text) {
+    if (key == caretKey || key == deadCaretKey) return "^";
+    const std::optional<char32_t> typed = onlyCharacter(text);
+    if (!typed || printsNothing(*typed) || isBlank(*typed)) return {};
     return text;
 }
 
-std::optional<int> tileForKey(const QString& letter, const TileBoard& tiles) {
-    if (letter.isEmpty()) return std::nullopt;
+std::optional<int> tileForKey(const std::string& letter, const TileBoard& tiles) {
+    if (letter.empty()) return std::nullopt;
     if (const std::optional<int> same = firstTileWith(letter, tiles)) return same;
-    const QString upper = letter.toUpper();
-    if (letter.isLower() && upper != letter) return firstTileWith(upper, tiles);
+    if (const std::optional<std::string> upper = capitalOf(letter)) return firstTileWith(*upper, tiles);
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "screens/main/track.h"
 #include "toolkit/builder.h"
 #include "toolkit/icon.h"
+#include "toolkit/qtcolour.h"
 #include "toolkit/twips.h"
 #include <QIcon>
 #include <QMenuBar>
@@ -30,7 +31,8 @@ const QColor windowText = Qt::black;
 // Labels from back to front: later ones are drawn over earlier ones where they overlap.
 void buildLabels(QWidget* w, MainScreenControls& c) {
     c.wordLabel = makeLabel(
-        w, {{0, 600, 5655, 495}, "Label3", Qt::black, lightGreen, {pGothic, 21.75}, Qt::AlignHCenter});
+        w,
+        {{0, 600, 5655, 495}, "Label3", Qt::black, toQColor(lightGreen), {pGothic, 21.75}, Qt::AlignHCenter});
     c.answerLabel = makeLabel(w, {{5400, 0, 495, 375},
                                   "",
                                   QColor(0, 0, 255),
@@ -122,12 +124,12 @@ void buildPictures(QWidget* w, MainScreenControls& c) {
 }
 
 void buildButtons(QWidget* w, MainScreenControls& c) {
-    c.okButton =
-        makeButton(w, {{3480, 2400, 1095, 372}, QStringLiteral("Ｏ．Ｋ"), lightGreen, {mincho, 10.5}});
-    c.retryButton =
-        makeButton(w, {{3480, 3360, 1095, 372}, QStringLiteral("やりなおし"), lightGreen, {mincho, 9}});
-    c.hintButton =
-        makeButton(w, {{120, 3720, 1575, 375}, QStringLiteral("ちょっとヒ ン ト"), lightGreen, {mincho, 9}});
+    c.okButton = makeButton(
+        w, {{3480, 2400, 1095, 372}, QStringLiteral("Ｏ．Ｋ"), toQColor(lightGreen), {mincho, 10.5}});
+    c.retryButton = makeButton(
+        w, {{3480, 3360, 1095, 372}, QStringLiteral("やりなおし"), toQColor(lightGreen), {mincho, 9}});
+    c.hintButton = makeButton(
+        w, {{120, 3720, 1575, 375}, QStringLiteral("ちょっとヒ ン ト"), toQColor(lightGreen), {mincho, 9}});
     for (Button* b : {c.okButton, c.retryButton, c.hintButton})
         b->setCursor(Qt::ArrowCursor);
 }

@@ -4,6 +4,7 @@
 #include "screens/main/rules.h"
 #include "screens/navigator.h"
 #include "services/data/questionbank.h"
+#include "toolkit/qtcolour.h"
 
 using namespace mainscreen;
 
@@ -81,7 +82,7 @@ void MainScreen::dealTiles() {
     letterPool = answer;
     c.wordLabel->setText(questionWord);
     if (hintLevel < 1) {
-        c.hintButton->setBackColor(lightGreen);
+        c.hintButton->setBackColor(toolkit::toQColor(lightGreen));
         c.hintButton->setText(QStringLiteral("ちょっとヒント"));
     }
     answerLength = poolLeft = static_cast<std::int16_t>(answer.size());
@@ -93,7 +94,7 @@ void MainScreen::dealTiles() {
         c.tiles(k)->setText(dealtLetters[k]);
         letterPool.remove(pickPos - 1, 1);
         --poolLeft;
-        c.tiles(k)->setForeColor(letterColour(dealtLetters[k]));
+        c.tiles(k)->setForeColor(toolkit::toQColor(letterColour(dealtLetters[k].toStdString())));
     }
     for (std::int16_t k = answerLength; k < tileCount; ++k)
         setTileShown(k, false);
@@ -113,18 +114,18 @@ void MainScreen::onTilePressed(std::int16_t index) {
     tileIndex = index;
     // Answer line: every letter exactly as pressed.
     answerLineText = answerLine;
-    tileLetter = pressedLetter(dealtLetters[index]);
+    tileLetter = QString::fromStdString(pressedLetter(dealtLetters[index].toStdString()));
     answerLine = answerLineText + tileLetter;
     c.answerLabel->setText(answerLine);
     // Marked line: a caret replaces the vowel before it with a full-width caret.
     markedLineText = markedLine;
-    if (isLongVowelMark(tileLetter) && !markedLineText.isEmpty()) markedLineText.chop(1);
-    tilePiece = markedPiece(tileLetter);
+    if (isLongVowelMark(tileLetter.toStdString()) && !markedLineText.isEmpty()) markedLineText.chop(1);
+    tilePiece = QString::fromStdString(markedPiece(tileLetter.toStdString()));
     markedLine = markedLineText + tilePiece;
     c.markedLineLabel->setText(markedLine);
     // Plain line: the letters without carets.
     plainLineText = plainLine;
-    tilePiece = plainPiece(tileLetter);
+    tilePiece = QString::fromStdString(plainPiece(tileLetter.toStdString()));
     plainLine = plainLineText + tilePiece;
     c.plainLineLabel->setText(plainLine);
     setTileShown(index, false);

@@ -34,35 +34,38 @@ std::int16_t firstHintLength(double r, int answerLength) {
     return static_cast<std::int16_t>(std::max(static_cast<int>(r * answerLength), 1));
 }
 
-QString resultForScore(int score) {
-    if (score > 600) return QStringLiteral("さすがじゃ！");
-    if (score > 450) return QStringLiteral("そこそこだなぁ！");
-    if (score >= 200) return QStringLiteral("まだまだ！");
-    return QStringLiteral("特訓がいるぞ！");
+std::string resultForScore(int score) {
+    if (score > 600) return "さすがじゃ！";
+    if (score > 450) return "そこそこだなぁ！";
+    if (score >= 200) return "まだまだ！";
+    return "特訓がいるぞ！";
 }
 
-QString pressedLetter(const QString& caption) {
-    qsizetype start = 0;
-    while (start < caption.size() && caption[start] == u' ')
-        ++start;
-    return caption.mid(start);
+std::string pressedLetter(const std::string& caption) {
+    const std::size_t start = caption.find_first_not_of(' ');
+    return start == std::string::npos ? std::string() : caption.substr(start);
 }
 
-bool isLongVowelMark(const QString& letter) {
-    return letter == u"^";
+bool isLongVowelMark(const std::string& letter) {
+    return letter == "^";
 }
 
-QString markedPiece(const QString& letter) {
-    return isLongVowelMark(letter) ? QStringLiteral("＾") : letter;
+std::string markedPiece(const std::string& letter) {
+    return isLongVowelMark(letter) ? "＾" : letter;
 }
 
-QString plainPiece(const QString& letter) {
-    return isLongVowelMark(letter) ? QString() : letter;
+std::string plainPiece(const std::string& letter) {
+    return isLongVowelMark(letter) ? std::string() : letter;
 }
 
-QColor letterColour(const QString& letter) {
-    const QString t = letter.trimmed();
-    const bool vowel = t == u"a" || t == u"i" || t == u"u" || t == u"e" || t == u"o";
+toolkit::Colour letterColour(const std::string& letter) {
+    // A dealt letter is one letter of the answer; blanks around it are ASCII ones.
+    constexpr const char* blanks = " \t\n\v\f\r";
+    const std::size_t first = letter.find_first_not_of(blanks);
+    const std::string t = first == std::string::npos
+                              ? std::string()
+                              : letter.substr(first, letter.find_last_not_of(blanks) - first + 1);
+    const bool vowel = t == "a" || t == "i" || t == "u" || t == "e" || t == "o";
     return vowel ? vowelBlue : letterBlack;
 }
 

@@ -2,9 +2,9 @@
 // What the main screen decides, as plain functions of plain values: the score and its bounds, the fanfare,
 // when a creature comes out or goes back, the hints and their costs, the result of a game, and how a pressed
 // letter reaches the answer lines. The handlers call these and show what they return.
-#include <QColor>
-#include <QString>
+#include "toolkit/colour.h"
 #include <cstdint>
+#include <string>
 
 namespace mainscreen {
 
@@ -38,16 +38,16 @@ bool creatureGoesBack(int score, int threshold);
 std::int16_t firstHintLength(double r, int answerLength);
 
 // The message at the end of a game, graded by the score.
-QString resultForScore(int score);
+std::string resultForScore(int score);
 
-// The letter a pressed tile adds: its caption without the blanks in front.
-QString pressedLetter(const QString& caption);
+// Texts are UTF-8. The letter a pressed tile adds: its caption without the blanks in front.
+std::string pressedLetter(const std::string& caption);
 // The long-vowel mark: on the marked line it replaces the vowel before it with a full-width caret, and the
 // plain line leaves it out.
-bool isLongVowelMark(const QString& letter);
-QString markedPiece(const QString& letter);
-QString plainPiece(const QString& letter);
+bool isLongVowelMark(const std::string& letter);
+std::string markedPiece(const std::string& letter);
+std::string plainPiece(const std::string& letter);
 // A dealt letter is blue when it is one of the five lower-case vowels (blanks around it aside), else black.
-QColor letterColour(const QString& letter);
+toolkit::Colour letterColour(const std::string& letter);
 
 } // namespace mainscreen

@@ -1,6 +1,7 @@
 #include "screens/navigator.h"
 #include "screens/practice/look.h"
 #include "screens/practice/practice_screen.h"
+#include "toolkit/qtcolour.h"
 
 // The current target stays as long as its kana is unanswered, so the first target of a visit is the one the
 // previous visit ended on. Otherwise targets are drawn among the records whose kana is still unanswered; when
@@ -24,9 +25,9 @@ void PracticeScreen::onChartLabelClicked(std::int16_t index) {
     toolkit::Label* label = c.chartLabels(index);
     const auto k = static_cast<std::size_t>(index);
     clickedText = chartCaptions[k];
-    if (practice::answersTarget(clickedText, targetAnswer)) {
+    if (practice::answersTarget(clickedText.toStdString(), targetAnswer.toStdString())) {
         answeredKana.set(k);
-        label->setBackColor(practiceLook::answeredMark);
+        label->setBackColor(toolkit::toQColor(practiceLook::answeredMark));
         label->setBorder(false);
         ++correctCount;
         if (practice::cueForAnswer(correctCount) == Cue::Correct100)

@@ -2,6 +2,7 @@
 #include "screens/practice/look.h"
 #include "services/data/kanachart.h"
 #include "toolkit/builder.h"
+#include "toolkit/qtcolour.h"
 #include "toolkit/runtimeerror.h"
 
 using namespace toolkit;
@@ -31,10 +32,13 @@ const int contractedKana[11][3] = {
 constexpr int rowStep = 360;
 constexpr int labelHeight = 375;
 
-void addLabel(QWidget* w, ChartLabels& labels, int index, Rect at, const QColor& fore, double points) {
+void addLabel(QWidget* w, ChartLabels& labels, int index, Rect at, Colour fore, double points) {
     if (index < 0) return;
-    Label* label = makeLabel(
-        w, {at, chartKana(index), fore, practiceLook::windowColour, {practiceLook::gothic, points, true}});
+    Label* label = makeLabel(w, {at,
+                                 chartKana(index),
+                                 toQColor(fore),
+                                 toQColor(practiceLook::windowColour),
+                                 {QString::fromUtf8(practiceLook::gothic), points, true}});
     labels.set(static_cast<std::int16_t>(index), label);
 }
 
@@ -63,7 +67,7 @@ void buildChart(QWidget* w, ChartLabels& labels) {
             addLabel(w, labels, index, {4920 + 840 * col, rowStep * row, 885, labelHeight},
                      practiceLook::contractedOlive, points);
         }
-    const QCursor tileCursor = cursorFrom(practiceLook::tileCursor, {2, 2});
+    const QCursor tileCursor = cursorFrom(QString::fromUtf8(practiceLook::tileCursor), {2, 2});
     for (int k = 0; k < labels.count(); ++k)
         labels(k)->setCursor(tileCursor);
 }

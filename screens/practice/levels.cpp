@@ -6,8 +6,8 @@ void PracticeScreen::chooseLevel(practice::Level level, QAction* chosen) {
     const practice::LevelSettings settings = practice::settingsFor(level);
     c.targetTimer->setEnabled(true);
     c.runClock->setInterval(settings.clockMs);
-    c.statusLabel->setText(settings.confirmation);
-    c.levelLabel->setText(settings.name);
+    c.statusLabel->setText(QString::fromStdString(settings.confirmation));
+    c.levelLabel->setText(QString::fromStdString(settings.name));
     // The other two levels go; the chosen one stays and may be chosen again.
     for (QAction* item : {c.beginnerMenuItem, c.intermediateMenuItem, c.advancedMenuItem})
         if (item != chosen) dropLevelItem(item);

@@ -4,6 +4,7 @@
 #include "screens/practice/rules.h"
 #include "toolkit/builder.h"
 #include "toolkit/icon.h"
+#include "toolkit/qtcolour.h"
 #include "toolkit/twips.h"
 #include <QIcon>
 #include <QMenuBar>
@@ -15,22 +16,43 @@ namespace {
 
 // Labels from back to front: the count lies in front of the time display where the two overlap.
 void buildLabels(QWidget* w, PracticeScreenControls& c) {
-    c.instructionLabel =
-        makeLabel(w, {{2520, 1920, 2415, 255}, QStringLiteral("　次の文字をクリックしなさい"), red, paper});
-    c.levelLabel = makeLabel(w, {{2760, 2160, 1935, 255}, QString(), red, paper, {pGothic, 11.25, true}});
-    c.promptLabel =
-        makeLabel(w, {{2760, 2520, 1935, 855}, QString(), Qt::black, windowColour, {pGothic, 20.25}});
-    c.statusLabel =
-        makeLabel(w, {{1560, 3600, 2175, 375}, QStringLiteral("「級」は？"), red, paper, {pGothic, 14.25}});
-    c.countLabel = makeLabel(
-        w, {{3480, 3480, 1335, 495}, QString(), red, windowColour, {pGothic, 18}, Qt::AlignLeft, true, true});
+    c.instructionLabel = makeLabel(w, {{2520, 1920, 2415, 255},
+                                       QStringLiteral("　次の文字をクリックしなさい"),
+                                       toQColor(red),
+                                       toQColor(paper)});
+    c.levelLabel = makeLabel(w, {{2760, 2160, 1935, 255},
+                                 QString(),
+                                 toQColor(red),
+                                 toQColor(paper),
+                                 {QString::fromUtf8(pGothic), 11.25, true}});
+    c.promptLabel = makeLabel(w, {{2760, 2520, 1935, 855},
+                                  QString(),
+                                  Qt::black,
+                                  toQColor(windowColour),
+                                  {QString::fromUtf8(pGothic), 20.25}});
+    c.statusLabel = makeLabel(w, {{1560, 3600, 2175, 375},
+                                  QStringLiteral("「級」は？"),
+                                  toQColor(red),
+                                  toQColor(paper),
+                                  {QString::fromUtf8(pGothic), 14.25}});
+    c.countLabel = makeLabel(w, {{3480, 3480, 1335, 495},
+                                 QString(),
+                                 toQColor(red),
+                                 toQColor(windowColour),
+                                 {QString::fromUtf8(pGothic), 18},
+                                 Qt::AlignLeft,
+                                 true,
+                                 true});
 }
 
 // Buttons lie in front of the labels; the begin button covers the count exactly while it is shown.
 void buildButtons(QWidget* w, PracticeScreenControls& c) {
-    c.startButton = makeButton(w, {{2520, 3120, 855, 375}, QStringLiteral("START"), startBack});
-    c.beginButton = makeButton(
-        w, {{3480, 3480, 1335, 495}, QStringLiteral("はじめる"), beginBack, {pGothic, 11.25}, false});
+    c.startButton = makeButton(w, {{2520, 3120, 855, 375}, QStringLiteral("START"), toQColor(startBack)});
+    c.beginButton = makeButton(w, {{3480, 3480, 1335, 495},
+                                   QStringLiteral("はじめる"),
+                                   toQColor(beginBack),
+                                   {QString::fromUtf8(pGothic), 11.25},
+                                   false});
     for (Button* b : {c.startButton, c.beginButton})
         b->setCursor(Qt::ArrowCursor);
 }
@@ -52,7 +74,7 @@ ScreenWindow* buildPracticeScreen(PracticeScreenControls& c) {
     window->setWindowIcon(toolkit::programIcon());
     QWidget* w = window->client();
     QPalette palette = w->palette();
-    palette.setColor(QPalette::Window, paper);
+    palette.setColor(QPalette::Window, toQColor(paper));
     w->setPalette(palette);
     buildChart(w, c.chartLabels);
     buildLabels(w, c);

@@ -31,26 +31,26 @@ bool anyRecordLeft(const PracticeTable& table, const AnsweredKana& answered) {
 LevelSettings settingsFor(Level level) {
     switch (level) {
     case Level::Beginner:
-        return {3000, QStringLiteral("初級ですね"), QStringLiteral("初級")};
+        return {3000, "初級ですね", "初級"};
     case Level::Intermediate:
-        return {2000, QStringLiteral("中級ですね"), QStringLiteral("中級")};
+        return {2000, "中級ですね", "中級"};
     case Level::Advanced:
         break;
     }
-    return {1000, QStringLiteral("上級ですね"), QStringLiteral("上級")};
+    return {1000, "上級ですね", "上級"};
 }
 
-QString verdictFor(std::int16_t correct) {
+std::string verdictFor(std::int16_t correct) {
     // Each later test that holds replaces the text of the one before.
-    QString text;
-    if (correct >= 30) text = QStringLiteral("まだまだ！");
-    if (correct > 60) text = QStringLiteral("そこそこだなぁ！");
-    if (correct > 100) text = QStringLiteral("さすがじゃ！");
-    if (correct < 30) text = QStringLiteral("特訓がいるぞ！");
+    std::string text;
+    if (correct >= 30) text = "まだまだ！";
+    if (correct > 60) text = "そこそこだなぁ！";
+    if (correct > 100) text = "さすがじゃ！";
+    if (correct < 30) text = "特訓がいるぞ！";
     return text;
 }
 
-bool answersTarget(const QString& clickedCaption, const QString& targetAnswer) {
+bool answersTarget(const std::string& clickedCaption, const std::string& targetAnswer) {
     return clickedCaption == targetAnswer;
 }
 

@@ -4,10 +4,10 @@
 // run clock ticks and which verdict a run earns. The screen's handlers call them and show the results.
 #include "services/data/practicedata.h"
 #include "services/sound/sound.h"
-#include <QString>
 #include <bitset>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 class Random;
 
@@ -32,20 +32,20 @@ inline constexpr int runClockMs = 1000;
 enum class Level { Beginner, Intermediate, Advanced };
 
 // What choosing a level sets: the run clock's interval, the confirmation in the time display and the
-// level's name. Every level allows the same number of ticks; a higher level gives less time for them.
+// level's name (UTF-8). Every level allows the same number of ticks; a higher level gives less time for them.
 struct LevelSettings {
     int clockMs;
-    QString confirmation;
-    QString name;
+    std::string confirmation;
+    std::string name;
 };
 LevelSettings settingsFor(Level level);
 
 // The verdict for a number of right answers at the end of a timed run.
-QString verdictFor(std::int16_t correct);
+std::string verdictFor(std::int16_t correct);
 
 // A click answers the target when the clicked label's caption is the target's kana, character for character.
 // An answered label shows its prompt instead of its kana, so clicking it again never counts.
-bool answersTarget(const QString& clickedCaption, const QString& targetAnswer);
+bool answersTarget(const std::string& clickedCaption, const std::string& targetAnswer);
 
 // The cue for the n-th right answer of a visit.
 Cue cueForAnswer(std::int16_t correct);

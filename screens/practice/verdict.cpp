@@ -13,7 +13,7 @@ void PracticeScreen::onClockTick() {
     verdictGiven_ = true;
     c.targetTimer->setEnabled(false);
     c.runClock->setEnabled(false);
-    verdictText = practice::verdictFor(correctCount);
+    verdictText = QString::fromStdString(practice::verdictFor(correctCount));
     practiceResult =
         navigator_.services().messageBox.show(verdictText, QStringLiteral("はんてい"), toolkit::styleStop);
     if (practiceResult > 0) leave();

@@ -1,0 +1,12 @@
+#pragma once
+// The screens' plain colours as the window library paints them.
+#include "toolkit/colour.h"
+#include <QColor>
+
+namespace toolkit {
+
+inline QColor toQColor(Colour colour) {
+    return QColor(colour.r, colour.g, colour.b);
+}
+
+} // namespace toolkit
