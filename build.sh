@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # One command for a fresh Debian 12 machine: installs what is missing, builds, then
 #   ./build.sh play   starts the game in the folder that holds its data
 #   ./build.sh test   runs the whole test suite

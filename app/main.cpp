@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frontends/qt/sdlaudio.h"
 #include "game/program.h"
 #include "services/data/datafolder.h"

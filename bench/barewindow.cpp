@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The baseline of the benchmarks: a bare Qt Widgets window of the main screen's size, built with the same
 // Qt and flags as the game.
 //   pokuraku_barewindow              shows the window "bare window" until it is ended

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts a program and times it on the X display: the milliseconds from exec until each window whose
 // caption contains one of the given texts is first mapped; then, once all of them have been seen, the CPU
 // the program uses over an idle period, and its peak and current resident memory. Prints one figure a line:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The resident memory of this process, as the kernel reports it.
 #include <fstream>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Benchmarks of the game against a bare Qt Widgets window built in the same tree, on an Xvfb display of
 # its own. Prints figures and their ratios to the bare window; never fails on them.
 #   bench/run.sh

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's screens opened and left many times in one process, on the real display: after start-up and one
 // visit of each (first-use allocations are not growth), N times the practice screen from the menu and back,
 // and N times the opening screen from the menu until it has played out. Prints the resident memory before

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fuzz/datafile.h"
 #include <cstdio>
 #include <cstdlib>

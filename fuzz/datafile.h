@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The fuzz targets hand each input to the readers as a real file, so opening, size checks and decoding are
 // exercised as the game meets them. The file lives in one temporary folder for the whole run.

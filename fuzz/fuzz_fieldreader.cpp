@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the data-file reader with any bytes. The file is read twice: once as a sequence of text and number
 // fields chosen by the first input byte, where the reader must reach the end or throw a DataFileError that
 // names the file and a line; once as text fields only, which written back as quoted fields must read back

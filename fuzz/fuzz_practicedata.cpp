@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the practice data loader with any romajimojiren.txt: it loads at most 201 records whose label
 // numbers name chart labels, or stops with a DataFileError naming romajimojiren.txt and a line.
 #include "fuzz/datafile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the question bank loader with any romaji.txt: it loads at most 401 words whose answers can be
 // spelled on the tiles (not empty, no blank, at most 24 letters) and hold no character that no font shows,
 // or stops with a DataFileError naming romaji.txt and a line.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets with clang in their own build folder and runs each for a number of seconds:
 #   fuzz/run.sh            10 seconds a target (the smoke run of CI)
 #   fuzz/run.sh 3600       an hour a target

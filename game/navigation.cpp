@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's way through its screens: every step that shows, hides or closes a screen for another one.
 #include "game/program.h"
 

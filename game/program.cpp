@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/program.h"
 
 Program::Program(Services services, toolkit::ErrorReporter& errors)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program object: builds the four screens, hands them the services, leads the game from screen to screen
 // (the steps are in navigation.cpp), counts loaded screens and announces the end of the program when the last

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/datafile_message.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The error box a fault in a data file brings up: the player is told in Japanese which file could not be
 // read or where it is wrong, and where it lies; the detail says the rest for a parent or teacher.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Which screen shows when. A screen asks for a step of the game's way through its screens (opening → main →
 // practice → main) by name; the program object, which owns the screens, knows what each step shows, hides

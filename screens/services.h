@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the program hands each screen: the random generator, the sound player, the message box, and the
 // folders where the data files are looked up. Tests pass recording or scripted versions.

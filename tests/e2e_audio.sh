@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The game's sound through a real audio server. The check starts a private PulseAudio server of its own
 # (a null sink at the cues' rate, a socket in a private runtime folder, no system or user configuration),
 # plays the game on an Xvfb display with PULSE_SERVER pointing at it, records what the sink plays and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Data files as teachers make them, in the real program: a UTF-8 bank shows its word exactly as the same
 # bank saved as Shift_JIS does; a bank in the player's own folder ($XDG_DATA_HOME/pokuraku) wins over the
 # one in the working folder; a FIFO named romaji.txt brings up the error box naming it (no hang), and the

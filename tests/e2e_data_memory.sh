@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The memory the real program takes for its bank stays bounded whatever stands in the bank's place: a link
 # to /dev/zero or /dev/urandom (input without end), a FIFO, a 60 MB file of good lines, and the largest file
 # the game reads (1 MiB, one word of a million letters, shown on the screen). For each, the peak resident

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # With the IPA fonts hidden from fontconfig, as on most desktops, Japanese is drawn in another font (Noto
 # Sans CJK JP) whose taller line box used to cut the tile letters in half. Every dealt tile shows its whole
 # letter inside its rectangle: ink inside, none on the tile's outermost pixels; the long question word

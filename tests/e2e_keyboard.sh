@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # A whole question played with the keyboard alone in a real window under Xvfb: keys typed with xdotool
 # (XTEST, as a keyboard types them) press the tiles, Enter before the last letter and Enter after OK do
 # nothing, Enter submits the finished answer, and the score shown is the one the mouse path gives for the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The real program started where no folder of its look-up holds romaji.txt (not the player's own folder,
 # not the working folder, not the program's): the error box names the missing file and every folder
 # searched, no half-loaded main window comes up behind it, and once the box is dismissed the process ends

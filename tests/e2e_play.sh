@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The real program on a real (virtual) display: with a one-word bank it shows the opening window, then the
 # main window; pressing the letter tiles at their places and OK answers the word; the practice screen
 # opens from the menu and is left again; the quit command ends the process with status 0.

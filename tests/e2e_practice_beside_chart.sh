@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # On a 1280x1024 screen the practice window opens beside the chart window, not over its last column, and
 # both lie wholly on the screen.
 # Arguments (from CTest): the built game, the source folder, the build folder.

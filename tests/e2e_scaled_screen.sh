@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # At scale 2 on a 1280x1024 screen (640x512 to the windows) the opening and the main window open wholly on
 # the screen; the main window at its design position would reach 180 pixels past the right edge.
 # Arguments (from CTest): the built game, the source folder, the build folder.

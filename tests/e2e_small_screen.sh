@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # On a 640x480 screen every window opens wholly on it: the opening, the main window (whose design position
 # would put its right third, OK, retry and the score, past the edge) and the practice window; the chart
 # window, taller than the screen, keeps its top-left corner on it. The right end of the main window can be

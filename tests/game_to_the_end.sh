@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Plays a whole game in a real window under Xvfb: a one-word bank ("a"), the tile and OK pressed with the
 # mouse until the creatures run fast enough to be lost at the cliff; the fifth loss must bring up the result
 # box, and dismissing it must end the program with exit status 0.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The installed game: `cmake --install` into a temporary prefix puts the program, its data folder, the
 # desktop entry, the icons and the metainfo in place; the desktop entry and the metainfo validate. On an
 # Xvfb display of its own the installed program, started as the desktop entry says (its bare command,

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # The folders are floors, top to bottom: app/ (the entry point), game/ (the program object and the way
 # through the screens), frontends/ (what one front end takes from the machine: the desktop's audio through
 # SDL), screens/, services/, toolkit/. A file includes

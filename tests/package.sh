@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Debian package: `cpack -G DEB` makes pokuraku_<version>_<arch>.deb whose Depends name the Qt 6 and
 # SDL 2 run-time packages and the IPA fonts, whose files are owned by root and sit under /usr, and whose
 # desktop entry starts pokuraku from the PATH (the game finds its data files and sounds in /usr/share/pokuraku

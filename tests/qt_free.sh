@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # The folders and files below use the C++ standard library alone, so they can be built where no window
 # library is (a browser): the services, the plain colour, and the rules of the screens. Fails naming file and
 # line of every Qt header, Qt type or Qt macro found in them.

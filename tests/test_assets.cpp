@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's pictures, cursors and icon load from the compiled-in resources at exactly the sizes the
 // screens are laid out for, and again at twice those sizes ("name@2x") for screens scaled by two, and look
 // the way the screens rely on at both sizes: pictures drawn on white, cursors pointing at their hot spot,

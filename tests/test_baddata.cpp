@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bad data files. Every file of the corpus under tests/data/bad/romaji/ (met at start-up) and
 // tests/data/bad/romajimojiren/ (met when the practice screen opens) either loads with the result the
 // reading rules give, or stops with one error that names the file and the line at fault; never a crash or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Catching creatures: a click starts the glide and locks the other creatures, the nine steps of the glide
 // from wherever the creature is, the completion into the slot, a catch that the cliff interrupts, the slot
 // click that lets a waiting creature out at once (and is ignored when nothing waits), and the pictures

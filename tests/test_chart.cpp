@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The romaji chart window: the chart's rows and columns and the rules its cells follow, the window created
 // hidden at start-up, the whole table (all nine columns, the last row) inside the window with every text
 // fitting its cell and every filled cell drawn, and showing or hiding twice changing nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chase tick: creatures run clockwise at score / 2 + their speed while the score is above zero, corners
 // apply two edges in one tick, the eat zone's four strict bounds, the cost of a lost creature, the return of
 // a caught one, the praise stamp's four ticks, the graded end of the game with its single result box (no

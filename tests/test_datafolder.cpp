@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the data files are looked up: the player's own folder ($XDG_DATA_HOME/pokuraku) first, then the
 // working folder, then the data installed with the game; the first folder that holds a file wins, file by
 // file, and a file that no folder holds is named with every folder searched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An untrapped error ends the game: while its error box waits for the player nothing else of the game runs,
 // so the opening screen's clock cannot bring up the half-loaded main screen behind the box.
 #include "screens/main/main_screen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The data-file reader: fields separated by commas and line ends, quotes, blanks, the end-of-file test,
 // whole numbers, UTF-8 and code page 932 decoding, the end-of-file mark, characters no font shows, and
 // faults that name the file, its full path and the line.

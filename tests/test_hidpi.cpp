@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Crisp at scale 2: on a screen scaled by two the screens load every picture and cursor made at twice its
 // size, the window icon comes from its large variant, and picture boxes still take the defined size of
 // their pictures, so the layout does not move. Runs with QT_SCALE_FACTOR=2 on the offscreen platform.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The retry and hint buttons: the hint button's colour, caption and visibility after every sequence of
 // hints, retries, wrong and right answers; the first hint's length; the costs and their floor; the hint
 // label kept until the next question; a retry that re-deals and changes nothing else.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Judging an answer with the OK button: the cue chosen by the score before the answer, the points a word
 // earns with and without a hint, the floor of a wrong answer, the score label's text, the creatures' twelve
 // thresholds, the exact comparison of the answer line and the opening of the next question.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Playing the main screen from the keyboard, through key events delivered the way the window system
 // delivers them: letters press the tiles that carry them (the long-vowel mark from every layout, the lowest
 // tile first, upper and lower case), Enter submits only a finished answer and never deals again, Escape

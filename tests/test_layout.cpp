@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main screen's look as the player sees it: window caption and size, a sample of every control group
 // at its place with its colours and font, the stacking of the answer lines, the menus, and fonts that can
 // draw Japanese.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which tile a key presses: the letter each key types (the long-vowel mark from every layout, no letter from
 // blanks and control keys), the lowest-numbered visible tile, and upper and lower case.
 #include "screens/main/letterkeys.h"

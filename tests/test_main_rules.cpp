@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main screen's rules on their own, with no window: the score's 16-bit bounds, the points of a right
 // answer, the charges and their floor, the cliff's penalty, the bigger fanfare, the creatures' thresholds,
 // the first hint's length, the grades at the end of a game, the track's four edges and its corners, the eat

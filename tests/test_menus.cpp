@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main screen's menus: the chart toggle with its caption and the focus given back, the practice
 // screen hiding the chart behind the toggle's back, quitting (which creates nothing and also ends a
 // playing opening, from the menu or the window frame), the credit line toggled on every opening of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A new game starts clean. The main screen keeps its members when a game ends (the quit command or the
 // fifth lost creature closes it; the opening then brings a new one up), so its load step must clear what
 // belongs to one game only: a caught creature's wait for its return, and the tiles pressed in an answer

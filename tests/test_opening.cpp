@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The opening screen: its load step, the tick schedule (intervals, one ball at a time, the globe and the
 // title at the twelfth tick), its end in the 26th tick bringing up the main screen (created afresh when it
 // had been closed), a second show while it plays, and a close from its window frame.

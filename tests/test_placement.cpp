@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where a window opens: at its design position when it fits the available area of the screen it opens on,
 // otherwise as near to it as fits; on small and scaled screens, on a second screen, beside panels; and the
 // practice window beside the chart window rather than over it whenever the screen has room for both.

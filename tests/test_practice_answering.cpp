@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Answering on the practice screen: right and wrong clicks, the marks and the prompts left on answered kana,
 // the count, the cues for every tenth answer, the target timer's restart, the finish at the 103rd answer, and
 // the target choice that draws only unanswered kana and never loops when none is left.

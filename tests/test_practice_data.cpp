@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the practice data: the 201-entry table's bounds, quoted fields, an empty file, and every bad file
 // stopping the program with an error that names romajimojiren.txt and the line to mend.
 #include "screens/main/main_screen.h"

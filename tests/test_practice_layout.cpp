@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The practice screen's look when it opens: the window, every chart label's index, kana, place, width,
 // colour and type size, the other labels, the buttons, the timers and the menu bar, and that a click on a
 // chart label reaches the handler with that label's own index.

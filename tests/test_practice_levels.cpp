@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Choosing how to practise: the three levels and their clock speeds, "タイムなし" and the begin button,
 // START with and without a level, and the run clock counting from the moment the screen opened.
 #include "screens/practice/practice_screen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The practice screen's rules without a window: the verdict bands, the cue for every tenth answer, the
 // finish count, and the target choice, which keeps an unanswered target, draws only records whose kana is
 // unanswered and always returns, also when none is left.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The end of a timed run: the time display counting down, the verdict box, the way back to the main screen,
 // and that the verdict comes once per visit and never in an untimed run. The verdict bands themselves are
 // checked in test_practice_rules.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A visit to the practice screen: what opening it does to the other windows and the counters, the three ways
 // back to the main screen (the "終わる" item, the window's close box, and the leaving steps' effects on the
 // chart), and what carries over from one visit to the next.

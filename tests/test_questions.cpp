@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Question order without repeats, dealing letters onto the tiles, and the three answer lines filled by
 // presses on the tiles.
 #include "screens/main/main_screen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one random generator: values in [0, 1), and re-seeding from a clock that has not moved still gives
 // fresh draws, so the letters of one deal are drawn independently.
 #include "services/random/random.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Long play: 100 000 chase ticks with random right and wrong answers, retries, hints, clicks on creatures
 // and slots, catch animations and practice visits, driven through the handlers; games that end are
 // started again. After every step the main screen's invariants are checked: the score and its label, each

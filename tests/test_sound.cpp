@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sound cues, with a recording audio back-end in place of the device. play() only hands the request
 // to the sound thread: it returns while the audio system hangs, and the newest request wins (requests
 // made meanwhile are skipped, a new cue takes the place of the one sounding on the open output, a request

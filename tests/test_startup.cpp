@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up of the main screen: the load step, the question bank's bounds and its bad-input errors, and
 // the end of the program when the last screen closes.
 #include "screens/main/main_screen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text that fits with any Japanese font: every letter on a tile, words of any length in the word label, full
 // answer lines, the buttons, the score at its extremes, the credit line, the practice chart and the chart
 // window draw their text whole inside their rectangles. CTest runs this twice: with the desktop's fonts, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window toolkit: screens that outlive their windows, the program's end, timers, control arrays,
 // picture boxes and labels, and the guard that turns an untrapped error into the error box.
 #include "game/program.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Screens visited many times in one process: the practice screen and the opening screen opened and left
 // 1 000 times each, with the screens, windows and icons checked after every visit.
 #include "screens/chart/chart_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading cue files: every integer and floating-point WAV encoding a cue may come in turns into the
 // samples the device is given (16-bit stays 16-bit, the rest becomes float, more than two channels become
 // the front pair), and every damaged or foreign file is refused with its reason, never read past its end.

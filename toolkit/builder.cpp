@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolkit/builder.h"
 #include "toolkit/twips.h"
 #include <QCursor>

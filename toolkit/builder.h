@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Builds controls from their definitions: positions and sizes in twips, fonts in points, colours as RGB.
 // Screens describe their controls as tables of these and never place widgets by hand.

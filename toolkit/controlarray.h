@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A control array: one name, elements addressed by a 16-bit index. An index the array does not hold is a
 // run-time error, never undefined behaviour. Each element carries the array's name as its object name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolkit/controls.h"
 #include "toolkit/twips.h"
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The controls the screens are built from. They know nothing of the game: labels raise mouse-down for any
 // button and click for the left one, picture boxes show a shared picture unscaled from their top-left corner,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolkit/fonts.h"
 #include <QFont>
 #include <QStringList>

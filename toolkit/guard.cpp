@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolkit/guard.h"
 #include "toolkit/runtimeerror.h"
 #include "toolkit/timer.h"

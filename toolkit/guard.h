@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Every event handler runs behind one guard: an error that no handler traps is shown in the standard error
 // box, and the program ends with a non-zero exit status. While that box is open the program is ending: no

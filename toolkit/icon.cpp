@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolkit/icon.h"
 #include <QIcon>
 

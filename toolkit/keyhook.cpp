@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolkit/keyhook.h"
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Hands the key presses made in a window to its screen before the control with the focus sees them, so a
 // screen can be played from the keyboard whatever button happens to hold the focus.

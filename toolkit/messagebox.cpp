@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolkit/messagebox.h"
 #include <QApplication>
 #include <QMessageBox>

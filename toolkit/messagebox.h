@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The modal message box: text, title, one OK button and an icon chosen by a style value (16 = stop icon).
 // It returns 1 however it is closed. Screens get it as a service so tests can script it.

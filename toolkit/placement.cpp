@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolkit/placement.h"
 #include <algorithm>
 #include <cmath>

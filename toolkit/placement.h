@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where a window opens. Every window has a design position, measured from the top-left corner of the screen
 // it opens on; the player's screen may be smaller than the one the layout was drawn on, or scaled, so the

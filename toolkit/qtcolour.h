@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The screens' plain colours as the window library paints them.
 #include "toolkit/colour.h"

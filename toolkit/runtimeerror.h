@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A run-time error that no handler traps: the guard shows it in the standard error box and ends the program.
 // Plain C++: the screens' rules raise it too.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolkit/screen.h"
 #include "toolkit/placement.h"
 #include "toolkit/timer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A screen is an object that outlives its window. Showing (or hiding) a screen that is not loaded builds its
 // window and controls from the screen's definition and runs its load step; closing destroys window, controls

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolkit/textfit.h"
 #include <QFontInfo>
 #include <QGlyphRun>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Text that stays inside its control with whatever Japanese font the desktop draws it in. The screens were
 // laid out for fonts whose line box is about as tall as the letters (the baseline 0.88 em below the top of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A timer with the game's semantics: switching on a running timer keeps its period, switching it off and on
 // again restarts the period, and a new interval counts from the moment it is set. Timers belong to a window

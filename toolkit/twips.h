@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Screens are defined in twips (1/1440 inch); the toolkit places widgets at 15 twips per logical pixel,
 // so Qt's own scaling takes care of HiDPI screens.

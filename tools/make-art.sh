@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Remakes every picture, cursor and icon in assets/ with tools/artgen, each at its defined size and again
 # at twice that size as name@2x.<ext> for screens scaled by two (the defined ones come out unchanged).
 # Needs qt6-base-dev, cmake, imagemagick and the fonts fonts-noto-color-emoji, fonts-noto-cjk,

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Synthesises the game's sound cues with sox: seven cues in data/ (looked up as the data files are) and the
 # soft default cue in assets/sounds/ (compiled in, played when a cue's file is missing).
 # Every cue is 16-bit PCM, mono, 22050 Hz, shorter than 1.5 s, faded in and out so it never clicks, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Remakes docs/screenshot-main.png, and docs/screenshot-main@2x.png at scale factor 2, from a real window
 # under Xvfb.
 # usage: tools/screenshot.sh [build-dir]

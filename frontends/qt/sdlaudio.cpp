@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frontends/qt/sdlaudio.h"
 #include "services/sound/warning.h"
 #include <SDL.h>

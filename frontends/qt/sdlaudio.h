@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The desktop's audio device through SDL 2's audio API, driven from the sound service's thread (see the
 // README's section on sound for why SDL).

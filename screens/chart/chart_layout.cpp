@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/chart/chart_layout.h"
 #include <QFontMetrics>
 #include <algorithm>

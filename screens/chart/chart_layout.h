@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the chart's rules and text go in a table of a given size. Rows grow with the number of lines
 // their tallest cell holds; the font is the largest that lets every cell's text fit inside its cell.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/chart/chart_table.h"
 #include "toolkit/runtimeerror.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The romaji chart as data: a row of column heads, then seventeen rows of a row head and eight cells.
 // A cell holds its lines separated by '/', is empty when the chart leaves it blank, and starts with '^'

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/chart/chart_view.h"
 #include <QPainter>
 #include <QPainterPath>

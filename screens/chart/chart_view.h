@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The romaji chart drawn as a table. The widget is as wide as the page the chart was laid out on; the
 // table takes the left 53 % of it and its full height, and the window's edge cuts off the blank rest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/chart/chart_window.h"
 #include "screens/navigator.h"
 #include "toolkit/builder.h"

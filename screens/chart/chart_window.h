@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The romaji chart window: a reference card of kana and their romaji beside the game. It has no handlers
 // of its own; other screens show, hide and close it.

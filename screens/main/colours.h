@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The colours the main screen's handlers paint with, each kept here once.
 #include "toolkit/colour.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Which letter tile a key on the keyboard presses. Plain rules of the letter board, with no widget in them.
 // Texts are UTF-8.

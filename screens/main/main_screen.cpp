@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/main/main_screen.h"
 #include "screens/navigator.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/main/main_screen_definition.h"
 #include "screens/main/colours.h"
 #include "screens/main/track.h"

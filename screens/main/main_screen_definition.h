@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main screen's controls, built from its definition: every label, tile, picture box, button, the line,
 // the two timers and the menu bar, with the state they have when the window is created.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/main/rules.h"
 #include "screens/main/colours.h"
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the main screen decides, as plain functions of plain values: the score and its bounds, the fanfare,
 // when a creature comes out or goes back, the hints and their costs, the result of a game, and how a pressed

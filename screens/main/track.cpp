@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/main/track.h"
 
 namespace mainscreen {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The chase field as plain numbers: where the creatures stand, the track they run round clockwise, the cliff
 // that eats them, and the glide that carries a caught creature into its slot. Positions are twips, kept as

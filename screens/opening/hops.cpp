@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/opening/hops.h"
 #include <cmath>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The opening's schedule as plain numbers: twelve hops of a ball along the footprints, each tick a little
 // slower than the one before, the globe and the title at the last hop, and the end fourteen ticks later.

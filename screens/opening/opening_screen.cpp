@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/opening/opening_screen.h"
 #include "screens/navigator.h"
 #include "screens/opening/hops.h"

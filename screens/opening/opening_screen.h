@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The opening screen: a ball hops along a trail of footprints for about two seconds, turns into a globe,
 // uncovers the title, and the screen closes itself and brings up the main game screen.

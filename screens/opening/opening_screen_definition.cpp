@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/opening/hops.h"
 #include "screens/opening/opening_screen.h"
 #include "toolkit/builder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/navigator.h"
 #include "screens/practice/look.h"
 #include "screens/practice/practice_screen.h"

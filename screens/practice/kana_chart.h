@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The kana chart of the practice screen: 104 labels in three blocks (plain, voiced and contracted kana).
 #include "screens/practice/rules.h"

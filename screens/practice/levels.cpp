@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/practice/practice_screen.h"
 
 // A level sets how fast the run clock ticks: every level allows 205 ticks, a higher level less time for them.

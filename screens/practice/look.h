@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The practice screen's colours, fonts and cursor, each defined once for the definition and the chart.
 // Plain values: names are UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/practice/practice_screen.h"
 #include "screens/datafile_message.h"
 #include "screens/navigator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The character practice screen: a chart of 104 kana, a prompt taken from the practice data, and the player
 // clicks the kana that matches the prompt. A timed run ends after 205 ticks of the run clock with a verdict;

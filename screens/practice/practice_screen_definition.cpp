@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/practice/practice_screen_definition.h"
 #include "screens/practice/kana_chart.h"
 #include "screens/practice/look.h"

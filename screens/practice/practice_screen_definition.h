@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The practice screen's controls, built from its definition: the 104-label kana chart, the prompt, count,
 // time and level labels, the START and begin buttons, the two timers and the menu bar, each in the state it

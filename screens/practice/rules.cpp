@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screens/practice/rules.h"
 #include "services/random/random.h"
 #include "toolkit/runtimeerror.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The rules of the practice screen as plain functions of plain values: which record is the next target,
 // whether a click answers it, the cue a right answer earns, when the visit is finished, how fast each level's

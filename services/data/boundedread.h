@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading a data file whole, safely: only a regular file is read, and never more than a set number of
 // bytes, so a FIFO, a device (a link to /dev/zero), a folder or a file that keeps growing can neither hold

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "services/data/cp932.h"
 #include "services/data/cp932_table.h"
 #include "services/data/utf8text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Decoding of the data files' Japanese Windows code page (932, Shift_JIS with its extensions), half-width
 // katakana included, to UTF-8 and back.

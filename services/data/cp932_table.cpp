@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Written by tools/cp932/make_table.py from glibc's iconv (CP932); do not edit by hand.
 #include "services/data/cp932_table.h"
 

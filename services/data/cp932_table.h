@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Code page 932 as a table (written by tools/cp932/make_table.py): what each byte and each pair of bytes
 // reads as, and the codes the writer prefers where a character has more than one.

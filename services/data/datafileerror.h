@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A fault in one of the game's data files: which file, where it was read, which line, and what is wrong
 // there. The words the player reads are made where the message is shown; what() is the detail in plain

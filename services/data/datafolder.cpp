@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "services/data/datafolder.h"
 #include "services/data/datafileerror.h"
 #include "services/data/pathtext.h"

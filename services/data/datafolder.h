@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the game looks for its data files and sounds. Each file is looked up on its own, in three folders:
 // the player's own folder first (a parent's or teacher's romaji.txt, kept apart from the installed files),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "services/data/datatext.h"
 #include "services/data/cp932.h"
 #include "services/data/datafileerror.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The text of a data file. Teachers save it from whatever editor they have: UTF-8 (what most editors write
 // today, with or without a byte-order mark) or code page 932 (Shift_JIS, as the game's own files are). A

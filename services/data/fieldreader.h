@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Sequential reading of a data file field by field, as the game's data files are written: fields separated
 // by commas or line ends, text fields optionally in double quotes (which may then hold commas), blanks before

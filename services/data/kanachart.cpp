@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "services/data/kanachart.h"
 
 namespace {

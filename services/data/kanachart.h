@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The captions of the practice screen's kana chart, one home for the game, the bank checker and the tests.
 // The practice data names a label by its number and gives its caption as the answer.

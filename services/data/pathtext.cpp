@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "services/data/pathtext.h"
 #include <filesystem>
 

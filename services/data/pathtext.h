@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Paths as the data files' messages show them: absolute, with no "." or ".." left and no separator at the
 // end, so the player's own folder and the installed one are told apart at a glance.

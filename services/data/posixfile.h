@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The few calls to the system that reading a data file safely needs and the standard library does not
 // offer: opening without waiting (a FIFO would otherwise hold up the start with no window shown), asking

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The practice data: records of prompt text, answer kana and chart label number, read from
 // romajimojiren.txt into a table of 201 entries. The reader stands on its own so it can be driven without a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "services/data/questionbank.h"
 #include "services/data/fieldreader.h"
 #include "services/data/utf8text.h"

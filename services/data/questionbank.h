@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The question bank of the main screen: the words of romaji.txt and the romaji the player builds for each.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "services/data/utf8text.h"
 
 char32_t nextCharacter(std::string_view text, std::size_t& i) {

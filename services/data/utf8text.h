@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The little the data files' readers need to know of UTF-8 text: where its characters are, which of them
 // are blanks, and how long a word is in the letters the game has always counted (UTF-16 units, so a

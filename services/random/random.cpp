@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "services/random/random.h"
 #include <chrono>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's one random generator: r in [0, 1), seeded from the clock at start-up. Re-seeding from the
 // clock mixes the clock into the generator's state, so draws made while the clock has not moved still

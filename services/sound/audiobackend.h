@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The audio device as the sound thread sees it. Only the sound thread calls it, one call at a time, and
 // any call may take as long as the audio server takes to answer: the game's window never waits for it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "services/sound/cuelibrary.h"
 #include "services/sound/defaultcue.h"
 #include "services/sound/warning.h"

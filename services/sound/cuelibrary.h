@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Finds, reads and decodes the cue files on the sound thread. For each cue the folders are searched in
 // order, and the first one holding a regular file of the cue's name wins; a folder, FIFO or device of that

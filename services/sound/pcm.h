@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the sound thread works with: a cue decoded to plain samples ready for the audio device, and the
 // reasons a cue file is not played.

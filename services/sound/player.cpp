@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "services/sound/player.h"
 #include <condition_variable>
 #include <mutex>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Plays the cues on a sound thread of its own. play() only leaves the request for that thread and returns
 // at once, whatever the audio server, the device or the files do; finding, reading and decoding the file,

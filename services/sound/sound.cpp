@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "services/sound/sound.h"
 
 namespace sound {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The sound cues: each cue plays one WAV file in the background. A new cue stops the one still sounding.
 // The game never waits for a sound and never learns whether one played.

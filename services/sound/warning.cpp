@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "services/sound/warning.h"
 #include <atomic>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the sound service says why a cue is not heard as it should be (a damaged cue file, no audio
 // device). Each warning is one line; it goes to standard error unless the front end hands it to its own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "services/sound/wavfile.h"
 #include <algorithm>
 #include <cstring>

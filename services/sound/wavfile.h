@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reads a cue's WAV file, already loaded into memory, into samples the audio device takes: integer PCM of
 // 8, 16, 24 or 32 bits and floating point of 32 or 64 bits, plain or in the extensible layout. 8- and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks the bank checker as a teacher meets it: every fault in a question bank or practice data file is
 // reported with the file and its line, the exit status says whether anything was found, and the files that
 // ship with the game hold what the game needs (all chart kana in the bank, labels in order in the practice).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks how the bank checker reads a kana word: which romaji spellings it accepts (Hepburn, Kunrei,
 // Nihon-shiki, doubled consonants, ん, long vowels), which it refuses, and what it says about words it
 // cannot read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads a recording of the audio server's output (raw 16-bit mono samples) and tells which cue files it
 // holds, where, and how much of each: the helper of the real-audio check (tests/e2e_audio.sh).
 //

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Helpers for the real-window checks (tests/e2e_*.sh), sourced by each script. A script gets its own Xvfb
 # display, starts the built game in a temporary working folder, finds windows by their captions, clicks at
 # the defined positions of the controls (twips / 15 = pixels), and reads the screen back with ImageMagick.

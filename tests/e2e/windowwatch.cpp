@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Times how long a window takes to answer a click: takes a picture of a rectangle of the window, starts
 // the given command (which presses the left button and lets it go a moment later), watches the X server
 // for the button going down and up again, and then takes pictures until the rectangle looks different.

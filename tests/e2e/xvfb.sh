@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The one way this project starts an X server for a real window: Xvfb picks a free display itself and
 # writes its number to descriptor 3 (-displayfd), so checks running side by side never share a display and
 # nothing collides with another X server; -noreset keeps it from resetting when a probing client (xdotool,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Test doubles for the services the program hands its screens: a sound player that records the cues, a
 // message box that records what it showed (and may run code while it is "open"), an error reporter that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/gamefixture.h"
 #include "services/data/cp932.h"
 #include "toolkit/fonts.h"

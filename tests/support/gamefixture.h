@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A whole program in a temporary working folder, with recording services and a clock the test controls.
 #include "game/program.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/play.h"
 
 bool pressLetters(MainScreen& form, const QString& letters) {

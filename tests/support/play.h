@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Plays the main screen the way a child would: pressing the tiles that carry the letters of a text, in order.
 #include "screens/main/main_screen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/practicechart.h"
 #include "screens/main/main_screen.h"
 #include "screens/practice/practice_screen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the practice screen's kana chart must look like, as the player sees it: rows
 // of label numbers, each showing its caption from the game's kana chart, and helpers that open the practice

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The offscreen platform warns each time a window is raised or sized; tests that open windows thousands of
 // times drop those lines so the test's own output stays readable.

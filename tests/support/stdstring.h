@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Failed checks on the rules' UTF-8 texts print the texts themselves.
 #include <QString>

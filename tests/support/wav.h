@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Builds WAV files byte by byte for the sound tests, including the damaged and foreign ones.
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hopping ball of the opening: eleven shaded spheres turning from red to blue, and the Earth
 // it becomes at the last hop.
 

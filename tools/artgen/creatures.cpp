@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The twelve zodiac animals that run round the chase field, each fitted to its picture box.
 
 #include "canvas.h"

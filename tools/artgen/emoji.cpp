@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "emoji.h"
 
 #include "canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program icon (a letter tile reading "ro") and the two mouse cursors: a hand for catching
 // creatures and a pencil for pressing letter tiles.
 

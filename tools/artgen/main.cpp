@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // pokuraku-artgen <folder>: draws every picture, cursor and icon of the game into <folder>,
 // laid out as in assets/. tools/make-art.sh runs it and turns the ".gif.png" files into GIF.
 

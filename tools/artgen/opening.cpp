@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The opening screen's background: the title under its cover, a trail of twelve footprints each
 // under its own cover, and a credit line along the bottom that stays uncovered.
 

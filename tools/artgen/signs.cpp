@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main screen's red marks: the praise stamp for a right answer, the stop sign before the
 // cliff, and the prohibition mark left in a slot by a lost creature.
 

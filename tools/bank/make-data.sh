@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Writes the game's two data files from their UTF-8 sources in this folder: data/romaji.txt (question bank)
 # and data/romajimojiren.txt (practice data). The game reads code page 932 (Shift_JIS) with CR LF line
 # ends, one record per line and nothing after the last record's line end, so comment lines (#) and blank

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bank_check.h"
 
 #include "kana_romaji.h"

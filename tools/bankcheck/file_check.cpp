@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "file_check.h"
 
 #include "bank_check.h"

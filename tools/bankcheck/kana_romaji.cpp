@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kana_romaji.h"
 
 #include "kana_table.h"

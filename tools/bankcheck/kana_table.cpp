@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "kana_table.h"
 
 #include <QHash>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // pokuraku-bankcheck: checks the word game's question bank and practice data and names the file and line of
 // every fault, so that a teacher who edits the files can mend them.
 #include "file_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "practice_check.h"
 
 #include "bank_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "record_reader.h"
 
 #include "services/data/fieldreader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saves a picture of the main window in the middle of a game: a few words answered, creatures on the
 // track, one saved in its slot, and the next word half built with a long-vowel mark.
 #include "game/program.h"
