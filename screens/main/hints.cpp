@@ -19,9 +19,6 @@ void MainScreen::onRetryClicked() {
     c.hintButton->show();
     for (std::int16_t k = 0; k < tileCount; ++k)
         setTileShown(k, true);
-    answerLineText.clear();
-    markedLineText.clear();
-    plainLineText.clear();
     dealTiles();
     clearAnswerLines();
     if (hintLevel > 1) c.hintButton->hide();

@@ -10,9 +10,6 @@ using namespace mainscreen;
 void MainScreen::onOkClicked() {
     placedCount = 0;
     if (hintLevel > 1) c.hintButton->hide();
-    answerLineText.clear();
-    markedLineText.clear();
-    plainLineText.clear();
 
     if (answer != answerLine) {
         playWrong();

@@ -69,22 +69,13 @@ public:
 
     QString answer;
     QString questionWord;
-    QString letterPool;
     std::int16_t answerLength = 0;
-    std::int16_t poolLeft = 0;
-    std::int16_t pickPos = 0;
     std::int16_t score = 0;
     std::int16_t solvedCount = 0;
     std::int16_t placedCount = 0;
     bool hintTaken = false;
     std::int16_t hintLevel = 0;
     std::int16_t hintLength = 0;
-    std::int16_t tileIndex = 0;
-    QString tileLetter;
-    QString tilePiece;
-    QString answerLineText;
-    QString markedLineText;
-    QString plainLineText;
     // The board and the three answer lines as they stand; the tiles, answerLabel, markedLineLabel and
     // plainLineLabel show them.
     std::array<QString, 24> dealtLetters;

@@ -80,17 +80,19 @@ void MainScreen::pickQuestion() {
 void MainScreen::dealTiles() {
     for (std::int16_t k = 0; k < 24; ++k)
         setTileShown(k, true);
-    letterPool = answer;
+    // The letters not yet dealt: each tile takes one of them at random.
+    QString letterPool = answer;
     c.wordLabel->setText(questionWord);
     if (hintLevel < 1) {
         c.hintButton->setBackColor(toolkit::toQColor(lightGreen));
         c.hintButton->setText(QStringLiteral("ちょっとヒント"));
     }
-    answerLength = poolLeft = static_cast<std::int16_t>(answer.size());
+    answerLength = static_cast<std::int16_t>(answer.size());
+    std::int16_t poolLeft = answerLength;
     Random& random = navigator_.services().random;
     for (std::int16_t k = 0; k < answerLength; ++k) {
         random.seedFromClock();
-        pickPos = static_cast<std::int16_t>(random.below(poolLeft) + 1);
+        const auto pickPos = static_cast<std::int16_t>(random.below(poolLeft) + 1);
         dealtLetters[k] = letterPool.mid(pickPos - 1, 1);
         c.tiles(k)->setText(dealtLetters[k]);
         letterPool.remove(pickPos - 1, 1);
@@ -112,22 +114,16 @@ void MainScreen::onTilePressed(std::int16_t index) {
         c.wordLabel->show();
         c.okButton->setFocus();
     }
-    tileIndex = index;
+    const std::string letter = pressedLetter(dealtLetters[index].toStdString());
     // Answer line: every letter exactly as pressed.
-    answerLineText = answerLine;
-    tileLetter = QString::fromStdString(pressedLetter(dealtLetters[index].toStdString()));
-    answerLine = answerLineText + tileLetter;
+    answerLine += QString::fromStdString(letter);
     c.answerLabel->setText(answerLine);
     // Marked line: a caret replaces the vowel before it with a full-width caret.
-    markedLineText = markedLine;
-    if (isLongVowelMark(tileLetter.toStdString()) && !markedLineText.isEmpty()) markedLineText.chop(1);
-    tilePiece = QString::fromStdString(markedPiece(tileLetter.toStdString()));
-    markedLine = markedLineText + tilePiece;
+    if (isLongVowelMark(letter) && !markedLine.isEmpty()) markedLine.chop(1);
+    markedLine += QString::fromStdString(markedPiece(letter));
     c.markedLineLabel->setText(markedLine);
     // Plain line: the letters without carets.
-    plainLineText = plainLine;
-    tilePiece = QString::fromStdString(plainPiece(tileLetter.toStdString()));
-    plainLine = plainLineText + tilePiece;
+    plainLine += QString::fromStdString(plainPiece(letter));
     c.plainLineLabel->setText(plainLine);
     setTileShown(index, false);
 }
