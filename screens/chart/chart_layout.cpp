@@ -58,13 +58,18 @@ bool textFits(const Layout& l, int pixels) {
 
 } // namespace
 
+// The text of a band's cell: band 0 holds the column heads, the others the chart's rows.
+static std::string bandText(int band, int column) {
+    return band == 0 ? head(column) : cell(band - 1, column);
+}
+
 QString bandCell(int band, int column) {
-    return QString::fromStdString(band == 0 ? head(column) : cell(band - 1, column));
+    return QString::fromStdString(bandText(band, column));
 }
 
 QStringList bandLines(int band, int column) {
     QStringList result;
-    for (const std::string& line : lines(band == 0 ? head(column) : cell(band - 1, column)))
+    for (const std::string& line : lines(bandText(band, column)))
         result << QString::fromStdString(line);
     return result;
 }
