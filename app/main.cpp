@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
+#include "frontends/qt/fonts.h"
+#include "frontends/qt/icon.h"
+#include "frontends/qt/messagebox.h"
 #include "frontends/qt/sdlaudio.h"
+#include "frontends/qt/window.h"
 #include "game/program.h"
 #include "services/data/datafolder.h"
 #include "services/sound/player.h"
 #include "services/sound/warning.h"
-#include "toolkit/fonts.h"
-#include "toolkit/icon.h"
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
@@ -16,8 +18,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // A hidden screen that is still loaded keeps the game running; the program object says when to stop.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(toolkit::programIcon());
-    registerFontSubstitutes();
+    QApplication::setWindowIcon(frontend::programIcon());
+    frontend::registerFontSubstitutes();
 
     // Each data file and each cue is looked up in the player's own folder, then the working folder, then the
     // installed data (found from the program's own folder).
@@ -27,9 +29,10 @@ int main(int argc, char* argv[]) {
     // The sound thread's warnings join the program's other messages.
     sound::setWarningSink([](const std::string& line) { qWarning("%s", line.c_str()); });
     sound::Player sound({dataFolders.begin(), dataFolders.end()}, frontend::makeSdlAudio());
-    toolkit::QtMessageBox messageBox;
-    toolkit::QtErrorReporter errors;
-    Program program(Services{random, sound, messageBox, dataFolders}, errors);
+    frontend::QtMessageBox messageBox;
+    frontend::QtErrorReporter errors;
+    frontend::QtDisplay display;
+    Program program(Services{random, sound, messageBox, dataFolders}, errors, display);
     program.onLastScreenClosed = [] { QCoreApplication::exit(0); };
     program.start();
     if (program.loadedScreens() == 0) return 0;

@@ -9,8 +9,9 @@
 #include "screens/main/main_screen.h"
 #include "screens/opening/opening_screen.h"
 #include "screens/practice/practice_screen.h"
-#include "toolkit/fonts.h"
-#include "toolkit/icon.h"
+#include "frontends/qt/fonts.h"
+#include "frontends/qt/messagebox.h"
+#include "frontends/qt/window.h"
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
@@ -20,8 +21,8 @@ namespace {
 
 class ExitingErrors : public toolkit::ErrorReporter {
 public:
-    void fatal(const QString&, const QString& detail) override {
-        std::fprintf(stderr, "pokuraku_visits: %s\n", qPrintable(detail));
+    void fatal(const std::string&, const std::string& detail) override {
+        std::fprintf(stderr, "pokuraku_visits: %s\n", detail.c_str());
         std::exit(1);
     }
 };
@@ -53,15 +54,16 @@ void openingVisit(Program& program) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    registerFontSubstitutes();
+    frontend::registerFontSubstitutes();
     const int visits = argc > 1 ? std::atoi(argv[1]) : 1000;
     const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
 
     Random random;
     SilentSoundPlayer sound;
-    toolkit::QtMessageBox messageBox;
+    frontend::QtMessageBox messageBox;
     ExitingErrors errors;
-    Program program(Services{random, sound, messageBox, {QDir::currentPath().toStdString()}}, errors);
+    frontend::QtDisplay display;
+    Program program(Services{random, sound, messageBox, {QDir::currentPath().toStdString()}}, errors, display);
     program.start();
     while (program.openingScreen().isLoaded())
         program.openingScreen().onAnimationTick();

@@ -17,14 +17,14 @@ void Program::prepareChart() {
 void Program::showChart(bool shown) {
     if (shown) {
         chartWindow_->show();
-        mainScreen_->setChartMenuCaption(QStringLiteral("表を消す"));
+        mainScreen_->setChartMenuCaption("表を消す");
     } else {
         chartWindow_->hide();
-        mainScreen_->setChartMenuCaption(QStringLiteral("ローマ字表"));
+        mainScreen_->setChartMenuCaption("ローマ字表");
     }
 }
 
-const toolkit::ScreenWindow* Program::chartFrame() {
+const toolkit::Window* Program::chartFrame() {
     return chartWindow_->window();
 }
 
@@ -41,7 +41,7 @@ void Program::practiceOver() {
     mainScreen_->show();
     chartWindow_->hide();
     // The chart is offered again without touching the main screen's own chart toggle.
-    mainScreen_->setChartMenuCaption(QStringLiteral("ローマ字表"));
+    mainScreen_->setChartMenuCaption("ローマ字表");
 }
 
 void Program::keepOpeningInFront() {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "game/program.h"
 
-Program::Program(Services services, toolkit::ErrorReporter& errors)
-    : services_(std::move(services)), guard_(errors), mainScreen_(std::make_unique<MainScreen>(*this)),
+Program::Program(Services services, toolkit::ErrorReporter& errors, toolkit::Display& display)
+    : services_(std::move(services)), guard_(errors), display_(display), mainScreen_(std::make_unique<MainScreen>(*this)),
       chartWindow_(std::make_unique<ChartWindow>(*this)),
       practiceScreen_(std::make_unique<PracticeScreen>(*this)),
       openingScreen_(std::make_unique<OpeningScreen>(*this)) {}

@@ -13,7 +13,7 @@
 
 class Program : public Navigator {
 public:
-    Program(Services services, toolkit::ErrorReporter& errors);
+    Program(Services services, toolkit::ErrorReporter& errors, toolkit::Display& display);
     ~Program() override;
 
     // Creates the main screen (hidden); its load step shows the opening screen.
@@ -29,7 +29,7 @@ public:
     void openingOver() override;
     void prepareChart() override;
     void showChart(bool shown) override;
-    const toolkit::ScreenWindow* chartFrame() override;
+    const toolkit::Window* chartFrame() override;
     void openPractice() override;
     void practiceStarting() override;
     void practiceOver() override;
@@ -44,10 +44,12 @@ public:
     void screenLoaded() override { ++loaded_; }
     void screenUnloaded() override;
     toolkit::Guard& guard() override { return guard_; }
+    toolkit::Display& display() override { return display_; }
 
 private:
     Services services_;
     toolkit::Guard guard_;
+    toolkit::Display& display_;
     int loaded_ = 0;
     std::unique_ptr<MainScreen> mainScreen_;
     std::unique_ptr<ChartWindow> chartWindow_;

@@ -19,7 +19,7 @@ public:
     virtual void prepareChart() = 0;
     virtual void showChart(bool shown) = 0;
     // The window the practice screen stands beside, when the screen is wide enough for both.
-    virtual const toolkit::ScreenWindow* chartFrame() = 0;
+    virtual const toolkit::Window* chartFrame() = 0;
 
     // A practice visit: asked for from the main screen's menu; when it loads, the main screen goes and the
     // chart comes beside it; when it is over, the main screen comes back, the chart goes and its menu item

@@ -8,6 +8,7 @@
 #include "screens/main/main_screen.h"
 #include "screens/practice/practice_screen.h"
 #include "support/gamefixture.h"
+#include "support/stdstring.h"
 #include <QDir>
 #include <QFile>
 #include <QtTest>
@@ -76,13 +77,13 @@ void checkBank(const Expected& e, const QByteArray& bytes) {
         return;
     }
     QVERIFY2(game.errors.details.isEmpty(), qPrintable(e.file + u' ' + game.errors.details.join(u'|')));
-    QCOMPARE(f.questionCount, e.records);
+    QCOMPARE(f.state().questionCount, e.records);
     if (e.records == 0) return;
-    QCOMPARE(f.romajiList[e.records - 1], e.first);
-    QCOMPARE(f.wordList[e.records - 1], e.second);
+    QCOMPARE(f.state().romajiList[e.records - 1], e.first);
+    QCOMPARE(f.state().wordList[e.records - 1], e.second);
     // The first question is one of the words loaded.
-    QVERIFY(std::find(f.wordList.begin(), f.wordList.begin() + e.records, f.questionWord) !=
-            f.wordList.begin() + e.records);
+    QVERIFY(std::find(f.state().wordList.begin(), f.state().wordList.begin() + e.records,
+                      f.state().questionWord) != f.state().wordList.begin() + e.records);
 }
 
 // Starts a game, opens the practice screen from the menu over the given bytes as romajimojiren.txt and
@@ -99,12 +100,12 @@ void checkPractice(const Expected& e, const QByteArray& bytes) {
     }
     QVERIFY2(game.errors.details.isEmpty(), qPrintable(e.file + u' ' + game.errors.details.join(u'|')));
     QVERIFY(r.isVisible());
-    QCOMPARE(r.table.recordCount, e.records);
+    QCOMPARE(r.state().table.recordCount, e.records);
     if (e.records == 0) return;
     const auto last = static_cast<std::size_t>(e.records - 1);
-    QCOMPARE(QString::fromStdString(r.table.promptList[last]), e.first);
-    QCOMPARE(QString::fromStdString(r.table.answerList[last]), e.second);
-    QCOMPARE(int(r.table.labelList[last]), e.label);
+    QCOMPARE(QString::fromStdString(r.state().table.promptList[last]), e.first);
+    QCOMPARE(QString::fromStdString(r.state().table.answerList[last]), e.second);
+    QCOMPARE(int(r.state().table.labelList[last]), e.label);
 }
 
 template <class Check> void checkAll(const QString& folder, const QList<Expected>& cases, Check check) {

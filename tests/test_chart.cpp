@@ -2,10 +2,13 @@
 // The romaji chart window: the chart's rows and columns and the rules its cells follow, the window created
 // hidden at start-up, the whole table (all nine columns, the last row) inside the window with every text
 // fitting its cell and every filled cell drawn, and showing or hiding twice changing nothing.
+#include "frontends/qt/fonts.h"
+#include "frontends/qt/painter.h"
 #include "screens/chart/chart_window.h"
 #include "screens/main/main_screen.h"
 #include "support/gamefixture.h"
 #include "support/stdstring.h"
+#include "support/views.h"
 #include <QtTest>
 
 using namespace chart;
@@ -23,6 +26,25 @@ namespace {
 bool isRomaji(const QString& line) {
     return !line.isEmpty() &&
            std::all_of(line.begin(), line.end(), [](QChar ch) { return ch >= u'a' && ch <= u'z'; });
+}
+
+QStringList linesOf(const std::vector<std::string>& lines) {
+    QStringList list;
+    for (const std::string& line : lines)
+        list << QString::fromStdString(line);
+    return list;
+}
+
+QRect qRect(const toolkit::PixelRect& r) {
+    return QRect(r.left, r.top, r.width, r.height);
+}
+
+const frontend::QtTextMetrics metrics;
+
+// The table's layout on the chart's canvas, at the canvas's size in pixels.
+const Layout& layoutOf(ChartWindow& chartWindow) {
+    const QWidget* canvas = widget(chartWindow.controls().chart);
+    return chartWindow.chartLayout(canvas->width(), canvas->height(), metrics);
 }
 
 bool hasInk(const QImage& image, const QRect& area) {
@@ -51,7 +73,7 @@ void ChartTest::chartHoldsTheDefinedRowsAndColumns() {
     for (int row = 0; row < rowCount - 1; ++row) {
         for (int column = 1; column < columnCount; ++column) {
             const QString text = QString::fromStdString(cell(row, column));
-            const QStringList textLines = bandLines(row + 1, column);
+            const QStringList textLines = linesOf(bandLines(row + 1, column));
             if (text.isEmpty()) continue;
             ++filled;
             QVERIFY(!isLongVowel(cell(row, column)));
@@ -81,9 +103,9 @@ void ChartTest::chartHoldsTheDefinedRowsAndColumns() {
         QVERIFY(isLongVowel(cell(16, column)));
         QCOMPARE(longVowelLetter(cell(16, column)), vowels.mid(column - 1, 1).toStdString());
     }
-    QCOMPARE(bandLines(17, 6), QStringList({"っ"}));
-    QCOMPARE(bandLines(17, 7), QStringList({"っぷ", "ppu"}));
-    QCOMPARE(bandLines(17, 8), QStringList({"っこ", "kko"}));
+    QCOMPARE(linesOf(bandLines(17, 6)), QStringList({"っ"}));
+    QCOMPARE(linesOf(bandLines(17, 7)), QStringList({"っぷ", "ppu"}));
+    QCOMPARE(linesOf(bandLines(17, 8)), QStringList({"っこ", "kko"}));
 }
 
 void ChartTest::windowIsCreatedHiddenAndHoldsTheTable() {
@@ -92,16 +114,16 @@ void ChartTest::windowIsCreatedHiddenAndHoldsTheTable() {
     ChartWindow& chartWindow = game.program->chartWindow();
     QVERIFY(chartWindow.isLoaded());
     QVERIFY(!chartWindow.isVisible());
-    QCOMPARE(chartWindow.window()->windowTitle(), QStringLiteral("ローマ字表"));
-    QWidget* client = chartWindow.window()->client();
+    QCOMPARE(qtWindow(chartWindow)->windowTitle(), QStringLiteral("ローマ字表"));
+    QWidget* client = qtWindow(chartWindow)->client();
     QCOMPARE(client->size(), QSize(390, 584));
     QCOMPARE(client->cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(client->cursor().hotSpot(), QPoint(2, 2));
-    const ChartView* view = chartWindow.controls().chart;
+    const QWidget* view = widget(chartWindow.controls().chart);
     QCOMPARE(view->geometry(), QRect(0, 8, 706, 541)); // Left 0, Top 120, 10590 × 8115 twips
-    const Layout& l = view->chartLayout();
+    const Layout& l = layoutOf(chartWindow);
     // The whole table, all nine columns and the last row, lies inside the window.
-    const QRect table = l.tableRect().translated(view->pos());
+    const QRect table = qRect(l.tableRect()).translated(view->pos());
     QVERIFY2(QRect(QPoint(0, 0), client->size()).contains(table), qPrintable(QStringLiteral("%1,%2 %3x%4")
                                                                                  .arg(table.x())
                                                                                  .arg(table.y())
@@ -109,16 +131,17 @@ void ChartTest::windowIsCreatedHiddenAndHoldsTheTable() {
                                                                                  .arg(table.height())));
     QVERIFY(table.width() >= 360); // it fills the window's width, not a corner of it
     QVERIFY(l.fontPixels >= 12);
-    const int lineHeight = chart::lineHeight(l.fontPixels);
+    const int lineHeight = chart::lineHeight(l.fontPixels, metrics);
     for (int band = 0; band < bandCount; ++band)
         for (int column = 0; column < columnCount; ++column) {
-            const QRect inside = l.cellRect(band, column);
-            const QStringList text = bandLines(band, column);
+            const QRect inside = qRect(l.cellRect(band, column));
+            const QStringList text = linesOf(bandLines(band, column));
             const QString where = QStringLiteral("band %1 column %2").arg(band).arg(column);
             QVERIFY2(text.size() * lineHeight <= inside.height(), qPrintable(where));
-            const QFontMetrics metrics(fontFor(band, column, l.fontPixels));
+            const QFontMetrics fontMetrics(frontend::makeFont(fontFor(band, column, l.fontPixels)));
             for (const QString& line : text)
-                QVERIFY2(metrics.horizontalAdvance(line) <= inside.width(), qPrintable(where + " " + line));
+                QVERIFY2(fontMetrics.horizontalAdvance(line) <= inside.width(),
+                         qPrintable(where + " " + line));
         }
 }
 
@@ -127,14 +150,14 @@ void ChartTest::everyCellIsDrawnInsideTheWindow() {
     game.start();
     ChartWindow& chartWindow = game.program->chartWindow();
     chartWindow.show();
-    const ChartView* view = chartWindow.controls().chart;
-    const QImage image = chartWindow.window()->client()->grab().toImage();
-    const Layout& l = view->chartLayout();
+    const QWidget* view = widget(chartWindow.controls().chart);
+    const QImage image = qtWindow(chartWindow)->client()->grab().toImage();
+    const Layout& l = layoutOf(chartWindow);
     const QPoint at = view->pos();
     for (int band = 0; band < bandCount; ++band)
         for (int column = 0; column < columnCount; ++column) {
-            const QRect inside = l.cellRect(band, column).translated(at).adjusted(1, 1, -1, -1);
-            const QString text = bandCell(band, column);
+            const QRect inside = qRect(l.cellRect(band, column)).translated(at).adjusted(1, 1, -1, -1);
+            const QString text = QString::fromStdString(bandCell(band, column));
             QVERIFY2(hasInk(image, inside) == !text.isEmpty(), qPrintable(text));
             if (isLongVowel(text.toStdString())) {
                 // The caret stands over the letter, in the upper half of the cell.
@@ -142,7 +165,7 @@ void ChartTest::everyCellIsDrawnInsideTheWindow() {
             }
         }
     // Right of the table the page is blank up to the window's edge.
-    const QRect table = l.tableRect().translated(at);
+    const QRect table = qRect(l.tableRect()).translated(at);
     QVERIFY(
         !hasInk(image, QRect(QPoint(table.right() + 1, 0), QPoint(image.width() - 1, image.height() - 1))));
     QVERIFY(
@@ -159,7 +182,7 @@ void ChartTest::showingAndHidingTwiceChangesNothing() {
     ChartWindow& chartWindow = game.program->chartWindow();
     const int loaded = game.program->loadedScreens();
     chartWindow.show();
-    const QWidget* first = chartWindow.window();
+    const toolkit::Window* first = chartWindow.window();
     chartWindow.show();
     QVERIFY(chartWindow.isVisible());
     QCOMPARE(chartWindow.window(), first);
@@ -169,13 +192,13 @@ void ChartTest::showingAndHidingTwiceChangesNothing() {
     QVERIFY(!chartWindow.isVisible());
     QCOMPARE(game.program->loadedScreens(), loaded);
     // Closed and shown again, it is built anew with the same chart.
-    const QRect table = chartWindow.controls().chart->chartLayout().tableRect();
+    const QRect table = qRect(layoutOf(chartWindow).tableRect());
     chartWindow.close();
     QVERIFY(chartWindow.controls().chart == nullptr);
     QCOMPARE(game.program->loadedScreens(), loaded - 1);
     chartWindow.show();
     QVERIFY(chartWindow.isVisible());
-    QCOMPARE(chartWindow.controls().chart->chartLayout().tableRect(), table);
+    QCOMPARE(qRect(layoutOf(chartWindow).tableRect()), table);
     QCOMPARE(game.program->loadedScreens(), loaded);
 }
 

@@ -8,6 +8,7 @@
 #include "services/data/datafileerror.h"
 #include "services/data/datafolder.h"
 #include "support/gamefixture.h"
+#include "support/stdstring.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -177,8 +178,8 @@ void DataFolderTest::sameFolderIsSearchedOnce() {
 void DataFolderTest::gameReadsEachFileFromItsFirstFolder() {
     Folders f;
     GameFixture game(QString{});
-    game.program =
-        std::make_unique<Program>(Services{game.random, game.sound, game.messageBox, f.all()}, game.errors);
+    game.program = std::make_unique<Program>(Services{game.random, game.sound, game.messageBox, f.all()},
+                                             game.errors, game.display);
     write(f.installed() + "/romaji.txt", "inu,installed\r\nneko,installed\r\n");
     write(f.work() + "/romaji.txt", "inu,work\r\n");
     write(f.user() + "/romaji.txt", "ro^maji,user\r\n");
@@ -186,18 +187,18 @@ void DataFolderTest::gameReadsEachFileFromItsFirstFolder() {
     game.start();
     QVERIFY2(game.errors.details.isEmpty(), qPrintable(game.errors.details.join(u'|')));
     const MainScreen& mainScreen = game.program->mainScreen();
-    QCOMPARE(mainScreen.questionCount, 1);
-    QCOMPARE(mainScreen.romajiList[0], QStringLiteral("ro^maji"));
-    QCOMPARE(mainScreen.questionWord, QStringLiteral("user"));
+    QCOMPARE(mainScreen.state().questionCount, 1);
+    QCOMPARE(mainScreen.state().romajiList[0], QStringLiteral("ro^maji"));
+    QCOMPARE(mainScreen.state().questionWord, QStringLiteral("user"));
     game.program->guard().run([&] { game.program->mainScreen().onPracticeMenu(); });
     QVERIFY2(game.errors.details.isEmpty(), qPrintable(game.errors.details.join(u'|')));
-    QCOMPARE(game.program->practiceScreen().table.recordCount, 1);
-    QCOMPARE(q(game.program->practiceScreen().table.answerList[0]), QStringLiteral("か"));
+    QCOMPARE(game.program->practiceScreen().state().table.recordCount, 1);
+    QCOMPARE(q(game.program->practiceScreen().state().table.answerList[0]), QStringLiteral("か"));
 
     // A fault in the player's own file names that file in full, not the installed one.
     GameFixture broken(QString{});
     broken.program = std::make_unique<Program>(
-        Services{broken.random, broken.sound, broken.messageBox, f.all()}, broken.errors);
+        Services{broken.random, broken.sound, broken.messageBox, f.all()}, broken.errors, broken.display);
     write(f.user() + "/romaji.txt", "inu,x\r\n,y\r\n");
     broken.start();
     QCOMPARE(broken.errors.details.size(), 1);

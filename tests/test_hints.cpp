@@ -5,6 +5,7 @@
 #include "screens/main/main_screen.h"
 #include "support/gamefixture.h"
 #include "support/play.h"
+#include "support/stdstring.h"
 #include <QSet>
 #include <QtTest>
 
@@ -43,7 +44,7 @@ void HintsTest::hintButtonLooks() {
         expectHintButton(f, false); // the last letter hides it
         f.onOkClicked();
     };
-    f.score = 100;
+    f.stateForTests().score = 100;
     expectHintButton(f, true, green, small); // new question
     f.onRetryClicked();
     expectHintButton(f, true, green, small); // a retry before any hint
@@ -74,32 +75,32 @@ void HintsTest::hintCosts() {
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
-    f.score = 50;
+    f.stateForTests().score = 50;
     f.onHintClicked();
-    QCOMPARE(f.score, 48);
+    QCOMPARE(f.state().score, 48);
     QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 48"));
-    QVERIFY(f.hintTaken);
+    QVERIFY(f.state().hintTaken);
     f.onHintClicked();
-    QCOMPARE(f.score, 38); // 12 in all
+    QCOMPARE(f.state().score, 38); // 12 in all
     QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 38"));
     QCOMPARE(c.hintLabel->text(), QStringLiteral("sakana"));
     QCOMPARE(game.sound.played, (QList<Cue>{Cue::Hint, Cue::Hint}));
     answerRight(f);
-    QCOMPARE(f.score, 44); // 1 point a letter
+    QCOMPARE(f.state().score, 44); // 1 point a letter
 
     // The floor: first hint at 1, last hint at 7.
-    f.score = 1;
+    f.stateForTests().score = 1;
     f.onHintClicked();
-    QCOMPARE(f.score, 0);
+    QCOMPARE(f.state().score, 0);
     QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 0"));
-    f.score = 7;
+    f.stateForTests().score = 7;
     f.onHintClicked();
-    QCOMPARE(f.score, 0);
+    QCOMPARE(f.state().score, 0);
     // A score the cliff made negative is raised to 0 by the floor too.
     answerRight(f);
-    f.score = -40;
+    f.stateForTests().score = -40;
     f.onHintClicked();
-    QCOMPARE(f.score, 0);
+    QCOMPARE(f.state().score, 0);
 }
 
 void HintsTest::firstHintShowsTheBeginning() {
@@ -109,12 +110,12 @@ void HintsTest::firstHintShowsTheBeginning() {
     const auto& c = f.controls();
     QSet<int> lengths;
     for (int draw = 0; draw < 300; ++draw) {
-        f.hintLevel = 0;
+        f.stateForTests().hintLevel = 0;
         game.clock += 7919;
         f.onHintClicked();
-        QVERIFY(f.hintLength >= 1 && f.hintLength <= 6);
-        QCOMPARE(c.hintLabel->text(), QStringLiteral("ro^maji").left(f.hintLength));
-        lengths.insert(f.hintLength);
+        QVERIFY(f.state().hintLength >= 1 && f.state().hintLength <= 6);
+        QCOMPARE(c.hintLabel->text(), QStringLiteral("ro^maji").left(f.state().hintLength));
+        lengths.insert(f.state().hintLength);
     }
     QCOMPARE(lengths, (QSet<int>{1, 2, 3, 4, 5, 6})); // 1 to n - 1 letters, never the whole word
 
@@ -126,10 +127,10 @@ void HintsTest::firstHintShowsTheBeginning() {
     GameFixture empty(QStringLiteral(""));
     empty.start();
     MainScreen& e = empty.program->mainScreen();
-    e.score = 5;
+    e.stateForTests().score = 5;
     e.onHintClicked();
     QCOMPARE(e.controls().hintLabel->text(), QString());
-    QCOMPARE(e.score, 3);
+    QCOMPARE(e.state().score, 3);
 }
 
 void HintsTest::retryDealsAgainAndChangesNothingElse() {
@@ -137,21 +138,21 @@ void HintsTest::retryDealsAgainAndChangesNothingElse() {
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
-    f.score = 30;
+    f.stateForTests().score = 30;
     f.onHintClicked();
-    const QString hint = c.hintLabel->text();
+    const std::string hint = c.hintLabel->text();
     game.sound.played.clear();
     auto board = [&] {
         QString letters;
         for (std::int16_t k = 0; k < 24; ++k)
-            letters += c.tiles(k)->text();
+            letters += QString::fromStdString(c.tiles(k)->text());
         return letters;
     };
     QSet<QString> orders{board()};
     for (int retry = 0; retry < 5; ++retry) {
         QVERIFY(pressLetters(f, QStringLiteral("abc")));
         f.onRetryClicked();
-        QCOMPARE(f.placedCount, 0);
+        QCOMPARE(f.state().placedCount, 0);
         QCOMPARE(c.answerLabel->text(), QString());
         QCOMPARE(c.markedLineLabel->text(), QString());
         QCOMPARE(c.plainLineLabel->text(), QString());
@@ -162,9 +163,9 @@ void HintsTest::retryDealsAgainAndChangesNothingElse() {
         orders.insert(board());
     }
     QCOMPARE(orders.size(), 6); // every retry deals a new order
-    QCOMPARE(f.score, 28);
-    QCOMPARE(f.hintLevel, 1);
-    QVERIFY(f.hintTaken);
+    QCOMPARE(f.state().score, 28);
+    QCOMPARE(f.state().hintLevel, 1);
+    QVERIFY(f.state().hintTaken);
     QCOMPARE(c.hintLabel->text(), hint);
     QVERIFY(game.sound.played.isEmpty());
     QVERIFY(pressLetters(f, QStringLiteral("abcdefghijklmnopqrstuvwx")));

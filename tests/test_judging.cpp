@@ -5,6 +5,7 @@
 #include "screens/main/main_screen.h"
 #include "support/gamefixture.h"
 #include "support/play.h"
+#include "support/stdstring.h"
 #include <QtTest>
 
 class JudgingTest : public QObject {
@@ -30,7 +31,7 @@ void JudgingTest::cueFollowsTheScoreBeforeTheAnswer() {
                  {3, Cue::Correct100},   {-3, Cue::Correct100}, {-4, Cue::Correct},
                  {-30, Cue::Correct100}, {299, Cue::Correct},   {32766, Cue::Correct100}};
     for (const auto& c : cases) {
-        f.score = static_cast<std::int16_t>(c.before);
+        f.stateForTests().score = static_cast<std::int16_t>(c.before);
         game.sound.played.clear();
         answerRight(f);
         QVERIFY2(game.sound.played == QList<Cue>{c.cue}, qPrintable(QString::number(c.before)));
@@ -43,25 +44,25 @@ void JudgingTest::pointsPerLetter() {
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     answerRight(f); // no hint: 2 points a letter
-    QCOMPARE(f.score, 10);
+    QCOMPARE(f.state().score, 10);
     QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 10"));
     f.onHintClicked(); // first hint: 2 points now, and 1 point a letter
-    QCOMPARE(f.score, 8);
+    QCOMPARE(f.state().score, 8);
     answerRight(f);
-    QCOMPARE(f.score, 13);
+    QCOMPARE(f.state().score, 13);
     QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 13"));
     f.onHintClicked();
     f.onHintClicked(); // both hints: 12 points in all
-    QCOMPARE(f.score, 1);
+    QCOMPARE(f.state().score, 1);
     answerRight(f);
-    QCOMPARE(f.score, 6);
+    QCOMPARE(f.state().score, 6);
     QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 6"));
 
     // The long-vowel mark is a letter like any other.
     GameFixture longVowel(QStringLiteral("ro^maji,ローマじ\r\n"));
     longVowel.start();
     answerRight(longVowel.program->mainScreen());
-    QCOMPARE(longVowel.program->mainScreen().score, 14);
+    QCOMPARE(longVowel.program->mainScreen().state().score, 14);
 }
 
 void JudgingTest::wrongAnswerCostsFiveAndDealsAgain() {
@@ -69,21 +70,21 @@ void JudgingTest::wrongAnswerCostsFiveAndDealsAgain() {
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
-    f.score = 5;
+    f.stateForTests().score = 5;
     f.onHintClicked(); // the hint label must survive the wrong answer
-    QCOMPARE(f.score, 3);
-    const QString hint = c.hintLabel->text();
+    QCOMPARE(f.state().score, 3);
+    const std::string hint = c.hintLabel->text();
     placeCreature(f, 0, 100, 100);
     game.sound.played.clear();
     QVERIFY(pressLetters(f, QStringLiteral("nakas")));
     QVERIFY(!c.okButton->isHidden());
     f.onOkClicked();
     QCOMPARE(game.sound.played, QList<Cue>{Cue::Wrong});
-    QCOMPARE(f.score, 0); // not -2
+    QCOMPARE(f.state().score, 0); // not -2
     QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 0"));
-    QCOMPARE(f.answer, QStringLiteral("sakan"));
-    QCOMPARE(f.placedCount, 0);
-    QCOMPARE(f.hintLevel, 1);
+    QCOMPARE(f.state().answer, QStringLiteral("sakan"));
+    QCOMPARE(f.state().placedCount, 0);
+    QCOMPARE(f.state().hintLevel, 1);
     QCOMPARE(c.hintLabel->text(), hint);
     QVERIFY(c.okButton->isHidden());
     QVERIFY(!c.retryButton->isHidden());
@@ -93,20 +94,20 @@ void JudgingTest::wrongAnswerCostsFiveAndDealsAgain() {
     QCOMPARE(c.markedLineLabel->text(), QString());
     QCOMPARE(c.plainLineLabel->text(), QString());
     QVERIFY(pressLetters(f, QStringLiteral("sakan"))); // every letter is back on the board
-    QCOMPARE(f.placedCount, 5);
+    QCOMPARE(f.state().placedCount, 5);
 
     f.onOkClicked(); // right this time: the retry cost nothing, the wrong answer cost its 5 points only
-    QCOMPARE(f.score, 5);
+    QCOMPARE(f.state().score, 5);
 
-    f.score = 12;
-    f.answerLine = QStringLiteral("x");
+    f.stateForTests().score = 12;
+    f.stateForTests().answerLine = "x";
     f.onOkClicked();
-    QCOMPARE(f.score, 7);
+    QCOMPARE(f.state().score, 7);
     QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 7"));
     // A score the cliff made negative is raised to 0 by the floor.
-    f.score = -20;
+    f.stateForTests().score = -20;
     f.onOkClicked();
-    QCOMPARE(f.score, 0);
+    QCOMPARE(f.state().score, 0);
 }
 
 void JudgingTest::creaturesFollowTheirThresholds() {
@@ -115,7 +116,7 @@ void JudgingTest::creaturesFollowTheirThresholds() {
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     auto answerFrom = [&](int before) {
-        f.score = static_cast<std::int16_t>(before);
+        f.stateForTests().score = static_cast<std::int16_t>(before);
         answerRight(f);
     };
     const int thresholds[12] = {20, 40, 70, 110, 160, 220, 290, 370, 460, 560, 660, 760};
@@ -137,7 +138,7 @@ void JudgingTest::creaturesFollowTheirThresholds() {
     for (int j = 0; j < 12; ++j)
         QVERIFY(!c.creatures(j)->isHidden());
     answerFrom(-10); // still below the first threshold after the points: all twelve go
-    QCOMPARE(f.score, -8);
+    QCOMPARE(f.state().score, -8);
     QCOMPARE(c.scoreLabel->text(), QStringLiteral("-8"));
     for (int j = 0; j < 12; ++j)
         QVERIFY(c.creatures(j)->isHidden());
@@ -148,25 +149,25 @@ void JudgingTest::answerLineMustMatchExactly() {
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
-    f.answerLine = QStringLiteral("romaji");
+    f.stateForTests().answerLine = "romaji";
     f.onOkClicked();
     QCOMPARE(game.sound.played.last(), Cue::Wrong);
     QVERIFY(pressLetters(f, QStringLiteral("ro^maji")));
     QCOMPARE(c.answerLabel->text(), QStringLiteral("ro^maji"));
     f.onOkClicked();
     QCOMPARE(game.sound.played.last(), Cue::Correct100);
-    QCOMPARE(f.score, 14);
+    QCOMPARE(f.state().score, 14);
 
     GameFixture plain(QStringLiteral("romaji,ローマじ\r\n"));
     plain.start();
     MainScreen& p = plain.program->mainScreen();
-    p.answerLine = QStringLiteral("ro^maji");
+    p.stateForTests().answerLine = "ro^maji";
     p.onOkClicked();
     QCOMPARE(plain.sound.played.last(), Cue::Wrong);
-    p.answerLine = QStringLiteral("Romaji"); // upper and lower case differ
+    p.stateForTests().answerLine = "Romaji"; // upper and lower case differ
     p.onOkClicked();
     QCOMPARE(plain.sound.played.last(), Cue::Wrong);
-    QCOMPARE(p.score, 0);
+    QCOMPARE(p.state().score, 0);
 }
 
 void JudgingTest::rightAnswerOpensTheNextQuestion() {
@@ -174,20 +175,20 @@ void JudgingTest::rightAnswerOpensTheNextQuestion() {
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
-    const QString first = f.answer;
-    f.praiseStampTicks = 9;
+    const std::string first = f.state().answer;
+    f.stateForTests().praiseStampTicks = 9;
     f.onHintClicked();
     f.onRetryClicked(); // the hint button turns red
-    QVERIFY(pressLetters(f, f.answer));
+    QVERIFY(pressLetters(f, QString::fromStdString(f.state().answer)));
     QVERIFY(!c.okButton->isHidden());
     f.onOkClicked();
     QVERIFY(!c.praiseStamp->isHidden());
-    QCOMPARE(f.praiseStampTicks, 0);
-    QCOMPARE(f.solvedCount, 1);
-    QVERIFY(f.answer != first); // five words: no repeat before the fifth question
-    QCOMPARE(c.wordLabel->text(), f.questionWord);
-    QCOMPARE(f.hintLevel, 0);
-    QVERIFY(!f.hintTaken);
+    QCOMPARE(f.state().praiseStampTicks, 0);
+    QCOMPARE(f.state().solvedCount, 1);
+    QVERIFY(f.state().answer != first); // five words: no repeat before the fifth question
+    QCOMPARE(c.wordLabel->text(), f.state().questionWord);
+    QCOMPARE(f.state().hintLevel, 0);
+    QVERIFY(!f.state().hintTaken);
     QCOMPARE(c.hintLabel->text(), QString());
     QVERIFY(c.okButton->isHidden());
     QVERIFY(!c.retryButton->isHidden());
@@ -195,20 +196,20 @@ void JudgingTest::rightAnswerOpensTheNextQuestion() {
     QCOMPARE(c.hintButton->text(), QStringLiteral("ちょっとヒント"));
     QCOMPARE(c.hintButton->backColor(), QColor(192, 255, 192));
     QCOMPARE(c.answerLabel->text(), QString());
-    QCOMPARE(f.placedCount, 0);
-    QVERIFY(pressLetters(f, f.answer)); // the new word is on the board
+    QCOMPARE(f.state().placedCount, 0);
+    QVERIFY(pressLetters(f, QString::fromStdString(f.state().answer))); // the new word is on the board
 }
 
 void JudgingTest::scoreStopsAtItsLimit() {
     GameFixture game(QStringLiteral("sakan,さかん\r\n"));
     game.start();
     MainScreen& f = game.program->mainScreen();
-    f.score = 32760;
+    f.stateForTests().score = 32760;
     answerRight(f);
-    QCOMPARE(f.score, 32767);
+    QCOMPARE(f.state().score, 32767);
     QCOMPARE(f.controls().scoreLabel->text(), QStringLiteral(" 32767"));
     answerRight(f);
-    QCOMPARE(f.score, 32767);
+    QCOMPARE(f.state().score, 32767);
     QVERIFY(game.errors.details.isEmpty());
     for (int k = 0; k < 12; ++k)
         QVERIFY(!f.controls().creatures(k)->isHidden());

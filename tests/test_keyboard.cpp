@@ -7,6 +7,8 @@
 #include "screens/main/main_screen.h"
 #include "support/gamefixture.h"
 #include "support/practicechart.h"
+#include "support/stdstring.h"
+#include "support/views.h"
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStyle>
@@ -152,20 +154,21 @@ void KeyboardTest::sequences() {
     QFETCH(QString, keys);
     GameFixture game(word + QStringLiteral(",ことば\r\n"));
     MainScreen& f = showGame(game);
-    QVERIFY(QTest::qWaitForWindowActive(f.window()));
-    f.score = static_cast<std::int16_t>(scoreBefore);
+    QVERIFY(QTest::qWaitForWindowActive(qtWindow(f)));
+    f.stateForTests().score = static_cast<std::int16_t>(scoreBefore);
     type(keys);
     const auto& c = f.controls();
     // A button pressed from the keyboard goes down at once and is clicked a moment later: wait for that
     // click, so a press that reached a button by mistake shows in the lines below.
-    QTRY_VERIFY(!c.okButton->isDown() && !c.retryButton->isDown() && !c.hintButton->isDown());
-    QTEST(c.answerLabel->text(), "line");
-    QTEST(c.markedLineLabel->text(), "marked");
-    QTEST(c.plainLineLabel->text(), "plain");
-    QTEST(static_cast<int>(f.score), "score");
+    QTRY_VERIFY(!widget<QPushButton>(c.okButton)->isDown() && !widget<QPushButton>(c.retryButton)->isDown() &&
+                !widget<QPushButton>(c.hintButton)->isDown());
+    QTEST(QString::fromStdString(c.answerLabel->text()), "line");
+    QTEST(QString::fromStdString(c.markedLineLabel->text()), "marked");
+    QTEST(QString::fromStdString(c.plainLineLabel->text()), "plain");
+    QTEST(static_cast<int>(f.state().score), "score");
     QTEST(!c.okButton->isHidden(), "okShown");
     QTEST(tilesLeft(f), "tilesLeft");
-    QCOMPARE(static_cast<int>(f.placedCount), f.answerLength - tilesLeft(f));
+    QCOMPARE(static_cast<int>(f.state().placedCount), f.state().answerLength - tilesLeft(f));
     QVERIFY(game.errors.details.isEmpty());
 }
 
@@ -174,14 +177,14 @@ void KeyboardTest::sequences() {
 void KeyboardTest::nothingWhileAnotherWindowIsActive() {
     GameFixture game(QStringLiteral("inu,いぬ\r\n"));
     MainScreen& f = showGame(game);
-    QVERIFY(QTest::qWaitForWindowActive(f.window()));
+    QVERIFY(QTest::qWaitForWindowActive(qtWindow(f)));
     game.program->chartWindow().show();
-    QVERIFY(QTest::qWaitForWindowActive(game.program->chartWindow().window()));
-    QTest::sendKeyEvent(QTest::Click, f.window()->windowHandle(), Qt::Key_I, QStringLiteral("i"), {});
+    QVERIFY(QTest::qWaitForWindowActive(qtWindow(game.program->chartWindow())));
+    QTest::sendKeyEvent(QTest::Click, qtWindow(f)->windowHandle(), Qt::Key_I, QStringLiteral("i"), {});
     type(QStringLiteral("n"));
     QCOMPARE(tilesLeft(f), 3);
     f.show();
-    QVERIFY(QTest::qWaitForWindowActive(f.window()));
+    QVERIFY(QTest::qWaitForWindowActive(qtWindow(f)));
     type(QStringLiteral("u"));
     QCOMPARE(f.controls().answerLabel->text(), QStringLiteral("u"));
 }
@@ -189,13 +192,13 @@ void KeyboardTest::nothingWhileAnotherWindowIsActive() {
 void KeyboardTest::nothingWhileAModalBoxIsOpen() {
     GameFixture game(QStringLiteral("inu,いぬ\r\n"));
     MainScreen& f = showGame(game);
-    QVERIFY(QTest::qWaitForWindowActive(f.window()));
+    QVERIFY(QTest::qWaitForWindowActive(qtWindow(f)));
     QMessageBox box(QMessageBox::Critical, QStringLiteral("ポクラク"), QStringLiteral("box"), QMessageBox::Ok,
-                    f.window());
+                    qtWindow(f));
     box.setWindowModality(Qt::ApplicationModal);
     box.show();
     QVERIFY(QTest::qWaitForWindowActive(&box));
-    QTest::sendKeyEvent(QTest::Click, f.window()->windowHandle(), Qt::Key_I, QStringLiteral("i"), {});
+    QTest::sendKeyEvent(QTest::Click, qtWindow(f)->windowHandle(), Qt::Key_I, QStringLiteral("i"), {});
     type(QStringLiteral("n u"));
     QCOMPARE(tilesLeft(f), 3);
     QCOMPARE(f.controls().answerLabel->text(), QString());
@@ -207,15 +210,15 @@ void KeyboardTest::nothingOnThePracticeScreen() {
     GameFixture game(QStringLiteral("inu,いぬ\r\n"));
     game.writeText(QStringLiteral("romajimojiren.txt"), fullPracticeData());
     MainScreen& f = showGame(game);
-    QVERIFY(QTest::qWaitForWindowActive(f.window()));
+    QVERIFY(QTest::qWaitForWindowActive(qtWindow(f)));
     f.onPracticeMenu();
     toolkit::Screen& practice = game.program->practiceScreen();
     QVERIFY(practice.isVisible());
-    QVERIFY(QTest::qWaitForWindowActive(practice.window()));
+    QVERIFY(QTest::qWaitForWindowActive(qtWindow(practice)));
     type(QStringLiteral("i n u Enter"));
-    QTest::sendKeyEvent(QTest::Click, f.window()->windowHandle(), Qt::Key_I, QStringLiteral("i"), {});
+    QTest::sendKeyEvent(QTest::Click, qtWindow(f)->windowHandle(), Qt::Key_I, QStringLiteral("i"), {});
     QCOMPARE(tilesLeft(f), 3);
-    QCOMPARE(f.score, 0);
+    QCOMPARE(f.state().score, 0);
 }
 
 // Where the desktop style lets Alt alone open the menu bar for the keyboard, the keys typed then belong to
@@ -229,11 +232,11 @@ void KeyboardTest::lettersInTheMenuBarStayThere() {
     QVERIFY(QApplication::style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation));
     GameFixture game(QStringLiteral("inu,いぬ\r\n"));
     MainScreen& f = showGame(game);
-    QVERIFY(QTest::qWaitForWindowActive(f.window()));
-    QWindow* window = f.window()->windowHandle();
+    QVERIFY(QTest::qWaitForWindowActive(qtWindow(f)));
+    QWindow* window = qtWindow(f)->windowHandle();
     QTest::simulateEvent(window, true, Qt::Key_Alt, {}, QString(), false);
     QTest::simulateEvent(window, false, Qt::Key_Alt, Qt::AltModifier, QString(), false);
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.window()->menuBar()));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(qtWindow(f)->menuBar()));
     type(QStringLiteral("i n"));
     QCOMPARE(tilesLeft(f), 3);
 }
@@ -243,10 +246,10 @@ void KeyboardTest::lettersInTheMenuBarStayThere() {
 void KeyboardTest::keysInAnOpenMenuStayThere() {
     GameFixture game(QStringLiteral("inu,いぬ\r\n"));
     MainScreen& f = showGame(game);
-    QVERIFY(QTest::qWaitForWindowActive(f.window()));
+    QVERIFY(QTest::qWaitForWindowActive(qtWindow(f)));
     type(QStringLiteral("i"));
-    QMenu* menu = f.controls().howToPlayMenu;
-    menu->popup(f.window()->mapToGlobal(QPoint(0, 0)));
+    QMenu* menu = action(f.controls().howToPlayMenu)->menu();
+    menu->popup(qtWindow(f)->mapToGlobal(QPoint(0, 0)));
     QTRY_VERIFY(QApplication::activePopupWidget() == menu);
     for (const Qt::Key key : {Qt::Key_N, Qt::Key_U, Qt::Key_Escape})
         QTest::keyClick(static_cast<QWidget*>(nullptr), key); // to the open menu, as the window system sends

@@ -2,8 +2,11 @@
 // The main screen's look as the player sees it: window caption and size, a sample of every control group
 // at its place with its colours and font, the stacking of the answer lines, the menus, and fonts that can
 // draw Japanese.
+#include "frontends/qt/twips.h"
 #include "screens/main/main_screen.h"
 #include "support/gamefixture.h"
+#include "support/stdstring.h"
+#include "support/views.h"
 #include <QFontDatabase>
 #include <QMenuBar>
 #include <QRawFont>
@@ -30,10 +33,10 @@ private:
 };
 
 void LayoutTest::windowAndClientArea() {
-    QCOMPARE(f().window()->windowTitle(), QStringLiteral("ポクラク　　　　　　　 Ver.7.2"));
-    QCOMPARE(f().window()->client()->size(), QSize(409, 327));
-    QVERIFY(!f().window()->windowIcon().isNull());
-    QCOMPARE(f().window()->client()->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(qtWindow(f())->windowTitle(), QStringLiteral("ポクラク　　　　　　　 Ver.7.2"));
+    QCOMPARE(qtWindow(f())->client()->size(), QSize(409, 327));
+    QVERIFY(!qtWindow(f())->windowIcon().isNull());
+    QCOMPARE(qtWindow(f())->client()->palette().color(QPalette::Window), QColor(Qt::white));
 }
 
 void LayoutTest::controlsAtTheirPlaces() {
@@ -44,16 +47,16 @@ void LayoutTest::controlsAtTheirPlaces() {
     } tiles[] = {
         {0, {16, 152, 30, 37}}, {11, {368, 152, 30, 37}}, {12, {16, 192, 30, 37}}, {23, {368, 192, 30, 37}}};
     for (const auto& t : tiles) {
-        Label* tile = c().tiles(t.k);
+        const auto* tile = widget<QLabel>(c().tiles(t.k));
         QCOMPARE(tile->geometry(), t.at);
         QCOMPARE(tile->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
         QCOMPARE(tile->font().pixelSize(), 37); // 27.75 pt
         QVERIFY(tile->alignment() & Qt::AlignHCenter);
         QVERIFY(!tile->cursor().pixmap().isNull());
     }
-    QCOMPARE(c().parkingSlots(0)->geometry(), QRect(8, 280, 33, 33));
-    QCOMPARE(c().parkingSlots(11)->geometry(), QRect(360, 280, 33, 33));
-    QVERIFY(c().parkingSlots(11)->isVisibleTo(f().window()));
+    QCOMPARE(widget(c().parkingSlots(0))->geometry(), QRect(8, 280, 33, 33));
+    QCOMPARE(widget(c().parkingSlots(11))->geometry(), QRect(360, 280, 33, 33));
+    QVERIFY(widget(c().parkingSlots(11))->isVisibleTo(qtWindow(f())));
     const struct {
         toolkit::Button* button;
         QRect at;
@@ -63,28 +66,30 @@ void LayoutTest::controlsAtTheirPlaces() {
                    {c().retryButton, {232, 224, 73, 25}, QStringLiteral("やりなおし"), 12},
                    {c().hintButton, {8, 248, 105, 25}, QStringLiteral("ちょっとヒント"), 12}};
     for (const auto& b : buttons) {
-        QCOMPARE(b.button->geometry(), b.at);
+        QCOMPARE(widget(b.button)->geometry(), b.at);
         QCOMPARE(b.button->text(), b.caption);
-        QCOMPARE(b.button->font().family(), QStringLiteral("ＭＳ 明朝"));
-        QCOMPARE(b.button->font().pixelSize(), b.pixels);
+        QCOMPARE(widget(b.button)->font().family(), QStringLiteral("ＭＳ 明朝"));
+        QCOMPARE(widget(b.button)->font().pixelSize(), b.pixels);
         QCOMPARE(b.button->backColor(), QColor(192, 255, 192));
     }
-    QCOMPARE(c().wordLabel->geometry(), QRect(0, 40, 377, 33));
+    QCOMPARE(widget(c().wordLabel)->geometry(), QRect(0, 40, 377, 33));
     QCOMPARE(c().wordLabel->backColor(), QColor(192, 255, 192));
-    QCOMPARE(c().markedLineLabel->geometry(), QRect(8, 88, 393, 41));
-    QCOMPARE(c().plainLineLabel->geometry(), QRect(8, 96, 401, 49));
+    QCOMPARE(widget(c().markedLineLabel)->geometry(), QRect(8, 88, 393, 41));
+    QCOMPARE(widget(c().plainLineLabel)->geometry(), QRect(8, 96, 401, 49));
     for (Label* line : {c().markedLineLabel, c().plainLineLabel}) {
         QCOMPARE(line->foreColor(), QColor(0, 0, 192));
-        QCOMPARE(line->font().pixelSize(), 48); // 36 pt
+        QCOMPARE(widget(line)->font().pixelSize(), 48); // 36 pt
     }
-    QCOMPARE(c().scoreLabel->geometry(), QRect(312, 224, 81, 49));
-    QVERIFY(c().scoreLabel->font().bold());
-    QVERIFY(c().scoreLabel->alignment() & Qt::AlignRight);
+    QCOMPARE(widget(c().scoreLabel)->geometry(), QRect(312, 224, 81, 49));
+    QVERIFY(widget(c().scoreLabel)->font().bold());
+    QVERIFY(widget<QLabel>(c().scoreLabel)->alignment() & Qt::AlignRight);
     QCOMPARE(c().scoreLabel->foreColor(), QColor(128, 255, 128));
     QCOMPARE(c().hintLabel->foreColor(), QColor(255, 0, 0));
     QVERIFY(c().answerLabel->isHidden());
-    QCOMPARE(c().answerRule->from(), QPoint(32, 136));
-    QCOMPARE(c().answerRule->to(), QPoint(376, 136));
+    // The line's ends are kept in twips; the player sees them at these pixels.
+    const auto pixels = [](toolkit::Point p) { return QPoint(frontend::px(p.x), frontend::px(p.y)); };
+    QCOMPARE(pixels(c().answerRule->from()), QPoint(32, 136));
+    QCOMPARE(pixels(c().answerRule->to()), QPoint(376, 136));
     QCOMPARE(c().cliffSign->toolTip(), QStringLiteral("この先にガケがあるよ！"));
     QCOMPARE(c().chaseTimer->interval(), 500);
     QVERIFY(c().chaseTimer->isEnabled());
@@ -93,8 +98,8 @@ void LayoutTest::controlsAtTheirPlaces() {
 }
 
 void LayoutTest::stackingOfTheAnswerLines() {
-    const QObjectList order = f().window()->client()->children();
-    const auto depth = [&](QObject* o) { return order.indexOf(o); };
+    const QObjectList order = qtWindow(f())->client()->children();
+    const auto depth = [&](const toolkit::Control* control) { return order.indexOf(widget(control)); };
     // Front to back: vowel labels, score, line, plain line, marked line, hint label.
     QVERIFY(depth(c().vowelLabels(0)) > depth(c().scoreLabel));
     QVERIFY(depth(c().scoreLabel) > depth(c().answerRule));
@@ -102,37 +107,41 @@ void LayoutTest::stackingOfTheAnswerLines() {
     QVERIFY(depth(c().plainLineLabel) > depth(c().markedLineLabel));
     QVERIFY(depth(c().markedLineLabel) > depth(c().hintLabel));
     // Picture boxes and buttons lie in front of every label.
-    for (QObject* front : {static_cast<QObject*>(c().creatures(0)), static_cast<QObject*>(c().okButton)})
+    for (const toolkit::Control* front : {static_cast<const toolkit::Control*>(c().creatures(0)),
+                                          static_cast<const toolkit::Control*>(c().okButton)})
         for (int k = 0; k < 5; ++k)
             QVERIFY(depth(front) > depth(c().vowelLabels(k)));
     // The marked line peeks out above the plain line by 120 twips.
-    QCOMPARE(c().plainLineLabel->y() - c().markedLineLabel->y(), 8);
+    QCOMPARE(widget(c().plainLineLabel)->y() - widget(c().markedLineLabel)->y(), 8);
 }
 
 void LayoutTest::definedNamesFindTheControls() {
-    QWidget* window = f().window();
+    QWidget* window = qtWindow(f());
     QCOMPARE(window->objectName(), QStringLiteral("Form1"));
-    QCOMPARE(window->findChild<QObject*>(QStringLiteral("Command1")), static_cast<QObject*>(c().okButton));
-    QCOMPARE(window->findChild<QObject*>(QStringLiteral("hyou")), static_cast<QObject*>(c().chartMenuItem));
+    QCOMPARE(window->findChild<QObject*>(QStringLiteral("Command1")),
+             static_cast<QObject*>(widget(c().okButton)));
+    QCOMPARE(window->findChild<QObject*>(QStringLiteral("hyou")),
+             static_cast<QObject*>(action(c().chartMenuItem)));
     QCOMPARE(window->findChildren<QObject*>(QStringLiteral("Label1")).size(), 24);
 }
 
 void LayoutTest::menuCaptions() {
     QStringList top;
-    for (QAction* a : f().window()->menuBar()->actions())
+    for (QAction* a : qtWindow(f())->menuBar()->actions())
         top << a->text();
     QCOMPARE(top, (QStringList{"ローマ字表", "文字練習", "終わる", "遊び方", "製作者"}));
     QStringList help;
-    for (QAction* a : c().howToPlayMenu->actions())
+    for (QAction* a : action(c().howToPlayMenu)->menu()->actions())
         help << a->text();
     QCOMPARE(help, (QStringList{
                        "ローマ字をならべかえて問題の言葉にします", "ヒントなしだと、得点2倍",
                        "「やりなおし」は、何度でも(ならべなおし)", "動物をｸﾘｯｸしてｷｹﾝから救い出してください",
                        "５回救えなかったら、ゲームオーバーです", "※「ヘボン式」と「訓令式」がまじっています",
                        "※　＾　はａｉｕｅｏの後でクリックします"}));
-    QCOMPARE(c().makerMenu->actions().first()->text(),
+    const QMenu* makerMenu = action(c().makerMenu)->menu();
+    QCOMPARE(makerMenu->actions().first()->text(),
              QStringLiteral("minasan. tanosimi nagara ro^maji no benkyo^  wo site kudasai ne."));
-    QCOMPARE(c().makerMenu->actions().size(), 2);
+    QCOMPARE(makerMenu->actions().size(), 2);
 }
 
 void LayoutTest::fontsDrawJapanese() {
@@ -157,8 +166,8 @@ void LayoutTest::creaturesTellTheirNames() {
                              {20, 30}, {36, 24}, {32, 24}, {32, 29}, {26, 26}, {29, 24}};
     for (int k = 0; k < 12; ++k) {
         QCOMPARE(c().creatures(k)->toolTip(), QString::fromLatin1(names[k]));
-        QCOMPARE(c().creatures(k)->accessibleName(), QString::fromLatin1(names[k]));
-        QCOMPARE(c().creatures(k)->size(), sizes[k]); // each box takes its picture's size
+        QCOMPARE(widget(c().creatures(k))->accessibleName(), QString::fromLatin1(names[k]));
+        QCOMPARE(widget(c().creatures(k))->size(), sizes[k]); // each box takes its picture's size
     }
 }
 

@@ -3,11 +3,14 @@
 // screen hiding the chart behind the toggle's back, quitting (which creates nothing and also ends a
 // playing opening, from the menu or the window frame), the credit line toggled on every opening of its
 // menu, the opening shown again on request, and the texts of the menus.
+#include "frontends/qt/timer.h"
 #include "screens/chart/chart_window.h"
 #include "screens/main/main_screen.h"
 #include "screens/opening/opening_screen.h"
 #include "screens/practice/practice_screen.h"
 #include "support/gamefixture.h"
+#include "support/stdstring.h"
+#include "support/views.h"
 #include <QApplication>
 #include <QMenuBar>
 #include <QtTest>
@@ -50,13 +53,13 @@ void MenusTest::hyouTogglesTheChart() {
     QVERIFY(f.isVisible());
     QCOMPARE(f.controls().chartMenuItem->text(), showChart);
     f.onChartMenu();
-    QVERIFY(f.chartShown);
+    QVERIFY(f.state().chartShown);
     QVERIFY(chartWindow.isVisible());
     QCOMPARE(f.controls().chartMenuItem->text(), hideChart);
     // The chart comes up, but the game keeps the keyboard and the clicks.
-    QTRY_COMPARE(QApplication::activeWindow(), f.window());
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(qtWindow(f)));
     f.onChartMenu();
-    QVERIFY(!f.chartShown);
+    QVERIFY(!f.state().chartShown);
     QVERIFY(chartWindow.isLoaded());
     QVERIFY(!chartWindow.isVisible());
     QCOMPARE(f.controls().chartMenuItem->text(), showChart);
@@ -81,10 +84,10 @@ void MenusTest::practiceHidesTheChartBehindTheToggle() {
     QVERIFY(f.isVisible());
     QVERIFY(!chartWindow.isVisible());
     QCOMPARE(f.controls().chartMenuItem->text(), showChart);
-    QVERIFY(f.chartShown);
+    QVERIFY(f.state().chartShown);
     // The next click only hides the chart that is already hidden and keeps the caption ...
     f.onChartMenu();
-    QVERIFY(!f.chartShown);
+    QVERIFY(!f.state().chartShown);
     QVERIFY(!chartWindow.isVisible());
     QCOMPARE(f.controls().chartMenuItem->text(), showChart);
     // ... the one after shows it.
@@ -123,14 +126,18 @@ void MenusTest::quitWhileTheOpeningPlaysEndsTheProgram() {
     f.onOpeningMenu();
     for (int tick = 0; tick < 20; ++tick)
         game.program->openingScreen().onAnimationTick();
-    QPointer<toolkit::ScreenWindow> opening = game.program->openingScreen().window();
-    QPointer<toolkit::Timer> openingTimer = game.program->openingScreen().controls().animationTimer;
+    QPointer<frontend::QtWindow> opening = qtWindow(game.program->openingScreen());
+    const toolkit::Timer* animationTimer = game.program->openingScreen().controls().animationTimer;
+    QPointer<frontend::QtTimer> openingTimer = dynamic_cast<frontend::QtTimer*>(animationTimer->view());
+    QVERIFY(opening && openingTimer);
     f.onQuitMenu();
     QCOMPARE(game.program->loadedScreens(), 0);
     QCOMPARE(game.ended, 1);
     // The opening's timer stops at once, and its window and timer go with the event loop: once they are
-    // gone nothing is left that could bring the game back.
-    QVERIFY(!openingTimer->isEnabled());
+    // gone nothing is left that could bring the game back. (The timer lives as long as its window's view.)
+    QVERIFY(opening);
+    QVERIFY(!animationTimer->isEnabled());
+    QCOMPARE(openingTimer->remainingTime(), -1);
     QTRY_VERIFY_WITH_TIMEOUT(!opening && !openingTimer, 5000);
     QCOMPARE(game.program->loadedScreens(), 0);
     QVERIFY(!f.isLoaded());
@@ -143,7 +150,7 @@ void MenusTest::closingTheMainWindowQuits() {
     MainScreen& f = game.main();
     f.onChartMenu();
     f.onOpeningMenu();
-    f.window()->close(); // as from the window frame
+    qtWindow(f)->close(); // as from the window frame
     QCOMPARE(game.program->loadedScreens(), 0);
     QCOMPARE(game.ended, 1);
     QVERIFY(!game.program->chartWindow().isLoaded());
@@ -153,17 +160,17 @@ void MenusTest::closingTheMainWindowQuits() {
 void MenusTest::sakuTogglesTheCreditOnEveryOpening() {
     PlayingGame game;
     MainScreen& f = game.main();
-    QMenu* makerMenu = f.controls().makerMenu;
+    QMenu* makerMenu = action(f.controls().makerMenu)->menu();
     QVERIFY(f.controls().creditLabel->isHidden());
     for (int opening = 1; opening <= 4; ++opening) {
         // Opening the menu is enough; nothing is picked from it.
         makerMenu->popup(QPoint(0, 0));
         makerMenu->hide();
         const bool shown = opening % 2 == 1;
-        QCOMPARE(f.creditShown, shown);
+        QCOMPARE(f.state().creditShown, shown);
         QCOMPARE(f.controls().creditLabel->isHidden(), !shown);
     }
-    QVERIFY(!f.controls().creditLabel->text().isEmpty());
+    QVERIFY(!f.controls().creditLabel->text().empty());
 }
 
 void MenusTest::sakusyaPlaysTheOpeningAgain() {
@@ -187,24 +194,24 @@ void MenusTest::menuTexts() {
     PlayingGame game;
     const MainScreenControls& c = game.main().controls();
     QStringList bar;
-    for (QAction* item : game.main().window()->menuBar()->actions())
-        bar << item->text();
+    for (const auto& item : game.main().window()->menuBar().items())
+        bar << QString::fromStdString(item->text());
     QCOMPARE(bar, QStringList({"ローマ字表", "文字練習", "終わる", "遊び方", "製作者"}));
     QStringList help;
-    for (QAction* item : c.howToPlayMenu->actions())
-        help << item->text();
+    for (const auto& item : c.howToPlayMenu->items())
+        help << QString::fromStdString(item->text());
     QCOMPARE(help, QStringList(
                        {"ローマ字をならべかえて問題の言葉にします", "ヒントなしだと、得点2倍",
                         "「やりなおし」は、何度でも(ならべなおし)", "動物をｸﾘｯｸしてｷｹﾝから救い出してください",
                         "５回救えなかったら、ゲームオーバーです", "※「ヘボン式」と「訓令式」がまじっています",
                         "※\u3000＾\u3000はａｉｕｅｏの後でクリックします"}));
-    QCOMPARE(c.makerMenu->actions().size(), 2);
-    QCOMPARE(c.makerMenu->actions()[0]->text(),
+    QCOMPARE(c.makerMenu->items().size(), std::size_t(2));
+    QCOMPARE(c.makerMenu->items()[0]->text(),
              QStringLiteral("minasan. tanosimi nagara ro^maji no benkyo^  wo site kudasai ne."));
-    QCOMPARE(c.makerMenu->actions()[1], c.openingMenuItem);
+    QCOMPARE(c.makerMenu->items()[1].get(), c.openingMenuItem);
     // The help items and the greeting only show their text.
     const int loaded = game.program->loadedScreens();
-    for (QAction* item : c.howToPlayMenu->actions())
+    for (const auto& item : c.howToPlayMenu->items())
         item->trigger();
     c.makerMessageItem->trigger();
     QCOMPARE(game.program->loadedScreens(), loaded);

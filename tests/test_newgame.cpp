@@ -42,33 +42,33 @@ void NewGameTest::newGameStartsClean() {
     QVERIFY(f.isVisible());
 
     // The rabbit is caught and waits in its slot; two letters of the answer are on the lines.
-    f.score = 200;
+    f.stateForTests().score = 200;
     placeCreature(f, 3, 3000, 100);
     f.onCreatureClicked(3);
     for (int step = 0; step < 9; ++step)
         f.onCatchTick();
-    QCOMPARE(f.returnTicks[3], 1);
+    QCOMPARE(f.state().returnTicks[3], 1);
     QVERIFY(pressLetters(f, QStringLiteral("sa")));
-    QCOMPARE(f.placedCount, 2);
+    QCOMPARE(f.state().placedCount, 2);
 
     if (byQuitting) {
         f.onQuitMenu();
     } else {
-        f.eatenCount = 4;
+        f.stateForTests().eatenCount = 4;
         placeCreature(f, 0, 300, 900); // in the eat zone
         f.onChaseTick();
         QCOMPARE(game.messageBox.shown.size(), 1);
     }
     QVERIFY(!f.isLoaded());
-    QCOMPARE(f.returnTicks[3], 1); // the members outlive the window
+    QCOMPARE(f.state().returnTicks[3], 1); // the members outlive the window
 
     p.openingScreen().show(); // the opening shown again, as from the menu before the game ended
     playOpening(p);
     QVERIFY(f.isLoaded());
     QVERIFY(f.isVisible());
     for (std::int16_t k = 0; k < 12; ++k)
-        QCOMPARE(f.returnTicks[k], std::int16_t(0));
-    QCOMPARE(f.placedCount, std::int16_t(0));
+        QCOMPARE(f.state().returnTicks[k], std::int16_t(0));
+    QCOMPARE(f.state().placedCount, std::int16_t(0));
 
     // No creature comes back from the old game: without the reset the rabbit would turn up empty-handed
     // (its picture stayed in the old window's slot) after the rest of its wait.
@@ -83,7 +83,7 @@ void NewGameTest::newGameStartsClean() {
     QVERIFY(c.okButton->isHidden());
     QVERIFY(pressLetters(f, QStringLiteral("na")));
     QVERIFY(!c.okButton->isHidden());
-    QCOMPARE(f.placedCount, f.answerLength);
+    QCOMPARE(f.state().placedCount, f.state().answerLength);
     QVERIFY(game.errors.details.isEmpty());
 }
 

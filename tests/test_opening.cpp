@@ -5,6 +5,8 @@
 #include "screens/main/main_screen.h"
 #include "screens/opening/opening_screen.h"
 #include "support/gamefixture.h"
+#include "support/stdstring.h"
+#include "support/views.h"
 #include <QtTest>
 
 class OpeningTest : public QObject {
@@ -36,8 +38,8 @@ void OpeningTest::loadStepCoversTheTrail() {
     OpeningScreen& opening = game.program->openingScreen();
     QVERIFY(opening.isLoaded());
     QVERIFY(opening.isVisible());
-    QCOMPARE(opening.window()->windowTitle(), QStringLiteral("オープニング"));
-    QCOMPARE(opening.window()->client()->size(), QSize(426, 222));
+    QCOMPARE(qtWindow(opening)->windowTitle(), QStringLiteral("オープニング"));
+    QCOMPARE(qtWindow(opening)->client()->size(), QSize(426, 222));
     const OpeningScreenControls& c = opening.controls();
     QCOMPARE(opening.ticks(), std::int16_t(0));
     QVERIFY(c.animationTimer->isEnabled());
@@ -47,18 +49,21 @@ void OpeningTest::loadStepCoversTheTrail() {
         QVERIFY(c.balls(i)->isHidden());
         QVERIFY(!c.footprintCovers(i)->isHidden());
         // Covers and title cover are plain areas: no picture, the window colour.
-        QVERIFY(c.footprintCovers(i)->picture().isNull());
+        QVERIFY(c.footprintCovers(i)->picture().empty());
         QCOMPARE(c.footprintCovers(i)->backColor(), QColor(Qt::white));
-        QVERIFY(!c.balls(i)->picture().isNull());
+        QVERIFY(!c.balls(i)->picture().empty());
     }
-    QVERIFY(c.titleCover->picture().isNull());
-    QCOMPARE(c.background->picture().size(), QSize(425, 225));
-    QCOMPARE(c.balls(0)->picture().size(), QSize(64, 63));
-    QCOMPARE(c.balls(11)->picture().size(), QSize(64, 64));
+    QVERIFY(c.titleCover->picture().empty());
+    const auto pictureOf = [](const toolkit::PictureBox* box) {
+        return widget<frontend::PictureWidget>(box)->pixmap();
+    };
+    QCOMPARE(pictureOf(c.background).size(), QSize(425, 225));
+    QCOMPARE(pictureOf(c.balls(0)).size(), QSize(64, 63));
+    QCOMPARE(pictureOf(c.balls(11)).size(), QSize(64, 64));
     // Front to back: title cover, balls, covers, background.
-    const QObjectList stack = c.background->children();
-    QCOMPARE(stack.last(), c.titleCover);
-    QVERIFY(stack.indexOf(c.balls(0)) > stack.indexOf(c.footprintCovers(11)));
+    const QObjectList stack = widget(c.background)->children();
+    QCOMPARE(stack.last(), widget(c.titleCover));
+    QVERIFY(stack.indexOf(widget(c.balls(0))) > stack.indexOf(widget(c.footprintCovers(11))));
 }
 
 void OpeningTest::tickScheduleShowsOneBallAtATime() {
@@ -94,24 +99,24 @@ void OpeningTest::endRecreatesAClosedMainScreen() {
     MainScreen& main = game.program->mainScreen();
     OpeningScreen& opening = game.program->openingScreen();
     main.close();
-    main.score = 99; // the load step puts it back to 0
+    main.stateForTests().score = 99; // the load step puts it back to 0
     for (int tick = 0; tick < 25; ++tick)
         opening.onAnimationTick();
     QVERIFY(!main.isLoaded());
     opening.onAnimationTick();
     QVERIFY(main.isLoaded());
     QVERIFY(main.isVisible());
-    QCOMPARE(main.score, std::int16_t(0));
+    QCOMPARE(main.state().score, std::int16_t(0));
     // The new main screen's load step starts the opening once more, from the beginning.
     QVERIFY(opening.isLoaded());
     QVERIFY(opening.isVisible());
     QCOMPARE(opening.ticks(), std::int16_t(0));
     QVERIFY(opening.controls().balls(0)->isHidden());
     // The main screen already showing, the next end only makes it visible again.
-    const int questionsBefore = main.questionCount;
+    const int questionsBefore = main.state().questionCount;
     QCOMPARE(tickToEnd(opening), 26);
     QVERIFY(main.isVisible());
-    QCOMPARE(main.questionCount, questionsBefore);
+    QCOMPARE(main.state().questionCount, questionsBefore);
     QVERIFY(!opening.isLoaded());
     QVERIFY(game.errors.details.isEmpty());
 }
@@ -136,7 +141,7 @@ void OpeningTest::closingTheWindowEndsTheOpening() {
     game.start();
     OpeningScreen& opening = game.program->openingScreen();
     opening.onAnimationTick();
-    opening.window()->close(); // as from the window frame
+    qtWindow(opening)->close(); // as from the window frame
     QVERIFY(!opening.isLoaded());
     QVERIFY(game.program->mainScreen().isVisible());
     QVERIFY(game.errors.details.isEmpty());

@@ -2,10 +2,10 @@
 // Where a window opens: at its design position when it fits the available area of the screen it opens on,
 // otherwise as near to it as fits; on small and scaled screens, on a second screen, beside panels; and the
 // practice window beside the chart window rather than over it whenever the screen has room for both.
-#include "toolkit/placement.h"
+#include "frontends/qt/placement.h"
 #include <QtTest>
 
-using toolkit::ScreenArea;
+using frontend::ScreenArea;
 Q_DECLARE_METATYPE(ScreenArea)
 
 namespace {
@@ -70,7 +70,7 @@ void PlacementTest::placeWindow() {
     QFETCH(QRect, frame);
     QFETCH(ScreenArea, area);
     QFETCH(QPoint, expected);
-    const QPoint at = toolkit::placeWindow(frame, area);
+    const QPoint at = frontend::placeWindow(frame, area);
     QCOMPARE(at, expected);
     // Whatever fits the area lies wholly inside it.
     const QRect available = area.logicalAvailable();
@@ -115,7 +115,7 @@ void PlacementTest::placeBeside() {
     QFETCH(ScreenArea, area);
     QFETCH(QRect, neighbour);
     QFETCH(QPoint, expected);
-    const QPoint at = toolkit::placeBeside(frame, area, neighbour);
+    const QPoint at = frontend::placeBeside(frame, area, neighbour);
     QCOMPARE(at, expected);
     const QRect placed(at, frame.size());
     const QRect available = area.logicalAvailable();

@@ -7,6 +7,8 @@
 #include "screens/opening/opening_screen.h"
 #include "screens/practice/practice_screen.h"
 #include "support/practicechart.h"
+#include "support/stdstring.h"
+#include "support/views.h"
 #include <QApplication>
 #include <QtTest>
 
@@ -24,7 +26,7 @@ private slots:
 namespace {
 const QColor mark(255, 0, 0);
 std::int16_t targetLabel(const PracticeScreen& r) {
-    return r.table.labelList[static_cast<std::size_t>(r.targetIndex)];
+    return r.state().table.labelList[static_cast<std::size_t>(r.state().targetIndex)];
 }
 } // namespace
 
@@ -35,40 +37,40 @@ void PracticeAnsweringTest::rightAndWrongClicks() {
     r.onStartClicked();
     // A wrong click changes nothing but the count's display, which it writes even at 0.
     r.onChartLabelClicked(1);
-    QCOMPARE(r.clickedText, QStringLiteral("い"));
+    QCOMPARE(c.chartLabels(1)->text(), QStringLiteral("い"));
     QCOMPARE(c.countLabel->text(), QStringLiteral("0こ"));
-    QCOMPARE(r.targetIndex, 0);
+    QCOMPARE(r.state().targetIndex, 0);
     QCOMPARE(c.chartLabels(1)->backColor(), QColor(Qt::white));
     QVERIFY(game.sound.played.isEmpty());
 
     r.onChartLabelClicked(0);
     QCOMPARE(c.countLabel->text(), QStringLiteral("1こ"));
     // The screen keeps what the chart shows: the kana answered, and its caption now the prompt.
-    QCOMPARE(r.answeredKana.count(), std::size_t(1));
-    QVERIFY(r.answeredKana.test(0));
-    QCOMPARE(r.chartCaptions[0], promptFor(0));
-    QCOMPARE(r.chartCaptions[1], QStringLiteral("い"));
+    QCOMPARE(r.state().answeredKana.count(), std::size_t(1));
+    QVERIFY(r.state().answeredKana.test(0));
+    QCOMPARE(r.state().chartCaptions[0], promptFor(0));
+    QCOMPARE(r.state().chartCaptions[1], QStringLiteral("い"));
     QCOMPARE(c.chartLabels(0)->backColor(), mark);
     QVERIFY(!c.chartLabels(0)->hasBorder());
     QCOMPARE(c.chartLabels(0)->text(), promptFor(0)); // the answered kana now shows its prompt
     QCOMPARE(game.sound.played, QList<Cue>{Cue::Correct});
-    QVERIFY(r.targetIndex != 0);
+    QVERIFY(r.state().targetIndex != 0);
     QCOMPARE(c.chartLabels(targetLabel(r))->backColor(), QColor(Qt::white));
-    QCOMPARE(c.promptLabel->text(), r.targetPrompt);
-    QCOMPARE(r.targetPrompt, promptFor(targetLabel(r)));
-    QCOMPARE(r.targetAnswer, expectedKana(targetLabel(r)));
+    QCOMPARE(c.promptLabel->text(), r.state().targetPrompt);
+    QCOMPARE(r.state().targetPrompt, promptFor(targetLabel(r)));
+    QCOMPARE(r.state().targetAnswer, expectedKana(targetLabel(r)));
 
     // An answered kana is a wrong click from then on, even when it is clicked again.
-    const std::int16_t target = r.targetIndex;
+    const std::int16_t target = r.state().targetIndex;
     r.onChartLabelClicked(0);
-    QCOMPARE(r.clickedText, promptFor(0));
-    QCOMPARE(r.correctCount, 1);
-    QCOMPARE(r.targetIndex, target);
+    QCOMPARE(c.chartLabels(0)->text(), promptFor(0));
+    QCOMPARE(r.state().correctCount, 1);
+    QCOMPARE(r.state().targetIndex, target);
     QCOMPARE(game.sound.played.size(), 1);
     // A target timer tick only writes the same prompt again.
     r.onTargetTick();
-    QCOMPARE(r.targetIndex, target);
-    QCOMPARE(c.promptLabel->text(), r.targetPrompt);
+    QCOMPARE(r.state().targetIndex, target);
+    QCOMPARE(c.promptLabel->text(), r.state().targetPrompt);
 }
 
 void PracticeAnsweringTest::cuesForEveryTenthAnswer() {
@@ -80,7 +82,7 @@ void PracticeAnsweringTest::cuesForEveryTenthAnswer() {
         // A wrong click before each answer: never a cue.
         r.onChartLabelClicked(targetLabel(r) == 4 ? 3 : 4);
         answerCurrentTarget(r);
-        QCOMPARE(r.correctCount, n);
+        QCOMPARE(r.state().correctCount, n);
         expected << (n % 10 == 0 ? Cue::Correct100 : Cue::Correct);
         QCOMPARE(r.controls().countLabel->text(), QStringLiteral("%1こ").arg(n));
     }
@@ -103,7 +105,7 @@ void PracticeAnsweringTest::targetTimerRestartsOnlyInATimedRun() {
         game.program->mainScreen().onPracticeMenu();
         QVERIFY(!r.controls().targetTimer->isEnabled());
         answerCurrentTarget(r);
-        QCOMPARE(r.correctCount, 1);
+        QCOMPARE(r.state().correctCount, 1);
         QVERIFY(r.controls().targetTimer->isEnabled());
     }
     {
@@ -113,7 +115,7 @@ void PracticeAnsweringTest::targetTimerRestartsOnlyInATimedRun() {
         r.onBeginClicked();
         for (int k = 0; k < 5; ++k)
             answerCurrentTarget(r);
-        QCOMPARE(r.correctCount, 5);
+        QCOMPARE(r.state().correctCount, 5);
         QVERIFY(!r.controls().targetTimer->isEnabled());
         QVERIFY(!r.controls().runClock->isEnabled());
     }
@@ -138,14 +140,14 @@ void PracticeAnsweringTest::finishAtThe103rdAnswer() {
     QVERIFY(!p.openingScreen().isLoaded());
     game.sound.played.clear();
     answerCurrentTarget(r);
-    QCOMPARE(r.correctCount, 103);
+    QCOMPARE(r.state().correctCount, 103);
     QCOMPARE(game.sound.played, (QList<Cue>{Cue::Correct, Cue::Correct100, Cue::Correct, Cue::Correct100}));
     QVERIFY(p.openingScreen().isVisible());
     QVERIFY(!r.isLoaded());
     QVERIFY(p.mainScreen().isVisible());
     QVERIFY(!p.chartWindow().isVisible());
     // The reward is seen: the opening stays in front of the main screen that came back with it.
-    QTRY_COMPARE(QApplication::activeWindow(), p.openingScreen().window());
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(qtWindow(p.openingScreen())));
     QCOMPARE(p.mainScreen().controls().chartMenuItem->text(), QStringLiteral("ローマ字表"));
     QVERIFY(game.messageBox.shown.isEmpty());
     QVERIFY(game.errors.details.isEmpty());
@@ -159,17 +161,17 @@ void PracticeAnsweringTest::targetChoiceNeverLoopsForever() {
     answerCurrentTarget(r);
     QCOMPARE(targetLabel(r), 1); // record 2 names the answered あ, so only record 1 can be drawn
     answerCurrentTarget(r);
-    QCOMPARE(r.correctCount, 2);
+    QCOMPARE(r.state().correctCount, 2);
     // The last target stays; the choice returns, and so do later ones.
-    QCOMPARE(r.targetIndex, 1);
+    QCOMPARE(r.state().targetIndex, 1);
     r.onTargetTick();
     r.chooseTarget();
-    QCOMPARE(r.targetIndex, 1);
+    QCOMPARE(r.state().targetIndex, 1);
     QCOMPARE(r.controls().promptLabel->text(), QStringLiteral("i"));
     // Its kana now shows the prompt, so no further click can count.
     for (std::int16_t k = 0; k < 104; ++k)
         r.onChartLabelClicked(k);
-    QCOMPARE(r.correctCount, 2);
+    QCOMPARE(r.state().correctCount, 2);
     QVERIFY(game.errors.details.isEmpty());
 }
 
@@ -184,16 +186,17 @@ void PracticeAnsweringTest::shippedDataReachesTheFinish() {
     game.program->mainScreen().onPracticeMenu();
     PracticeScreen& r = game.program->practiceScreen();
     QVERIFY(game.errors.details.isEmpty());
-    QVERIFY(r.table.recordCount >= 104);
-    for (int i = 0; i < r.table.recordCount; ++i) {
+    QVERIFY(r.state().table.recordCount >= 104);
+    for (int i = 0; i < r.state().table.recordCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        QCOMPARE(QString::fromStdString(r.table.answerList[k]), expectedKana(r.table.labelList[k]));
+        QCOMPARE(QString::fromStdString(r.state().table.answerList[k]),
+                 expectedKana(r.state().table.labelList[k]));
     }
     r.onNoTimeMenu(0);
     r.onBeginClicked();
     for (int n = 0; n < 103 && r.isLoaded(); ++n)
         answerCurrentTarget(r);
-    QCOMPARE(r.correctCount, 103);
+    QCOMPARE(r.state().correctCount, 103);
     QVERIFY(!r.isLoaded());
     QVERIFY(game.program->mainScreen().isVisible());
 }

@@ -5,6 +5,7 @@
 #include "screens/practice/practice_screen.h"
 #include "services/data/practicedata.h"
 #include "support/practicechart.h"
+#include "support/stdstring.h"
 #include <QtTest>
 
 class PracticeDataTest : public QObject {
@@ -30,21 +31,21 @@ void PracticeDataTest::tableBounds() {
         GameFixture game;
         PracticeScreen& r = openPractice(game, records(201));
         QVERIFY(game.errors.details.isEmpty());
-        QCOMPARE(r.table.recordCount, 201);
-        QCOMPARE(QString::fromStdString(r.table.promptList[200]), QStringLiteral("p200"));
-        QCOMPARE(r.table.labelList[200], 200 % 104);
-        QCOMPARE(r.table.labelList[103], 103);
+        QCOMPARE(r.state().table.recordCount, 201);
+        QCOMPARE(QString::fromStdString(r.state().table.promptList[200]), QStringLiteral("p200"));
+        QCOMPARE(r.state().table.labelList[200], 200 % 104);
+        QCOMPARE(r.state().table.labelList[103], 103);
     }
     {
         // An empty file is no error: the table is empty and the first target holds nothing to find.
         GameFixture game;
         PracticeScreen& r = openPractice(game, QString());
         QVERIFY(game.errors.details.isEmpty());
-        QCOMPARE(r.table.recordCount, 0);
+        QCOMPARE(r.state().table.recordCount, 0);
         r.onStartClicked();
         QCOMPARE(r.controls().promptLabel->text(), QString());
         r.onChartLabelClicked(0);
-        QCOMPARE(r.correctCount, 0);
+        QCOMPARE(r.state().correctCount, 0);
         QCOMPARE(r.controls().countLabel->text(), QStringLiteral("0こ"));
     }
 }

@@ -2,13 +2,15 @@
 // The practice screen's look when it opens: the window, every chart label's index, kana, place, width,
 // colour and type size, the other labels, the buttons, the timers and the menu bar, and that a click on a
 // chart label reaches the handler with that label's own index.
+#include "frontends/qt/twips.h"
 #include "screens/practice/practice_screen.h"
 #include "support/practicechart.h"
-#include "toolkit/twips.h"
+#include "support/stdstring.h"
+#include "support/views.h"
 #include <QMenuBar>
 #include <QtTest>
 
-using toolkit::px;
+using frontend::px;
 
 class PracticeLayoutTest : public QObject {
     Q_OBJECT
@@ -26,13 +28,17 @@ QRect twipRect(int left, int top, int width, int height) {
 int pixelSize(double points) {
     return static_cast<int>(std::lround(points * 96 / 72));
 }
+// The widget that draws a label: its place in pixels, its font, alignment and pointer.
+const QLabel* view(const toolkit::Label* label) {
+    return widget<frontend::LabelWidget>(label);
+}
 } // namespace
 
 void PracticeLayoutTest::windowAndMenuBar() {
     GameFixture game;
     PracticeScreen& r = openPractice(game, fullPracticeData());
     QVERIFY(r.isVisible());
-    toolkit::ScreenWindow* w = r.window();
+    frontend::QtWindow* w = qtWindow(r);
     QCOMPARE(w->windowTitle(), QStringLiteral("ローマ字練習"));
     QCOMPARE(w->client()->size(), QSize(499, 269));
     QVERIFY(!w->windowIcon().pixmap(16, 16).isNull());
@@ -58,52 +64,57 @@ void PracticeLayoutTest::chartLabelsAsDefined() {
     QCOMPARE(c.chartLabels.count(), 104);
     for (const ExpectedChartLabel& e : expectedChart()) {
         const toolkit::Label* label = c.chartLabels(e.index);
+        const QLabel* drawn = view(label);
         const QByteArray where = QByteArray::number(e.index);
         QVERIFY2(label->text() == e.kana, where);
-        QVERIFY2(label->geometry() == twipRect(e.left, e.top, e.width, 375), where);
+        QVERIFY2(drawn->geometry() == twipRect(e.left, e.top, e.width, 375), where);
         QVERIFY2(label->foreColor() == e.fore, where);
         QVERIFY2(label->backColor() == QColor(255, 255, 255), where);
-        QVERIFY2(label->font().pixelSize() == pixelSize(e.points), where);
-        QVERIFY2(label->font().bold(), where);
-        QVERIFY2(label->font().family() == QStringLiteral("ＭＳ ゴシック"), where);
-        QVERIFY2(label->alignment().testFlag(Qt::AlignLeft), where);
+        QVERIFY2(drawn->font().pixelSize() == pixelSize(e.points), where);
+        QVERIFY2(drawn->font().bold(), where);
+        QVERIFY2(drawn->font().family() == QStringLiteral("ＭＳ ゴシック"), where);
+        QVERIFY2(drawn->alignment().testFlag(Qt::AlignLeft), where);
         QVERIFY2(!label->hasBorder(), where);
         QVERIFY2(label->isVisible(), where);
-        QVERIFY2(label->cursor().shape() == Qt::BitmapCursor, where); // the tile cursor
+        QVERIFY2(drawn->cursor().shape() == Qt::BitmapCursor, where); // the tile cursor
     }
     // The three kana with a second spelling are the only ones in the smallest type.
-    QCOMPARE(c.chartLabels(95)->font().pixelSize(), 10);
-    QCOMPARE(c.chartLabels(94)->font().pixelSize(), 14);
-    QCOMPARE(c.chartLabels(98)->font().pixelSize(), 14);
+    QCOMPARE(view(c.chartLabels(95))->font().pixelSize(), 10);
+    QCOMPARE(view(c.chartLabels(94))->font().pixelSize(), 14);
+    QCOMPARE(view(c.chartLabels(98))->font().pixelSize(), 14);
 }
 
 void PracticeLayoutTest::clickingEachLabelReportsItsIndex() {
     GameFixture game;
     PracticeScreen& r = openPractice(game, fullPracticeData());
-    QWidget* client = r.window()->client();
+    QWidget* client = qtWindow(r)->client();
     r.onStartClicked(); // START: the first target is record 0, あ
     QCOMPARE(r.controls().promptLabel->text(), promptFor(0));
     for (const ExpectedChartLabel& e : expectedChart()) {
         QWidget* hit = client->childAt(twipRect(e.left, e.top, e.width, 375).center());
-        QVERIFY2(hit == r.controls().chartLabels(e.index), qPrintable(e.kana));
-        // Every click records the clicked kana; only the target's kana counts.
-        const bool answers = e.kana == r.targetAnswer;
-        const std::int16_t before = r.correctCount;
+        const toolkit::Label* label = r.controls().chartLabels(e.index);
+        QVERIFY2(hit == widget(label), qPrintable(e.kana));
+        // Every click goes to the clicked kana; only the target's kana counts, and then it shows the prompt.
+        const bool answers = e.kana == r.state().targetAnswer;
+        const std::int16_t before = r.state().correctCount;
+        const std::string prompt = r.state().targetPrompt;
         QTest::mouseClick(hit, Qt::LeftButton);
-        QCOMPARE(r.clickedText, e.kana);
-        QCOMPARE(r.correctCount, before + (answers ? 1 : 0));
+        QCOMPARE(label->text(), answers ? QString::fromStdString(prompt) : e.kana);
+        QCOMPARE(r.state().correctCount, before + (answers ? 1 : 0));
         if (e.index == 0) QCOMPARE(r.controls().chartLabels(0)->text(), promptFor(0));
     }
-    QVERIFY(r.correctCount >= 1);
+    QVERIFY(r.state().correctCount >= 1);
     // The empty cells of the plain kana hold no label: a click there reaches no chart label.
-    r.clickedText.clear();
+    const std::int16_t counted = r.state().correctCount;
+    const auto captions = r.state().chartCaptions;
     for (const QPoint cell :
          {QPoint(600, 2520), QPoint(1560, 2520), QPoint(1560, 3240), QPoint(2040, 3240)}) {
         const QPoint centre = twipRect(cell.x(), cell.y(), 465, 375).center();
         QVERIFY(client->childAt(centre) == nullptr);
         QTest::mouseClick(client, Qt::LeftButton, {}, centre);
     }
-    QCOMPARE(r.clickedText, QString());
+    QCOMPARE(r.state().correctCount, counted);
+    QVERIFY(r.state().chartCaptions == captions);
     QVERIFY(game.errors.details.isEmpty());
 }
 
@@ -134,34 +145,34 @@ void PracticeLayoutTest::otherLabelsButtonsAndTimers() {
         {c.statusLabel, twipRect(1560, 3600, 2175, 375), QStringLiteral("「級」は？"), Qt::white, 19, false},
     };
     for (const Expected& e : labels) {
-        QCOMPARE(e.label->geometry(), e.at);
+        QCOMPARE(view(e.label)->geometry(), e.at);
         QCOMPARE(e.label->text(), e.caption);
         QCOMPARE(e.label->backColor(), e.back);
-        QCOMPARE(e.label->font().pixelSize(), e.pixels);
-        QCOMPARE(e.label->font().bold(), e.bold);
+        QCOMPARE(view(e.label)->font().pixelSize(), e.pixels);
+        QCOMPARE(view(e.label)->font().bold(), e.bold);
         QCOMPARE(e.label->foreColor(), e.label == c.promptLabel ? QColor(Qt::black) : red);
         QCOMPARE(e.label->hasBorder(), e.label == c.countLabel);
         QVERIFY(e.label->isVisible());
     }
-    QCOMPARE(c.promptLabel->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+    QCOMPARE(view(c.promptLabel)->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
 
-    QCOMPARE(c.startButton->geometry(), twipRect(2520, 3120, 855, 375));
+    QCOMPARE(widget(c.startButton)->geometry(), twipRect(2520, 3120, 855, 375));
     QCOMPARE(c.startButton->text(), QStringLiteral("START"));
     QCOMPARE(c.startButton->backColor(), QColor(255, 255, 192));
     QVERIFY(c.startButton->isVisible());
-    QCOMPARE(c.beginButton->geometry(),
-             c.countLabel->geometry()); // the begin button covers the count exactly
+    QCOMPARE(widget(c.beginButton)->geometry(),
+             view(c.countLabel)->geometry()); // the begin button covers the count exactly
     QCOMPARE(c.beginButton->text(), QStringLiteral("はじめる"));
     QCOMPARE(c.beginButton->backColor(), QColor(255, 192, 128));
-    QCOMPARE(c.beginButton->font().pixelSize(), 15);
+    QCOMPARE(widget(c.beginButton)->font().pixelSize(), 15);
     QVERIFY(c.beginButton->isHidden());
 
     // Stacking: the count in front of the time display, the begin button in front of the count.
-    QWidget* client = r.window()->client();
+    QWidget* client = qtWindow(r)->client();
     const QPoint overlap(px(3600), px(3800));
-    QCOMPARE(client->childAt(overlap), c.countLabel);
+    QCOMPARE(client->childAt(overlap), widget(c.countLabel));
     r.onNoTimeMenu(0);
-    QCOMPARE(client->childAt(overlap), c.beginButton);
+    QCOMPARE(client->childAt(overlap), widget(c.beginButton));
 }
 
 QTEST_MAIN(PracticeLayoutTest)

@@ -3,6 +3,7 @@
 // START with and without a level, and the run clock counting from the moment the screen opened.
 #include "screens/practice/practice_screen.h"
 #include "support/practicechart.h"
+#include "support/stdstring.h"
 #include <QtTest>
 
 class PracticeLevelsTest : public QObject {
@@ -17,7 +18,7 @@ private slots:
 void PracticeLevelsTest::levelItemsSetTheClock() {
     struct Level {
         void (PracticeScreen::*click)();
-        QAction* PracticeScreenControls::*item;
+        toolkit::MenuItem* PracticeScreenControls::*item;
         int ms;
         QString confirmation, name;
     };
@@ -42,14 +43,14 @@ void PracticeLevelsTest::levelItemsSetTheClock() {
             QCOMPARE(c.runClock->interval(), level.ms);
             QCOMPARE(c.statusLabel->text(), level.confirmation);
             QCOMPARE(c.levelLabel->text(), level.name);
-            for (QAction* item : {c.beginnerMenuItem, c.intermediateMenuItem, c.advancedMenuItem}) {
+            for (toolkit::MenuItem* item : {c.beginnerMenuItem, c.intermediateMenuItem, c.advancedMenuItem}) {
                 const bool chosen = item == c.*level.item;
                 QCOMPARE(item->isVisible(), chosen);
                 QCOMPARE(item->isEnabled(), chosen);
             }
             QVERIFY(c.noTimeMenuItems(0)->isVisible() && c.quitPracticeMenuItem->isVisible());
             QVERIFY(c.startButton->isVisible());
-            QCOMPARE(r.tickCount, 1); // a level does not restart the count
+            QCOMPARE(r.state().tickCount, 1); // a level does not restart the count
         }
         // The target timer's first tick shows the visit's first target before START.
         QCOMPARE(c.promptLabel->text(), QString());
@@ -75,12 +76,12 @@ void PracticeLevelsTest::startWithoutLevel() {
     QVERIFY(c.instructionLabel->isHidden());
     QCOMPARE(c.levelLabel->text(), QString());
     QCOMPARE(c.promptLabel->text(), promptFor(0));
-    QCOMPARE(r.tickCount, 3);
+    QCOMPARE(r.state().tickCount, 3);
     // The levels stay available during the run; one chosen now only changes the speed of later ticks.
-    for (QAction* item : {c.beginnerMenuItem, c.intermediateMenuItem, c.advancedMenuItem})
+    for (toolkit::MenuItem* item : {c.beginnerMenuItem, c.intermediateMenuItem, c.advancedMenuItem})
         QVERIFY(item->isVisible() && item->isEnabled());
     r.onIntermediateMenu();
-    QCOMPARE(r.tickCount, 3);
+    QCOMPARE(r.state().tickCount, 3);
     QCOMPARE(c.runClock->interval(), 2000);
     QCOMPARE(c.statusLabel->text(), QStringLiteral("中級ですね"));
 }
@@ -96,23 +97,23 @@ void PracticeLevelsTest::noTimeThenBegin() {
     QVERIFY(c.statusLabel->isHidden());
     QVERIFY(c.startButton->isHidden());
     QVERIFY(c.beginButton->isVisible());
-    for (QAction* item : {c.beginnerMenuItem, c.intermediateMenuItem, c.advancedMenuItem})
+    for (toolkit::MenuItem* item : {c.beginnerMenuItem, c.intermediateMenuItem, c.advancedMenuItem})
         QVERIFY(!item->isVisible() && !item->isEnabled());
     QVERIFY(c.noTimeMenuItems(0)->isVisible() && c.noTimeMenuItems(0)->isEnabled());
     // "No time" alone stops nothing: the clock goes on counting into the hidden time display.
     QVERIFY(c.targetTimer->isEnabled());
     QVERIFY(c.runClock->isEnabled());
     r.onClockTick();
-    QCOMPARE(r.tickCount, 1);
+    QCOMPARE(r.state().tickCount, 1);
     QCOMPARE(c.statusLabel->text(), QStringLiteral("あと204タイム"));
-    QVERIFY(!r.untimed);
+    QVERIFY(!r.state().untimed);
 
     r.onBeginClicked();
     QVERIFY(!c.targetTimer->isEnabled());
     QVERIFY(!c.runClock->isEnabled());
     QVERIFY(c.beginButton->isHidden());
     QVERIFY(c.statusLabel->isHidden());
-    QVERIFY(r.untimed);
+    QVERIFY(r.state().untimed);
     QCOMPARE(c.promptLabel->text(), promptFor(0));
     QVERIFY(game.errors.details.isEmpty());
 }
@@ -127,7 +128,7 @@ void PracticeLevelsTest::clockCountsFromTheLoad() {
         r.onClockTick();
     // "初級" after 100 ticks at one a second leaves 105 ticks at three seconds each.
     r.onBeginnerMenu();
-    QCOMPARE(r.tickCount, 100);
+    QCOMPARE(r.state().tickCount, 100);
     QCOMPARE(c.runClock->interval(), 3000);
     for (int k = 0; k < 104; ++k)
         r.onClockTick();

@@ -6,6 +6,7 @@
 #include "screens/main/main_screen.h"
 #include "screens/practice/practice_screen.h"
 #include "support/practicechart.h"
+#include "support/stdstring.h"
 #include <QtTest>
 
 class PracticeVerdictTest : public QObject {
@@ -26,7 +27,9 @@ void PracticeVerdictTest::verdictAfterTheLastTick() {
     for (int k = 0; k < 31; ++k)
         answerCurrentTarget(r);
     QString timeShownInBox;
-    game.messageBox.whileOpen = [&] { timeShownInBox = r.controls().statusLabel->text(); };
+    game.messageBox.whileOpen = [&] {
+        timeShownInBox = QString::fromStdString(r.controls().statusLabel->text());
+    };
     for (int k = 0; k < 204; ++k)
         r.onClockTick();
     QVERIFY(game.messageBox.shown.isEmpty());
@@ -37,8 +40,8 @@ void PracticeVerdictTest::verdictAfterTheLastTick() {
     QCOMPARE(game.messageBox.shown[0].text, QStringLiteral("まだまだ！"));
     QCOMPARE(game.messageBox.shown[0].title, QStringLiteral("はんてい"));
     QCOMPARE(game.messageBox.shown[0].style, 16);
-    QCOMPARE(r.verdictText, QStringLiteral("まだまだ！"));
-    QCOMPARE(r.practiceResult, 1);
+    QCOMPARE(r.state().verdictText, QStringLiteral("まだまだ！"));
+    QCOMPARE(r.state().practiceResult, 1);
     QVERIFY(!r.isLoaded());
     QVERIFY(p.mainScreen().isVisible());
     QVERIFY(!p.chartWindow().isVisible());
@@ -70,14 +73,14 @@ void PracticeVerdictTest::noSecondVerdictWhileTheBoxIsOpen() {
             r.onClockTick();
             r.onTargetTick();
         }
-        timeShown = r.controls().statusLabel->text();
+        timeShown = QString::fromStdString(r.controls().statusLabel->text());
     };
     for (int k = 0; k < 205; ++k)
         r.onClockTick();
     QCOMPARE(game.messageBox.shown.size(), 1);
     QVERIFY(timersStopped);
     QCOMPARE(timeShown, QStringLiteral("あと0タイム"));
-    QCOMPARE(r.tickCount, 205);
+    QCOMPARE(r.state().tickCount, 205);
     QCOMPARE(p.loadedScreens(), loaded - 1); // the leaving steps ran once
     QVERIFY(p.mainScreen().isVisible());
     QVERIFY(game.errors.details.isEmpty());
@@ -115,22 +118,22 @@ void PracticeVerdictTest::realTimersDriveTheRun() {
     PracticeScreen& r = openPractice(game, fullPracticeData());
     // The run clock ticks by itself from the load; a level's target timer shows the first prompt a second
     // later.
-    QTRY_VERIFY_WITH_TIMEOUT(r.tickCount >= 1, 3000);
-    QCOMPARE(r.controls().statusLabel->text(), QStringLiteral("あと%1タイム").arg(205 - r.tickCount));
+    QTRY_VERIFY_WITH_TIMEOUT(r.state().tickCount >= 1, 3000);
+    QCOMPARE(r.controls().statusLabel->text(), QStringLiteral("あと%1タイム").arg(205 - r.state().tickCount));
     r.onAdvancedMenu();
     QTRY_COMPARE_WITH_TIMEOUT(r.controls().promptLabel->text(), promptFor(0), 3000);
     // After the begin button nothing ticks any more. A timer armed now with the run clock's interval fires
     // after any tick the clock could still have had due, so once it has fired the count must be unchanged.
     r.onNoTimeMenu(0);
     r.onBeginClicked();
-    const std::int16_t ticks = r.tickCount;
+    const std::int16_t ticks = r.state().tickCount;
     QTimer clockPeriod;
     clockPeriod.setSingleShot(true);
     clockPeriod.setTimerType(Qt::PreciseTimer);
     QSignalSpy periodPassed(&clockPeriod, &QTimer::timeout);
     clockPeriod.start(r.controls().runClock->interval());
     QVERIFY(periodPassed.wait(5000));
-    QCOMPARE(r.tickCount, ticks);
+    QCOMPARE(r.state().tickCount, ticks);
     QVERIFY(!r.controls().targetTimer->isEnabled() && !r.controls().runClock->isEnabled());
     QVERIFY(game.errors.details.isEmpty());
 }

@@ -6,6 +6,8 @@
 #include "screens/main/main_screen.h"
 #include "screens/practice/practice_screen.h"
 #include "support/practicechart.h"
+#include "support/stdstring.h"
+#include "support/views.h"
 #include <QtTest>
 
 class PracticeVisitTest : public QObject {
@@ -41,11 +43,11 @@ void PracticeVisitTest::openingHidesTheGameAndShowsTheChart() {
     QVERIFY(!p.mainScreen().isVisible());
     QVERIFY(p.chartWindow().isVisible()); // shown although the chart was hidden before
     QVERIFY(r.controls().startButton->isVisible());
-    QCOMPARE(r.correctCount, 0);
-    QCOMPARE(r.tickCount, 0);
-    QCOMPARE(r.tickLimit, 205);
-    QVERIFY(!r.untimed);
-    QCOMPARE(r.table.recordCount, 104);
+    QCOMPARE(r.state().correctCount, 0);
+    QCOMPARE(r.state().tickCount, 0);
+    QCOMPARE(r.state().tickLimit, 205);
+    QVERIFY(!r.state().untimed);
+    QCOMPARE(r.state().table.recordCount, 104);
     // The load chooses no target: the prompt stays empty until a run starts or the target timer ticks.
     QCOMPARE(r.controls().promptLabel->text(), QString());
     QVERIFY(!r.controls().targetTimer->isEnabled());
@@ -80,7 +82,7 @@ void PracticeVisitTest::closeBoxLeavesLikeTheMenu() {
     GameFixture game;
     PracticeScreen& r = openPractice(game, fullPracticeData());
     r.onBeginnerMenu();
-    QVERIFY(r.window()->close() == false); // the screen decides; the window itself does not close
+    QVERIFY(qtWindow(r)->close() == false); // the screen decides; the window itself does not close
     verifyBackOnMainScreen(game);
     QVERIFY(game.errors.details.isEmpty());
 }
@@ -89,43 +91,41 @@ void PracticeVisitTest::targetAndTextsCarryOverCountsAndMarksDoNot() {
     GameFixture game;
     PracticeScreen& r = openPractice(game, fullPracticeData());
     r.onStartClicked();
-    QCOMPARE(r.targetIndex, 0); // the first target of a program run is record 0
+    QCOMPARE(r.state().targetIndex, 0); // the first target of a program run is record 0
     QCOMPARE(r.controls().promptLabel->text(), promptFor(0));
     for (int k = 0; k < 12; ++k)
         answerCurrentTarget(r);
-    const std::int16_t lastTarget = r.targetIndex;
-    const QString lastPrompt = r.targetPrompt;
+    const std::int16_t lastTarget = r.state().targetIndex;
+    const std::string lastPrompt = r.state().targetPrompt;
     QVERIFY(lastTarget != 0);
-    r.onChartLabelClicked(49); // を, most likely a wrong click; either way it is what was clicked last
-    const QString lastClicked = r.clickedText;
+    r.onChartLabelClicked(49); // を, most likely a wrong click
     r.onQuitPracticeMenu();
-    QCOMPARE(r.targetIndex, lastTarget);
+    QCOMPARE(r.state().targetIndex, lastTarget);
 
     game.program->mainScreen().onPracticeMenu();
     QVERIFY(r.isVisible());
-    QCOMPARE(r.correctCount, 0);
-    QCOMPARE(r.tickCount, 0);
-    QCOMPARE(r.targetIndex, lastTarget);
-    QCOMPARE(r.targetPrompt, lastPrompt);
-    QCOMPARE(r.clickedText, lastClicked);
-    QVERIFY(r.answeredKana.none());
+    QCOMPARE(r.state().correctCount, 0);
+    QCOMPARE(r.state().tickCount, 0);
+    QCOMPARE(r.state().targetIndex, lastTarget);
+    QCOMPARE(r.state().targetPrompt, lastPrompt);
+    QVERIFY(r.state().answeredKana.none());
     for (const ExpectedChartLabel& e : expectedChart()) {
         QCOMPARE(r.controls().chartLabels(e.index)->text(), e.kana);
-        QCOMPARE(r.chartCaptions[static_cast<std::size_t>(e.index)], e.kana);
+        QCOMPARE(r.state().chartCaptions[static_cast<std::size_t>(e.index)], e.kana);
         QCOMPARE(r.controls().chartLabels(e.index)->backColor(), QColor(255, 255, 255));
     }
     QCOMPARE(r.controls().countLabel->text(), QString());
     QCOMPARE(r.controls().statusLabel->text(), QStringLiteral("「級」は？"));
-    for (QAction* item :
+    for (toolkit::MenuItem* item :
          {r.controls().beginnerMenuItem, r.controls().intermediateMenuItem, r.controls().advancedMenuItem})
         QVERIFY(item->isVisible() && item->isEnabled());
     // The first target of the new visit is where the last one ended, not record 0.
     r.onStartClicked();
-    QCOMPARE(r.targetIndex, lastTarget);
+    QCOMPARE(r.state().targetIndex, lastTarget);
     QCOMPARE(r.controls().promptLabel->text(), lastPrompt);
     // The answer is still set from the last visit, so the first click of this visit can already count.
     answerCurrentTarget(r);
-    QCOMPARE(r.correctCount, 1);
+    QCOMPARE(r.state().correctCount, 1);
     QVERIFY(game.errors.details.isEmpty());
 }
 

@@ -4,6 +4,8 @@
 #include "screens/main/main_screen.h"
 #include "support/gamefixture.h"
 #include "support/play.h"
+#include "support/stdstring.h"
+#include "support/views.h"
 #include <QtTest>
 #include <algorithm>
 
@@ -27,12 +29,12 @@ QString bankOf(int n) {
 }
 
 int usedCount(const MainScreen& f) {
-    return static_cast<int>(std::count(f.usedFlags.begin(), f.usedFlags.end(), 1));
+    return static_cast<int>(std::count(f.state().usedFlags.begin(), f.state().usedFlags.end(), 1));
 }
 
 // What a correct answer does to the cycle before the next question is drawn.
 void nextQuestion(MainScreen& f) {
-    ++f.solvedCount;
+    ++f.stateForTests().solvedCount;
     f.pickQuestion();
 }
 
@@ -44,7 +46,7 @@ void QuestionsTest::questionOrder() {
         game.clock = 1000 + run;
         game.start();
         MainScreen& f = game.program->mainScreen();
-        QStringList cycle{f.answer};
+        QStringList cycle{QString::fromStdString(f.state().answer)};
         QList<int> resets;
         for (int draw = 2; draw <= 17; ++draw) {
             nextQuestion(f);
@@ -52,8 +54,9 @@ void QuestionsTest::questionOrder() {
                 resets << draw;
                 cycle.clear();
             }
-            QVERIFY2(!cycle.contains(f.answer), "a word came twice within one cycle");
-            cycle << f.answer;
+            QVERIFY2(!cycle.contains(QString::fromStdString(f.state().answer)),
+                     "a word came twice within one cycle");
+            cycle << QString::fromStdString(f.state().answer);
         }
         QCOMPARE(resets, (QList<int>{5, 9, 13, 17}));
     }
@@ -65,9 +68,9 @@ void QuestionsTest::smallBanks() {
         game.start();
         MainScreen& f = game.program->mainScreen();
         for (int i = 0; i < 5; ++i) {
-            QCOMPARE(f.answer, QStringLiteral("w0"));
+            QCOMPARE(f.state().answer, QStringLiteral("w0"));
             nextQuestion(f);
-            QCOMPARE(f.solvedCount, 0);
+            QCOMPARE(f.state().solvedCount, 0);
         }
     }
     {
@@ -77,15 +80,15 @@ void QuestionsTest::smallBanks() {
         MainScreen& f = game.program->mainScreen();
         QSet<QString> seen;
         bool repeated = false;
-        QString last = f.answer;
+        std::string last = f.state().answer;
         for (int i = 0; i < 60; ++i) {
             game.clock += 7;
             nextQuestion(f);
-            QCOMPARE(f.solvedCount, 0);
+            QCOMPARE(f.state().solvedCount, 0);
             QCOMPARE(usedCount(f), 1);
-            repeated |= f.answer == last;
-            last = f.answer;
-            seen << f.answer;
+            repeated |= f.state().answer == last;
+            last = f.state().answer;
+            seen << QString::fromStdString(f.state().answer);
         }
         QCOMPARE(seen.size(), 2);
         QVERIFY(repeated);
@@ -98,10 +101,10 @@ void QuestionsTest::smallBanks() {
         for (int draw = 2; draw <= 401; ++draw)
             nextQuestion(f);
         QCOMPARE(usedCount(f), 1); // draw 401 reset the cycle
-        QSet<QString> seen{f.answer};
+        QSet<QString> seen{QString::fromStdString(f.state().answer)};
         for (int draw = 402; draw <= 801; ++draw) {
             nextQuestion(f);
-            seen << f.answer;
+            seen << QString::fromStdString(f.state().answer);
         }
         QVERIFY(seen.contains(QStringLiteral("w400")));
     }
@@ -114,13 +117,13 @@ void QuestionsTest::dealing() {
     const auto& c = f.controls();
     int faults = 0;
     const auto deal = [&](const QString& answer) -> QString {
-        f.answer = answer;
-        f.placedCount = 0;
+        f.stateForTests().answer = answer.toStdString();
+        f.stateForTests().placedCount = 0;
         f.dealTiles();
         QString dealt;
         for (std::int16_t k = 0; k < 24; ++k) {
             if (c.tiles(k)->isHidden() != (k >= answer.size())) ++faults;
-            if (k < answer.size()) dealt += c.tiles(k)->text();
+            if (k < answer.size()) dealt += QString::fromStdString(c.tiles(k)->text());
         }
         QString a = answer, d = dealt;
         std::sort(a.begin(), a.end());
@@ -138,7 +141,7 @@ void QuestionsTest::dealing() {
     QCOMPARE(faults, 0);
     deal(QStringLiteral("aAiIuUeEoOx^"));
     for (std::int16_t k = 0; k < 12; ++k) {
-        const QString letter = c.tiles(k)->text();
+        const QString letter = QString::fromStdString(c.tiles(k)->text());
         const bool lowerVowel = QStringLiteral("aiueo").contains(letter);
         QCOMPARE(c.tiles(k)->foreColor(), lowerVowel ? QColor(0, 0, 255) : QColor(0, 0, 0));
     }
@@ -149,25 +152,25 @@ void QuestionsTest::answerLines() {
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
-    f.answer = QStringLiteral("ro^maji");
+    f.stateForTests().answer = "ro^maji";
     f.dealTiles();
-    QVERIFY(pressLetters(f, f.answer));
+    QVERIFY(pressLetters(f, QString::fromStdString(f.state().answer)));
     QCOMPARE(c.answerLabel->text(), QStringLiteral("ro^maji"));
     QCOMPARE(c.markedLineLabel->text(), QStringLiteral("r＾maji"));
     QCOMPARE(c.plainLineLabel->text(), QStringLiteral("romaji"));
     // A caret pressed first leaves a single full-width caret in the marked line.
-    f.placedCount = 0;
-    f.answer = QStringLiteral("^a");
+    f.stateForTests().placedCount = 0;
+    f.stateForTests().answer = "^a";
     f.dealTiles();
     QVERIFY(pressLetters(f, QStringLiteral("^")));
     QCOMPARE(c.markedLineLabel->text(), QStringLiteral("＾"));
     QCOMPARE(c.plainLineLabel->text(), QString());
     // A blank tile adds nothing to the lines but still counts as a press.
-    f.placedCount = 0;
-    f.answer = QStringLiteral("a b");
+    f.stateForTests().placedCount = 0;
+    f.stateForTests().answer = "a b";
     f.dealTiles();
     QVERIFY(pressLetters(f, QStringLiteral(" ")));
-    QCOMPARE(f.placedCount, 1);
+    QCOMPARE(f.state().placedCount, 1);
     QCOMPARE(c.answerLabel->text(), QString());
 }
 
@@ -177,19 +180,19 @@ void QuestionsTest::lastPressShowsOkWithFocus() {
     MainScreen& f = game.program->mainScreen();
     f.show();
     const auto& c = f.controls();
-    f.answer = QStringLiteral("inu");
-    f.placedCount = 0;
+    f.stateForTests().answer = "inu";
+    f.stateForTests().placedCount = 0;
     f.dealTiles();
     // Any mouse button places a tile.
-    QTest::mousePress(c.tiles(0), Qt::RightButton);
-    QTest::mousePress(c.tiles(1), Qt::MiddleButton);
+    QTest::mousePress(widget(c.tiles(0)), Qt::RightButton);
+    QTest::mousePress(widget(c.tiles(1)), Qt::MiddleButton);
     QVERIFY(c.okButton->isHidden());
     QVERIFY(c.tiles(0)->isHidden() && c.tiles(1)->isHidden());
-    QTest::mousePress(c.tiles(2), Qt::LeftButton);
+    QTest::mousePress(widget(c.tiles(2)), Qt::LeftButton);
     QVERIFY(!c.okButton->isHidden());
     QVERIFY(!c.retryButton->isHidden());
     QVERIFY(c.hintButton->isHidden());
-    QCOMPARE(f.window()->focusWidget(), static_cast<QWidget*>(c.okButton));
+    QCOMPARE(qtWindow(f)->focusWidget(), widget(c.okButton));
 }
 
 QTEST_MAIN(QuestionsTest)

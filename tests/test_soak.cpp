@@ -10,6 +10,7 @@
 #include "support/gamefixture.h"
 #include "support/play.h"
 #include "support/quietplatform.h"
+#include "support/views.h"
 #include <QRandomGenerator>
 #include <QtTest>
 #include <algorithm>
@@ -19,15 +20,15 @@ namespace {
 constexpr float parked = -2000;
 
 struct Pictures {
-    std::array<qint64, 12> creature{}; // each creature's own picture
-    qint64 eatenMark = 0;
+    std::array<std::string, 12> creature{}; // each creature's own picture
+    std::string eatenMark;
 };
 
 Pictures picturesOf(const MainScreen& f) {
     Pictures p;
     for (std::int16_t i = 0; i < 12; ++i)
-        p.creature[i] = f.controls().creatures(i)->picture().cacheKey();
-    p.eatenMark = f.controls().eatenMark->picture().cacheKey();
+        p.creature[i] = f.controls().creatures(i)->picture();
+    p.eatenMark = f.controls().eatenMark->picture();
     return p;
 }
 
@@ -38,47 +39,49 @@ bool isParked(const toolkit::PictureBox* box) {
 // Why the main screen breaks an invariant, or an empty text when it keeps them all.
 QString brokenInvariant(const MainScreen& f, const Pictures& pictures) {
     const MainScreenControls& c = f.controls();
-    if (f.eatenCount < 0 || f.eatenCount > 4)
-        return QStringLiteral("eatenCount %1 in a running game").arg(f.eatenCount);
+    if (f.state().eatenCount < 0 || f.state().eatenCount > 4)
+        return QStringLiteral("eatenCount %1 in a running game").arg(f.state().eatenCount);
     // Only the cliff takes the score below zero, 30 points a creature.
-    if (f.score < -30 * f.eatenCount)
-        return QStringLiteral("score %1 after %2 eaten").arg(f.score).arg(f.eatenCount);
-    const QString shown = c.scoreLabel->text();
-    const QString expected = f.score >= 0 ? QStringLiteral(" %1").arg(f.score) : QString::number(f.score);
-    if (shown != expected && !(shown == QStringLiteral("0") && f.score == 0))
-        return QStringLiteral("score %1 shown as '%2'").arg(f.score).arg(shown);
+    if (f.state().score < -30 * f.state().eatenCount)
+        return QStringLiteral("score %1 after %2 eaten").arg(f.state().score).arg(f.state().eatenCount);
+    const QString shown = QString::fromStdString(c.scoreLabel->text());
+    const QString expected =
+        f.state().score >= 0 ? QStringLiteral(" %1").arg(f.state().score) : QString::number(f.state().score);
+    if (shown != expected && !(shown == QStringLiteral("0") && f.state().score == 0))
+        return QStringLiteral("score %1 shown as '%2'").arg(f.state().score).arg(shown);
     if (!c.chaseTimer->isEnabled()) return QStringLiteral("the chase timer stopped");
     const bool catching = c.catchTimer->isEnabled();
-    if (!catching && f.catchStep != 0) return QStringLiteral("catchStep %1 with no catch").arg(f.catchStep);
-    if (catching && (f.catchStep < 0 || f.catchStep > 8))
-        return QStringLiteral("catchStep %1").arg(f.catchStep);
-    if (!c.praiseStamp->isHidden() && f.praiseStampTicks > 3)
+    if (!catching && f.state().catchStep != 0)
+        return QStringLiteral("catchStep %1 with no catch").arg(f.state().catchStep);
+    if (catching && (f.state().catchStep < 0 || f.state().catchStep > 8))
+        return QStringLiteral("catchStep %1").arg(f.state().catchStep);
+    if (!c.praiseStamp->isHidden() && f.state().praiseStampTicks > 3)
         return QStringLiteral("the praise stamp outstays its ticks");
     int disabledSlots = 0;
     for (std::int16_t i = 0; i < 12; ++i) {
         const toolkit::PictureBox* p = c.creatures(i);
         const toolkit::PictureBox* slot = c.parkingSlots(i);
-        const qint64 own = p->picture().cacheKey();
-        const qint64 inSlot = slot->picture().cacheKey();
-        const bool slotEmpty = slot->picture().isNull();
+        const std::string& own = p->picture();
+        const std::string& inSlot = slot->picture();
+        const bool slotEmpty = slot->picture().empty();
         const bool slotEaten = inSlot == pictures.eatenMark;
         const QString who = QStringLiteral("creature %1: ").arg(i);
         if (!slot->isEnabled()) ++disabledSlots;
         if (slotEaten && slot->isEnabled())
             return who + QStringLiteral("an enabled slot shows the eaten mark");
-        if (catching && i != f.catchIndex && p->isEnabled())
+        if (catching && i != f.state().catchIndex && p->isEnabled())
             return who + QStringLiteral("clickable during a catch");
-        if (f.returnTicks[i] < 0 || f.returnTicks[i] > 19)
+        if (f.state().returnTicks[i] < 0 || f.state().returnTicks[i] > 19)
             return who + QStringLiteral("returnTicks out of range");
-        if (catching && i == f.catchIndex) {
+        if (catching && i == f.state().catchIndex) {
             // Being caught: still its own picture, on its way to an empty slot (or one showing the mark).
             if (own != pictures.creature[i])
                 return who + QStringLiteral("lost its picture while being caught");
             if (!slotEmpty && !slotEaten) return who + QStringLiteral("caught into a full slot");
-        } else if (f.returnTicks[i] >= 1) {
+        } else if (f.state().returnTicks[i] >= 1) {
             // Caught: parked, its picture waiting in its slot.
             if (!isParked(p)) return who + QStringLiteral("caught but not parked");
-            if (!p->picture().isNull()) return who + QStringLiteral("caught but still showing its picture");
+            if (!p->picture().empty()) return who + QStringLiteral("caught but still showing its picture");
             if (inSlot != pictures.creature[i])
                 return who + QStringLiteral("caught but its slot lacks its picture");
         } else {
@@ -91,15 +94,16 @@ QString brokenInvariant(const MainScreen& f, const Pictures& pictures) {
         }
     }
     // A slot is disabled only by the cliff; a creature caught while falling may be eaten twice.
-    if (disabledSlots > f.eatenCount)
-        return QStringLiteral("%1 disabled slots, %2 eaten").arg(disabledSlots).arg(f.eatenCount);
+    if (disabledSlots > f.state().eatenCount)
+        return QStringLiteral("%1 disabled slots, %2 eaten").arg(disabledSlots).arg(f.state().eatenCount);
     return {};
 }
 
 // A creature the player can click: shown, enabled and at least partly inside the window.
 bool clickable(const toolkit::PictureBox* p) {
-    return !p->isHidden() && p->isEnabled() && p->left() > -p->width() * 15 && p->left() < 6135 &&
-           p->top() > -p->height() * 15 && p->top() < 4905;
+    const QWidget* w = widget(p);
+    return !p->isHidden() && p->isEnabled() && p->left() > -w->width() * 15 && p->left() < 6135 &&
+           p->top() > -w->height() * 15 && p->top() < 4905;
 }
 
 void finishOpening(Program& program) {
@@ -121,15 +125,16 @@ void playerStep(QRandomGenerator& rng, Program& program, Tally& tally) {
     } else if (roll < 20) {
         answerRight(f);
         ++tally.right;
-    } else if (roll < 28 && f.answerLength > 1) {
+    } else if (roll < 28 && f.state().answerLength > 1) {
         // The letters reversed: wrong unless the word reads the same both ways.
-        QString reversed = f.answer;
+        QString reversed = QString::fromStdString(f.state().answer);
         std::reverse(reversed.begin(), reversed.end());
         pressLetters(f, reversed);
-        if (c.answerLabel->text() != f.answer) ++tally.wrong;
+        if (c.answerLabel->text() != f.state().answer) ++tally.wrong;
         f.onOkClicked();
     } else if (roll < 34) {
-        pressLetters(f, f.answer.left(rng.bounded(f.answerLength + 1)));
+        pressLetters(f,
+                     QString::fromStdString(f.state().answer).left(rng.bounded(f.state().answerLength + 1)));
         f.onRetryClicked();
     } else if (roll < 38 && !c.hintButton->isHidden()) {
         f.onHintClicked();
@@ -159,9 +164,9 @@ void playOneGame(QRandomGenerator& rng, Tally& tally, int tickLimit) {
     MainScreen& f = program.mainScreen();
     game.messageBox.whileOpen = [&] {
         // The result box is open inside the tick that ended the game: later ticks are turned away.
-        const std::int16_t eaten = f.eatenCount;
+        const std::int16_t eaten = f.state().eatenCount;
         f.onChaseTick();
-        if (f.eatenCount != eaten) ++tally.ticksInBox;
+        if (f.state().eatenCount != eaten) ++tally.ticksInBox;
     };
     game.start();
     finishOpening(program);

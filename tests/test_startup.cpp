@@ -4,6 +4,7 @@
 #include "screens/main/main_screen.h"
 #include "screens/opening/opening_screen.h"
 #include "support/gamefixture.h"
+#include "support/stdstring.h"
 #include <QtTest>
 
 class StartupTest : public QObject {
@@ -24,23 +25,24 @@ void StartupTest::loadStepSetsUpTheFirstQuestion() {
     QVERIFY(f.isLoaded());
     QVERIFY(!f.isVisible()); // the opening screen brings it up later
     QVERIFY(game.program->openingScreen().isVisible());
-    QCOMPARE(f.questionCount, 5);
+    QCOMPARE(f.state().questionCount, 5);
     QCOMPARE(c.scoreLabel->text(), QStringLiteral("0"));
     QVERIFY(c.creditLabel->isHidden());
     for (std::int16_t k = 0; k < 12; ++k) {
         QVERIFY(c.creatures(k)->isHidden());
         QCOMPARE(c.creatures(k)->left(), 100.f);
         QCOMPARE(c.creatures(k)->top(), 100.f);
-        QVERIFY(f.creatureSpeed[k] >= 1 && f.creatureSpeed[k] <= 50);
+        QVERIFY(f.state().creatureSpeed[k] >= 1 && f.state().creatureSpeed[k] <= 50);
     }
-    QVERIFY(f.romajiList.begin() + 5 != std::find(f.romajiList.begin(), f.romajiList.begin() + 5, f.answer));
-    QCOMPARE(c.wordLabel->text(), f.questionWord);
+    QVERIFY(f.state().romajiList.begin() + 5 !=
+            std::find(f.state().romajiList.begin(), f.state().romajiList.begin() + 5, f.state().answer));
+    QCOMPARE(c.wordLabel->text(), f.state().questionWord);
     QVERIFY(!c.wordLabel->isHidden());
     // No design-time caption survives the load step.
     QCOMPARE(c.markedLineLabel->text(), QString());
     QCOMPARE(c.plainLineLabel->text(), QString());
     for (std::int16_t k = 0; k < 24; ++k)
-        if (!c.tiles(k)->isHidden()) QVERIFY(c.tiles(k)->text() != QStringLiteral("Label1"));
+        if (!c.tiles(k)->isHidden()) QVERIFY(c.tiles(k)->text() != "Label1");
 }
 
 void StartupTest::bankBounds() {
@@ -49,8 +51,8 @@ void StartupTest::bankBounds() {
         game.start();
         QVERIFY(game.errors.details.isEmpty());
         const MainScreen& f = game.program->mainScreen();
-        QCOMPARE(f.questionCount, 0);
-        QCOMPARE(f.answer, QString());
+        QCOMPARE(f.state().questionCount, 0);
+        QCOMPARE(f.state().answer, QString());
         for (std::int16_t k = 0; k < 24; ++k)
             QVERIFY(f.controls().tiles(k)->isHidden());
         QVERIFY(f.controls().okButton->isHidden());
@@ -62,24 +64,24 @@ void StartupTest::bankBounds() {
         GameFixture game(bank);
         game.start();
         QVERIFY(game.errors.details.isEmpty());
-        QCOMPARE(game.program->mainScreen().questionCount, 401);
-        QCOMPARE(game.program->mainScreen().romajiList[400], QStringLiteral("w400"));
+        QCOMPARE(game.program->mainScreen().state().questionCount, 401);
+        QCOMPARE(game.program->mainScreen().state().romajiList[400], QStringLiteral("w400"));
     }
     {
         // A quoted answer may hold a comma; blanks before a field are not part of it.
         GameFixture game(QStringLiteral("\"a,b\",  えー\r\n"));
         game.start();
-        QCOMPARE(game.program->mainScreen().romajiList[0], QStringLiteral("a,b"));
-        QCOMPARE(game.program->mainScreen().wordList[0], QStringLiteral("えー"));
+        QCOMPARE(game.program->mainScreen().state().romajiList[0], QStringLiteral("a,b"));
+        QCOMPARE(game.program->mainScreen().state().wordList[0], QStringLiteral("えー"));
     }
     {
         // A line of three fields shifts every later record by one field.
         GameFixture game(QStringLiteral("a,あ,b\r\nい\r\n"));
         game.start();
         const MainScreen& f = game.program->mainScreen();
-        QCOMPARE(f.questionCount, 2);
-        QCOMPARE(f.romajiList[1], QStringLiteral("b"));
-        QCOMPARE(f.wordList[1], QStringLiteral("い"));
+        QCOMPARE(f.state().questionCount, 2);
+        QCOMPARE(f.state().romajiList[1], QStringLiteral("b"));
+        QCOMPARE(f.state().wordList[1], QStringLiteral("い"));
     }
 }
 

@@ -4,20 +4,24 @@
 // window draw their text whole inside their rectangles. CTest runs this twice: with the desktop's fonts, and
 // with the IPA fonts hidden from fontconfig (Noto Sans CJK JP draws the text then), where taller line boxes
 // used to cut the letters.
+#include "frontends/qt/painter.h"
+#include "frontends/qt/qtcolour.h"
+#include "frontends/qt/textfit.h"
 #include "screens/chart/chart_layout.h"
 #include "screens/chart/chart_window.h"
 #include "screens/main/main_screen.h"
 #include "screens/practice/practice_screen.h"
 #include "support/gamefixture.h"
 #include "support/practicechart.h"
+#include "support/views.h"
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
 #include <QtTest>
 
+using frontend::FittedText;
 using toolkit::Button;
-using toolkit::FittedText;
 using toolkit::Label;
 
 namespace {
@@ -78,17 +82,29 @@ void expectWhole(QWidget* control, const QRect& area, const FittedText& fit, QCo
                    QStringLiteral(" shows %1 of %2 inked pixels").arg(inControl.pixels).arg(whole.pixels)));
 }
 
+// The widgets that draw a label and a button.
+frontend::LabelWidget* view(const Label* label) {
+    return widget<frontend::LabelWidget>(label);
+}
+
+frontend::ButtonWidget* view(const Button* button) {
+    return widget<frontend::ButtonWidget>(button);
+}
+
 void expectWhole(Label* label, const QString& text) {
-    label->setText(text);
+    label->setText(text.toStdString());
     label->show();
-    expectWhole(label, label->contentsRect(), label->textFit(), label->backColor(), label->foreColor(), text);
+    frontend::LabelWidget* drawn = view(label);
+    expectWhole(drawn, drawn->contentsRect(), drawn->textFit(), frontend::toQColor(label->backColor()),
+                frontend::toQColor(label->foreColor()), text);
 }
 
 void expectWhole(Button* button, const QString& text) {
-    button->setText(text);
+    button->setText(text.toStdString());
     button->show();
-    expectWhole(button, button->textBox(), button->textFit(), button->backColor(),
-                button->palette().color(QPalette::ButtonText), text);
+    frontend::ButtonWidget* drawn = view(button);
+    expectWhole(drawn, drawn->textBox(), drawn->textFit(), frontend::toQColor(button->backColor()),
+                drawn->palette().color(QPalette::ButtonText), text);
 }
 
 QString usedFamily(const QFont& font) {
@@ -124,7 +140,7 @@ void TextFitTest::initTestCase() {
     game.writeText(QStringLiteral("romajimojiren.txt"), fullPracticeData());
     game.start();
     f().show();
-    const QString family = usedFamily(c().wordLabel->font());
+    const QString family = usedFamily(view(c().wordLabel)->font());
     qInfo("the word label is drawn in %s", qPrintable(family));
     // Run without the IPA fonts, the check must really draw with another font.
     if (!qEnvironmentVariableIsEmpty("FONTCONFIG_FILE")) {
@@ -148,8 +164,8 @@ void TextFitTest::tileLetters() {
     for (std::int16_t k : {0, 13}) { // tile 0 has the window colours, the others plain white
         Label* tile = c().tiles(k);
         expectWhole(tile, letter);
-        if (keepsSize) QCOMPARE(tile->textFit().pixelSize(), tile->font().pixelSize());
-        QVERIFY(tile->textFit().pixelSize() * 4 >= tile->font().pixelSize() * 3);
+        if (keepsSize) QCOMPARE(view(tile)->textFit().pixelSize(), view(tile)->font().pixelSize());
+        QVERIFY(view(tile)->textFit().pixelSize() * 4 >= view(tile)->font().pixelSize() * 3);
     }
 }
 
@@ -168,7 +184,8 @@ void TextFitTest::questionWords() {
     QFETCH(QString, word);
     QFETCH(bool, keepsSize);
     expectWhole(c().wordLabel, word);
-    QCOMPARE(c().wordLabel->textFit().pixelSize() == c().wordLabel->font().pixelSize(), keepsSize);
+    QCOMPARE(view(c().wordLabel)->textFit().pixelSize() == view(c().wordLabel)->font().pixelSize(),
+             keepsSize);
 }
 
 void TextFitTest::answerLines_data() {
@@ -188,15 +205,16 @@ void TextFitTest::answerLines() {
     QString marked = plain;
     marked.replace(1, 1, QStringLiteral("＾"));
     Label* line = c().markedLineLabel;
-    line->setText(marked);
-    const FittedText& fit = line->textFit();
+    line->setText(marked.toStdString());
+    const FittedText& fit = view(line)->textFit();
     const QString where =
         QStringLiteral("%1: ink at %2..%3").arg(marked).arg(fit.inkRect().top()).arg(fit.inkRect().right());
     QVERIFY2(fit.fits(), qPrintable(where));
     QVERIFY2(fit.inkRect().top() >= 1, qPrintable(where));
-    QVERIFY2(fit.inkRect().top() < c().plainLineLabel->y() - line->y(),
+    QVERIFY2(fit.inkRect().top() < view(c().plainLineLabel)->y() - view(line)->y(),
              qPrintable(where + ": the carets hide"));
-    QVERIFY2(fit.inkRect().left() >= 1 && fit.inkRect().right() <= line->width() - 1, qPrintable(where));
+    QVERIFY2(fit.inkRect().left() >= 1 && fit.inkRect().right() <= view(line)->width() - 1,
+             qPrintable(where));
 }
 
 void TextFitTest::buttonsScoreAndCredit() {
@@ -205,17 +223,18 @@ void TextFitTest::buttonsScoreAndCredit() {
     expectWhole(c().hintButton, QStringLiteral("ちょっとヒ ン ト"));
     expectWhole(c().hintButton, QStringLiteral("ラストヒント"));
     for (Button* b : {c().okButton, c().retryButton, c().hintButton})
-        QCOMPARE(b->textFit().pixelSize(), b->font().pixelSize());
+        QCOMPARE(view(b)->textFit().pixelSize(), view(b)->font().pixelSize());
     for (const QString& score : {QStringLiteral("0"), QStringLiteral(" 32767"), QStringLiteral("-32768")}) {
         expectWhole(c().scoreLabel, score);
         // Right-aligned: the last digit ends at the label's right edge.
-        QVERIFY(c().scoreLabel->textFit().inkRect().right() >= c().scoreLabel->width() - 6);
+        QVERIFY(view(c().scoreLabel)->textFit().inkRect().right() >= view(c().scoreLabel)->width() - 6);
     }
     Label* credit = c().creditLabel;
-    expectWhole(credit, credit->text());
-    QCOMPARE(credit->textFit().pixelSize(), credit->font().pixelSize()); // short enough for its label
+    expectWhole(credit, QString::fromStdString(credit->text()));
+    QCOMPARE(view(credit)->textFit().pixelSize(),
+             view(credit)->font().pixelSize()); // short enough for its label
     f().onHintClicked(); // the first hint: the hint label shows the beginning of the answer
-    expectWhole(c().hintLabel, c().hintLabel->text());
+    expectWhole(c().hintLabel, QString::fromStdString(c().hintLabel->text()));
 }
 
 void TextFitTest::practiceChart() {
@@ -225,14 +244,14 @@ void TextFitTest::practiceChart() {
     const auto& labels = r.controls().chartLabels;
     for (std::int16_t k = 0; k < labels.count(); ++k) {
         Label* label = labels(k);
-        expectWhole(label, label->text());
-        QCOMPARE(label->textFit().pixelSize(), label->font().pixelSize());
+        expectWhole(label, QString::fromStdString(label->text()));
+        QCOMPARE(view(label)->textFit().pixelSize(), view(label)->font().pixelSize());
     }
     // An answered label shows its prompt instead; the prompt label and the count fit as well.
     expectWhole(labels(80), QStringLiteral("kya"));
     expectWhole(r.controls().promptLabel, QStringLiteral("kya"));
     expectWhole(r.controls().countLabel, QStringLiteral("103こ"));
-    expectWhole(r.controls().instructionLabel, r.controls().instructionLabel->text());
+    expectWhole(r.controls().instructionLabel, QString::fromStdString(r.controls().instructionLabel->text()));
     expectWhole(r.controls().statusLabel, QStringLiteral("残り時間 205"));
     r.leave();
 }
@@ -241,14 +260,16 @@ void TextFitTest::practiceChart() {
 void TextFitTest::chartWindow() {
     ChartWindow& chartWindow = game.program->chartWindow();
     chartWindow.show();
-    auto* view = chartWindow.controls().chart;
-    QImage image(view->size(), QImage::Format_ARGB32_Premultiplied);
-    view->render(&image);
-    const chart::Layout& l = view->chartLayout();
+    QWidget* canvas = widget(chartWindow.controls().chart);
+    QImage image(canvas->size(), QImage::Format_ARGB32_Premultiplied);
+    canvas->render(&image);
+    const frontend::QtTextMetrics metrics;
+    const chart::Layout& l = chartWindow.chartLayout(canvas->width(), canvas->height(), metrics);
     QVERIFY(l.fontPixels >= 9);
     for (int band = 0; band < chart::bandCount; ++band)
         for (int column = 0; column < chart::columnCount; ++column) {
-            const QRect cell = l.cellRect(band, column);
+            const toolkit::PixelRect rect = l.cellRect(band, column);
+            const QRect cell(rect.left, rect.top, rect.width, rect.height);
             const QColor back = image.pixelColor(cell.topLeft());
             int ring = 0, inside = 0;
             QPoint touch;
@@ -260,8 +281,10 @@ void TextFitTest::chartWindow() {
                     if (ink && edge && ring++ == 0) touch = QPoint(x, y);
                     inside += ink;
                 }
-            const QString where =
-                QStringLiteral("cell %1,%2 '%3'").arg(band).arg(column).arg(chart::bandCell(band, column));
+            const QString where = QStringLiteral("cell %1,%2 '%3'")
+                                      .arg(band)
+                                      .arg(column)
+                                      .arg(QString::fromStdString(chart::bandCell(band, column)));
             QVERIFY2(ring == 0, qPrintable(QStringLiteral("%1 reaches its rules at %2,%3 in %4,%5 %6x%7")
                                                .arg(where)
                                                .arg(touch.x())
@@ -270,7 +293,7 @@ void TextFitTest::chartWindow() {
                                                .arg(cell.y())
                                                .arg(cell.width())
                                                .arg(cell.height())));
-            QCOMPARE(inside > 0, !chart::bandCell(band, column).isEmpty());
+            QCOMPARE(inside > 0, !chart::bandCell(band, column).empty());
         }
 }
 

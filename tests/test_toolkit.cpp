@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The window toolkit: screens that outlive their windows, the program's end, timers, control arrays,
 // picture boxes and labels, and the guard that turns an untrapped error into the error box.
-#include "game/program.h"
+#include "frontends/qt/widgets.h"
+#include "frontends/qt/window.h"
 #include "support/fakes.h"
+#include "support/views.h"
 #include "toolkit/builder.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/screen.h"
 #include "toolkit/timer.h"
+#include <QPointer>
 #include <QtTest>
 
 namespace {
@@ -16,8 +19,10 @@ public:
     void screenLoaded() override { ++loaded; }
     void screenUnloaded() override { --loaded; }
     toolkit::Guard& guard() override { return guardian; }
+    toolkit::Display& display() override { return desktop; }
     RecordingErrors errors;
     toolkit::Guard guardian{errors};
+    frontend::QtDisplay desktop;
     int loaded = 0;
 };
 
@@ -26,16 +31,18 @@ public:
     explicit SampleScreen(Host& host) : Screen(host) {}
     int loads = 0;
     int clicks = 0;
+    int ticks = 0;
     int variable = 0;
     toolkit::PictureBox* box = nullptr;
     toolkit::Timer* timer = nullptr;
 
 protected:
-    toolkit::ScreenWindow* build() override {
-        auto* window = new toolkit::ScreenWindow(QStringLiteral("sample"), {100, 80});
-        box = toolkit::makePicture(window->client(), {{0, 0, 300, 300}});
-        timer = new toolkit::Timer(window, 10, true);
-        on(box, &toolkit::PictureBox::clicked, [this] { ++clicks; });
+    std::unique_ptr<toolkit::Window> build() override {
+        auto window = std::make_unique<toolkit::Window>("sample", 1500, 1200); // 100 x 80 pixels
+        box = toolkit::makePicture(*window, nullptr, {{0, 0, 300, 300}});
+        timer = window->addTimer(10, true);
+        on(box->clicked, [this] { ++clicks; });
+        on(timer->tick, [this] { ++ticks; });
         return window;
     }
     void onLoad() override { ++loads; }
@@ -43,6 +50,16 @@ protected:
         box = nullptr;
         timer = nullptr;
     }
+};
+
+// A window of the check's own, outside any screen: its controls and timers are added first, then the desktop
+// front end makes its view; both go at the end of the check.
+struct LooseWindow {
+    LooseWindow() : window(std::make_unique<toolkit::Window>("loose", 1500, 1500)) {}
+    ~LooseWindow() { desktop.release(std::move(window), true); }
+    void realize() { desktop.realize(*window); }
+    frontend::QtDisplay desktop;
+    std::unique_ptr<toolkit::Window> window;
 };
 
 } // namespace
@@ -72,7 +89,7 @@ void ToolkitTest::screenLifetime() {
     screen.show(); // showing an open screen does not load it again
     QCOMPARE(screen.loads, 1);
     QCOMPARE(host.loaded, 1);
-    QCOMPARE(screen.window()->centralWidget()->size(), QSize(100, 80));
+    QCOMPARE(qtWindow(screen)->client()->size(), QSize(100, 80));
     screen.variable = 42;
     screen.close();
     QVERIFY(!screen.isLoaded());
@@ -89,20 +106,24 @@ void ToolkitTest::closedWindowsSendNoEvents() {
     Host host;
     SampleScreen screen(host);
     screen.show();
-    QPointer<toolkit::PictureBox> old = screen.box;
+    QPointer<QWidget> old = widget(screen.box);
     QTest::mouseClick(old, Qt::LeftButton);
     QCOMPARE(screen.clicks, 1);
     screen.close();
     QVERIFY(old); // still waiting for the event loop to delete it
-    emit old->clicked();
+    QTest::mouseClick(old, Qt::LeftButton);
     QCOMPARE(screen.clicks, 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!old);
 }
 
 void ToolkitTest::timerSemantics() {
-    QObject owner;
-    toolkit::Timer timer(&owner, 1000, true);
+    LooseWindow loose;
+    toolkit::Timer& timer = *loose.window->addTimer(1000, true);
+    toolkit::Timer& fast = *loose.window->addTimer(5, false);
+    int ticks = 0;
+    fast.tick.connect([&] { ++ticks; });
+    loose.realize(); // the front end's clock starts the timer that is on
     QTRY_VERIFY_WITH_TIMEOUT(timer.remainingTime() <= 900, 5000);
     timer.setEnabled(true); // on while running: keeps its period
     QVERIFY2(timer.remainingTime() <= 900, "switching a running timer on must not restart it");
@@ -113,9 +134,7 @@ void ToolkitTest::timerSemantics() {
     timer.setInterval(300); // the next tick comes after the new interval
     QVERIFY(timer.remainingTime() <= 300);
     QCOMPARE(timer.interval(), 300);
-    int ticks = 0;
-    toolkit::Timer fast(&owner, 5, true);
-    QObject::connect(&fast, &toolkit::Timer::tick, [&] { ++ticks; });
+    fast.setEnabled(true);
     QTRY_VERIFY(ticks >= 3);
 }
 
@@ -123,9 +142,8 @@ void ToolkitTest::hiddenScreensKeepTicking() {
     Host host;
     SampleScreen screen(host);
     screen.hide();
-    int ticks = 0;
-    QObject::connect(screen.timer, &toolkit::Timer::tick, [&] { ++ticks; });
-    QTRY_VERIFY(ticks >= 2);
+    QVERIFY(!screen.isVisible());
+    QTRY_VERIFY(screen.ticks >= 2);
     toolkit::Timer* timer = screen.timer;
     screen.close(); // closing stops the screen's timers at once
     QVERIFY(!timer->isEnabled());
@@ -133,11 +151,13 @@ void ToolkitTest::hiddenScreensKeepTicking() {
 }
 
 void ToolkitTest::controlArrayBounds() {
-    toolkit::ControlArray<QObject> array("Label1");
-    QObject a, b;
-    array.set(0, &a);
-    array.set(1, &b);
-    QCOMPARE(array(1), &b);
+    toolkit::Window window("array", 1500, 1500);
+    toolkit::ControlArray<toolkit::Label> array("Label1");
+    toolkit::Label* a = window.add<toolkit::Label>(nullptr);
+    toolkit::Label* b = window.add<toolkit::Label>(nullptr);
+    array.set(0, a);
+    array.set(1, b);
+    QCOMPARE(array(1), b);
     for (int bad : {-1, 2, 32767}) {
         try {
             array(bad);
@@ -150,34 +170,37 @@ void ToolkitTest::controlArrayBounds() {
 }
 
 void ToolkitTest::pictureBoxes() {
-    QWidget parent;
-    auto* box = toolkit::makePicture(&parent, {{150, 300, 495, 495}});
-    QCOMPARE(box->geometry(), QRect(10, 20, 33, 33));
-    QPixmap picture(36, 24);
-    picture.fill(Qt::red);
+    LooseWindow loose;
+    toolkit::Window& window = *loose.window;
+    auto* box = toolkit::makePicture(window, nullptr, {{150, 300, 495, 495}});
+    auto* other = toolkit::makePicture(window, nullptr, {{0, 0, 300, 300}});
+    auto* label = toolkit::makeLabel(window, nullptr, {{0, 0, 450, 555}, "a"});
+    loose.realize();
+    auto* boxView = widget<frontend::PictureWidget>(box);
+    QCOMPARE(boxView->geometry(), QRect(10, 20, 33, 33));
+    const std::string picture = "creatures/creature07.gif"; // 36 x 24 pixels
     box->setPicture(picture);
-    QCOMPARE(box->size(), QSize(33, 33)); // not auto-sized: clipped to the box
+    QCOMPARE(boxView->size(), QSize(33, 33)); // not auto-sized: clipped to the box
     box->setAutoSize(true);
     box->setPicture(picture);
-    QCOMPARE(box->size(), QSize(36, 24));
-    auto* other = toolkit::makePicture(&parent, {{0, 0, 300, 300}});
+    QCOMPARE(boxView->size(), QSize(36, 24));
     other->setPicture(box->picture()); // both show the same picture
-    QCOMPARE(other->picture().cacheKey(), box->picture().cacheKey());
+    QCOMPARE(other->picture(), box->picture());
+    QCOMPARE(widget<frontend::PictureWidget>(other)->pixmap().cacheKey(), boxView->pixmap().cacheKey());
     box->setPosition(100.5, 107.5); // real twips kept, widget on the nearest pixel
     QCOMPARE(box->left(), 100.5f);
-    QCOMPARE(box->pos(), QPoint(7, 7));
+    QCOMPARE(boxView->pos(), QPoint(7, 7));
     int clicks = 0;
-    QObject::connect(box, &toolkit::PictureBox::clicked, [&] { ++clicks; });
-    parent.show();
-    QTest::mouseClick(box, Qt::LeftButton);
+    box->clicked.connect([&] { ++clicks; });
+    window.show();
+    QTest::mouseClick(boxView, Qt::LeftButton);
     box->setEnabled(false);
-    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::mouseClick(boxView, Qt::LeftButton);
     QCOMPARE(clicks, 1);
-    auto* label = toolkit::makeLabel(&parent, {{0, 0, 450, 555}, QStringLiteral("a")});
-    QList<Qt::MouseButton> downs;
-    QObject::connect(label, &toolkit::Label::mouseDown, [&](Qt::MouseButton b) { downs << b; });
+    QList<toolkit::MouseButton> downs;
+    label->mouseDown.connect([&](toolkit::MouseButton b) { downs << b; });
     for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
-        QTest::mousePress(label, b);
+        QTest::mousePress(widget(label), b);
     QCOMPARE(downs.size(), 3);
 }
 

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Screens visited many times in one process: the practice screen and the opening screen opened and left
 // 1 000 times each, with the screens, windows and icons checked after every visit.
+#include "frontends/qt/icon.h"
 #include "screens/chart/chart_window.h"
 #include "screens/main/main_screen.h"
 #include "screens/opening/opening_screen.h"
 #include "screens/practice/practice_screen.h"
 #include "support/gamefixture.h"
 #include "support/quietplatform.h"
-#include "toolkit/icon.h"
+#include "support/views.h"
 #include <QApplication>
 #include <QtTest>
 
@@ -30,7 +31,7 @@ void VisitsTest::thousandVisitsOfPracticeAndOpening() {
     QVERIFY(program.mainScreen().isVisible());
     const int screens = program.loadedScreens(); // main and chart
     const auto windows = QApplication::topLevelWidgets().size();
-    const qint64 icon = toolkit::programIcon().cacheKey();
+    const qint64 icon = frontend::programIcon().cacheKey();
     int openingTicks = 0; // the length of the animation, the same on every visit
 
     for (int visit = 0; visit < 1000; ++visit) {
@@ -47,7 +48,7 @@ void VisitsTest::thousandVisitsOfPracticeAndOpening() {
         QVERIFY(opening.isVisible());
         // Every window carries the one program icon: a fresh icon per window filled Qt's pixmap cache
         // with copies on every visit.
-        QCOMPARE(opening.window()->windowIcon().cacheKey(), icon);
+        QCOMPARE(qtWindow(opening)->windowIcon().cacheKey(), icon);
         int ticks = 0;
         while (opening.isLoaded() && ticks < 100) {
             opening.onAnimationTick();
@@ -65,7 +66,7 @@ void VisitsTest::thousandVisitsOfPracticeAndOpening() {
         QCOMPARE(QApplication::topLevelWidgets().size(), windows);
         QVERIFY(game.errors.details.isEmpty());
     }
-    QCOMPARE(program.mainScreen().window()->windowIcon().cacheKey(), icon);
+    QCOMPARE(qtWindow(program.mainScreen())->windowIcon().cacheKey(), icon);
 }
 
 QTEST_MAIN(VisitsTest)

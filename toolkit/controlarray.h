@@ -3,7 +3,6 @@
 // A control array: one name, elements addressed by a 16-bit index. An index the array does not hold is a
 // run-time error, never undefined behaviour. Each element carries the array's name as its object name.
 #include "toolkit/runtimeerror.h"
-#include <QString>
 #include <cstdint>
 #include <vector>
 
@@ -23,7 +22,7 @@ public:
         if (index >= static_cast<int>(items_.size()))
             items_.resize(static_cast<std::size_t>(index) + 1, nullptr);
         items_[static_cast<std::size_t>(index)] = control;
-        if (control) control->setObjectName(QString::fromLatin1(name_));
+        if (control) control->setObjectName(name_);
     }
     int count() const { return static_cast<int>(items_.size()); }
     bool holds(int index) const { return index >= 0 && index < count() && items_[index]; }

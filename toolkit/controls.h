@@ -1,137 +1,214 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The controls the screens are built from. They know nothing of the game: labels raise mouse-down for any
-// button and click for the left one, picture boxes show a shared picture unscaled from their top-left corner,
-// buttons show their back colour and can be pressed from the keyboard once they have the focus.
-#include "toolkit/textfit.h"
-#include <QLabel>
-#include <QPixmap>
-#include <QPushButton>
-#include <QWidget>
+// The controls the screens are built from, as plain values a front end shows: labels raise mouse-down for
+// any button and click for the left one, picture boxes show a picture by name unscaled from their top-left
+// corner, buttons show their back colour and can be pressed from the keyboard once they have the focus.
+// Every change is handed to the control's view, the front end's picture of it, which draws it anew.
+#include "toolkit/colour.h"
+#include "toolkit/event.h"
+#include "toolkit/font.h"
+#include "toolkit/geometry.h"
+#include <functional>
+#include <string>
 
 namespace toolkit {
 
-// A picture shared between boxes: assigning one box's picture to another makes both show the same image.
-using Picture = QPixmap;
+class Window;
+class Painter;
 
-class Label : public QLabel {
-    Q_OBJECT
+// What changed in a control, so its view redraws just that.
+enum Change : unsigned {
+    changedText = 1,
+    changedLook = 2, // colours, font, border, alignment
+    changedPlace = 4,
+    changedShown = 8,
+    changedEnabled = 16,
+    changedPicture = 32,
+    changedPointer = 64, // cursor and tooltip
+};
+
+class ControlView {
 public:
-    explicit Label(QWidget* parent);
-    void setBackColor(const QColor& colour);
-    void setForeColor(const QColor& colour);
-    QColor backColor() const { return back_; }
-    QColor foreColor() const { return fore_; }
-    void setBorder(bool single);
-    bool hasBorder() const { return border_; }
-    // The caption as it is drawn: inside the label with any font, shrunk only when too big for it.
-    const FittedText& textFit() const;
-    // For a label whose lower part is covered by another on purpose: only the top of its text must stay
-    // inside, and the text is not shrunk for letters that run past its bottom.
-    void setTextMayRunBelow(bool on);
+    virtual ~ControlView() = default;
+    virtual void changed(unsigned what) = 0;
+    // Gives the control the input focus, so the keyboard presses it.
+    virtual void takeFocus() {}
+};
 
-signals:
-    void mouseDown(Qt::MouseButton button);
-    void clicked();
+enum class Align { left, centre, right };
+enum class MouseButton { left, right, middle, other };
+
+// The pointer over a control: a picture by name with the point of it that aims, or the desktop's arrow.
+// No picture: the pointer of whatever lies under the control.
+struct Cursor {
+    std::string picture;
+    Point hotSpot; // pixels of the picture
+    bool arrow = false;
+    friend bool operator==(const Cursor&, const Cursor&) = default;
+};
+inline const Cursor arrowCursor{{}, {}, true};
+
+class Control {
+public:
+    enum class Kind { label, button, picture, line, canvas };
+    Control(Window& window, Control* parent, Kind kind) : window_(window), parent_(parent), kind_(kind) {}
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    Kind kind() const { return kind_; }
+    Window& window() const { return window_; }
+    // The control it lies on; none: the window's client area.
+    Control* parent() const { return parent_; }
+    // The name the control is defined by ("Label4"), for finding it and for accessibility tools.
+    const std::string& objectName() const { return name_; }
+    void setObjectName(std::string name) { name_ = std::move(name); }
+
+    Rect geometry() const { return at_; }
+    void setGeometry(Rect at);
+    // Hidden: switched off by the screen. Visible: switched on, and so are the control it lies on and the
+    // window, which is shown.
+    bool isHidden() const { return hidden_; }
+    bool isVisible() const;
+    void setVisible(bool shown);
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+    bool isEnabled() const { return enabled_; }
+    void setEnabled(bool on);
+    const Cursor& cursor() const { return cursor_; }
+    void setCursor(Cursor cursor);
+    const std::string& toolTip() const { return toolTip_; }
+    void setToolTip(std::string text);
+    void setFocus() {
+        if (view_) view_->takeFocus();
+    }
+
+    ControlView* view() const { return view_; }
+    void setView(ControlView* view) { view_ = view; }
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    void changed(unsigned what) {
+        if (view_) view_->changed(what);
+    }
 
 private:
-    void applyStyle();
-    QColor back_ = Qt::white;
-    QColor fore_ = Qt::black;
+    Window& window_;
+    Control* parent_;
+    Kind kind_;
+    std::string name_;
+    Rect at_;
+    bool hidden_ = false;
+    bool enabled_ = true;
+    Cursor cursor_;
+    std::string toolTip_;
+    ControlView* view_ = nullptr;
+};
+
+class Label : public Control {
+public:
+    Label(Window& window, Control* parent) : Control(window, parent, Kind::label) {}
+    const std::string& text() const { return text_; }
+    void setText(std::string text);
+    Colour foreColor() const { return fore_; }
+    void setForeColor(Colour colour);
+    Colour backColor() const { return back_; }
+    void setBackColor(Colour colour);
+    const Font& font() const { return font_; }
+    void setFont(Font font);
+    Align alignment() const { return align_; }
+    void setAlignment(Align align);
+    bool hasBorder() const { return border_; }
+    void setBorder(bool single);
+    // For a label whose lower part is covered by another on purpose: only the top of its text must stay
+    // inside, and the text is not shrunk for letters that run past its bottom.
+    bool textMayRunBelow() const { return mayRunBelow_; }
+    void setTextMayRunBelow(bool on);
+
+    Event<MouseButton> mouseDown;
+    Event<> clicked;
+
+private:
+    std::string text_;
+    Colour fore_{0, 0, 0};
+    Colour back_{255, 255, 255};
+    Font font_;
+    Align align_ = Align::left;
     bool border_ = false;
-    mutable FittedText fit_;
-    mutable QString fitText_;
-    mutable QFont fitFont_;
-    mutable QRect fitBox_;
-    mutable Qt::Alignment fitAlign_;
-    mutable bool fitted_ = false;
     bool mayRunBelow_ = false;
 };
 
-class PictureBox : public QWidget {
-    Q_OBJECT
+class Button : public Control {
 public:
-    explicit PictureBox(QWidget* parent);
+    Button(Window& window, Control* parent) : Control(window, parent, Kind::button) {}
+    const std::string& text() const { return text_; }
+    void setText(std::string text);
+    Colour backColor() const { return back_; }
+    void setBackColor(Colour colour);
+    const Font& font() const { return font_; }
+    void setFont(Font font);
 
-    const Picture& picture() const { return picture_; }
-    void setPicture(const Picture& picture);
-    void setAutoSize(bool on) { autoSize_ = on; }
-    void setBackColor(const QColor& colour);
-    QColor backColor() const { return back_; }
-    // A single-line border; the picture is then drawn inside it.
-    void setBorder(bool single);
-    bool hasBorder() const { return border_; }
-
-    // Positions are kept as real twips; the widget sits at the nearest pixel.
-    float left() const { return left_; }
-    float top() const { return top_; }
-    void setLeft(double twips);
-    void setTop(double twips);
-    void setPosition(double leftTwips, double topTwips);
-
-signals:
-    void clicked();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    Event<> clicked;
 
 private:
-    void place();
-    Picture picture_;
-    QColor back_ = Qt::white;
+    std::string text_;
+    Colour back_{255, 255, 255};
+    Font font_;
+};
+
+class PictureBox : public Control {
+public:
+    PictureBox(Window& window, Control* parent) : Control(window, parent, Kind::picture) {}
+    // The picture by name ("creatures/creature03.gif"); empty for none. Assigning one box's picture to
+    // another makes both show the same image.
+    const std::string& picture() const { return picture_; }
+    void setPicture(std::string name);
+    // An auto-sized box takes the size of its picture.
+    bool autoSize() const { return autoSize_; }
+    void setAutoSize(bool on);
+    Colour backColor() const { return back_; }
+    void setBackColor(Colour colour);
+    // A single-line border; the picture is then drawn inside it.
+    bool hasBorder() const { return border_; }
+    void setBorder(bool single);
+
+    // Positions are kept as real twips; the view stands at the nearest pixel.
+    float left() const { return left_; }
+    float top() const { return top_; }
+    void setLeft(double twips) { setPosition(twips, top_); }
+    void setTop(double twips) { setPosition(left_, twips); }
+    void setPosition(double leftTwips, double topTwips);
+
+    Event<> clicked;
+
+private:
+    std::string picture_;
     bool autoSize_ = false;
+    Colour back_{255, 255, 255};
     bool border_ = false;
-    bool pressed_ = false;
     float left_ = 0;
     float top_ = 0;
 };
 
-class Button : public QPushButton {
-    Q_OBJECT
+// A straight line between two points, one pixel wide; it never takes the mouse.
+class Line : public Control {
 public:
-    explicit Button(QWidget* parent);
-    void setBackColor(const QColor& colour);
-    QColor backColor() const { return back_; }
-    // The caption as it is drawn: centred inside the button with any font, shrunk only when too big for it.
-    const FittedText& textFit() const;
-    // Where the caption goes: inside the button's border.
-    QRect textBox() const;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    Line(Window& window, Control* parent, Point from, Point to, Colour colour);
+    Point from() const { return from_; }
+    Point to() const { return to_; }
+    Colour colour() const { return colour_; }
 
 private:
-    QColor back_;
-    mutable FittedText fit_;
-    mutable QString fitText_;
-    mutable QFont fitFont_;
-    mutable QRect fitBox_;
-    mutable bool fitted_ = false;
+    Point from_, to_;
+    Colour colour_;
 };
 
-// A straight line between two points, one pixel wide; it never takes the mouse.
-class Line : public QWidget {
-    Q_OBJECT
+// A control a screen draws itself, in pixels, whenever its view needs it.
+class Canvas : public Control {
 public:
-    Line(QWidget* parent, QPoint from, QPoint to, const QColor& colour);
-    QPoint from() const { return from_; }
-    QPoint to() const { return to_; }
-    QColor colour() const { return colour_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QPoint from_, to_;
-    QColor colour_;
+    Canvas(Window& window, Control* parent) : Control(window, parent, Kind::canvas) {}
+    std::function<void(Painter&)> paint;
+    // Asks the view to draw again.
+    void update() { changed(changedLook); }
 };
 
 } // namespace toolkit

@@ -1,33 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "toolkit/guard.h"
 #include "toolkit/runtimeerror.h"
-#include "toolkit/timer.h"
-#include <QApplication>
-#include <QMessageBox>
-#include <cstdio>
-#include <cstdlib>
 #include <new>
 
 namespace toolkit {
 
-void QtErrorReporter::fatal(const QString& playerText, const QString& detail) {
-    std::fprintf(stderr, "pokuraku: %s\n", qPrintable(detail));
-    // Nothing of the game may go on behind the error box: no animation, no chase, no window coming up.
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        for (Timer* timer : window->findChildren<Timer*>())
-            timer->setEnabled(false);
-        window->hide();
-    }
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("ポクラク"),
-                    playerText + QStringLiteral("\n\nポクラクを終わります。"), QMessageBox::Ok);
-    box.setInformativeText(detail);
-    box.exec();
-    std::fflush(nullptr);
-    std::_Exit(1);
-}
-
 void Guard::report(std::exception_ptr error) noexcept {
-    const QString oops = QStringLiteral("プログラムの中でまちがいがおきました。");
+    const std::string oops = "プログラムの中でまちがいがおきました。";
     reporting_ = true;
     struct Reset {
         bool& flag;
@@ -36,13 +15,13 @@ void Guard::report(std::exception_ptr error) noexcept {
     try {
         std::rethrow_exception(error);
     } catch (const RuntimeError& e) {
-        reporter_.fatal(QString::fromStdString(e.playerText()), QString::fromStdString(e.detail()));
+        reporter_.fatal(e.playerText(), e.detail());
     } catch (const std::bad_alloc&) {
-        reporter_.fatal(QStringLiteral("メモリが足りなくなりました。"), QStringLiteral("Out of memory"));
+        reporter_.fatal("メモリが足りなくなりました。", "Out of memory");
     } catch (const std::exception& e) {
-        reporter_.fatal(oops, QString::fromLocal8Bit(e.what()));
+        reporter_.fatal(oops, e.what());
     } catch (...) {
-        reporter_.fatal(oops, QStringLiteral("Unknown error"));
+        reporter_.fatal(oops, "Unknown error");
     }
 }
 

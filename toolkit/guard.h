@@ -3,8 +3,8 @@
 // Every event handler runs behind one guard: an error that no handler traps is shown in the standard error
 // box, and the program ends with a non-zero exit status. While that box is open the program is ending: no
 // other handler runs, so a timer cannot bring up a half-loaded screen behind the box.
-#include <QString>
 #include <exception>
+#include <string>
 
 namespace toolkit {
 
@@ -12,13 +12,7 @@ class ErrorReporter {
 public:
     virtual ~ErrorReporter() = default;
     // Tells the player what went wrong and ends the program; a test double only records.
-    virtual void fatal(const QString& playerText, const QString& detail) = 0;
-};
-
-// Shows the error box and leaves the process with exit status 1.
-class QtErrorReporter : public ErrorReporter {
-public:
-    void fatal(const QString& playerText, const QString& detail) override;
+    virtual void fatal(const std::string& playerText, const std::string& detail) = 0;
 };
 
 class Guard {

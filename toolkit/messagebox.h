@@ -2,7 +2,7 @@
 #pragma once
 // The modal message box: text, title, one OK button and an icon chosen by a style value (16 = stop icon).
 // It returns 1 however it is closed. Screens get it as a service so tests can script it.
-#include <QString>
+#include <string>
 
 namespace toolkit {
 
@@ -11,12 +11,7 @@ inline constexpr int styleStop = 16;
 class MessageBox {
 public:
     virtual ~MessageBox() = default;
-    virtual int show(const QString& text, const QString& title, int style) = 0;
-};
-
-class QtMessageBox : public MessageBox {
-public:
-    int show(const QString& text, const QString& title, int style) override;
+    virtual int show(const std::string& text, const std::string& title, int style) = 0;
 };
 
 } // namespace toolkit

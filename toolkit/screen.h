@@ -4,42 +4,20 @@
 // window and controls from the screen's definition and runs its load step; closing destroys window, controls
 // and timers but keeps the screen's variables; closing a screen that is not loaded does nothing.
 #include "toolkit/guard.h"
-#include "toolkit/keyhook.h"
-#include <QMainWindow>
-#include <QPointer>
-#include <functional>
+#include "toolkit/window.h"
+#include <memory>
 
 namespace toolkit {
 
-// Counts loaded screens; the program ends when the count falls to zero.
+// Counts loaded screens (the program ends when the count falls to zero), guards every handler and shows
+// the windows.
 class ScreenHost {
 public:
     virtual ~ScreenHost() = default;
     virtual void screenLoaded() = 0;
     virtual void screenUnloaded() = 0;
     virtual Guard& guard() = 0;
-};
-
-// The top-level window of a screen: a fixed client area under an optional menu bar.
-class ScreenWindow : public QMainWindow {
-    Q_OBJECT
-public:
-    ScreenWindow(const QString& caption, QSize clientPixels);
-    QWidget* client() const { return client_; }
-    std::function<void()> onCloseRequest;
-
-    // Where the window's top-left corner stands when it fits the screen, in pixels from the top-left corner
-    // of the screen it opens on; the screen places it there, or as near as the screen allows, when it is
-    // first shown.
-    void setDesignPosition(QPoint pixels) { designPosition_ = pixels; }
-    QPoint designPosition() const { return designPosition_; }
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    QWidget* client_;
-    QPoint designPosition_;
+    virtual Display& display() = 0;
 };
 
 class Screen {
@@ -56,47 +34,41 @@ public:
     void load();  // loads if needed; a new window is shown only if its screen shows at creation
     void close(); // unloads if loaded
     void focus(); // gives the input focus to the window
-    ScreenWindow* window() const { return window_; }
+    Window* window() const { return window_.get(); }
 
 protected:
-    // Builds the window and its controls from the screen's definition. Called by load().
-    virtual ScreenWindow* build() = 0;
+    // Builds the window and its controls from the screen's definition and connects their events. Called by
+    // load().
+    virtual std::unique_ptr<Window> build() = 0;
     virtual bool visibleAtCreation() const { return false; }
     virtual void onLoad() {}
-    // Called after the window is gone: drop every pointer into it.
+    // Called as the window goes: drop every pointer into it.
     virtual void forgetControls() = 0;
     // The player closed the window from its frame; by default that unloads the screen.
     virtual void closeRequested() { close(); }
     // A window this screen's window should stand beside rather than over, when the screen is wide enough
     // for both; none by default.
-    virtual const QWidget* standBeside() const { return nullptr; }
+    virtual const Window* standBeside() const { return nullptr; }
 
-    // Connects a control's signal to a handler through the guard. Events of a window that has been closed
-    // (it may linger until the event loop deletes it) never reach the screen.
-    template <class Sender, class Signal, class Handler>
-    void on(Sender* sender, Signal signal, Handler handler) {
-        QObject::connect(sender, signal, sender, [this, generation = generation_, handler]() {
-            if (generation == generation_) host_.guard().run(handler);
-        });
+    // Connects an event to a handler through the guard; the handler takes none of the event's values.
+    template <class... Args, class Handler> void on(Event<Args...>& event, Handler handler) {
+        event.connect([this, handler](Args...) { host_.guard().run(handler); });
     }
-    // Hands the key presses of the window (see KeyHook) to a handler through the guard; the handler returns
-    // true when it took the key.
-    template <class Handler> void onKey(ScreenWindow* window, Handler handler) {
-        new KeyHook(window, window->client(), [this, generation = generation_, handler](const KeyPress& key) {
+    // Hands the key presses of the window to a handler through the guard; the handler returns true when it
+    // took the key.
+    template <class Handler> void onKey(Window& window, Handler handler) {
+        window.keyHandler = [this, handler](const KeyPress& key) {
             bool taken = false;
-            if (generation == generation_) host_.guard().run([&] { taken = handler(key); });
+            host_.guard().run([&] { taken = handler(key); });
             return taken;
-        });
+        };
     }
     Guard& guard() { return host_.guard(); }
 
 private:
-    // Shows the window; the first time after it was built, at its place on the screen the pointer is on.
     void showWindow();
     ScreenHost& host_;
-    ScreenWindow* window_ = nullptr;
-    bool placed_ = false;
-    int generation_ = 0;
+    std::unique_ptr<Window> window_;
 };
 
 } // namespace toolkit

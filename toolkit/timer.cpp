@@ -3,20 +3,19 @@
 
 namespace toolkit {
 
-Timer::Timer(QObject* parent, int intervalMs, bool enabled) : QObject(parent) {
-    timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(intervalMs);
-    connect(&timer_, &QTimer::timeout, this, &Timer::tick);
-    if (enabled) timer_.start();
-}
-
 void Timer::setEnabled(bool on) {
-    if (on && !timer_.isActive()) timer_.start();
-    if (!on) timer_.stop();
+    if (on == enabled_) return;
+    enabled_ = on;
+    if (!view_) return;
+    if (on)
+        view_->start();
+    else
+        view_->stop();
 }
 
 void Timer::setInterval(int ms) {
-    timer_.setInterval(ms);
+    interval_ = ms;
+    if (view_) view_->setInterval(ms);
 }
 
 } // namespace toolkit

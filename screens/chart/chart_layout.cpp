@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "screens/chart/chart_layout.h"
-#include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
+
+using toolkit::PixelRect;
 
 namespace chart {
 
@@ -14,7 +15,7 @@ constexpr int bandPadding = 3;
 constexpr double columnWeights[columnCount] = {1.3, 1, 1, 1, 1, 1, 1.5, 1.5, 1.5};
 
 int linesIn(int band) {
-    qsizetype most = 1;
+    std::size_t most = 1;
     for (int column = 0; column < columnCount; ++column)
         most = std::max(most, bandLines(band, column).size());
     return static_cast<int>(most);
@@ -36,21 +37,23 @@ template <std::size_t N> std::array<int, N + 1> edges(const double (&weights)[N]
 
 // Every cell's text fits by the line heights of the two faces and, drawn centred, keeps a pixel clear of the
 // rules without being shrunk.
-bool textFits(const Layout& l, int pixels) {
-    const int height = lineHeight(pixels);
+bool textFits(const Layout& l, int pixels, const toolkit::TextMetrics& metrics) {
+    const int height = lineHeight(pixels, metrics);
     for (int band = 0; band < bandCount; ++band)
         for (int column = 0; column < columnCount; ++column) {
-            const QRect inside = l.cellRect(band, column);
-            const QStringList text = bandLines(band, column);
-            if (text.size() * height > inside.height()) return false;
-            const QFontMetrics metrics(fontFor(band, column, pixels));
-            for (const QString& line : text)
-                if (metrics.horizontalAdvance(line) > inside.width()) return false;
+            const PixelRect inside = l.cellRect(band, column);
+            const std::vector<std::string> text = bandLines(band, column);
+            if (static_cast<int>(text.size()) * height > inside.height) return false;
+            const toolkit::Font font = fontFor(band, column, pixels);
+            for (const std::string& line : text)
+                if (metrics.advance(font, line) > inside.width) return false;
             // Clear of the rules by a pixel and a half, the same in every cell, however tight the cell.
-            const toolkit::FittedText fit = cellText(l, band, column, pixels);
-            const QRectF clear = QRectF(inside).adjusted(1.5, 1.5, -1.5, -1.5);
-            if (!fit.fits() || fit.pixelSize() != pixels ||
-                !(fit.inkRect().isEmpty() || clear.contains(fit.inkRect())))
+            const toolkit::Ink ink = metrics.inkOf(text, font, inside);
+            if (!ink.keptItsSize) return false;
+            if (ink.isEmpty()) continue;
+            if (ink.left < inside.left + 1.5 || ink.top < inside.top + 1.5 ||
+                ink.left + ink.width > inside.left + inside.width - 1.5 ||
+                ink.top + ink.height > inside.top + inside.height - 1.5)
                 return false;
         }
     return true;
@@ -59,69 +62,54 @@ bool textFits(const Layout& l, int pixels) {
 } // namespace
 
 // The text of a band's cell: band 0 holds the column heads, the others the chart's rows.
-static std::string bandText(int band, int column) {
+std::string bandCell(int band, int column) {
     return band == 0 ? head(column) : cell(band - 1, column);
 }
 
-QString bandCell(int band, int column) {
-    return QString::fromStdString(bandText(band, column));
+std::vector<std::string> bandLines(int band, int column) {
+    return lines(bandCell(band, column));
 }
 
-QStringList bandLines(int band, int column) {
-    QStringList result;
-    for (const std::string& line : lines(bandText(band, column)))
-        result << QString::fromStdString(line);
-    return result;
+PixelRect Layout::cellRect(int band, int column) const {
+    const int left = columnEdges[column] + 1, top = bandEdges[band] + 1;
+    return {left, top, columnEdges[column + 1] - 1 - left + 1, bandEdges[band + 1] - 1 - top + 1};
 }
 
-toolkit::FittedText cellText(const Layout& l, int band, int column, int pixels) {
-    return toolkit::FittedText(bandLines(band, column).join(QChar::LineSeparator),
-                               fontFor(band, column, pixels), l.cellRect(band, column), Qt::AlignCenter,
-                               false);
-}
-
-QRect Layout::cellRect(int band, int column) const {
-    return QRect(QPoint(columnEdges[column] + 1, bandEdges[band] + 1),
-                 QPoint(columnEdges[column + 1] - 1, bandEdges[band + 1] - 1));
-}
-
-QRect Layout::tableRect() const {
-    return QRect(QPoint(columnEdges.front(), bandEdges.front()),
-                 QPoint(columnEdges.back(), bandEdges.back()));
+PixelRect Layout::tableRect() const {
+    return {columnEdges.front(), bandEdges.front(), columnEdges.back() - columnEdges.front() + 1,
+            bandEdges.back() - bandEdges.front() + 1};
 }
 
 bool isHead(int band, int column) {
     return band == 0 || column == 0;
 }
 
-QFont fontFor(int band, int column, int pixels) {
-    QFont font(isHead(band, column) ? QStringLiteral("ＭＳ 明朝") : QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPixelSize(pixels);
-    return font;
+toolkit::Font fontFor(int band, int column, int pixels) {
+    return {isHead(band, column) ? "ＭＳ 明朝" : "ＭＳ Ｐゴシック", toolkit::pointsForPixels(pixels), false};
 }
 
-int lineHeight(int pixels) {
+int lineHeight(int pixels, const toolkit::TextMetrics& metrics) {
     // Fonts with a line box far taller than their letters (Noto Sans CJK JP: 1.45 em) are measured as the
     // fonts the chart was drawn with (1.08 em); the cells are laid out to keep every letter's ink inside.
     const int layoutFonts = static_cast<int>(std::ceil(pixels * 1.08));
-    return std::max(std::min(QFontMetrics(fontFor(0, 0, pixels)).height(), layoutFonts),
-                    std::min(QFontMetrics(fontFor(1, 1, pixels)).height(), layoutFonts));
+    return std::max(std::min(metrics.lineHeight(fontFor(0, 0, pixels)), layoutFonts),
+                    std::min(metrics.lineHeight(fontFor(1, 1, pixels)), layoutFonts));
 }
 
-Layout layout(QSize table) {
+Layout layout(int width, int height, const toolkit::TextMetrics& metrics) {
     Layout l;
     double bandWeights[bandCount];
     int totalLines = 0;
     for (int band = 0; band < bandCount; ++band)
         totalLines += linesIn(band);
     // Every band gets its padding and a share of the rest by the lines it holds.
-    const double perLine = double(table.height() - 1 - bandCount * bandPadding) / totalLines;
+    const double perLine = double(height - 1 - bandCount * bandPadding) / totalLines;
     for (int band = 0; band < bandCount; ++band)
         bandWeights[band] = bandPadding + perLine * linesIn(band);
-    l.columnEdges = edges(columnWeights, table.width());
-    l.bandEdges = edges(bandWeights, table.height());
+    l.columnEdges = edges(columnWeights, width);
+    l.bandEdges = edges(bandWeights, height);
     for (l.fontPixels = static_cast<int>(perLine); l.fontPixels > 6; --l.fontPixels)
-        if (textFits(l, l.fontPixels)) break;
+        if (textFits(l, l.fontPixels, metrics)) break;
     return l;
 }
 

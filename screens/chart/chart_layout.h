@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Where the chart's rules and text go in a table of a given size. Rows grow with the number of lines
-// their tallest cell holds; the font is the largest that lets every cell's text fit inside its cell.
+// Where the chart's rules and text go in a table of a given size in pixels. Rows grow with the number of
+// lines their tallest cell holds; the font is the largest that lets every cell's text fit inside its cell.
 #include "screens/chart/chart_table.h"
-#include "toolkit/textfit.h"
-#include <QFont>
-#include <QRect>
-#include <QStringList>
+#include "toolkit/painter.h"
 #include <array>
+#include <string>
+#include <vector>
 
 namespace chart {
 
@@ -19,22 +18,24 @@ struct Layout {
     int fontPixels = 0;
 
     // The inside of a cell, between its rules; band 0 holds the column heads.
-    QRect cellRect(int band, int column) const;
-    QRect tableRect() const;
+    toolkit::PixelRect cellRect(int band, int column) const;
+    // From the first rule to the last, both included.
+    toolkit::PixelRect tableRect() const;
 };
 
-Layout layout(QSize table);
+Layout layout(int width, int height, const toolkit::TextMetrics& metrics);
 
 // Heads are drawn in the Mincho face, the cells in the Gothic face.
-QFont fontFor(int band, int column, int pixels);
+toolkit::Font fontFor(int band, int column, int pixels);
 bool isHead(int band, int column);
 // Line height of the text in a cell: the taller of the two faces.
-int lineHeight(int pixels);
-QString bandCell(int band, int column);
+int lineHeight(int pixels, const toolkit::TextMetrics& metrics);
+std::string bandCell(int band, int column);
 // The lines of that cell as the chart draws them.
-QStringList bandLines(int band, int column);
-// A cell's lines at a pixel size, laid out centred in the cell as the chart draws them: a pixel clear of
-// the rules, with whatever Japanese font the desktop has.
-toolkit::FittedText cellText(const Layout& l, int band, int column, int pixels);
+std::vector<std::string> bandLines(int band, int column);
+
+// Draws the table at the top-left corner of the painter's canvas, the table filling the given share of its
+// width and its full height.
+void drawChart(toolkit::Painter& painter, const Layout& l);
 
 } // namespace chart

@@ -17,13 +17,13 @@ void MainScreen::onChaseTick() {
     } done{chaseTickRunning_};
 
     // The praise stamp goes on the fourth tick; the count stops there, so it never overflows.
-    if (praiseStampTicks <= praiseTicks) ++praiseStampTicks;
-    if (praiseStampTicks > praiseTicks) c.praiseStamp->hide();
+    if (s.praiseStampTicks <= praiseTicks) ++s.praiseStampTicks;
+    if (s.praiseStampTicks > praiseTicks) c.praiseStamp->hide();
     for (std::int16_t i = 0; i < creatureCount; ++i) {
-        if (creatureShown[i] && score > 0) moveCreature(i);
-        if (inEatZone(creaturePlace[i])) {
+        if (s.creatureShown[i] && s.score > 0) moveCreature(i);
+        if (inEatZone(s.creaturePlace[i])) {
             eatCreature(i);
-            if (eatenCount >= gameLength) {
+            if (s.eatenCount >= gameLength) {
                 endGame();
                 return; // the screens are closed: nothing more of this tick
             }
@@ -34,7 +34,7 @@ void MainScreen::onChaseTick() {
 
 // The higher the score, the faster every creature runs.
 void MainScreen::moveCreature(std::int16_t i) {
-    moveCreatureTo(i, alongTrack(creaturePlace[i], trackStep(score, creatureSpeed[i])));
+    moveCreatureTo(i, alongTrack(s.creaturePlace[i], trackStep(s.score, s.creatureSpeed[i])));
 }
 
 // A creature that falls off the cliff is gone for the game; its slot shows the eaten mark.
@@ -45,28 +45,28 @@ void MainScreen::eatCreature(std::int16_t i) {
     toolkit::PictureBox* slot = c.parkingSlots(i);
     slot->setPicture(c.eatenMark->picture());
     slot->setEnabled(false);
-    setScore(score - eatPenalty);
-    ++eatenCount;
+    setScore(s.score - eatPenalty);
+    ++s.eatenCount;
     playEaten();
 }
 
 // A caught creature waits in its slot and comes back to the start of the track after twenty ticks.
 void MainScreen::bringBackCreature(std::int16_t i) {
-    if (returnTicks[i] < 1) return;
-    ++returnTicks[i];
-    if (returnTicks[i] < returnWait) return;
+    if (s.returnTicks[i] < 1) return;
+    ++s.returnTicks[i];
+    if (s.returnTicks[i] < returnWait) return;
     toolkit::PictureBox* slot = c.parkingSlots(i);
     c.creatures(i)->setPicture(slot->picture());
     slot->setPicture(c.blankPicture->picture());
     moveCreatureTo(i, startPlace);
     setCreatureShown(i, true);
-    returnTicks[i] = 0;
+    s.returnTicks[i] = 0;
 }
 
 // The fifth lost creature ends the game: the graded result, then every game window closes.
 void MainScreen::endGame() {
-    resultText = QString::fromStdString(resultForScore(score));
+    s.resultText = resultForScore(s.score);
     playGameOver();
-    apiResult = navigator_.services().messageBox.show(resultText, QStringLiteral("結果"), toolkit::styleStop);
+    s.apiResult = navigator_.services().messageBox.show(s.resultText, "結果", toolkit::styleStop);
     navigator_.gameOver();
 }

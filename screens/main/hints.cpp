@@ -3,17 +3,17 @@
 #include "screens/main/main_screen.h"
 #include "screens/main/rules.h"
 #include "screens/navigator.h"
-#include "toolkit/qtcolour.h"
+#include "toolkit/text.h"
 
 using namespace mainscreen;
 
 // The retry button: the same word dealt again in a new order, free of charge. After the first hint the hint
 // button turns red to offer the last hint.
 void MainScreen::onRetryClicked() {
-    placedCount = 0;
-    if (hintLevel >= 1) {
-        c.hintButton->setBackColor(toolkit::toQColor(hintRed));
-        c.hintButton->setText(QStringLiteral("ラストヒント"));
+    s.placedCount = 0;
+    if (s.hintLevel >= 1) {
+        c.hintButton->setBackColor(hintRed);
+        c.hintButton->setText("ラストヒント");
     }
     c.okButton->hide();
     c.hintButton->show();
@@ -21,27 +21,27 @@ void MainScreen::onRetryClicked() {
         setTileShown(k, true);
     dealTiles();
     clearAnswerLines();
-    if (hintLevel > 1) c.hintButton->hide();
+    if (s.hintLevel > 1) c.hintButton->hide();
 }
 
 // The hint button: the first hint shows some leading letters for 2 points, the last one the whole word for
 // 10 points. Either hint halves the points the word will earn.
 void MainScreen::onHintClicked() {
     playHint();
-    ++hintLevel;
-    hintTaken = true;
+    ++s.hintLevel;
+    s.hintTaken = true;
     Random& random = navigator_.services().random;
     random.seedFromClock();
-    if (hintLevel == 1) {
-        hintLength = firstHintLength(random.next(), static_cast<int>(answer.size()));
-        c.hintLabel->setText(answer.left(hintLength));
-        setScore(scoreAfterCharge(score, firstHintCharge));
-        c.hintButton->setBackColor(toolkit::toQColor(lightGreen));
-        c.hintButton->setText(QStringLiteral("ラストヒント"));
+    if (s.hintLevel == 1) {
+        s.hintLength = firstHintLength(random.next(), toolkit::characterCount(s.answer));
+        c.hintLabel->setText(toolkit::leftCharacters(s.answer, s.hintLength));
+        setScore(scoreAfterCharge(s.score, firstHintCharge));
+        c.hintButton->setBackColor(lightGreen);
+        c.hintButton->setText("ラストヒント");
     }
-    if (hintLevel == 2) {
-        c.hintLabel->setText(answer);
-        setScore(scoreAfterCharge(score, lastHintCharge));
+    if (s.hintLevel == 2) {
+        c.hintLabel->setText(s.answer);
+        setScore(scoreAfterCharge(s.score, lastHintCharge));
         c.hintButton->hide();
     }
 }

@@ -8,38 +8,38 @@ using namespace mainscreen;
 // or sends away creatures by their thresholds and opens the next word; a wrong one costs 5 points and deals
 // the same word again.
 void MainScreen::onOkClicked() {
-    placedCount = 0;
-    if (hintLevel > 1) c.hintButton->hide();
+    s.placedCount = 0;
+    if (s.hintLevel > 1) c.hintButton->hide();
 
-    if (answer != answerLine) {
+    if (s.answer != s.answerLine) {
         playWrong();
-        setScore(scoreAfterCharge(score, wrongAnswerCharge));
+        setScore(scoreAfterCharge(s.score, wrongAnswerCharge));
         c.okButton->hide();
         c.retryButton->show();
         c.hintButton->show();
-        placedCount = 0;
+        s.placedCount = 0;
         dealTiles();
         return;
     }
 
-    if (earnsBigFanfare(score))
+    if (earnsBigFanfare(s.score))
         playCorrect100();
     else
         playCorrect();
-    hintLevel = 0;
-    setScore(score + pointsForRightAnswer(answerLength, hintTaken));
+    s.hintLevel = 0;
+    setScore(s.score + pointsForRightAnswer(s.answerLength, s.hintTaken));
     c.praiseStamp->show();
-    praiseStampTicks = 0;
+    s.praiseStampTicks = 0;
     for (std::int16_t k = 0; k < creatureCount; ++k)
-        if (creatureComesOut(score, creatureDefs[k].threshold)) setCreatureShown(k, true);
+        if (creatureComesOut(s.score, creatureDefs[k].threshold)) setCreatureShown(k, true);
     for (std::int16_t k = 0; k < creatureCount; ++k)
-        if (creatureGoesBack(score, creatureDefs[k].threshold)) setCreatureShown(k, false);
-    ++solvedCount;
+        if (creatureGoesBack(s.score, creatureDefs[k].threshold)) setCreatureShown(k, false);
+    ++s.solvedCount;
     pickQuestion();
     dealTiles();
 }
 
 void MainScreen::setScore(int value) {
-    score = boundedScore(value);
+    s.score = boundedScore(value);
     showScore();
 }

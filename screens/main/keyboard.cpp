@@ -3,8 +3,8 @@
 #include "screens/main/main_screen.h"
 #include "screens/main/rules.h"
 
-// The letter rules know the ^ keys by number; these are the numbers the desktop's keyboard gives them.
-static_assert(caretKey == Qt::Key_AsciiCircum && deadCaretKey == Qt::Key_Dead_Circumflex);
+// The letter rules know the ^ keys by number; these are the numbers the front ends give them.
+static_assert(caretKey == toolkit::keys::caret && deadCaretKey == toolkit::keys::deadCircumflex);
 
 // A key pressed on the main window. A letter presses the tile that carries it, exactly as the mouse does;
 // Enter presses OK and Escape the retry button. Enter does nothing while OK is hidden, even when the retry
@@ -12,18 +12,18 @@ static_assert(caretKey == Qt::Key_AsciiCircum && deadCaretKey == Qt::Key_Dead_Ci
 // spends points on a hint. A key no tile carries does nothing.
 bool MainScreen::onKeyDown(const toolkit::KeyPress& key) {
     switch (key.key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    case toolkit::keys::enter:
+    case toolkit::keys::keypadEnter:
         if (!c.okButton->isHidden()) onOkClicked();
         return true;
-    case Qt::Key_Escape:
+    case toolkit::keys::escape:
         if (c.retryButton->isHidden()) return false;
         onRetryClicked();
         return true;
     default:
         break;
     }
-    const std::optional<int> tile = tileForKey(letterOfKey(key.key, key.text.toStdString()), tileBoard());
+    const std::optional<int> tile = tileForKey(letterOfKey(key.key, key.text), tileBoard());
     if (!tile) return false;
     onTilePressed(static_cast<std::int16_t>(*tile));
     return true;
@@ -33,6 +33,6 @@ bool MainScreen::onKeyDown(const toolkit::KeyPress& key) {
 TileBoard MainScreen::tileBoard() const {
     TileBoard board;
     for (std::int16_t k = 0; k < mainscreen::tileCount; ++k)
-        board[k] = {mainscreen::pressedLetter(dealtLetters[k].toStdString()), tileShown[k]};
+        board[k] = {mainscreen::pressedLetter(s.dealtLetters[k]), s.tileShown[k]};
     return board;
 }

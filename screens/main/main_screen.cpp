@@ -6,25 +6,9 @@ using namespace toolkit;
 
 MainScreen::MainScreen(Navigator& navigator) : Screen(navigator), navigator_(navigator) {}
 
-ScreenWindow* MainScreen::build() {
-    ScreenWindow* window = buildMainScreen(c);
-    for (std::int16_t k = 0; k < 24; ++k)
-        on(c.tiles(k), &Label::mouseDown, [this, k] { onTilePressed(k); });
-    for (std::int16_t k = 0; k < 12; ++k) {
-        on(c.creatures(k), &PictureBox::clicked, [this, k] { onCreatureClicked(k); });
-        on(c.parkingSlots(k), &PictureBox::clicked, [this, k] { onSlotClicked(k); });
-    }
-    on(c.okButton, &Button::clicked, [this] { onOkClicked(); });
-    on(c.retryButton, &Button::clicked, [this] { onRetryClicked(); });
-    on(c.hintButton, &Button::clicked, [this] { onHintClicked(); });
-    on(c.chaseTimer, &Timer::tick, [this] { onChaseTick(); });
-    on(c.catchTimer, &Timer::tick, [this] { onCatchTick(); });
-    on(c.chartMenuItem, &QAction::triggered, [this] { onChartMenu(); });
-    on(c.practiceMenuItem, &QAction::triggered, [this] { onPracticeMenu(); });
-    on(c.quitMenuItem, &QAction::triggered, [this] { onQuitMenu(); });
-    on(c.makerMenu, &QMenu::aboutToShow, [this] { onMakerMenuOpened(); });
-    on(c.openingMenuItem, &QAction::triggered, [this] { onOpeningMenu(); });
-    onKey(window, [this](const KeyPress& key) { return onKeyDown(key); });
+std::unique_ptr<Window> MainScreen::build() {
+    std::unique_ptr<Window> window = buildMainScreen(c, *this, guard());
+    onKey(*window, [this](const KeyPress& key) { return onKeyDown(key); });
     return window;
 }
 
@@ -35,29 +19,29 @@ void MainScreen::closeRequested() {
 
 void MainScreen::showScore() {
     // A leading blank stands where a minus sign would.
-    c.scoreLabel->setText(score >= 0 ? QStringLiteral(" %1").arg(score) : QString::number(score));
+    c.scoreLabel->setText(s.score >= 0 ? " " + std::to_string(s.score) : std::to_string(s.score));
 }
 
 void MainScreen::moveCreatureTo(std::int16_t i, mainscreen::TwipPoint place) {
-    creaturePlace[i] = place;
+    s.creaturePlace[i] = place;
     c.creatures(i)->setPosition(place.left, place.top);
 }
 
 void MainScreen::setTileShown(std::int16_t k, bool shown) {
-    tileShown[k] = shown;
+    s.tileShown[k] = shown;
     c.tiles(k)->setVisible(shown);
 }
 
 void MainScreen::setCreatureShown(std::int16_t i, bool shown) {
-    creatureShown[i] = shown;
+    s.creatureShown[i] = shown;
     c.creatures(i)->setVisible(shown);
 }
 
 void MainScreen::clearAnswerLines() {
-    answerLine.clear();
-    markedLine.clear();
-    plainLine.clear();
-    c.answerLabel->setText(answerLine);
-    c.markedLineLabel->setText(markedLine);
-    c.plainLineLabel->setText(plainLine);
+    s.answerLine.clear();
+    s.markedLine.clear();
+    s.plainLine.clear();
+    c.answerLabel->setText(s.answerLine);
+    c.markedLineLabel->setText(s.markedLine);
+    c.plainLineLabel->setText(s.plainLine);
 }

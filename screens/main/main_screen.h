@@ -7,10 +7,10 @@
 #include "screens/main/track.h"
 #include "services/data/questionbank.h"
 #include "toolkit/screen.h"
-#include <QString>
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 class Navigator;
 
@@ -59,46 +59,52 @@ public:
     const MainScreenControls& controls() const { return c; }
     // The chart menu item's caption; the end of a practice visit offers the chart again without touching
     // chartShown.
-    void setChartMenuCaption(const QString& caption);
+    void setChartMenuCaption(const std::string& caption);
 
-    // --- state: it outlives the window ---
-    std::array<QString, bankSize> romajiList;
-    std::array<QString, bankSize> wordList;
-    std::array<std::int16_t, bankSize> usedFlags{};
-    std::int16_t questionCount = 0;
+    // The game as it stands: it outlives the window.
+    struct State {
+        std::array<std::string, bankSize> romajiList;
+        std::array<std::string, bankSize> wordList;
+        std::array<std::int16_t, bankSize> usedFlags{};
+        std::int16_t questionCount = 0;
 
-    QString answer;
-    QString questionWord;
-    std::int16_t answerLength = 0;
-    std::int16_t score = 0;
-    std::int16_t solvedCount = 0;
-    std::int16_t placedCount = 0;
-    bool hintTaken = false;
-    std::int16_t hintLevel = 0;
-    std::int16_t hintLength = 0;
-    // The board and the three answer lines as they stand; the tiles, answerLabel, markedLineLabel and
-    // plainLineLabel show them.
-    std::array<QString, 24> dealtLetters;
-    std::array<bool, 24> tileShown{}; // a pressed tile, or one beyond the answer, is hidden
-    QString answerLine;               // the typed answer: every letter as pressed, what the OK button judges
-    QString markedLine;
-    QString plainLine;
-    std::array<std::int16_t, 12> creatureSpeed{};
-    std::int16_t eatenCount = 0;
-    // Where each creature stands, in twips, and whether it is out on the field.
-    std::array<mainscreen::TwipPoint, 12> creaturePlace{};
-    std::array<bool, 12> creatureShown{};
-    std::int16_t catchStep = 0;
-    std::int16_t catchIndex = 0;
-    std::array<std::int16_t, 13> returnTicks{};
-    std::int16_t praiseStampTicks = 0;
-    bool chartShown = false;
-    bool creditShown = false;
-    std::int32_t apiResult = 0;
-    QString resultText;
+        std::string answer;
+        std::string questionWord;
+        std::int16_t answerLength = 0;
+        std::int16_t score = 0;
+        std::int16_t solvedCount = 0;
+        std::int16_t placedCount = 0;
+        bool hintTaken = false;
+        std::int16_t hintLevel = 0;
+        std::int16_t hintLength = 0;
+        // The board and the three answer lines as they stand; the tiles, answerLabel, markedLineLabel and
+        // plainLineLabel show them.
+        std::array<std::string, 24> dealtLetters;
+        std::array<bool, 24> tileShown{}; // a pressed tile, or one beyond the answer, is hidden
+        std::string answerLine; // the typed answer: every letter as pressed, what the OK button judges
+        std::string markedLine;
+        std::string plainLine;
+        std::array<std::int16_t, 12> creatureSpeed{};
+        std::int16_t eatenCount = 0;
+        // Where each creature stands, in twips, and whether it is out on the field.
+        std::array<mainscreen::TwipPoint, 12> creaturePlace{};
+        std::array<bool, 12> creatureShown{};
+        std::int16_t catchStep = 0;
+        std::int16_t catchIndex = 0;
+        std::array<std::int16_t, 13> returnTicks{};
+        std::int16_t praiseStampTicks = 0;
+        bool chartShown = false;
+        bool creditShown = false;
+        std::int32_t apiResult = 0;
+        std::string resultText;
+    };
+    const State& state() const { return s; }
+    // Where a check must start from a given game (a score near a threshold, a creature about to come back):
+    // the one way to change the state other than through the handlers.
+    State& stateForTests() { return s; }
 
 protected:
-    toolkit::ScreenWindow* build() override;
+    std::unique_ptr<toolkit::Window> build() override;
     void onLoad() override;
     void forgetControls() override { c = MainScreenControls{}; }
     void closeRequested() override;
@@ -119,6 +125,7 @@ private:
     void endGame();
     Navigator& navigator_;
     MainScreenControls c;
+    State s;
     // True while a chase tick runs (its result box may be open): no second tick may start meanwhile.
     bool chaseTickRunning_ = false;
 };

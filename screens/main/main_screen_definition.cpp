@@ -1,87 +1,73 @@
 // SPDX-License-Identifier: MIT
 #include "screens/main/main_screen_definition.h"
 #include "screens/main/colours.h"
+#include "screens/main/main_screen.h"
 #include "screens/main/track.h"
 #include "toolkit/builder.h"
-#include "toolkit/icon.h"
-#include "toolkit/qtcolour.h"
-#include "toolkit/twips.h"
-#include <QIcon>
-#include <QMenuBar>
 
 using namespace toolkit;
 using mainscreen::lightGreen;
 
 const CreatureDef creatureDefs[12] = {
-    {"nezumi", ":/creatures/creature00.gif", 20}, {"usi", ":/creatures/creature01.gif", 40},
-    {"tora", ":/creatures/creature02.gif", 70},   {"usagi", ":/creatures/creature03.gif", 110},
-    {"tatsu", ":/creatures/creature04.gif", 160}, {"hebi", ":/creatures/creature05.gif", 220},
-    {"uma", ":/creatures/creature06.gif", 290},   {"hituji", ":/creatures/creature07.gif", 370},
-    {"saru", ":/creatures/creature08.gif", 460},  {"tori", ":/creatures/creature09.gif", 560},
-    {"inu", ":/creatures/creature10.gif", 660},   {"inoshishi", ":/creatures/creature11.gif", 760},
+    {"nezumi", "creatures/creature00.gif", 20}, {"usi", "creatures/creature01.gif", 40},
+    {"tora", "creatures/creature02.gif", 70},   {"usagi", "creatures/creature03.gif", 110},
+    {"tatsu", "creatures/creature04.gif", 160}, {"hebi", "creatures/creature05.gif", 220},
+    {"uma", "creatures/creature06.gif", 290},   {"hituji", "creatures/creature07.gif", 370},
+    {"saru", "creatures/creature08.gif", 460},  {"tori", "creatures/creature09.gif", 560},
+    {"inu", "creatures/creature10.gif", 660},   {"inoshishi", "creatures/creature11.gif", 760},
 };
 
 namespace {
 
-const QString pGothic = QStringLiteral("ＭＳ Ｐゴシック");
-const QString mincho = QStringLiteral("ＭＳ 明朝");
-const QColor answerBlue(0, 0, 192);
-const QColor windowColour = Qt::white;
-const QColor windowText = Qt::black;
+const std::string pGothic = "ＭＳ Ｐゴシック";
+const std::string mincho = "ＭＳ 明朝";
+constexpr Colour answerBlue{0, 0, 192};
+constexpr Colour windowColour = white;
+constexpr Colour windowText = black;
 
 // Labels from back to front: later ones are drawn over earlier ones where they overlap.
-void buildLabels(QWidget* w, MainScreenControls& c) {
+void buildLabels(Window& w, MainScreenControls& c, MainScreen& screen, Guard& guard) {
     c.wordLabel = makeLabel(
-        w,
-        {{0, 600, 5655, 495}, "Label3", Qt::black, toQColor(lightGreen), {pGothic, 21.75}, Qt::AlignHCenter});
-    c.answerLabel = makeLabel(w, {{5400, 0, 495, 375},
-                                  "",
-                                  QColor(0, 0, 255),
-                                  QColor(255, 255, 192),
-                                  {pGothic, 36},
-                                  Qt::AlignLeft,
-                                  false});
+        w, nullptr, {{0, 600, 5655, 495}, "Label3", black, lightGreen, {pGothic, 21.75}, Align::centre});
+    c.answerLabel = makeLabel(w, nullptr,
+                              {{5400, 0, 495, 375},
+                               "",
+                               Colour{0, 0, 255},
+                               Colour{255, 255, 192},
+                               {pGothic, 36},
+                               Align::left,
+                               false});
     // The credit line is short enough to stand on one line of its label at its defined size.
-    c.creditLabel = makeLabel(w, {{4080, 120, 1935, 255},
-                                  QStringLiteral("作・ポクラク開発"),
-                                  windowText,
-                                  windowColour,
-                                  {pGothic, 11.25}});
+    c.creditLabel = makeLabel(
+        w, nullptr, {{4080, 120, 1935, 255}, "作・ポクラク開発", windowText, windowColour, {pGothic, 11.25}});
     for (int k = 0; k < 24; ++k) {
         const int left = 240 + 480 * (k % 12);
         const int top = k < 12 ? 2280 : 2880;
-        auto* tile = makeLabel(w, {{left, top, 450, 555},
-                                   "Label1",
-                                   k == 0 ? windowText : Qt::black,
-                                   k == 0 ? windowColour : Qt::white,
-                                   {pGothic, 27.75},
-                                   Qt::AlignHCenter});
-        tile->setCursor(cursorFrom(QStringLiteral(":/cursors/tile.png"), {2, 2}));
-        c.tiles.set(static_cast<std::int16_t>(k), tile);
+        auto* tile = makeLabel(w, nullptr,
+                               {{left, top, 450, 555},
+                                "Label1",
+                                k == 0 ? windowText : black,
+                                k == 0 ? windowColour : white,
+                                {pGothic, 27.75},
+                                Align::centre});
+        tile->setCursor({"cursors/tile.png", {2, 2}});
+        const auto index = static_cast<std::int16_t>(k);
+        c.tiles.set(index, tile);
+        wire(guard, tile->mouseDown, [&screen, index] { screen.onTilePressed(index); });
     }
-    c.hintLabel = makeLabel(w, {{1800, 3720, 3135, 375}, "", QColor(255, 0, 0), Qt::white, {pGothic, 14.25}});
-    c.markedLineLabel = makeLabel(w, {{120, 1320, 5895, 615},
-                                      QStringLiteral("asKipj＾"),
-                                      answerBlue,
-                                      Qt::white,
-                                      {pGothic, 36},
-                                      Qt::AlignHCenter});
-    c.plainLineLabel = makeLabel(w, {{120, 1440, 6015, 735},
-                                     QStringLiteral("asKipj　"),
-                                     answerBlue,
-                                     Qt::white,
-                                     {pGothic, 36},
-                                     Qt::AlignHCenter});
+    c.hintLabel =
+        makeLabel(w, nullptr, {{1800, 3720, 3135, 375}, "", Colour{255, 0, 0}, white, {pGothic, 14.25}});
+    c.markedLineLabel = makeLabel(
+        w, nullptr, {{120, 1320, 5895, 615}, "asKipj＾", answerBlue, white, {pGothic, 36}, Align::centre});
+    c.plainLineLabel = makeLabel(
+        w, nullptr, {{120, 1440, 6015, 735}, "asKipj　", answerBlue, white, {pGothic, 36}, Align::centre});
     // Only the marked line's top shows above the plain line: the carets there must be inside, the letters
     // below are covered anyway.
     c.markedLineLabel->setTextMayRunBelow(true);
-    c.answerRule = new Line(w, {px(480), px(2040)}, {px(5640), px(2040)}, QColor(0, 0, 255));
-    c.scoreLabel = makeLabel(w, {{4680, 3360, 1215, 735},
-                                 "",
-                                 QColor(128, 255, 128),
-                                 Qt::white,
-                                 {mincho, 21.75, true},
-                                 Qt::AlignRight});
+    c.answerRule = w.add<Line>(nullptr, Point{480, 2040}, Point{5640, 2040}, Colour{0, 0, 255});
+    c.scoreLabel = makeLabel(
+        w, nullptr,
+        {{4680, 3360, 1215, 735}, "", Colour{128, 255, 128}, white, {mincho, 21.75, true}, Align::right});
     const struct {
         const char* vowel;
         int left, top, height;
@@ -94,106 +80,99 @@ void buildLabels(QWidget* w, MainScreenControls& c) {
         const auto& v = vowels[k];
         c.vowelLabels.set(
             static_cast<std::int16_t>(k),
-            makeLabel(w, {{v.left, v.top, 135, v.height}, v.vowel, QColor(0, 128, 0), Qt::white}));
+            makeLabel(w, nullptr, {{v.left, v.top, 135, v.height}, v.vowel, Colour{0, 128, 0}, white}));
     }
 }
 
-void buildPictures(QWidget* w, MainScreenControls& c) {
-    const QCursor creatureCursor = cursorFrom(QStringLiteral(":/cursors/creature.png"), {2, 2});
+void buildPictures(Window& w, MainScreenControls& c, MainScreen& screen, Guard& guard) {
+    const Cursor creatureCursor{"cursors/creature.png", {2, 2}};
     for (int k = 0; k < 12; ++k) {
         const CreatureDef& def = creatureDefs[k];
         auto* creature =
-            makePicture(w, {{100, 100, 0, 0}, def.picture, windowColour, true, true, def.toolTip});
+            makePicture(w, nullptr, {{100, 100, 0, 0}, def.picture, windowColour, true, true, def.toolTip});
         creature->setCursor(creatureCursor);
-        c.creatures.set(static_cast<std::int16_t>(k), creature);
+        const auto index = static_cast<std::int16_t>(k);
+        c.creatures.set(index, creature);
+        wire(guard, creature->clicked, [&screen, index] { screen.onCreatureClicked(index); });
     }
     using mainscreen::slotPitch, mainscreen::slotRowLeft, mainscreen::slotRowTop, mainscreen::slotSize;
     for (int k = 0; k < 12; ++k) {
         const Rect slot{slotRowLeft + slotPitch * k, slotRowTop, slotSize, slotSize};
-        c.parkingSlots.set(static_cast<std::int16_t>(k),
-                           makePicture(w, {slot, "", windowColour, true, false, "", true}));
+        const auto index = static_cast<std::int16_t>(k);
+        c.parkingSlots.set(index, makePicture(w, nullptr, {slot, "", windowColour, true, false, "", true}));
+        wire(guard, c.parkingSlots(index)->clicked, [&screen, index] { screen.onSlotClicked(index); });
     }
-    c.praiseStamp = makePicture(w, {{4080, 1080, 735, 700}, ":/main/stamp.gif", Qt::white, false});
-    c.cliffSign = makePicture(w, {{240, 1080, 480, 495},
-                                  ":/main/stop.gif",
-                                  Qt::white,
-                                  true,
-                                  false,
-                                  QStringLiteral("この先にガケがあるよ！")});
-    c.eatenMark = makePicture(w, {{5640, 4200, 495, 495}, ":/main/eaten.gif", Qt::white, false});
-    c.blankPicture = makePicture(w, {{5280, 4440, 375, 375}, "", Qt::white, false});
+    c.praiseStamp = makePicture(w, nullptr, {{4080, 1080, 735, 700}, "main/stamp.gif", white, false});
+    c.cliffSign = makePicture(
+        w, nullptr, {{240, 1080, 480, 495}, "main/stop.gif", white, true, false, "この先にガケがあるよ！"});
+    c.eatenMark = makePicture(w, nullptr, {{5640, 4200, 495, 495}, "main/eaten.gif", white, false});
+    c.blankPicture = makePicture(w, nullptr, {{5280, 4440, 375, 375}, "", white, false});
 }
 
-void buildButtons(QWidget* w, MainScreenControls& c) {
-    c.okButton = makeButton(
-        w, {{3480, 2400, 1095, 372}, QStringLiteral("Ｏ．Ｋ"), toQColor(lightGreen), {mincho, 10.5}});
-    c.retryButton = makeButton(
-        w, {{3480, 3360, 1095, 372}, QStringLiteral("やりなおし"), toQColor(lightGreen), {mincho, 9}});
-    c.hintButton = makeButton(
-        w, {{120, 3720, 1575, 375}, QStringLiteral("ちょっとヒ ン ト"), toQColor(lightGreen), {mincho, 9}});
+void buildButtons(Window& w, MainScreenControls& c) {
+    c.okButton = makeButton(w, nullptr, {{3480, 2400, 1095, 372}, "Ｏ．Ｋ", lightGreen, {mincho, 10.5}});
+    c.retryButton = makeButton(w, nullptr, {{3480, 3360, 1095, 372}, "やりなおし", lightGreen, {mincho, 9}});
+    c.hintButton =
+        makeButton(w, nullptr, {{120, 3720, 1575, 375}, "ちょっとヒ ン ト", lightGreen, {mincho, 9}});
     for (Button* b : {c.okButton, c.retryButton, c.hintButton})
-        b->setCursor(Qt::ArrowCursor);
+        b->setCursor(arrowCursor);
 }
 
-void buildMenus(ScreenWindow* window, MainScreenControls& c) {
-    QMenuBar* bar = window->menuBar();
-    c.chartMenuItem = bar->addAction(QStringLiteral("ローマ字表"));
-    c.practiceMenuItem = bar->addAction(QStringLiteral("文字練習"));
-    c.quitMenuItem = bar->addAction(QStringLiteral("終わる"));
-    c.howToPlayMenu = bar->addMenu(QStringLiteral("遊び方"));
+void buildMenus(Window& window, MainScreenControls& c) {
+    MenuItem& bar = window.menuBar();
+    c.chartMenuItem = bar.add("ローマ字表");
+    c.practiceMenuItem = bar.add("文字練習");
+    c.quitMenuItem = bar.add("終わる");
+    c.howToPlayMenu = bar.add("遊び方");
     for (const char* text :
          {"ローマ字をならべかえて問題の言葉にします", "ヒントなしだと、得点2倍",
           "「やりなおし」は、何度でも(ならべなおし)", "動物をｸﾘｯｸしてｷｹﾝから救い出してください",
           "５回救えなかったら、ゲームオーバーです", "※「ヘボン式」と「訓令式」がまじっています",
           "※　＾　はａｉｕｅｏの後でクリックします"})
-        c.howToPlayMenu->addAction(QString::fromUtf8(text));
-    c.makerMenu = bar->addMenu(QStringLiteral("製作者"));
-    c.makerMessageItem = c.makerMenu->addAction(
-        QStringLiteral("minasan. tanosimi nagara ro^maji no benkyo^  wo site kudasai ne."));
-    c.openingMenuItem =
-        c.makerMenu->addAction(QStringLiteral("ポクラク開発チーム（オープニングをもう一度）"));
+        c.howToPlayMenu->add(text);
+    c.makerMenu = bar.add("製作者");
+    c.makerMessageItem = c.makerMenu->add("minasan. tanosimi nagara ro^maji no benkyo^  wo site kudasai ne.");
+    c.openingMenuItem = c.makerMenu->add("ポクラク開発チーム（オープニングをもう一度）");
 }
 
 } // namespace
 
-ScreenWindow* buildMainScreen(MainScreenControls& c) {
-    auto* window = new ScreenWindow(QStringLiteral("ポクラク　　　　　　　 Ver.7.2"), {px(6135), px(4905)});
-    window->setWindowIcon(toolkit::programIcon());
-    window->setDesignPosition({px(5730), px(900)}); // beside the chart window at the left edge of the screen
-    QWidget* w = window->client();
-    QPalette palette = w->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    w->setPalette(palette);
-    buildLabels(w, c);
-    buildPictures(w, c);
-    buildButtons(w, c);
-    buildMenus(window, c);
-    c.chaseTimer = new Timer(window, 500, true);
-    c.catchTimer = new Timer(window, 50, false);
-    nameControls({{window, "Form1"},
-                  {c.answerLabel, "Label2"},
-                  {c.wordLabel, "Label3"},
-                  {c.scoreLabel, "Label4"},
-                  {c.markedLineLabel, "Label5"},
-                  {c.creditLabel, "Label6"},
-                  {c.plainLineLabel, "Label7"},
-                  {c.hintLabel, "Label8"},
-                  {c.blankPicture, "Picture3"},
-                  {c.praiseStamp, "Picture4"},
-                  {c.cliffSign, "Picture5"},
-                  {c.eatenMark, "Picture6"},
-                  {c.okButton, "Command1"},
-                  {c.retryButton, "Command2"},
-                  {c.hintButton, "Command3"},
-                  {c.answerRule, "Line1"},
-                  {c.chaseTimer, "Timer1"},
-                  {c.catchTimer, "Timer2"},
-                  {c.chartMenuItem, "hyou"},
-                  {c.practiceMenuItem, "moren"},
-                  {c.quitMenuItem, "owaru"},
-                  {c.howToPlayMenu, "asobikata"},
-                  {c.makerMenu, "saku"},
-                  {c.makerMessageItem, "zxcv"},
-                  {c.openingMenuItem, "sakusya"}});
+std::unique_ptr<Window> buildMainScreen(MainScreenControls& c, MainScreen& screen, Guard& guard) {
+    auto window = std::make_unique<Window>("ポクラク　　　　　　　 Ver.7.2", 6135, 4905);
+    window->setDesignPosition({5730, 900}); // beside the chart window at the left edge of the screen
+    window->setBackColor(white);
+    buildLabels(*window, c, screen, guard);
+    buildPictures(*window, c, screen, guard);
+    buildButtons(*window, c);
+    buildMenus(*window, c);
+    c.chaseTimer = window->addTimer(500, true);
+    c.catchTimer = window->addTimer(50, false);
+    MainScreen* s = &screen;
+    define(guard,
+           {{window.get(), "Form1"},
+            {c.answerLabel, "Label2"},
+            {c.wordLabel, "Label3"},
+            {c.scoreLabel, "Label4"},
+            {c.markedLineLabel, "Label5"},
+            {c.creditLabel, "Label6"},
+            {c.plainLineLabel, "Label7"},
+            {c.hintLabel, "Label8"},
+            {c.blankPicture, "Picture3"},
+            {c.praiseStamp, "Picture4"},
+            {c.cliffSign, "Picture5"},
+            {c.eatenMark, "Picture6"},
+            {c.okButton, "Command1", c.okButton->clicked, [s] { s->onOkClicked(); }},
+            {c.retryButton, "Command2", c.retryButton->clicked, [s] { s->onRetryClicked(); }},
+            {c.hintButton, "Command3", c.hintButton->clicked, [s] { s->onHintClicked(); }},
+            {c.answerRule, "Line1"},
+            {c.chaseTimer, "Timer1", c.chaseTimer->tick, [s] { s->onChaseTick(); }},
+            {c.catchTimer, "Timer2", c.catchTimer->tick, [s] { s->onCatchTick(); }},
+            {c.chartMenuItem, "hyou", c.chartMenuItem->triggered, [s] { s->onChartMenu(); }},
+            {c.practiceMenuItem, "moren", c.practiceMenuItem->triggered, [s] { s->onPracticeMenu(); }},
+            {c.quitMenuItem, "owaru", c.quitMenuItem->triggered, [s] { s->onQuitMenu(); }},
+            {c.howToPlayMenu, "asobikata"},
+            {c.makerMenu, "saku", c.makerMenu->aboutToShow, [s] { s->onMakerMenuOpened(); }},
+            {c.makerMessageItem, "zxcv"},
+            {c.openingMenuItem, "sakusya", c.openingMenuItem->triggered, [s] { s->onOpeningMenu(); }}});
     return window;
 }

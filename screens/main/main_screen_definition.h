@@ -3,11 +3,9 @@
 // The main screen's controls, built from its definition: every label, tile, picture box, button, the line,
 // the two timers and the menu bar, with the state they have when the window is created.
 #include "toolkit/controlarray.h"
-#include "toolkit/controls.h"
-#include "toolkit/screen.h"
-#include "toolkit/timer.h"
-#include <QAction>
-#include <QMenu>
+#include "toolkit/guard.h"
+#include "toolkit/window.h"
+#include <memory>
 
 struct MainScreenControls {
     toolkit::ControlArray<toolkit::Label> tiles{"Label1"};               // letter tiles 0..23
@@ -31,13 +29,13 @@ struct MainScreenControls {
     toolkit::Line* answerRule = nullptr;
     toolkit::Timer* chaseTimer = nullptr; // chase tick
     toolkit::Timer* catchTimer = nullptr; // catch animation
-    QAction* chartMenuItem = nullptr;
-    QAction* practiceMenuItem = nullptr;
-    QAction* quitMenuItem = nullptr;
-    QMenu* howToPlayMenu = nullptr;
-    QMenu* makerMenu = nullptr;
-    QAction* makerMessageItem = nullptr;
-    QAction* openingMenuItem = nullptr;
+    toolkit::MenuItem* chartMenuItem = nullptr;
+    toolkit::MenuItem* practiceMenuItem = nullptr;
+    toolkit::MenuItem* quitMenuItem = nullptr;
+    toolkit::MenuItem* howToPlayMenu = nullptr;
+    toolkit::MenuItem* makerMenu = nullptr;
+    toolkit::MenuItem* makerMessageItem = nullptr;
+    toolkit::MenuItem* openingMenuItem = nullptr;
 };
 
 // Twelve creatures, in index order: the tooltip names the animal and the score above which it appears.
@@ -48,5 +46,8 @@ struct CreatureDef {
 };
 extern const CreatureDef creatureDefs[12];
 
-// Builds the window and every control; the screen connects the events.
-toolkit::ScreenWindow* buildMainScreen(MainScreenControls& c);
+class MainScreen;
+
+// Builds the window and every control, and connects each control's event to its handler of the screen.
+std::unique_ptr<toolkit::Window> buildMainScreen(MainScreenControls& c, MainScreen& screen,
+                                                 toolkit::Guard& guard);

@@ -3,8 +3,8 @@
 #include "screens/navigator.h"
 
 void MainScreen::onChartMenu() {
-    chartShown = !chartShown;
-    navigator_.showChart(chartShown);
+    s.chartShown = !s.chartShown;
+    navigator_.showChart(s.chartShown);
     // Clicks and keys go on in the game window although the chart has just come up.
     focus();
 }
@@ -18,15 +18,15 @@ void MainScreen::onQuitMenu() {
 }
 
 void MainScreen::onMakerMenuOpened() {
-    creditShown = !creditShown;
-    c.creditLabel->setVisible(creditShown);
+    s.creditShown = !s.creditShown;
+    c.creditLabel->setVisible(s.creditShown);
 }
 
 void MainScreen::onOpeningMenu() {
     navigator_.playOpening();
 }
 
-void MainScreen::setChartMenuCaption(const QString& caption) {
+void MainScreen::setChartMenuCaption(const std::string& caption) {
     load();
     c.chartMenuItem->setText(caption);
 }

@@ -5,25 +5,25 @@
 #include "screens/main/rules.h"
 #include "screens/navigator.h"
 #include "services/data/questionbank.h"
-#include "toolkit/qtcolour.h"
+#include "toolkit/text.h"
 
 using namespace mainscreen;
 
 void MainScreen::onLoad() {
     // The screen keeps its members when a game ends: a new game must not inherit a creature still waiting
     // to come back (it would return with no picture) nor the tiles pressed in an unfinished answer.
-    returnTicks.fill(0);
-    placedCount = 0;
+    s.returnTicks.fill(0);
+    s.placedCount = 0;
     navigator_.playOpening();
-    eatenCount = 0;
-    catchStep = 0;
-    chartShown = false;
-    creditShown = false;
-    score = 0;
-    solvedCount = 0;
-    hintTaken = false;
-    hintLevel = 0;
-    c.scoreLabel->setText(QStringLiteral("0"));
+    s.eatenCount = 0;
+    s.catchStep = 0;
+    s.chartShown = false;
+    s.creditShown = false;
+    s.score = 0;
+    s.solvedCount = 0;
+    s.hintTaken = false;
+    s.hintLevel = 0;
+    c.scoreLabel->setText("0");
     c.creditLabel->hide();
     navigator_.prepareChart();
     readQuestionBank();
@@ -34,7 +34,7 @@ void MainScreen::onLoad() {
     Random& random = navigator_.services().random;
     random.seedFromClock();
     for (std::int16_t k = 0; k < 12; ++k)
-        creatureSpeed[k] = static_cast<std::int16_t>(random.below(50) + 1);
+        s.creatureSpeed[k] = static_cast<std::int16_t>(random.below(50) + 1);
     pickQuestion();
     dealTiles();
     c.wordLabel->show();
@@ -44,36 +44,36 @@ void MainScreen::onLoad() {
 void MainScreen::readQuestionBank() {
     const QuestionBank bank =
         readingDataFile([this] { return ::readQuestionBank(navigator_.services().dataPath("romaji.txt")); });
-    questionCount = 0;
+    s.questionCount = 0;
     for (std::size_t i = 0; i < bank.answers.size(); ++i) {
-        romajiList[questionCount] = QString::fromStdString(bank.answers[i]);
-        wordList[questionCount] = QString::fromStdString(bank.words[i]);
-        usedFlags[questionCount] = 0;
-        ++questionCount;
+        s.romajiList[s.questionCount] = bank.answers[i];
+        s.wordList[s.questionCount] = bank.words[i];
+        s.usedFlags[s.questionCount] = 0;
+        ++s.questionCount;
     }
 }
 
 void MainScreen::pickQuestion() {
-    hintLevel = 0;
+    s.hintLevel = 0;
     c.okButton->hide();
     c.retryButton->show();
     c.hintButton->show();
-    hintTaken = false;
-    c.hintLabel->setText(QString());
+    s.hintTaken = false;
+    c.hintLabel->setText({});
     Random& random = navigator_.services().random;
     int i = 0;
     for (;;) {
-        i = random.below(questionCount);
+        i = random.below(s.questionCount);
         // Once all but one word have been asked, every word may come again.
-        if (solvedCount >= questionCount - 1) {
-            usedFlags.fill(0);
-            solvedCount = 0;
+        if (s.solvedCount >= s.questionCount - 1) {
+            s.usedFlags.fill(0);
+            s.solvedCount = 0;
         }
-        if (usedFlags[i] != 1) break;
+        if (s.usedFlags[i] != 1) break;
     }
-    usedFlags[i] = 1;
-    answer = romajiList[i];
-    questionWord = wordList[i];
+    s.usedFlags[i] = 1;
+    s.answer = s.romajiList[i];
+    s.questionWord = s.wordList[i];
     c.wordLabel->show();
 }
 
@@ -81,49 +81,49 @@ void MainScreen::dealTiles() {
     for (std::int16_t k = 0; k < 24; ++k)
         setTileShown(k, true);
     // The letters not yet dealt: each tile takes one of them at random.
-    QString letterPool = answer;
-    c.wordLabel->setText(questionWord);
-    if (hintLevel < 1) {
-        c.hintButton->setBackColor(toolkit::toQColor(lightGreen));
-        c.hintButton->setText(QStringLiteral("ちょっとヒント"));
+    std::vector<std::string> letterPool = toolkit::characters(s.answer);
+    c.wordLabel->setText(s.questionWord);
+    if (s.hintLevel < 1) {
+        c.hintButton->setBackColor(lightGreen);
+        c.hintButton->setText("ちょっとヒント");
     }
-    answerLength = static_cast<std::int16_t>(answer.size());
-    std::int16_t poolLeft = answerLength;
+    s.answerLength = static_cast<std::int16_t>(letterPool.size());
+    std::int16_t poolLeft = s.answerLength;
     Random& random = navigator_.services().random;
-    for (std::int16_t k = 0; k < answerLength; ++k) {
+    for (std::int16_t k = 0; k < s.answerLength; ++k) {
         random.seedFromClock();
         const auto pickPos = static_cast<std::int16_t>(random.below(poolLeft) + 1);
-        dealtLetters[k] = letterPool.mid(pickPos - 1, 1);
-        c.tiles(k)->setText(dealtLetters[k]);
-        letterPool.remove(pickPos - 1, 1);
+        s.dealtLetters[k] = letterPool[pickPos - 1];
+        c.tiles(k)->setText(s.dealtLetters[k]);
+        letterPool.erase(letterPool.begin() + (pickPos - 1));
         --poolLeft;
-        c.tiles(k)->setForeColor(toolkit::toQColor(letterColour(dealtLetters[k].toStdString())));
+        c.tiles(k)->setForeColor(letterColour(s.dealtLetters[k]));
     }
-    for (std::int16_t k = answerLength; k < tileCount; ++k)
+    for (std::int16_t k = s.answerLength; k < tileCount; ++k)
         setTileShown(k, false);
     clearAnswerLines();
-    if (hintLevel > 1) c.hintButton->hide();
+    if (s.hintLevel > 1) c.hintButton->hide();
 }
 
 void MainScreen::onTilePressed(std::int16_t index) {
-    ++placedCount;
-    if (placedCount == answerLength) {
+    ++s.placedCount;
+    if (s.placedCount == s.answerLength) {
         c.okButton->show();
         c.retryButton->show();
         c.hintButton->hide();
         c.wordLabel->show();
         c.okButton->setFocus();
     }
-    const std::string letter = pressedLetter(dealtLetters[index].toStdString());
+    const std::string letter = pressedLetter(s.dealtLetters[index]);
     // Answer line: every letter exactly as pressed.
-    answerLine += QString::fromStdString(letter);
-    c.answerLabel->setText(answerLine);
+    s.answerLine += letter;
+    c.answerLabel->setText(s.answerLine);
     // Marked line: a caret replaces the vowel before it with a full-width caret.
-    if (isLongVowelMark(letter) && !markedLine.isEmpty()) markedLine.chop(1);
-    markedLine += QString::fromStdString(markedPiece(letter));
-    c.markedLineLabel->setText(markedLine);
+    if (isLongVowelMark(letter)) toolkit::dropLastCharacter(s.markedLine);
+    s.markedLine += markedPiece(letter);
+    c.markedLineLabel->setText(s.markedLine);
     // Plain line: the letters without carets.
-    plainLine += QString::fromStdString(plainPiece(letter));
-    c.plainLineLabel->setText(plainLine);
+    s.plainLine += plainPiece(letter);
+    c.plainLineLabel->setText(s.plainLine);
     setTileShown(index, false);
 }

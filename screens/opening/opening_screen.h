@@ -3,9 +3,7 @@
 // The opening screen: a ball hops along a trail of footprints for about two seconds, turns into a globe,
 // uncovers the title, and the screen closes itself and brings up the main game screen.
 #include "toolkit/controlarray.h"
-#include "toolkit/controls.h"
 #include "toolkit/screen.h"
-#include "toolkit/timer.h"
 #include <cstdint>
 
 class Navigator;
@@ -28,7 +26,7 @@ public:
     std::int16_t ticks() const { return tickCounter; }
 
 protected:
-    toolkit::ScreenWindow* build() override;
+    std::unique_ptr<toolkit::Window> build() override;
     bool visibleAtCreation() const override { return true; }
     void onLoad() override;
     void forgetControls() override { c = OpeningScreenControls{}; }

@@ -2,9 +2,7 @@
 #include "screens/opening/hops.h"
 #include "screens/opening/opening_screen.h"
 #include "toolkit/builder.h"
-#include "toolkit/icon.h"
-#include "toolkit/twips.h"
-#include <QIcon>
+#include <cstdio>
 
 using namespace toolkit;
 using opening::hopCount;
@@ -12,7 +10,7 @@ using opening::hopCount;
 namespace {
 
 // The covers, the title cover and the background picture's own ground: the desktop's window colour.
-const QColor windowColour = Qt::white;
+constexpr Colour windowColour = white;
 
 struct BallAndCover {
     Rect ball;
@@ -28,30 +26,30 @@ const BallAndCover trail[hopCount] = {
     {{5040, 1320, 975, 975}, {4920, 2400, 400, 400}}, {{5400, 1920, 975, 975}, {5400, 2520, 400, 400}},
 };
 
-QString ballPicture(int k) {
-    if (k == opening::lastHop) return QStringLiteral(":/opening/globe.gif");
-    return QStringLiteral(":/opening/ball%1.gif").arg(k, 2, 10, QLatin1Char('0'));
+std::string ballPicture(int k) {
+    if (k == opening::lastHop) return "opening/globe.gif";
+    char name[32];
+    std::snprintf(name, sizeof name, "opening/ball%02d.gif", k);
+    return name;
 }
 
 } // namespace
 
-ScreenWindow* OpeningScreen::build() {
-    auto* window = new ScreenWindow(QStringLiteral("オープニング"), {px(6390), px(3330)});
-    window->setWindowIcon(toolkit::programIcon());
-    window->setDesignPosition({px(3390), px(2880)});
-    c.background =
-        makePicture(window->client(), {{0, 0, 6495, 3375}, ":/opening/background.gif", windowColour});
+std::unique_ptr<Window> OpeningScreen::build() {
+    auto window = std::make_unique<Window>("オープニング", 6390, 3330);
+    window->setDesignPosition({3390, 2880});
+    Window& w = *window;
+    c.background = makePicture(w, nullptr, {{0, 0, 6495, 3375}, "opening/background.gif", windowColour});
     // Children of the background, back to front: covers, balls, title cover.
     for (std::int16_t k = 0; k < hopCount; ++k)
-        c.footprintCovers.set(k, makePicture(c.background, {trail[k].cover, "", windowColour}));
+        c.footprintCovers.set(k, makePicture(w, c.background, {trail[k].cover, "", windowColour}));
     for (std::int16_t k = 0; k < hopCount; ++k)
-        c.balls.set(k, makePicture(c.background, {trail[k].ball, ballPicture(k)}));
-    c.titleCover = makePicture(c.background, {{360, 0, 5535, 735}, "", windowColour});
-    c.animationTimer = new Timer(window, opening::firstIntervalMs, true);
-    nameControls({{window, "cright"},
-                  {c.background, "Picture7"},
-                  {c.titleCover, "Picture2"},
-                  {c.animationTimer, "Timer1"}});
-    on(c.animationTimer, &Timer::tick, [this] { onAnimationTick(); });
+        c.balls.set(k, makePicture(w, c.background, {trail[k].ball, ballPicture(k)}));
+    c.titleCover = makePicture(w, c.background, {{360, 0, 5535, 735}, "", windowColour});
+    c.animationTimer = window->addTimer(opening::firstIntervalMs, true);
+    define(guard(), {{window.get(), "cright"},
+                     {c.background, "Picture7"},
+                     {c.titleCover, "Picture2"},
+                     {c.animationTimer, "Timer1", c.animationTimer->tick, [this] { onAnimationTick(); }}});
     return window;
 }

@@ -2,7 +2,6 @@
 #include "screens/navigator.h"
 #include "screens/practice/look.h"
 #include "screens/practice/practice_screen.h"
-#include "toolkit/qtcolour.h"
 
 // The current target stays as long as its kana is unanswered, so the first target of a visit is the one the
 // previous visit ended on. Otherwise targets are drawn among the records whose kana is still unanswered; when
@@ -10,10 +9,10 @@
 void PracticeScreen::chooseTarget() {
     Random& random = navigator_.services().random;
     random.seedFromClock();
-    targetIndex = practice::nextTarget(table, answeredKana, targetIndex, random);
-    targetPrompt = QString::fromStdString(table.promptList[static_cast<std::size_t>(targetIndex)]);
-    targetAnswer = QString::fromStdString(table.answerList[static_cast<std::size_t>(targetIndex)]);
-    if (c.promptLabel) c.promptLabel->setText(targetPrompt);
+    s.targetIndex = practice::nextTarget(s.table, s.answeredKana, s.targetIndex, random);
+    s.targetPrompt = s.table.promptList[static_cast<std::size_t>(s.targetIndex)];
+    s.targetAnswer = s.table.answerList[static_cast<std::size_t>(s.targetIndex)];
+    if (c.promptLabel) c.promptLabel->setText(s.targetPrompt);
 }
 
 // Normally the target is unanswered and the tick only writes its prompt again; after a level is chosen the
@@ -25,28 +24,28 @@ void PracticeScreen::onTargetTick() {
 void PracticeScreen::onChartLabelClicked(std::int16_t index) {
     toolkit::Label* label = c.chartLabels(index);
     const auto k = static_cast<std::size_t>(index);
-    clickedText = chartCaptions[k];
-    if (practice::answersTarget(clickedText.toStdString(), targetAnswer.toStdString())) {
-        answeredKana.set(k);
-        label->setBackColor(toolkit::toQColor(practiceLook::answeredMark));
+    const std::string clicked = s.chartCaptions[k];
+    if (practice::answersTarget(clicked, s.targetAnswer)) {
+        s.answeredKana.set(k);
+        label->setBackColor(practiceLook::answeredMark);
         label->setBorder(false);
-        ++correctCount;
-        if (practice::cueForAnswer(correctCount) == Cue::Correct100)
+        ++s.correctCount;
+        if (practice::cueForAnswer(s.correctCount) == Cue::Correct100)
             playCorrect100();
         else
             playCorrect();
         // The answered kana now shows what was asked for it.
-        chartCaptions[k] = targetPrompt;
-        label->setText(targetPrompt);
+        s.chartCaptions[k] = s.targetPrompt;
+        label->setText(s.targetPrompt);
         chooseTarget();
-        if (!untimed) {
+        if (!s.untimed) {
             // Restart the target timer's period: the new prompt stays a full second before it is shown again.
             c.targetTimer->setEnabled(false);
             c.targetTimer->setEnabled(true);
         }
     }
-    c.countLabel->setText(QStringLiteral("%1こ").arg(correctCount));
-    if (practice::finishesVisit(correctCount)) {
+    c.countLabel->setText(std::to_string(s.correctCount) + "こ");
+    if (practice::finishesVisit(s.correctCount)) {
         navigator_.playOpening();
         playCorrect100();
         playCorrect();

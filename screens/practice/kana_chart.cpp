@@ -3,7 +3,6 @@
 #include "screens/practice/look.h"
 #include "services/data/kanachart.h"
 #include "toolkit/builder.h"
-#include "toolkit/qtcolour.h"
 #include "toolkit/runtimeerror.h"
 
 using namespace toolkit;
@@ -33,25 +32,22 @@ const int contractedKana[11][3] = {
 constexpr int rowStep = 360;
 constexpr int labelHeight = 375;
 
-void addLabel(QWidget* w, ChartLabels& labels, int index, Rect at, Colour fore, double points) {
+void addLabel(Window& w, ChartLabels& labels, int index, Rect at, Colour fore, double points) {
     if (index < 0) return;
-    Label* label = makeLabel(w, {at,
-                                 chartKana(index),
-                                 toQColor(fore),
-                                 toQColor(practiceLook::windowColour),
-                                 {QString::fromUtf8(practiceLook::gothic), points, true}});
+    Label* label = makeLabel(
+        w, nullptr,
+        {at, chartKana(index), fore, practiceLook::windowColour, Font{practiceLook::gothic, points, true}});
     labels.set(static_cast<std::int16_t>(index), label);
 }
 
 } // namespace
 
-QString chartKana(int index) {
+std::string chartKana(int index) {
     if (index < 0 || index >= practice::chartSize) throw toolkit::subscriptOutOfRange("Label1", index);
-    const std::string_view caption = kanaChartCaption(index);
-    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    return std::string(kanaChartCaption(index));
 }
 
-void buildChart(QWidget* w, ChartLabels& labels) {
+void buildChart(Window& w, ChartLabels& labels) {
     for (int row = 0; row < 10; ++row)
         for (int col = 0; col < 5; ++col)
             addLabel(w, labels, plainKana[row][col], {120 + 480 * col, rowStep * row, 465, labelHeight},
@@ -68,7 +64,7 @@ void buildChart(QWidget* w, ChartLabels& labels) {
             addLabel(w, labels, index, {4920 + 840 * col, rowStep * row, 885, labelHeight},
                      practiceLook::contractedOlive, points);
         }
-    const QCursor tileCursor = cursorFrom(QString::fromUtf8(practiceLook::tileCursor), {2, 2});
+    const Cursor tileCursor{practiceLook::tileCursor, {2, 2}};
     for (int k = 0; k < labels.count(); ++k)
         labels(k)->setCursor(tileCursor);
 }

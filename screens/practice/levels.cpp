@@ -3,18 +3,18 @@
 
 // A level sets how fast the run clock ticks: every level allows 205 ticks, a higher level less time for them.
 // Ticks that passed before the choice still count.
-void PracticeScreen::chooseLevel(practice::Level level, QAction* chosen) {
+void PracticeScreen::chooseLevel(practice::Level level, toolkit::MenuItem* chosen) {
     const practice::LevelSettings settings = practice::settingsFor(level);
     c.targetTimer->setEnabled(true);
     c.runClock->setInterval(settings.clockMs);
-    c.statusLabel->setText(QString::fromStdString(settings.confirmation));
-    c.levelLabel->setText(QString::fromStdString(settings.name));
+    c.statusLabel->setText(settings.confirmation);
+    c.levelLabel->setText(settings.name);
     // The other two levels go; the chosen one stays and may be chosen again.
-    for (QAction* item : {c.beginnerMenuItem, c.intermediateMenuItem, c.advancedMenuItem})
+    for (toolkit::MenuItem* item : {c.beginnerMenuItem, c.intermediateMenuItem, c.advancedMenuItem})
         if (item != chosen) dropLevelItem(item);
 }
 
-void PracticeScreen::dropLevelItem(QAction* item) {
+void PracticeScreen::dropLevelItem(toolkit::MenuItem* item) {
     item->setEnabled(false);
     item->setVisible(false);
 }
@@ -31,12 +31,12 @@ void PracticeScreen::onAdvancedMenu() {
 
 // "No time" prepares an untimed run: the clock keeps ticking unseen until the begin button stops it.
 void PracticeScreen::onNoTimeMenu(std::int16_t) {
-    c.levelLabel->setText(QStringLiteral("がんばれ"));
+    c.levelLabel->setText("がんばれ");
     c.instructionLabel->hide();
     c.statusLabel->hide();
     c.startButton->hide();
     c.beginButton->show();
-    for (QAction* item : {c.beginnerMenuItem, c.intermediateMenuItem, c.advancedMenuItem})
+    for (toolkit::MenuItem* item : {c.beginnerMenuItem, c.intermediateMenuItem, c.advancedMenuItem})
         dropLevelItem(item);
 }
 
@@ -55,6 +55,6 @@ void PracticeScreen::onBeginClicked() {
     c.targetTimer->setEnabled(false);
     c.runClock->setEnabled(false);
     c.beginButton->hide();
-    untimed = true;
+    s.untimed = true;
     chooseTarget();
 }

@@ -29,6 +29,6 @@ inline constexpr Colour beginBack{255, 192, 128};
 
 inline constexpr const char* gothic = "ＭＳ ゴシック";
 inline constexpr const char* pGothic = "ＭＳ Ｐゴシック";
-inline constexpr const char* tileCursor = ":/cursors/tile.png";
+inline constexpr const char* tileCursor = "cursors/tile.png";
 
 } // namespace practiceLook

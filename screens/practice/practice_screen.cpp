@@ -8,23 +8,12 @@ using namespace toolkit;
 
 PracticeScreen::PracticeScreen(Navigator& navigator) : Screen(navigator), navigator_(navigator) {}
 
-ScreenWindow* PracticeScreen::build() {
-    ScreenWindow* window = buildPracticeScreen(c);
+std::unique_ptr<Window> PracticeScreen::build() {
+    std::unique_ptr<Window> window = buildPracticeScreen(c, *this, guard());
     // Every window comes up with the chart unanswered, each label showing its kana.
-    answeredKana.reset();
+    s.answeredKana.reset();
     for (int k = 0; k < practice::chartSize; ++k)
-        chartCaptions[static_cast<std::size_t>(k)] = chartKana(k);
-    for (std::int16_t k = 0; k < c.chartLabels.count(); ++k)
-        on(c.chartLabels(k), &Label::clicked, [this, k] { onChartLabelClicked(k); });
-    on(c.startButton, &Button::clicked, [this] { onStartClicked(); });
-    on(c.beginButton, &Button::clicked, [this] { onBeginClicked(); });
-    on(c.targetTimer, &Timer::tick, [this] { onTargetTick(); });
-    on(c.runClock, &Timer::tick, [this] { onClockTick(); });
-    on(c.beginnerMenuItem, &QAction::triggered, [this] { onBeginnerMenu(); });
-    on(c.intermediateMenuItem, &QAction::triggered, [this] { onIntermediateMenu(); });
-    on(c.advancedMenuItem, &QAction::triggered, [this] { onAdvancedMenu(); });
-    on(c.noTimeMenuItems(0), &QAction::triggered, [this] { onNoTimeMenu(0); });
-    on(c.quitPracticeMenuItem, &QAction::triggered, [this] { onQuitPracticeMenu(); });
+        s.chartCaptions[static_cast<std::size_t>(k)] = chartKana(k);
     return window;
 }
 
@@ -34,15 +23,15 @@ void PracticeScreen::onLoad() {
     verdictGiven_ = false;
     navigator_.practiceStarting();
     c.startButton->show();
-    tickLimit = practice::runTicks;
-    untimed = false;
-    correctCount = 0;
-    tickCount = 0;
-    table = readingDataFile(
+    s.tickLimit = practice::runTicks;
+    s.untimed = false;
+    s.correctCount = 0;
+    s.tickCount = 0;
+    s.table = readingDataFile(
         [this] { return loadPracticeTable(navigator_.services().dataPath(practiceDataFile)); });
 }
 
-const QWidget* PracticeScreen::standBeside() const {
+const Window* PracticeScreen::standBeside() const {
     return navigator_.chartFrame();
 }
 

@@ -7,9 +7,9 @@
 #include "screens/practice/rules.h"
 #include "services/data/practicedata.h"
 #include "toolkit/screen.h"
-#include <QString>
 #include <array>
 #include <cstdint>
+#include <string>
 
 class Navigator;
 
@@ -40,39 +40,45 @@ public:
 
     const PracticeScreenControls& controls() const { return c; }
 
-    // --- state: it outlives the window; a load resets only some of it ---
-    PracticeTable table;
-    std::int16_t targetIndex = 0;
-    QString targetPrompt;
-    QString targetAnswer;
-    QString clickedText;
-    std::int16_t correctCount = 0;
-    std::int16_t tickCount = 0;
-    std::int16_t tickLimit = practice::runTicks;
-    bool untimed = false;
-    QString verdictText;
-    std::int32_t practiceResult = 0;
-    // What the chart shows, kept here so answers are judged from the screen's own state: the kana answered
-    // in this visit, and each chart label's caption (its kana, or the prompt once it is answered). A new
-    // window starts with none answered and every kana in place.
-    practice::AnsweredKana answeredKana;
-    std::array<QString, practice::chartSize> chartCaptions;
+    // The practice as it stands: it outlives the window; a load resets only some of it.
+    struct State {
+        PracticeTable table;
+        std::int16_t targetIndex = 0;
+        std::string targetPrompt;
+        std::string targetAnswer;
+        std::int16_t correctCount = 0;
+        std::int16_t tickCount = 0;
+        std::int16_t tickLimit = practice::runTicks;
+        bool untimed = false;
+        std::string verdictText;
+        std::int32_t practiceResult = 0;
+        // What the chart shows, kept here so answers are judged from the screen's own state: the kana
+        // answered in this visit, and each chart label's caption (its kana, or the prompt once it is
+        // answered). A new window starts with none answered and every kana in place.
+        practice::AnsweredKana answeredKana;
+        std::array<std::string, practice::chartSize> chartCaptions;
+    };
+    const State& state() const { return s; }
+    // Where a check must start from a given practice: the one way to change the state other than through
+    // the handlers.
+    State& stateForTests() { return s; }
 
 protected:
-    toolkit::ScreenWindow* build() override;
+    std::unique_ptr<toolkit::Window> build() override;
     void onLoad() override;
     void forgetControls() override { c = PracticeScreenControls{}; }
     // Closing the window from its frame leaves as "終わる" does, so the main screen comes back.
     void closeRequested() override { leave(); }
     // The chart window the visit shows is to be read while practising: the practice window stands beside it.
-    const QWidget* standBeside() const override;
+    const toolkit::Window* standBeside() const override;
 
 private:
-    void chooseLevel(practice::Level level, QAction* chosen);
-    void dropLevelItem(QAction* item);
+    void chooseLevel(practice::Level level, toolkit::MenuItem* chosen);
+    void dropLevelItem(toolkit::MenuItem* item);
 
     Navigator& navigator_;
     PracticeScreenControls c;
+    State s;
     // True from the moment a verdict is being given until the visit ends: late ticks are ignored.
     bool verdictGiven_ = false;
 };

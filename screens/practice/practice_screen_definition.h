@@ -4,10 +4,9 @@
 // time and level labels, the START and begin buttons, the two timers and the menu bar, each in the state it
 // has when the window is created.
 #include "toolkit/controlarray.h"
-#include "toolkit/controls.h"
-#include "toolkit/screen.h"
-#include "toolkit/timer.h"
-#include <QAction>
+#include "toolkit/guard.h"
+#include "toolkit/window.h"
+#include <memory>
 
 struct PracticeScreenControls {
     toolkit::ControlArray<toolkit::Label> chartLabels{"Label1"}; // kana chart 0..103
@@ -20,12 +19,15 @@ struct PracticeScreenControls {
     toolkit::Button* beginButton = nullptr; // begin an untimed run
     toolkit::Timer* targetTimer = nullptr;  // target timer
     toolkit::Timer* runClock = nullptr;     // run clock
-    QAction* beginnerMenuItem = nullptr;
-    QAction* intermediateMenuItem = nullptr;
-    QAction* advancedMenuItem = nullptr;
-    toolkit::ControlArray<QAction> noTimeMenuItems{"bb"}; // "no time", element 0 only
-    QAction* quitPracticeMenuItem = nullptr;
+    toolkit::MenuItem* beginnerMenuItem = nullptr;
+    toolkit::MenuItem* intermediateMenuItem = nullptr;
+    toolkit::MenuItem* advancedMenuItem = nullptr;
+    toolkit::ControlArray<toolkit::MenuItem> noTimeMenuItems{"bb"}; // "no time", element 0 only
+    toolkit::MenuItem* quitPracticeMenuItem = nullptr;
 };
 
-// Builds the window and every control; the screen connects the events.
-toolkit::ScreenWindow* buildPracticeScreen(PracticeScreenControls& c);
+class PracticeScreen;
+
+// Builds the window and every control, and connects each control's event to its handler of the screen.
+std::unique_ptr<toolkit::Window> buildPracticeScreen(PracticeScreenControls& c, PracticeScreen& screen,
+                                                     toolkit::Guard& guard);

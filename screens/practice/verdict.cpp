@@ -8,14 +8,13 @@
 // stop before the box opens, and a tick that still arrives while it is open does nothing.
 void PracticeScreen::onClockTick() {
     if (verdictGiven_) return;
-    ++tickCount;
-    c.statusLabel->setText(QStringLiteral("あと%1タイム").arg(practice::runTicks - tickCount));
-    if (tickCount < tickLimit) return;
+    ++s.tickCount;
+    c.statusLabel->setText("あと" + std::to_string(practice::runTicks - s.tickCount) + "タイム");
+    if (s.tickCount < s.tickLimit) return;
     verdictGiven_ = true;
     c.targetTimer->setEnabled(false);
     c.runClock->setEnabled(false);
-    verdictText = QString::fromStdString(practice::verdictFor(correctCount));
-    practiceResult =
-        navigator_.services().messageBox.show(verdictText, QStringLiteral("はんてい"), toolkit::styleStop);
-    if (practiceResult > 0) leave();
+    s.verdictText = practice::verdictFor(s.correctCount);
+    s.practiceResult = navigator_.services().messageBox.show(s.verdictText, "はんてい", toolkit::styleStop);
+    if (s.practiceResult > 0) leave();
 }

@@ -30,8 +30,8 @@ public:
         QString text, title;
         int style;
     };
-    int show(const QString& text, const QString& title, int style) override {
-        shown.append({text, title, style});
+    int show(const std::string& text, const std::string& title, int style) override {
+        shown.append({QString::fromStdString(text), QString::fromStdString(title), style});
         if (whileOpen) whileOpen();
         return 1;
     }
@@ -41,9 +41,9 @@ public:
 
 class RecordingErrors : public toolkit::ErrorReporter {
 public:
-    void fatal(const QString& playerText, const QString& detail) override {
-        playerTexts << playerText;
-        details << detail;
+    void fatal(const std::string& playerText, const std::string& detail) override {
+        playerTexts << QString::fromStdString(playerText);
+        details << QString::fromStdString(detail);
         if (whileOpen) whileOpen();
     }
     QStringList playerTexts;

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "support/gamefixture.h"
 #include "services/data/cp932.h"
-#include "toolkit/fonts.h"
+#include "frontends/qt/fonts.h"
 #include <QCoreApplication>
 #include <QFile>
 
 GameFixture::GameFixture(const QString& bank) {
-    static const bool fonts = (registerFontSubstitutes(), true);
+    static const bool fonts = (frontend::registerFontSubstitutes(), true);
     (void)fonts;
     if (!bank.isNull()) writeText(QStringLiteral("romaji.txt"), bank);
-    program =
-        std::make_unique<Program>(Services{random, sound, messageBox, {dir.path().toStdString()}}, errors);
+    program = std::make_unique<Program>(Services{random, sound, messageBox, {dir.path().toStdString()}}, errors,
+                                        display);
 }
 
 GameFixture::~GameFixture() {

@@ -2,6 +2,7 @@
 #pragma once
 // A whole program in a temporary working folder, with recording services and a clock the test controls.
 #include "game/program.h"
+#include "frontends/qt/window.h"
 #include "support/fakes.h"
 #include <QTemporaryDir>
 #include <memory>
@@ -23,6 +24,7 @@ public:
     RecordingSound sound;
     ScriptedMessageBox messageBox;
     RecordingErrors errors;
+    frontend::QtDisplay display;
     std::uint64_t clock = 1000; // frozen unless the test moves it
     Random random{[this] { return clock; }};
     std::unique_ptr<Program> program;

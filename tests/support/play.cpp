@@ -6,7 +6,7 @@ bool pressLetters(MainScreen& form, const QString& letters) {
     for (const QChar letter : letters) {
         std::int16_t found = -1;
         for (std::int16_t k = 0; k < 24 && found < 0; ++k)
-            if (!c.tiles(k)->isHidden() && c.tiles(k)->text() == QString(letter)) found = k;
+            if (!c.tiles(k)->isHidden() && c.tiles(k)->text() == QString(letter).toStdString()) found = k;
         if (found < 0) return false;
         form.onTilePressed(found);
     }
@@ -14,7 +14,7 @@ bool pressLetters(MainScreen& form, const QString& letters) {
 }
 
 void answerRight(MainScreen& form) {
-    pressLetters(form, form.answer);
+    pressLetters(form, QString::fromStdString(form.state().answer));
     form.onOkClicked();
 }
 

@@ -91,5 +91,5 @@ PracticeScreen& openPractice(GameFixture& game, const QString& practiceData) {
 
 void answerCurrentTarget(PracticeScreen& practiceScreen) {
     practiceScreen.onChartLabelClicked(
-        practiceScreen.table.labelList[static_cast<std::size_t>(practiceScreen.targetIndex)]);
+        practiceScreen.state().table.labelList[static_cast<std::size_t>(practiceScreen.state().targetIndex)]);
 }

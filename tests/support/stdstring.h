@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Failed checks on the rules' UTF-8 texts print the texts themselves.
+// The game's texts are UTF-8 std::string and its colours plain numbers; checks compare them with Qt's
+// strings and colours as the tests write them, and failed checks print the values themselves.
+#include "toolkit/colour.h"
+#include <QColor>
 #include <QString>
 #include <QtTest>
 #include <string>
@@ -9,4 +12,17 @@ namespace QTest {
 template <> inline char* toString(const std::string& text) {
     return QTest::toString(QString::fromStdString(text));
 }
+template <> inline char* toString(const toolkit::Colour& colour) {
+    return qstrdup(QStringLiteral("rgb(%1, %2, %3)").arg(colour.r).arg(colour.g).arg(colour.b).toUtf8());
+}
 } // namespace QTest
+
+inline bool operator==(const std::string& text, const QString& qtText) {
+    return QString::fromStdString(text) == qtText;
+}
+
+namespace toolkit {
+inline bool operator==(Colour colour, const QColor& qtColour) {
+    return QColor(colour.r, colour.g, colour.b) == qtColour;
+}
+} // namespace toolkit

@@ -5,7 +5,9 @@
 #include "screens/main/main_screen.h"
 #include "screens/opening/opening_screen.h"
 #include "services/data/cp932.h"
-#include "toolkit/fonts.h"
+#include "frontends/qt/fonts.h"
+#include "frontends/qt/messagebox.h"
+#include "frontends/qt/window.h"
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,12 +16,12 @@
 
 namespace {
 
-bool press(MainScreen& f, const QString& letters) {
-    for (QChar letter : letters) {
+bool press(MainScreen& f, const std::string& letters) {
+    for (char letter : letters) {
         bool pressed = false;
         for (std::int16_t k = 0; k < 24 && !pressed; ++k) {
             auto* tile = f.controls().tiles(k);
-            if (!tile->isHidden() && tile->text() == QString(letter)) {
+            if (!tile->isHidden() && tile->text() == std::string(1, letter)) {
                 f.onTilePressed(k);
                 pressed = true;
             }
@@ -31,8 +33,8 @@ bool press(MainScreen& f, const QString& letters) {
 
 class PrintErrors : public toolkit::ErrorReporter {
 public:
-    void fatal(const QString&, const QString& detail) override {
-        std::fprintf(stderr, "pokuraku-screenshot: %s\n", qPrintable(detail));
+    void fatal(const std::string&, const std::string& detail) override {
+        std::fprintf(stderr, "pokuraku-screenshot: %s\n", detail.c_str());
         std::exit(1);
     }
 };
@@ -45,7 +47,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: pokuraku-screenshot OUTPUT.png\n");
         return 2;
     }
-    registerFontSubstitutes();
+    frontend::registerFontSubstitutes();
     QTemporaryDir dir;
     QFile bank(dir.filePath(QStringLiteral("romaji.txt")));
     if (!bank.open(QIODevice::WriteOnly)) return 1;
@@ -56,16 +58,17 @@ int main(int argc, char* argv[]) {
     std::uint64_t clock = 20261208;
     Random random([&] { return ++clock; });
     SilentSoundPlayer sound;
-    toolkit::QtMessageBox box;
+    frontend::QtMessageBox box;
     PrintErrors errors;
-    Program program(Services{random, sound, box, {dir.path().toStdString()}}, errors);
+    frontend::QtDisplay display;
+    Program program(Services{random, sound, box, {dir.path().toStdString()}}, errors, display);
     program.start();
     program.openingScreen().close();
     MainScreen& f = program.mainScreen();
     f.controls().chaseTimer->setEnabled(false); // the picture is posed by hand, tick by tick
     f.show();
     for (int i = 0; i < 8; ++i) { // eight right answers: 112 points, four creatures out
-        press(f, f.answer);
+        press(f, f.state().answer);
         f.onOkClicked();
     }
     for (int i = 0; i < 24; ++i)
@@ -75,10 +78,10 @@ int main(int argc, char* argv[]) {
         f.onCatchTick();
     for (int i = 0; i < 3; ++i)
         f.onChaseTick();
-    press(f, QStringLiteral("hiko^"));
+    press(f, "hiko^");
 
     QTimer::singleShot(300, [&] {
-        const bool saved = f.window()->grab().save(QString::fromLocal8Bit(argv[1]));
+        const bool saved = frontend::QtWindow::of(f.window())->grab().save(QString::fromLocal8Bit(argv[1]));
         QCoreApplication::exit(saved ? 0 : 1);
     });
     const int status = QApplication::exec();

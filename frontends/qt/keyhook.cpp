@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "toolkit/keyhook.h"
+#include "frontends/qt/keyhook.h"
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
-namespace toolkit {
+namespace frontend {
 
 KeyHook::KeyHook(QWidget* window, QWidget* area, Handler handler)
     : QObject(window), window_(window), area_(area), handler_(std::move(handler)) {
@@ -34,9 +34,9 @@ bool KeyHook::eventFilter(QObject* receiver, QEvent* event) {
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     // While a modal box is open, the box is the active window and Qt keeps keys from the windows under it.
     if (!window_->isActiveWindow()) return false;
-    if (!handler_({key->key(), key->text()})) return false;
+    if (!handler_({key->key(), key->text().toStdString()})) return false;
     heldKey_ = key->key();
     return true;
 }
 
-} // namespace toolkit
+} // namespace frontend

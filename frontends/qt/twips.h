@@ -5,7 +5,7 @@
 #include <QRect>
 #include <cmath>
 
-namespace toolkit {
+namespace frontend {
 
 inline constexpr double twipsPerPixel = 15.0;
 
@@ -17,4 +17,4 @@ inline QRect rectFromTwips(double left, double top, double width, double height)
     return QRect(px(left), px(top), px(width), px(height));
 }
 
-} // namespace toolkit
+} // namespace frontend

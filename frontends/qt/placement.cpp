@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "toolkit/placement.h"
+#include "frontends/qt/placement.h"
 #include <algorithm>
 #include <cmath>
 
-namespace toolkit {
+namespace frontend {
 
 namespace {
 
@@ -60,4 +60,4 @@ QPoint placeBeside(const QRect& frame, const ScreenArea& screen, const QRect& ne
     return at;
 }
 
-} // namespace toolkit
+} // namespace frontend

@@ -7,7 +7,7 @@
 #include <QPoint>
 #include <QRect>
 
-namespace toolkit {
+namespace frontend {
 
 // A screen as the desktop reports it, in device pixels, and its scale factor. Qt keeps a screen's top-left
 // corner in device pixels and divides distances from it by the scale; this follows the same rule.
@@ -30,4 +30,4 @@ QPoint placeWindow(const QRect& frame, const ScreenArea& screen);
 // placeWindow puts it.
 QPoint placeBeside(const QRect& frame, const ScreenArea& screen, const QRect& neighbour);
 
-} // namespace toolkit
+} // namespace frontend

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "toolkit/textfit.h"
+#include "frontends/qt/textfit.h"
 #include <QFontInfo>
 #include <QGlyphRun>
 #include <QHash>
@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace toolkit {
+namespace frontend {
 
 namespace {
 
@@ -142,4 +142,4 @@ void FittedText::draw(QPainter& painter) const {
     if (layout_) layout_->draw(&painter, offset_);
 }
 
-} // namespace toolkit
+} // namespace frontend

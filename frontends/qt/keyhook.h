@@ -2,20 +2,14 @@
 #pragma once
 // Hands the key presses made in a window to its screen before the control with the focus sees them, so a
 // screen can be played from the keyboard whatever button happens to hold the focus.
+#include "toolkit/keys.h"
 #include <QObject>
-#include <QString>
 #include <functional>
 #include <optional>
 
 class QWidget;
 
-namespace toolkit {
-
-// One physical key press: the key (a Qt::Key) and the text it types (empty for a dead key).
-struct KeyPress {
-    int key = 0;
-    QString text;
-};
+namespace frontend {
 
 // Installed on the application, it watches the key presses that reach one window. A press is handed on only
 // while the window is active (so never while a modal box is open over it), when it goes to the window itself
@@ -27,7 +21,7 @@ struct KeyPress {
 class KeyHook : public QObject {
     Q_OBJECT
 public:
-    using Handler = std::function<bool(const KeyPress&)>;
+    using Handler = std::function<bool(const toolkit::KeyPress&)>;
     KeyHook(QWidget* window, QWidget* area, Handler handler);
 
 protected:
@@ -41,4 +35,4 @@ private:
     std::optional<int> heldKey_; // the key the handler took, until it is let go
 };
 
-} // namespace toolkit
+} // namespace frontend

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "toolkit/icon.h"
+#include "frontends/qt/icon.h"
 #include <QIcon>
 
-namespace toolkit {
+namespace frontend {
 const QIcon& programIcon() {
     // Never destroyed: it may outlive the application object, after which no pixmap may be released.
     static const QIcon* const icon = new QIcon(QStringLiteral(":/icon/pokuraku.png"));
     return *icon;
 }
-} // namespace toolkit
+} // namespace frontend

@@ -16,7 +16,7 @@
 class QPainter;
 class QTextLayout;
 
-namespace toolkit {
+namespace frontend {
 
 class FittedText {
 public:
@@ -50,4 +50,4 @@ private:
     bool fits_ = true;
 };
 
-} // namespace toolkit
+} // namespace frontend

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "toolkit/fonts.h"
+#include "frontends/qt/fonts.h"
 #include <QFont>
 #include <QStringList>
+
+namespace frontend {
 
 void registerFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
@@ -13,3 +15,12 @@ void registerFontSubstitutes() {
                                {QStringLiteral("IPAMincho"), QStringLiteral("Noto Serif CJK JP"),
                                 QStringLiteral("Noto Sans CJK JP")});
 }
+
+QFont makeFont(const toolkit::Font& def) {
+    QFont font(QString::fromStdString(def.family));
+    font.setPixelSize(toolkit::pixelsOf(def));
+    font.setBold(def.bold);
+    return font;
+}
+
+} // namespace frontend

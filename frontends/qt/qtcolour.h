@@ -4,10 +4,10 @@
 #include "toolkit/colour.h"
 #include <QColor>
 
-namespace toolkit {
+namespace frontend {
 
-inline QColor toQColor(Colour colour) {
+inline QColor toQColor(toolkit::Colour colour) {
     return QColor(colour.r, colour.g, colour.b);
 }
 
-} // namespace toolkit
+} // namespace frontend

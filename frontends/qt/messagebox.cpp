@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#include "frontends/qt/messagebox.h"
+#include "frontends/qt/timer.h"
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+
+namespace frontend {
+
+int QtMessageBox::show(const std::string& text, const std::string& title, int style) {
+    const QMessageBox::Icon icon =
+        (style & 0x70) == toolkit::styleStop ? QMessageBox::Critical : QMessageBox::NoIcon;
+    QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+    return 1;
+}
+
+void QtErrorReporter::fatal(const std::string& playerText, const std::string& detail) {
+    std::fprintf(stderr, "pokuraku: %s\n", detail.c_str());
+    // Nothing of the game may go on behind the error box: no animation, no chase, no window coming up.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        for (QtTimer* timer : window->findChildren<QtTimer*>())
+            timer->stop();
+        window->hide();
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("ポクラク"),
+                    QString::fromStdString(playerText) + QStringLiteral("\n\nポクラクを終わります。"),
+                    QMessageBox::Ok);
+    box.setInformativeText(QString::fromStdString(detail));
+    box.exec();
+    std::fflush(nullptr);
+    std::_Exit(1);
+}
+
+} // namespace frontend

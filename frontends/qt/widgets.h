@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The desktop's views of the toolkit's controls: each widget shows its control and raises the control's
+// events. A widget whose window has been closed is detached: it shows what it last showed and raises
+// nothing.
+#include "frontends/qt/textfit.h"
+#include "toolkit/controls.h"
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+namespace frontend {
+
+// What every control's widget does: follow its control, and let go of it when the window closes.
+class ControlWidget : public toolkit::ControlView {
+public:
+    virtual void detach() = 0;
+    // The widget of a control, for the front end's own checks and tests.
+    static QWidget* of(const toolkit::Control* control);
+
+protected:
+    // Place, visibility, enabled state, cursor and tooltip, which every control has.
+    static void follow(QWidget& widget, const toolkit::Control& control, unsigned what);
+};
+
+class LabelWidget : public QLabel, public ControlWidget {
+public:
+    LabelWidget(toolkit::Label& label, QWidget* parent);
+    void changed(unsigned what) override;
+    void detach() override { label_ = nullptr; }
+    // The caption as it is drawn: inside the label with any font, shrunk only when too big for it.
+    const FittedText& textFit() const;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    toolkit::Label* label_;
+    bool mayRunBelow_ = false;
+    mutable FittedText fit_;
+    mutable QString fitText_;
+    mutable QFont fitFont_;
+    mutable QRect fitBox_;
+    mutable Qt::Alignment fitAlign_;
+    mutable bool fitted_ = false;
+};
+
+class PictureWidget : public QWidget, public ControlWidget {
+public:
+    PictureWidget(toolkit::PictureBox& box, QWidget* parent);
+    void changed(unsigned what) override;
+    void detach() override { box_ = nullptr; }
+    const QPixmap& pixmap() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    toolkit::PictureBox* box_;
+    QPixmap picture_;
+    QColor back_;
+    bool border_ = false;
+    bool pressed_ = false;
+};
+
+class ButtonWidget : public QPushButton, public ControlWidget {
+public:
+    ButtonWidget(toolkit::Button& button, QWidget* parent);
+    void changed(unsigned what) override;
+    void takeFocus() override { setFocus(); }
+    void detach() override { button_ = nullptr; }
+    // The caption as it is drawn: centred inside the button with any font, shrunk only when too big for it.
+    const FittedText& textFit() const;
+    // Where the caption goes: inside the button's border.
+    QRect textBox() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    toolkit::Button* button_;
+    mutable FittedText fit_;
+    mutable QString fitText_;
+    mutable QFont fitFont_;
+    mutable QRect fitBox_;
+    mutable bool fitted_ = false;
+};
+
+// A straight line between two points, one pixel wide; it never takes the mouse.
+class LineWidget : public QWidget, public ControlWidget {
+public:
+    LineWidget(toolkit::Line& line, QWidget* parent);
+    void changed(unsigned what) override;
+    void detach() override {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPoint from_, to_;
+    QColor colour_;
+};
+
+// A control its screen draws: the window's colour, then the screen's drawing.
+class CanvasWidget : public QWidget, public ControlWidget {
+public:
+    CanvasWidget(toolkit::Canvas& canvas, QWidget* parent);
+    void changed(unsigned what) override;
+    void detach() override { canvas_ = nullptr; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    toolkit::Canvas* canvas_;
+};
+
+} // namespace frontend
