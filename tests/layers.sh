@@ -1,8 +1,8 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
 # The folders are floors, top to bottom: app/ (the entry point), game/ (the program object and the way
-# through the screens), frontends/ (what one front end takes from the machine: the desktop's audio through
-# SDL), screens/, services/, toolkit/. A file includes
+# through the screens), frontends/ (a front end: the toolkit and the audio device on one platform, the
+# desktop's in Qt Widgets and SDL), screens/, services/, toolkit/. A file includes
 # only from its own floor or the floors below; a screen never includes another screen's folder (it reaches
 # the others through screens/navigator.h), a service never includes another service, and a front end never
 # includes another front end. Only app/ picks a front end: a front end itself stands on the services and

@@ -1,18 +1,13 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
-# The folders and files below use the C++ standard library alone, so they can be built where no window
-# library is (a browser): the services, the plain colour, and the rules of the screens. Fails naming file and
-# line of every Qt header, Qt type or Qt macro found in them.
+# The game itself (the toolkit's contract, the services, the screens and the program object) uses the C++
+# standard library alone, so it can be built where no window library is (a browser); only the desktop front
+# end (frontends/qt/) and its entry point (app/) know Qt. Fails naming file and line of every Qt header, Qt
+# type or Qt macro found in the game.
 # Usage: qt_free.sh <pokuraku binary> <source dir> <binary dir>   (only the source dir is used)
 set -euo pipefail
 
-QT_FREE_PATHS="services/data services/random services/sound
-    toolkit/colour.h toolkit/runtimeerror.h screens/datafile_message.h screens/datafile_message.cpp
-    screens/main/rules.h screens/main/rules.cpp screens/main/colours.h
-    screens/main/letterkeys.h screens/main/letterkeys.cpp screens/main/track.h screens/main/track.cpp
-    screens/practice/rules.h screens/practice/rules.cpp screens/practice/look.h
-    screens/opening/hops.h screens/opening/hops.cpp
-    screens/chart/chart_table.h screens/chart/chart_table.cpp"
+QT_FREE_PATHS="toolkit services screens game"
 
 cd "${2:-$(dirname "$0")/..}"
 
