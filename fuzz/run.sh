@@ -32,9 +32,9 @@ seed() {
   esac
 }
 
-# Qt is built without frame pointers, so a longer allocation stack runs into junk frames that differ on every
-# call; AddressSanitizer keeps each such stack, and its memory grows until libFuzzer reports a false
-# out-of-memory after a few hours. Two frames (the allocation and its caller) stay exact.
+# The system's C++ library is built without frame pointers, so a longer allocation stack runs into junk
+# frames that differ on every call; AddressSanitizer keeps each such stack, and its memory grows until
+# libFuzzer reports a false out-of-memory after a few hours. Two frames (the allocation and its caller) stay exact.
 export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=0:malloc_context_size=2
 export UBSAN_OPTIONS=print_stacktrace=1
 mkdir -p "$build/crashes"

@@ -3,7 +3,9 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#ifdef __GLIBC__
 #include <pthread.h>
+#endif
 
 namespace sound {
 
@@ -118,7 +120,10 @@ Player::Player(std::vector<std::filesystem::path> folders, std::unique_ptr<Audio
     // The thread holds the shared state itself, so a thread still stuck in the audio system when the
     // program ends can be left behind safely.
     thread_ = std::thread([shared = shared_] { shared->run(); });
+#ifdef __GLIBC__
+    // Named for the desktop's process tools; a browser's threads have no such name.
     pthread_setname_np(thread_.native_handle(), "pokuraku-sound");
+#endif
 }
 
 Player::~Player() {
