@@ -9,6 +9,7 @@
 #include "practice_check.h"
 #include "record_reader.h"
 
+#include "services/data/boundedread.h"
 #include "services/data/fieldreader.h"
 
 #include <QProcess>
@@ -39,8 +40,12 @@ Run runChecker(const QStringList& args, const QString& folder = QStringLiteral(B
 }
 
 QList<Record> recordsOf(const QString& text, int width) {
-    FieldReader reader("t.txt", text.toStdString());
-    return readRecords(reader, width).records;
+    return readRecords(text.toStdString(), width).records;
+}
+
+RecordList readShipped(const std::string& name, int width) {
+    const std::string bytes = readDataFile(POKURAKU_DATA_DIR "/" + name, FieldReader::maxFileBytes);
+    return readRecords(decodeDataFile(bytes, name).text, width);
 }
 
 // "line: text" for each finding, in order.
@@ -78,38 +83,57 @@ class TestBankCheck : public QObject {
     Q_OBJECT
 
 private slots:
+    void reportsFixturesWithFileAndLine_data();
     void reportsFixturesWithFileAndLine();
     void commandLine();
     void bankRecords();
     void practiceRecords();
+    void lineLayout_data();
     void lineLayout();
     void shippedBankUsesEveryChartKana();
     void shippedPracticeDataFollowsTheChart();
 };
 
+// A missing comma costs its own line only: the faults after it are all found. LF line ends are read as the
+// game reads them.
+void TestBankCheck::reportsFixturesWithFileAndLine_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("out");
+    QTest::newRow("misspelled")
+        << QStringList{u"misspelled_bank.txt"_s} << 1
+        << QStringList{
+               u"misspelled_bank.txt:3: answer 'gako^' is not a spelling of がっこう (expected e.g. gakko^)"_s,
+               u"misspelled_bank.txt: 4 records, 1 problem(s)"_s};
+    QTest::newRow("too long")
+        << QStringList{u"--bank"_s, u"too_long_bank.txt"_s} << 1
+        << QStringList{
+               u"too_long_bank.txt:2: answer 'chokore^tokukki^toaisukuri^mu' has 29 letters; the game has only 24 letter tiles"_s,
+               u"too_long_bank.txt: 3 records, 1 problem(s)"_s};
+    QTest::newRow("wrong caption")
+        << QStringList{u"--practice"_s, u"wrong_caption_practice.txt"_s} << 1
+        << QStringList{
+               u"wrong_caption_practice.txt:37: answer 'きょ' is not the caption of label 36 (きゅ); it is the caption of label 38"_s,
+               u"wrong_caption_practice.txt:96: answer 'じゃ' is not the caption of label 95 (じゃ(ぢゃ))"_s,
+               u"wrong_caption_practice.txt: 104 records, 2 problem(s)"_s};
+    QTest::newRow("LF line ends") << QStringList{u"lf_bank.txt"_s} << 0
+                                  << QStringList{
+                                         u"lf_bank.txt: 3 records, read as UTF-8, no problems found"_s};
+    QTest::newRow("missing comma")
+        << QStringList{u"missing_comma_bank.txt"_s} << 1
+        << QStringList{
+               u"missing_comma_bank.txt:2: the line holds 1 field(s); each line holds 2: answer,word"_s,
+               u"missing_comma_bank.txt:4: answer 'gako^' is not a spelling of がっこう (expected e.g. gakko^)"_s,
+               u"missing_comma_bank.txt:5: 'inu,いぬ' repeats line 1"_s,
+               u"missing_comma_bank.txt:6: the answer is empty"_s,
+               u"missing_comma_bank.txt: 5 records, read as UTF-8, 4 problem(s)"_s};
+}
+
 void TestBankCheck::reportsFixturesWithFileAndLine() {
-    Run run = runChecker({u"misspelled_bank.txt"_s});
-    QCOMPARE(run.status, 1);
-    QCOMPARE(
-        run.out,
-        (QStringList{
-            u"misspelled_bank.txt:3: answer 'gako^' is not a spelling of がっこう (expected e.g. gakko^)"_s,
-            u"misspelled_bank.txt: 4 records, 1 problem(s)"_s}));
-
-    run = runChecker({u"--bank"_s, u"too_long_bank.txt"_s});
-    QCOMPARE(run.status, 1);
-    QCOMPARE(run.out.first(), u"too_long_bank.txt:2: answer 'chokore^tokukki^toaisukuri^mu' has 29 letters; "
-                              u"the game has only 24 letter tiles"_s);
-    QCOMPARE(run.out.size(), 2);
-
-    run = runChecker({u"--practice"_s, u"wrong_caption_practice.txt"_s});
-    QCOMPARE(run.status, 1);
-    QCOMPARE(run.out,
-             (QStringList{u"wrong_caption_practice.txt:37: answer 'きょ' is not the caption of label 36 "
-                          u"(きゅ); it is the caption of label 38"_s,
-                          u"wrong_caption_practice.txt:96: answer 'じゃ' is not the caption of label 95 "
-                          u"(じゃ(ぢゃ))"_s,
-                          u"wrong_caption_practice.txt: 104 records, 2 problem(s)"_s}));
+    QFETCH(QStringList, args);
+    const Run run = runChecker(args);
+    QTEST(run.status, "status");
+    QTEST(run.out, "out");
 }
 
 void TestBankCheck::commandLine() {
@@ -194,11 +218,13 @@ void TestBankCheck::bankRecords() {
     QCOMPARE(described(checkBank(recordsOf(u",ねこ\r\nneko,\r\nro^maji,ローマ字\r\n"_s, 2))),
              (QStringList{u"1: the answer is empty"_s, u"2: the word is empty"_s,
                           u"3: word 'ローマ字' cannot be read as kana: '字' is not kana"_s}));
-    // A line with a third field puts every later record out of step: reported once, then no more noise.
-    QCOMPARE(
-        described(checkBank(recordsOf(u"inu,いぬ,x\r\nneko,ねこ\r\nbad,さくら\r\n"_s, 2))),
-        (QStringList{u"1: the record runs on from line 1 to line 2; the records after it are read out of "
-                     u"step and are checked once this is mended"_s}));
+    // A line with a third field is passed over (the layout check names it); the lines after it are checked.
+    QCOMPARE(described(checkBank(recordsOf(u"inu,いぬ,x\r\nneko,ねこ\r\nbad,さくら\r\n"_s, 2))),
+             QStringList{u"3: answer 'bad' is not a spelling of さくら (expected e.g. sakura)"_s});
+    // So is a line whose double quote is never closed, with the game's own words.
+    const RecordList quoted = readRecords("inu,\"いぬ\r\nneko,ねこ\r\n", 2);
+    QCOMPARE(described(quoted.faults), QStringList{u"1: a double quote opened here is never closed"_s});
+    QCOMPARE(quoted.records.size(), 1);
 
     // 401 words fit the game's tables; the 402nd is refused where it stands.
     const QStringList kana = u"か き く け こ な に ぬ ね の ま み む め も ら り る れ ろ や"_s.split(u' ');
@@ -253,29 +279,33 @@ void TestBankCheck::practiceRecords() {
              QStringList{u"202: this is record 202; the game holds at most 201 and stops here"_s});
 }
 
+void TestBankCheck::lineLayout_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("findings");
+    QTest::newRow("clean") << "inu,\x82\xa2\x82\xca\r\n\"a,b\",c\r\n"_ba << QStringList();
+    QTest::newRow("any line end, blanks after the end")
+        << "a,b\nc,d\re,f\r\ng,h\r\n \r\n\n"_ba << QStringList();
+    QTest::newRow("no last line end") << "a,b\r\nc,d"_ba << QStringList();
+    QTest::newRow("empty") << QByteArray() << QStringList();
+    QTest::newRow("faults") << "a,b\r\n \r\nc,d,e\nf\r\ng,h\r\n"_ba
+                            << QStringList{
+                                   u"2: the line is blank; the game would read the lines after it out "
+                                   u"of step, so delete it"_s,
+                                   u"3: the line holds 3 field(s); each line holds 2: answer,word"_s,
+                                   u"4: the line holds 1 field(s); each line holds 2: answer,word"_s};
+    QTest::newRow("quotes") << "\"a\r\nb,c\"x\r\n\"d\"e\"f,g\r\nh,\"i\r\nj\r\n"_ba
+                            << QStringList{u"1: the line holds 1 field(s); each line holds 2: answer,word "
+                                           u"(a double quote carries it on to line 2)"_s,
+                                           u"5: the line holds 1 field(s); each line holds 2: answer,word"_s};
+}
+
 void TestBankCheck::lineLayout() {
-    const QString shape = u"answer,word"_s;
-    QVERIFY(checkLineLayout("inu,\x82\xa2\x82\xca\r\n\"a,b\",c\r\n", 2, shape).isEmpty());
-    QCOMPARE(described(checkLineLayout("a,b\nc,d\re,f\r\n", 2, shape)),
-             QStringList{
-                 u"1: the line ends with a bare LF or CR; lines end with CR LF (1 more line(s) as well)"_s});
-    QCOMPARE(
-        described(checkLineLayout("a,b\r\n \r\nc,d,e\r\nf\r\ng,h", 2, shape)),
-        (QStringList{u"2: the line is blank; the file holds one record on every line and nothing after the "
-                     u"last one"_s,
-                     u"3: the line holds 3 field(s); each line holds 2: answer,word"_s,
-                     u"4: the line holds 1 field(s); each line holds 2: answer,word"_s,
-                     u"5: the last line has no line end; end it with CR LF"_s}));
-    QCOMPARE(
-        described(checkLineLayout("a,b\r\n\r\n", 2, shape)),
-        QStringList{u"2: the line is blank; the file holds one record on every line and nothing after the "
-                    u"last one"_s});
-    QVERIFY(checkLineLayout(QByteArray(), 2, shape).isEmpty());
+    QFETCH(QByteArray, bytes);
+    QTEST(described(checkLineLayout(bytes, 2, u"answer,word"_s)), "findings");
 }
 
 void TestBankCheck::shippedBankUsesEveryChartKana() {
-    FieldReader reader = FieldReader::open(POKURAKU_DATA_DIR "/romaji.txt");
-    const RecordList list = readRecords(reader, 2);
+    const RecordList list = readShipped("romaji.txt", 2);
     QVERIFY(list.faults.isEmpty());
     QVERIFY2(list.records.size() >= 300 && list.records.size() <= 400,
              qPrintable(QString::number(list.records.size())));
@@ -308,8 +338,7 @@ void TestBankCheck::shippedBankUsesEveryChartKana() {
 }
 
 void TestBankCheck::shippedPracticeDataFollowsTheChart() {
-    FieldReader reader = FieldReader::open(POKURAKU_DATA_DIR "/romajimojiren.txt");
-    const RecordList list = readRecords(reader, 3);
+    const RecordList list = readShipped("romajimojiren.txt", 3);
     QVERIFY(list.faults.isEmpty());
     QVERIFY(list.records.size() >= kChartLabelCount && list.records.size() <= kMaxPracticeRecords);
     QCOMPARE(list.records[0].fields, (QStringList{u"a"_s, u"あ"_s, u"0"_s}));

@@ -11,7 +11,7 @@ namespace {
 void checkAnswer(const Record& record, Findings& findings) {
     const QString& answer = record.fields[0];
     const QString& word = record.fields[1];
-    const int line = record.firstLine;
+    const int line = record.line;
     if (answer.isEmpty()) findings << Finding{line, QStringLiteral("the answer is empty")};
     // The game refuses such a bank: a blank tile adds no letter, so the word could never be answered.
     for (qsizetype i = 0; i < answer.size(); ++i) {
@@ -41,30 +41,18 @@ void checkAnswer(const Record& record, Findings& findings) {
 
 } // namespace
 
-Finding recordOutOfStep(const Record& record) {
-    return {record.firstLine,
-            QStringLiteral("the record runs on from line %1 to line %2; the records after it "
-                           "are read out of step and are checked once this is mended")
-                .arg(record.firstLine)
-                .arg(record.lastLine)};
-}
-
 Findings checkBank(const QList<Record>& records) {
     Findings findings;
     QHash<QString, int> wordLine;
     QHash<QString, QString> wordAnswer;
     for (int i = 0; i < records.size(); ++i) {
         const Record& record = records[i];
-        const int line = record.firstLine;
+        const int line = record.line;
         if (i == kMaxWords) {
             findings << Finding{line, QStringLiteral("this is word %1; the game holds at most %2 words and "
                                                      "stops here")
                                           .arg(i + 1)
                                           .arg(kMaxWords)};
-        }
-        if (record.firstLine != record.lastLine) {
-            findings << recordOutOfStep(record);
-            break;
         }
         checkAnswer(record, findings);
         const QString& word = record.fields[1];

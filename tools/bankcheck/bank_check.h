@@ -13,8 +13,4 @@ constexpr int kMaxWords = 401;        // the game's question tables hold entries
 // every answer a romaji spelling of its word, no word twice, no more words than the game holds.
 Findings checkBank(const QList<Record>& records);
 
-// The finding for a record that does not stand on one line. The records after it are read out of step,
-// so checking them would only repeat this fault.
-Finding recordOutOfStep(const Record& record);
-
 } // namespace bankcheck

@@ -35,16 +35,15 @@ FileReport checkFile(const QString& path, DataKind kind) {
         return report;
     }
     dropEndOfFileMark(bytes);
-    const QByteArray layout = QByteArray::fromStdString(bytes);
+    const QByteArrayView layout(bytes);
     report.findings << checkLineLayout(layout.startsWith("\xEF\xBB\xBF") ? layout.sliced(3) : layout, width,
                                        shape);
 
     try {
         const std::string name = info.fileName().toStdString(), full = info.absoluteFilePath().toStdString();
-        DataText data = decodeDataFile(std::move(bytes), name, full);
+        const DataText data = decodeDataFile(std::move(bytes), name, full);
         report.encoding = data.encoding;
-        FieldReader reader(name, std::move(data.text), full, data.encoding);
-        const RecordList list = readRecords(reader, width);
+        const RecordList list = readRecords(data.text, width);
         report.records = list.records.size();
         report.findings << list.faults;
         report.findings << (bank ? checkBank(list.records) : checkPractice(list.records));

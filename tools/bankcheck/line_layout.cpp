@@ -4,83 +4,78 @@
 namespace bankcheck {
 namespace {
 
-enum class LineEnd { CrLf, Lf, Cr, None };
-
-struct Line {
-    QByteArray text;
-    LineEnd end;
-};
-
-// Splits at CR LF, LF or a lone CR, as the game's reader does.
-QList<Line> splitLines(const QByteArray& bytes) {
-    QList<Line> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-        LineEnd end = bytes[i] == '\n' ? LineEnd::Lf : LineEnd::Cr;
-        const qsizetype text = i - start;
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-            end = LineEnd::CrLf;
-            ++i;
-        }
-        lines << Line{bytes.mid(start, text), end};
-        start = i + 1;
-    }
-    if (start < bytes.size()) lines << Line{bytes.mid(start), LineEnd::None};
-    return lines;
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
 }
 
-bool isBlank(const QByteArray& text) {
+bool isBlank(QByteArrayView text) {
     for (char c : text) {
         if (c != ' ' && c != '\t') return false;
     }
     return true;
 }
 
-// Commas outside double quotes separate fields.
-int fieldCount(const QByteArray& text) {
-    int fields = 1;
-    bool quoted = false;
-    for (char c : text) {
-        if (c == '"') quoted = !quoted;
-        if (c == ',' && !quoted) ++fields;
-    }
-    return fields;
-}
-
 } // namespace
 
-Findings checkLineLayout(const QByteArray& bytes, int width, const QString& recordShape) {
-    Findings findings;
-    const QList<Line> lines = splitLines(bytes);
-    int firstOddEnd = 0;
-    int oddEnds = 0;
-    for (int i = 0; i < lines.size(); ++i) {
-        const int lineNo = i + 1;
-        const Line& line = lines[i];
-        if (line.end == LineEnd::Lf || line.end == LineEnd::Cr) {
-            if (oddEnds++ == 0) firstOddEnd = lineNo;
+QList<TextLine> splitTextLines(QByteArrayView bytes) {
+    QList<TextLine> lines;
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    int lineNo = 1;
+    while (i < n) {
+        TextLine line{i, 0, lineNo};
+        // A field: blanks, then a quoted text or plain text, then anything up to the next comma or line end.
+        for (;;) {
+            while (i < n && (bytes[i] == ' ' || bytes[i] == '\t'))
+                ++i;
+            if (i < n && bytes[i] == '"') {
+                const qsizetype close = bytes.indexOf('"', i + 1);
+                if (close < 0) {
+                    line.openQuote = true;
+                    while (i < n && !isLineEnd(bytes[i]))
+                        ++i;
+                    break;
+                }
+                for (qsizetype k = i + 1; k < close; ++k) {
+                    if (bytes[k] == '\n' || (bytes[k] == '\r' && bytes[k + 1] != '\n')) ++lineNo;
+                }
+                i = close + 1;
+            }
+            while (i < n && bytes[i] != ',' && !isLineEnd(bytes[i]))
+                ++i;
+            if (i >= n || bytes[i] != ',') break;
+            ++line.fields;
+            ++i;
         }
-        if (line.end == LineEnd::None) {
-            findings << Finding{lineNo, QStringLiteral("the last line has no line end; end it with CR LF")};
-        }
-        if (isBlank(line.text)) {
-            findings << Finding{lineNo, QStringLiteral("the line is blank; the file holds one record on "
-                                                       "every line and nothing after the last one")};
-            continue;
-        }
-        const int fields = fieldCount(line.text);
-        if (fields != width) {
-            findings << Finding{lineNo, QStringLiteral("the line holds %1 field(s); each line holds %2: %3")
-                                            .arg(fields)
-                                            .arg(width)
-                                            .arg(recordShape)};
-        }
+        line.size = i - line.start;
+        line.lastLine = lineNo;
+        lines << line;
+        if (i < n) i += bytes[i] == '\r' && i + 1 < n && bytes[i + 1] == '\n' ? 2 : 1;
+        ++lineNo;
     }
-    if (oddEnds > 0) {
-        QString text = QStringLiteral("the line ends with a bare LF or CR; lines end with CR LF");
-        if (oddEnds > 1) text += QStringLiteral(" (%1 more line(s) as well)").arg(oddEnds - 1);
-        findings << Finding{firstOddEnd, text};
+    return lines;
+}
+
+Findings checkLineLayout(QByteArrayView bytes, int width, const QString& recordShape) {
+    Findings findings;
+    const QList<TextLine> lines = splitTextLines(bytes);
+    qsizetype records = lines.size(); // the blank lines after the last record are passed over
+    while (records > 0 && isBlank(bytes.sliced(lines[records - 1].start, lines[records - 1].size)))
+        --records;
+    for (qsizetype i = 0; i < records; ++i) {
+        const TextLine& line = lines[i];
+        if (isBlank(bytes.sliced(line.start, line.size))) {
+            findings << Finding{line.line,
+                                QStringLiteral("the line is blank; the game would read the lines after "
+                                               "it out of step, so delete it")};
+        } else if (!line.openQuote && line.fields != width) {
+            // The reader's own fault names an unclosed quote; its fields are not counted.
+            QString text = QStringLiteral("the line holds %1 field(s); each line holds %2: %3")
+                               .arg(QString::number(line.fields), QString::number(width), recordShape);
+            if (line.lastLine > line.line)
+                text += QStringLiteral(" (a double quote carries it on to line %1)").arg(line.lastLine);
+            findings << Finding{line.line, text};
+        }
     }
     return findings;
 }

@@ -3,14 +3,30 @@
 
 #include "findings.h"
 
-#include <QByteArray>
+#include <QByteArrayView>
 
 namespace bankcheck {
 
-// Checks how a data file is laid out, before its fields are read: every line ends in CR LF, no line is
-// blank, the file ends right after the last record's line end, and every line holds `width` fields
-// (recordShape, e.g. "answer,word", tells the teacher which). Works on the raw code page 932 bytes: a
-// comma, quote, CR or LF byte never occurs inside a two-byte character.
-Findings checkLineLayout(const QByteArray& bytes, int width, const QString& recordShape);
+// One line of a data file as the game reads it. A line break inside double quotes belongs to the quoted
+// field, so such a line runs on over several lines of the file.
+struct TextLine {
+    qsizetype start = 0;    // offset of its first byte
+    qsizetype size = 0;     // its bytes, up to its line end
+    int line = 1;           // the line of the file it begins on (1-based)
+    int lastLine = 1;       // the line of the file it ends on
+    int fields = 1;         // commas outside double quotes, plus one
+    bool openQuote = false; // a double quote on it is never closed; the line stops at the next line end
+};
+
+// Splits at the line ends (CR LF, LF or a lone CR) outside double quotes, as the game's field reader sees
+// them: a field that begins with a double quote runs to the next one, wherever it stands. Works on UTF-8 and
+// on code page 932 bytes alike: a comma, quote, CR or LF byte never occurs inside a two-byte character.
+QList<TextLine> splitTextLines(QByteArrayView bytes);
+
+// Checks how a data file is laid out, before its fields are read: every line holds `width` fields
+// (recordShape, e.g. "answer,word", tells the teacher which) and no line among the records is blank. Blank
+// lines after the last record and the kind of line end (CR LF, LF or CR) are all read alike by the game, so
+// they are no fault.
+Findings checkLineLayout(QByteArrayView bytes, int width, const QString& recordShape);
 
 } // namespace bankcheck

@@ -22,8 +22,8 @@ const char* const kDescription =
     "\n"
     "Both files: UTF-8 (with or without a byte-order mark) or code page 932 (Shift_JIS); a file\n"
     "that is valid UTF-8 and not plain ASCII is read as UTF-8, any other as Shift_JIS. One record\n"
-    "per line, lines ended by CR LF, no blank lines, nothing after the last record's line end (an\n"
-    "end-of-file mark, Ctrl-Z, may close the file). No user-defined or private-use characters.\n"
+    "per line, lines ended by CR LF, LF or CR, no blank line among the records (an end-of-file\n"
+    "mark, Ctrl-Z, may close the file). No user-defined or private-use characters.\n"
     "Question bank: no blank field; each answer without blanks, at most 24 letters and a romaji\n"
     "spelling of its kana word (Hepburn, Kunrei or Nihon-shiki per kana; small tsu doubles the\n"
     "next consonant; n before a vowel or y may also be n' or nn; a long vowel is the vowel\n"
@@ -32,8 +32,10 @@ const char* const kDescription =
     "prompt a romaji spelling of that kana used for one label only, all 104 labels named, at\n"
     "most 201 records.\n"
     "\n"
-    "Every problem is printed as FILE:LINE: message. Exit status: 0 when no problem was found,\n"
-    "1 when problems were reported, 2 on a usage error or a file that cannot be read.";
+    "Every problem is printed as FILE:LINE: message. A line without the right number of fields\n"
+    "is reported on its own; the lines after it are checked as they are written. Exit status:\n"
+    "0 when no problem was found, 1 when problems were reported, 2 on a usage error or a file\n"
+    "that cannot be read.";
 
 struct Job {
     QString path;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "practice_check.h"
 
-#include "bank_check.h"
 #include "chart_labels.h"
 #include "kana_romaji.h"
 
@@ -63,20 +62,14 @@ Findings checkPractice(const QList<Record>& records) {
     QSet<int> named;
     QHash<QString, int> promptLabel; // the label and line a prompt was first used for
     QHash<QString, int> promptLine;
-    bool outOfStep = false;
     for (int i = 0; i < records.size(); ++i) {
         const Record& record = records[i];
-        const int line = record.firstLine;
+        const int line = record.line;
         if (i == kMaxPracticeRecords) {
             findings << Finding{line,
                                 QStringLiteral("this is record %1; the game holds at most %2 and stops here")
                                     .arg(i + 1)
                                     .arg(kMaxPracticeRecords)};
-        }
-        if (record.firstLine != record.lastLine) {
-            findings << recordOutOfStep(record);
-            outOfStep = true;
-            break;
         }
         const QString& prompt = record.fields[0];
         const QString& answer = record.fields[1];
@@ -113,17 +106,14 @@ Findings checkPractice(const QList<Record>& records) {
                                                QString::number(promptLine.value(prompt)))};
         }
     }
-    if (!outOfStep) {
-        QList<int> missing;
-        for (int label = 0; label < kChartLabelCount; ++label) {
-            if (!named.contains(label)) missing << label;
-        }
-        if (!missing.isEmpty()) {
-            findings << Finding{0,
-                                QStringLiteral("no record names %1; a practice run finishes only when all %2 "
-                                               "chart labels can be answered")
-                                    .arg(listLabels(missing), QString::number(kChartLabelCount))};
-        }
+    QList<int> missing;
+    for (int label = 0; label < kChartLabelCount; ++label) {
+        if (!named.contains(label)) missing << label;
+    }
+    if (!missing.isEmpty()) {
+        findings << Finding{0, QStringLiteral("no record names %1; a practice run finishes only when all %2 "
+                                              "chart labels can be answered")
+                                   .arg(listLabels(missing), QString::number(kChartLabelCount))};
     }
     return findings;
 }

@@ -1,24 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "record_reader.h"
 
+#include "line_layout.h"
+
 #include "services/data/fieldreader.h"
 
 namespace bankcheck {
 
-RecordList readRecords(FieldReader& reader, int width) {
+RecordList readRecords(const std::string& text, int width) {
     RecordList list;
-    try {
-        while (!reader.atEnd()) {
-            Record record;
-            for (int i = 0; i < width; ++i) {
-                record.fields << QString::fromStdString(reader.readText());
-                if (i == 0) record.firstLine = reader.line();
-            }
-            record.lastLine = reader.line();
-            list.records << record;
+    for (const TextLine& line : splitTextLines(text)) {
+        FieldReader reader({}, text.substr(line.start, line.size));
+        QStringList fields;
+        try {
+            while (!reader.atEnd())
+                fields << QString::fromStdString(reader.readText());
+        } catch (const DataFileError& e) {
+            list.faults << Finding{line.line + e.line() - 1, QString::fromStdString(e.reason())};
+            continue;
         }
-    } catch (const DataFileError& e) {
-        list.faults << Finding{e.line(), QString::fromStdString(e.reason())};
+        if (fields.size() == width) list.records << Record{fields, line.line};
     }
     return list;
 }

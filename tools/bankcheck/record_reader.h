@@ -4,26 +4,25 @@
 #include "findings.h"
 
 #include <QStringList>
-
-class FieldReader;
+#include <string>
 
 namespace bankcheck {
 
-// One record of a data file: its fields and the lines its first and last fields began on (the same line
-// when the record is written on one line, as it should be).
+// One record of a data file: its fields and the line it begins on.
 struct Record {
     QStringList fields;
-    int firstLine = 0;
-    int lastLine = 0;
+    int line = 0;
 };
 
 struct RecordList {
     QList<Record> records;
-    Findings faults; // a fault of the file's syntax ends the reading; it is kept here
+    Findings faults; // what the game's reader refused (a double quote never closed), line by line
 };
 
-// Reads records of `width` fields each until the end of the file, the way the game reads them: the end
-// test is made before each record, and a line end separates fields just as a comma does.
-RecordList readRecords(FieldReader& reader, int width);
+// Reads the records of a data file's text (UTF-8, as decodeDataFile gives it) with the game's own field
+// reader, one line at a time (splitTextLines). A line that does not hold `width` fields is passed over;
+// checkLineLayout names it. So a missing comma costs its own line only: the game would read every record
+// after it out of step, but the teacher learns about the faults of those records as they were written.
+RecordList readRecords(const std::string& text, int width);
 
 } // namespace bankcheck
