@@ -52,7 +52,7 @@ RecordList readShipped(const std::string& name, int width) {
 QStringList described(const Findings& findings) {
     QStringList out;
     for (const Finding& f : findings)
-        out << QString::number(f.line) + u": "_s + f.text;
+        out << QString::number(f.line) + u": "_s + f.english;
     return out;
 }
 
@@ -94,8 +94,8 @@ private slots:
     void shippedPracticeDataFollowsTheChart();
 };
 
-// A missing comma costs its own line only: the faults after it are all found. LF line ends are read as the
-// game reads them.
+// Each fault in Japanese, then in English. A missing comma costs its own line only: the faults after it are
+// all found. LF line ends are read as the game reads them.
 void TestBankCheck::reportsFixturesWithFileAndLine_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("status");
@@ -103,29 +103,42 @@ void TestBankCheck::reportsFixturesWithFileAndLine_data() {
     QTest::newRow("misspelled")
         << QStringList{u"misspelled_bank.txt"_s} << 1
         << QStringList{
+               u"misspelled_bank.txt 3行目：答え「gako^」は「がっこう」のローマ字のつづりではありません（例：gakko^）"_s,
                u"misspelled_bank.txt:3: answer 'gako^' is not a spelling of がっこう (expected e.g. gakko^)"_s,
+               u"misspelled_bank.txt：4件を読みました。まちがいは1件です"_s,
                u"misspelled_bank.txt: 4 records, 1 problem(s)"_s};
     QTest::newRow("too long")
         << QStringList{u"--bank"_s, u"too_long_bank.txt"_s} << 1
         << QStringList{
+               u"too_long_bank.txt 2行目：答え「chokore^tokukki^toaisukuri^mu」は29文字です。文字のタイルは24個しかありません"_s,
                u"too_long_bank.txt:2: answer 'chokore^tokukki^toaisukuri^mu' has 29 letters; the game has only 24 letter tiles"_s,
+               u"too_long_bank.txt：3件を読みました。まちがいは1件です"_s,
                u"too_long_bank.txt: 3 records, 1 problem(s)"_s};
     QTest::newRow("wrong caption")
         << QStringList{u"--practice"_s, u"wrong_caption_practice.txt"_s} << 1
         << QStringList{
+               u"wrong_caption_practice.txt 37行目：答え「きょ」はラベル36（きゅ）の文字ではありません（ラベル38の文字です）"_s,
                u"wrong_caption_practice.txt:37: answer 'きょ' is not the caption of label 36 (きゅ); it is the caption of label 38"_s,
+               u"wrong_caption_practice.txt 96行目：答え「じゃ」はラベル95（じゃ(ぢゃ)）の文字ではありません"_s,
                u"wrong_caption_practice.txt:96: answer 'じゃ' is not the caption of label 95 (じゃ(ぢゃ))"_s,
+               u"wrong_caption_practice.txt：104件を読みました。まちがいは2件です"_s,
                u"wrong_caption_practice.txt: 104 records, 2 problem(s)"_s};
-    QTest::newRow("LF line ends") << QStringList{u"lf_bank.txt"_s} << 0
-                                  << QStringList{
-                                         u"lf_bank.txt: 3 records, read as UTF-8, no problems found"_s};
+    QTest::newRow("LF line ends")
+        << QStringList{u"lf_bank.txt"_s} << 0
+        << QStringList{u"lf_bank.txt：3件をUTF-8として読みました。まちがいは見つかりませんでした"_s,
+                       u"lf_bank.txt: 3 records, read as UTF-8, no problems found"_s};
     QTest::newRow("missing comma")
         << QStringList{u"missing_comma_bank.txt"_s} << 1
         << QStringList{
+               u"missing_comma_bank.txt 2行目：この行の項目は1個です。1行に2個（答え,ことば）をコンマで区切って書きます"_s,
                u"missing_comma_bank.txt:2: the line holds 1 field(s); each line holds 2: answer,word"_s,
+               u"missing_comma_bank.txt 4行目：答え「gako^」は「がっこう」のローマ字のつづりではありません（例：gakko^）"_s,
                u"missing_comma_bank.txt:4: answer 'gako^' is not a spelling of がっこう (expected e.g. gakko^)"_s,
+               u"missing_comma_bank.txt 5行目：「inu,いぬ」は1行目と同じです"_s,
                u"missing_comma_bank.txt:5: 'inu,いぬ' repeats line 1"_s,
+               u"missing_comma_bank.txt 6行目：答えが空です"_s,
                u"missing_comma_bank.txt:6: the answer is empty"_s,
+               u"missing_comma_bank.txt：5件をUTF-8として読みました。まちがいは4件です"_s,
                u"missing_comma_bank.txt: 5 records, read as UTF-8, 4 problem(s)"_s};
 }
 
@@ -173,7 +186,7 @@ void TestBankCheck::commandLine() {
     utf8.close();
     run = runChecker({u"romaji.txt"_s}, dir.path());
     QCOMPARE(run.status, 0);
-    QCOMPARE(run.out, QStringList{u"romaji.txt: 1 records, read as UTF-8, no problems found"_s});
+    QCOMPARE(run.out.last(), u"romaji.txt: 1 records, read as UTF-8, no problems found"_s);
 
     // What the game refuses, the checker names: a blank in an answer, a character no font shows.
     QVERIFY(utf8.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -181,7 +194,10 @@ void TestBankCheck::commandLine() {
     utf8.close();
     run = runChecker({u"romaji.txt"_s}, dir.path());
     QCOMPARE(run.status, 1);
-    QCOMPARE(run.out.first(),
+    QCOMPARE(
+        run.out.first(),
+        u"romaji.txt 2行目：どのフォントでも表示できない文字（外字）があります。ふつうの文字で書いてください"_s);
+    QCOMPARE(run.out.at(1),
              u"romaji.txt:2: a private-use character (U+E000) that no font can show; write the "
              u"word with ordinary characters"_s);
     QVERIFY(utf8.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -189,8 +205,8 @@ void TestBankCheck::commandLine() {
     utf8.close();
     run = runChecker({u"romaji.txt"_s}, dir.path());
     QCOMPARE(run.status, 1);
-    QCOMPARE(run.out.first(), u"romaji.txt:1: answer 'ne ko' holds a blank at letter 3; a blank tile adds no "
-                              u"letter, so the word could never be answered"_s);
+    QCOMPARE(run.out.at(1), u"romaji.txt:1: answer 'ne ko' holds a blank at letter 3; a blank tile adds no "
+                            u"letter, so the word could never be answered"_s);
 
     // What is not a file is refused as the game refuses it, without waiting on it or reading it forever.
     QVERIFY(QFile::link(u"/dev/zero"_s, dir.filePath(u"zero.txt"_s)));
@@ -206,7 +222,7 @@ void TestBankCheck::commandLine() {
     run = runChecker({u"romaji.txt"_s}, dir.path());
     QCOMPARE(run.status, 1);
     QCOMPARE(
-        run.out.first(),
+        run.out.at(1),
         u"romaji.txt: the bank holds no words; the game would ask one empty question that cannot be answered"_s);
 }
 
@@ -218,6 +234,8 @@ void TestBankCheck::bankRecords() {
     QCOMPARE(described(checkBank(recordsOf(u",ねこ\r\nneko,\r\nro^maji,ローマ字\r\n"_s, 2))),
              (QStringList{u"1: the answer is empty"_s, u"2: the word is empty"_s,
                           u"3: word 'ローマ字' cannot be read as kana: '字' is not kana"_s}));
+    QCOMPARE(checkBank(recordsOf(u"ro^maji,ローマ字\r\n"_s, 2)).first().japanese,
+             u"ことば「ローマ字」をかなとして読めません：「字」はかなではありません"_s);
     // A line with a third field is passed over (the layout check names it); the lines after it are checked.
     QCOMPARE(described(checkBank(recordsOf(u"inu,いぬ,x\r\nneko,ねこ\r\nbad,さくら\r\n"_s, 2))),
              QStringList{u"3: answer 'bad' is not a spelling of さくら (expected e.g. sakura)"_s});
@@ -301,7 +319,7 @@ void TestBankCheck::lineLayout_data() {
 
 void TestBankCheck::lineLayout() {
     QFETCH(QByteArray, bytes);
-    QTEST(described(checkLineLayout(bytes, 2, u"answer,word"_s)), "findings");
+    QTEST(described(checkLineLayout(bytes, bankShape())), "findings");
 }
 
 void TestBankCheck::shippedBankUsesEveryChartKana() {

@@ -12,30 +12,46 @@ void checkAnswer(const Record& record, Findings& findings) {
     const QString& answer = record.fields[0];
     const QString& word = record.fields[1];
     const int line = record.line;
-    if (answer.isEmpty()) findings << Finding{line, QStringLiteral("the answer is empty")};
+    if (answer.isEmpty())
+        findings << Finding{line, QStringLiteral("答えが空です"), QStringLiteral("the answer is empty")};
     // The game refuses such a bank: a blank tile adds no letter, so the word could never be answered.
     for (qsizetype i = 0; i < answer.size(); ++i) {
         if (!answer[i].isSpace() || answer[i] == u'\r' || answer[i] == u'\n') continue;
-        findings << Finding{line,
-                            QStringLiteral("answer '%1' holds a blank at letter %2; a blank tile adds no "
-                                           "letter, so the word could never be answered")
-                                .arg(answer, QString::number(i + 1))};
+        const QString letter = QString::number(i + 1);
+        findings << Finding{
+            line,
+            QStringLiteral("答え「%1」の%2文字目が空白です。空白のタイルは文字を足さないので、"
+                           "このことばには答えられません")
+                .arg(answer, letter),
+            QStringLiteral("answer '%1' holds a blank at letter %2; a blank tile adds no "
+                           "letter, so the word could never be answered")
+                .arg(answer, letter)};
         break;
     }
-    if (word.isEmpty()) findings << Finding{line, QStringLiteral("the word is empty")};
+    if (word.isEmpty())
+        findings << Finding{line, QStringLiteral("ことばが空です"), QStringLiteral("the word is empty")};
     if (answer.size() > kMaxAnswerLetters) {
-        findings << Finding{
-            line, QStringLiteral("answer '%1' has %2 letters; the game has only %3 letter tiles")
-                      .arg(answer, QString::number(answer.size()), QString::number(kMaxAnswerLetters))};
+        const QString letters = QString::number(answer.size()), tiles = QString::number(kMaxAnswerLetters);
+        findings << Finding{line,
+                            QStringLiteral("答え「%1」は%2文字です。文字のタイルは%3個しかありません")
+                                .arg(answer, letters, tiles),
+                            QStringLiteral("answer '%1' has %2 letters; the game has only %3 letter tiles")
+                                .arg(answer, letters, tiles)};
     }
     if (word.isEmpty()) return;
     const Romanisation romanisation = romanise(word);
     if (!romanisation.ok()) {
         findings << Finding{
-            line, QStringLiteral("word '%1' cannot be read as kana: %2").arg(word, romanisation.error)};
+            line,
+            QStringLiteral("ことば「%1」をかなとして読めません：%2").arg(word, romanisation.errorJapanese),
+            QStringLiteral("word '%1' cannot be read as kana: %2").arg(word, romanisation.error)};
     } else if (!answer.isEmpty() && !isSpelling(romanisation, answer)) {
-        findings << Finding{line, QStringLiteral("answer '%1' is not a spelling of %2 (expected e.g. %3)")
-                                      .arg(answer, word, preferredSpelling(romanisation))};
+        const QString expected = preferredSpelling(romanisation);
+        findings << Finding{line,
+                            QStringLiteral("答え「%1」は「%2」のローマ字のつづりではありません（例：%3）")
+                                .arg(answer, word, expected),
+                            QStringLiteral("answer '%1' is not a spelling of %2 (expected e.g. %3)")
+                                .arg(answer, word, expected)};
     }
 }
 
@@ -49,24 +65,31 @@ Findings checkBank(const QList<Record>& records) {
         const Record& record = records[i];
         const int line = record.line;
         if (i == kMaxWords) {
-            findings << Finding{line, QStringLiteral("this is word %1; the game holds at most %2 words and "
-                                                     "stops here")
-                                          .arg(i + 1)
-                                          .arg(kMaxWords)};
+            findings << Finding{
+                line,
+                QStringLiteral("%1語目です。ゲームが読めるのは%2語までで、ここで止まります")
+                    .arg(i + 1)
+                    .arg(kMaxWords),
+                QStringLiteral("this is word %1; the game holds at most %2 words and stops here")
+                    .arg(i + 1)
+                    .arg(kMaxWords)};
         }
         checkAnswer(record, findings);
+        const QString& answer = record.fields[0];
         const QString& word = record.fields[1];
         if (word.isEmpty()) continue;
         if (wordLine.contains(word)) {
             const QString first = QString::number(wordLine.value(word));
-            if (wordAnswer.value(word) == record.fields[0])
-                findings << Finding{
-                    line, QStringLiteral("'%1,%2' repeats line %3").arg(record.fields[0], word, first)};
+            if (wordAnswer.value(word) == answer)
+                findings << Finding{line,
+                                    QStringLiteral("「%1,%2」は%3行目と同じです").arg(answer, word, first),
+                                    QStringLiteral("'%1,%2' repeats line %3").arg(answer, word, first)};
             else
-                findings << Finding{line, QStringLiteral("word %1 is already on line %2").arg(word, first)};
+                findings << Finding{line, QStringLiteral("ことば「%1」は%2行目にもあります").arg(word, first),
+                                    QStringLiteral("word %1 is already on line %2").arg(word, first)};
         } else {
             wordLine.insert(word, line);
-            wordAnswer.insert(word, record.fields[0]);
+            wordAnswer.insert(word, answer);
         }
     }
     return findings;

@@ -18,12 +18,11 @@ namespace bankcheck {
 FileReport checkFile(const QString& path, DataKind kind) {
     FileReport report;
     const bool bank = kind == DataKind::Bank;
-    const int width = bank ? 2 : 3;
-    const QString shape = bank ? QStringLiteral("answer,word") : QStringLiteral("prompt,answer,label number");
+    const RecordShape shape = bank ? bankShape() : practiceShape();
 
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink()) {
-        report.readError = QStringLiteral("no such file");
+        report.readError = Finding{0, QStringLiteral("ファイルがありません"), QStringLiteral("no such file")};
         return report;
     }
     // Read as the game reads it: a regular file only, within the game's size limit.
@@ -31,29 +30,32 @@ FileReport checkFile(const QString& path, DataKind kind) {
     try {
         bytes = readDataFile(path.toStdString(), FieldReader::maxFileBytes);
     } catch (const DataFileError& e) {
-        report.readError = QString::fromStdString(e.reason());
+        report.readError = findingOf(e);
         return report;
     }
     dropEndOfFileMark(bytes);
     const QByteArrayView layout(bytes);
-    report.findings << checkLineLayout(layout.startsWith("\xEF\xBB\xBF") ? layout.sliced(3) : layout, width,
-                                       shape);
+    report.findings << checkLineLayout(layout.startsWith("\xEF\xBB\xBF") ? layout.sliced(3) : layout, shape);
 
     try {
         const std::string name = info.fileName().toStdString(), full = info.absoluteFilePath().toStdString();
         const DataText data = decodeDataFile(std::move(bytes), name, full);
         report.encoding = data.encoding;
-        const RecordList list = readRecords(data.text, width);
+        const RecordList list = readRecords(data.text, shape.width);
         report.records = list.records.size();
         report.findings << list.faults;
         report.findings << (bank ? checkBank(list.records) : checkPractice(list.records));
         if (bank && list.records.isEmpty() && list.faults.isEmpty()) {
-            report.findings << Finding{0,
-                                       QStringLiteral("the bank holds no words; the game would ask one empty "
-                                                      "question that cannot be answered")};
+            report.findings << Finding{
+                0,
+                QStringLiteral(
+                    "ことばが一つもありません。ゲームは答えられない空の問題を一つ出してしまいます"),
+                QStringLiteral(
+                    "the bank holds no words; the game would ask one empty question that cannot be "
+                    "answered")};
         }
     } catch (const DataFileError& e) {
-        report.findings << Finding{e.line(), QString::fromStdString(e.reason())};
+        report.findings << findingOf(e);
     }
     std::stable_sort(report.findings.begin(), report.findings.end(),
                      [](const Finding& a, const Finding& b) { return a.line < b.line; });

@@ -5,12 +5,14 @@
 
 #include "services/data/datatext.h"
 
+#include <optional>
+
 namespace bankcheck {
 
 enum class DataKind { Bank, Practice };
 
 struct FileReport {
-    QString readError; // set when the file could not be read at all; nothing was checked then
+    std::optional<Finding> readError; // set when the file could not be read at all; nothing was checked then
     int records = 0;
     DataEncoding encoding = DataEncoding::Cp932; // how the file was read
     Findings findings;                           // in line order, faults of the whole file first

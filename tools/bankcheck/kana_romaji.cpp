@@ -28,9 +28,10 @@ QChar vowelOf(const QString& spelling) {
     return isVowelLetter(last) ? last : QChar();
 }
 
-Romanisation failure(const QString& why) {
+Romanisation failure(const QString& why, const QString& japanese) {
     Romanisation r;
     r.error = why;
+    r.errorJapanese = japanese;
     return r;
 }
 
@@ -75,22 +76,25 @@ Romanisation romanise(const QString& word) {
     // Half-width katakana become full-width (with their voicing marks joined) so both read alike.
     const QString shown = word.normalized(QString::NormalizationForm_KC);
     const QString kana = toHiragana(shown);
-    if (kana.isEmpty()) return failure(u"the word is empty"_s);
+    if (kana.isEmpty()) return failure(u"the word is empty"_s, u"ことばが空です"_s);
 
     QList<Mora> morae;
     bool doubling = false;
     for (qsizetype i = 0; i < kana.size();) {
         const QChar c = kana[i];
         if (c == u'っ') {
-            if (doubling) return failure(u"two small っ in a row"_s);
+            if (doubling) return failure(u"two small っ in a row"_s, u"小さい「っ」が二つ続いています"_s);
             doubling = true;
             ++i;
             continue;
         }
         if (c == u'ー') {
-            if (doubling) return failure(u"small っ comes right before ー"_s);
+            if (doubling)
+                return failure(u"small っ comes right before ー"_s,
+                               u"小さい「っ」のすぐ後に「ー」があります"_s);
             if (morae.isEmpty() || morae.last().vowel.isNull())
-                return failure(u"ー does not follow a sound ending in a vowel"_s);
+                return failure(u"ー does not follow a sound ending in a vowel"_s,
+                               u"「ー」の前に、母音で終わる音がありません"_s);
             morae.append({u"ー"_s, {u"^"_s}, morae.last().vowel});
             ++i;
             continue;
@@ -99,10 +103,12 @@ Romanisation romanise(const QString& word) {
         QStringList spellings = moraSpellings(QStringView(kana).sliced(i), &length);
         if (spellings.isEmpty()) {
             if (isJoiningSmallKana(c))
-                return failure(QString(u"small %1 does not follow a kana it can join"_s).arg(shown[i]));
+                return failure(QString(u"small %1 does not follow a kana it can join"_s).arg(shown[i]),
+                               QString(u"小さい「%1」の前に、組になるかながありません"_s).arg(shown[i]));
             // A character beyond the basic plane (an emoji) is two UTF-16 units; name it whole.
             const qsizetype units = c.isHighSurrogate() && i + 1 < shown.size() ? 2 : 1;
-            return failure(QString(u"'%1' is not kana"_s).arg(shown.sliced(i, units)));
+            return failure(QString(u"'%1' is not kana"_s).arg(shown.sliced(i, units)),
+                           QString(u"「%1」はかなではありません"_s).arg(shown.sliced(i, units)));
         }
         Mora mora{kana.sliced(i, length), spellings, vowelOf(spellings.first()), spellings.first() == u"n"};
         if (doubling) {
@@ -110,6 +116,8 @@ Romanisation romanise(const QString& word) {
             mora.spellings = doubled(spellings);
             if (mora.spellings.isEmpty() || mora.isN)
                 return failure(QString(u"small っ comes before %1, which has no consonant to double"_s)
+                                   .arg(shown.sliced(i, length)),
+                               QString(u"小さい「っ」の後の「%1」には、重ねる子音がありません"_s)
                                    .arg(shown.sliced(i, length)));
             doubling = false;
         } else if (length == 1 && !morae.isEmpty() && !morae.last().vowel.isNull()) {
@@ -118,7 +126,7 @@ Romanisation romanise(const QString& word) {
         morae.append(mora);
         i += length;
     }
-    if (doubling) return failure(u"small っ ends the word"_s);
+    if (doubling) return failure(u"small っ ends the word"_s, u"小さい「っ」でことばが終わっています"_s);
 
     Romanisation result;
     for (qsizetype k = 0; k < morae.size(); ++k) {

@@ -15,8 +15,10 @@ struct Romanisation {
     QList<QStringList> pieces;
     // The kana of each piece, in hiragana: "こ", "きゃ", "っこ", "ー".
     QStringList kana;
-    // Empty when the whole word could be read; otherwise what stopped the reading, for the teacher.
+    // Empty when the whole word could be read; otherwise what stopped the reading, for the teacher (in
+    // English and in Japanese).
     QString error;
+    QString errorJapanese;
 
     bool ok() const { return error.isEmpty(); }
 };

@@ -17,6 +17,14 @@ bool isBlank(QByteArrayView text) {
 
 } // namespace
 
+RecordShape bankShape() {
+    return {2, QStringLiteral("答え,ことば"), QStringLiteral("answer,word")};
+}
+
+RecordShape practiceShape() {
+    return {3, QStringLiteral("出題,答え,ラベル番号"), QStringLiteral("prompt,answer,label number")};
+}
+
 QList<TextLine> splitTextLines(QByteArrayView bytes) {
     QList<TextLine> lines;
     const qsizetype n = bytes.size();
@@ -56,7 +64,7 @@ QList<TextLine> splitTextLines(QByteArrayView bytes) {
     return lines;
 }
 
-Findings checkLineLayout(QByteArrayView bytes, int width, const QString& recordShape) {
+Findings checkLineLayout(QByteArrayView bytes, const RecordShape& shape) {
     Findings findings;
     const QList<TextLine> lines = splitTextLines(bytes);
     qsizetype records = lines.size(); // the blank lines after the last record are passed over
@@ -65,16 +73,23 @@ Findings checkLineLayout(QByteArrayView bytes, int width, const QString& recordS
     for (qsizetype i = 0; i < records; ++i) {
         const TextLine& line = lines[i];
         if (isBlank(bytes.sliced(line.start, line.size))) {
-            findings << Finding{line.line,
-                                QStringLiteral("the line is blank; the game would read the lines after "
-                                               "it out of step, so delete it")};
-        } else if (!line.openQuote && line.fields != width) {
+            findings << Finding{
+                line.line, QStringLiteral("空の行です。この後の行がずれて読まれるので、消してください"),
+                QStringLiteral("the line is blank; the game would read the lines after it out "
+                               "of step, so delete it")};
+        } else if (!line.openQuote && line.fields != shape.width) {
             // The reader's own fault names an unclosed quote; its fields are not counted.
-            QString text = QStringLiteral("the line holds %1 field(s); each line holds %2: %3")
-                               .arg(QString::number(line.fields), QString::number(width), recordShape);
-            if (line.lastLine > line.line)
-                text += QStringLiteral(" (a double quote carries it on to line %1)").arg(line.lastLine);
-            findings << Finding{line.line, text};
+            Finding f{line.line,
+                      QStringLiteral("この行の項目は%1個です。1行に%2個（%3）をコンマで区切って書きます")
+                          .arg(QString::number(line.fields), QString::number(shape.width), shape.japanese),
+                      QStringLiteral("the line holds %1 field(s); each line holds %2: %3")
+                          .arg(QString::number(line.fields), QString::number(shape.width), shape.english)};
+            if (line.lastLine > line.line) {
+                f.japanese +=
+                    QStringLiteral("（「\"」の中の改行で%1行目まで続いています）").arg(line.lastLine);
+                f.english += QStringLiteral(" (a double quote carries it on to line %1)").arg(line.lastLine);
+            }
+            findings << f;
         }
     }
     return findings;

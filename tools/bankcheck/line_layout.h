@@ -7,6 +7,16 @@
 
 namespace bankcheck {
 
+// What each line of a data file holds: its number of fields and their names, for the teacher.
+struct RecordShape {
+    int width;
+    QString japanese; // "答え,ことば"
+    QString english;  // "answer,word"
+};
+
+RecordShape bankShape();
+RecordShape practiceShape();
+
 // One line of a data file as the game reads it. A line break inside double quotes belongs to the quoted
 // field, so such a line runs on over several lines of the file.
 struct TextLine {
@@ -23,10 +33,9 @@ struct TextLine {
 // on code page 932 bytes alike: a comma, quote, CR or LF byte never occurs inside a two-byte character.
 QList<TextLine> splitTextLines(QByteArrayView bytes);
 
-// Checks how a data file is laid out, before its fields are read: every line holds `width` fields
-// (recordShape, e.g. "answer,word", tells the teacher which) and no line among the records is blank. Blank
-// lines after the last record and the kind of line end (CR LF, LF or CR) are all read alike by the game, so
-// they are no fault.
-Findings checkLineLayout(QByteArrayView bytes, int width, const QString& recordShape);
+// Checks how a data file is laid out, before its fields are read: every line holds `shape.width` fields and
+// no line among the records is blank. Blank lines after the last record and the kind of line end (CR LF,
+// LF or CR) are all read alike by the game, so they are no fault.
+Findings checkLineLayout(QByteArrayView bytes, const RecordShape& shape);
 
 } // namespace bankcheck

@@ -17,6 +17,10 @@ constexpr int kFaultsFound = 1;
 constexpr int kUsageOrReadError = 2;
 
 const char* const kDescription =
+    "ポクラク（pokuraku）の問題ファイル（romaji.txt：1行に「答え,ことば」）と練習ファイル\n"
+    "（romajimojiren.txt：1行に「出題,答え,ラベル番号」）を調べ、まちがいを行ごとに知らせます。\n"
+    "終了コード：0 まちがいなし、1 まちがいあり、2 使い方のまちがいか、読めないファイル。\n"
+    "\n"
     "Checks the question bank (romaji.txt: answer,word on each line) and the practice data\n"
     "(romajimojiren.txt: prompt,answer,label number on each line) of the pokuraku word game.\n"
     "\n"
@@ -32,33 +36,51 @@ const char* const kDescription =
     "prompt a romaji spelling of that kana used for one label only, all 104 labels named, at\n"
     "most 201 records.\n"
     "\n"
-    "Every problem is printed as FILE:LINE: message. A line without the right number of fields\n"
-    "is reported on its own; the lines after it are checked as they are written. Exit status:\n"
-    "0 when no problem was found, 1 when problems were reported, 2 on a usage error or a file\n"
-    "that cannot be read.";
+    "Every problem is printed twice: in Japanese as FILE N行目：message, then in English as\n"
+    "FILE:LINE: message. A line without the right number of fields is reported on its own; the\n"
+    "lines after it are checked as they are written. Exit status: 0 when no problem was found,\n"
+    "1 when problems were reported, 2 on a usage error or a file that cannot be read.";
 
 struct Job {
     QString path;
     DataKind kind;
 };
 
+// A message for the teacher: the Japanese, then the English, each on a line of its own.
+void tell(QTextStream& stream, const QString& japanese, const QString& english) {
+    stream << japanese << "\n" << english << "\n";
+}
+
 int run(const Job& job, QTextStream& out, QTextStream& err) {
     const FileReport report = checkFile(job.path, job.kind);
-    if (!report.readError.isEmpty()) {
-        err << "pokuraku-bankcheck: cannot read " << job.path << ": " << report.readError << "\n";
+    if (report.readError) {
+        tell(err,
+             QStringLiteral("pokuraku-bankcheck: 「%1」を読めません：%2")
+                 .arg(job.path, report.readError->japanese),
+             QStringLiteral("pokuraku-bankcheck: cannot read %1: %2")
+                 .arg(job.path, report.readError->english));
         return kUsageOrReadError;
     }
     for (const Finding& f : report.findings) {
-        out << job.path;
-        if (f.line > 0) out << ":" << f.line;
-        out << ": " << f.text << "\n";
+        if (f.line > 0)
+            tell(out, QStringLiteral("%1 %2行目：%3").arg(job.path, QString::number(f.line), f.japanese),
+                 QStringLiteral("%1:%2: %3").arg(job.path, QString::number(f.line), f.english));
+        else
+            tell(out, QStringLiteral("%1：%2").arg(job.path, f.japanese),
+                 QStringLiteral("%1: %2").arg(job.path, f.english));
     }
-    out << job.path << ": " << report.records << " records, ";
-    if (report.encoding == DataEncoding::Utf8) out << "read as UTF-8, ";
-    if (report.findings.isEmpty())
-        out << "no problems found\n";
-    else
-        out << report.findings.size() << " problem(s)\n";
+    const bool utf8 = report.encoding == DataEncoding::Utf8;
+    const QString records = QString::number(report.records),
+                  problems = QString::number(report.findings.size());
+    tell(out,
+         QStringLiteral("%1：%2件を%3読みました。%4")
+             .arg(job.path, records, utf8 ? QStringLiteral("UTF-8として") : QString(),
+                  report.findings.isEmpty() ? QStringLiteral("まちがいは見つかりませんでした")
+                                            : QStringLiteral("まちがいは%1件です").arg(problems)),
+         QStringLiteral("%1: %2 records, %3%4")
+             .arg(job.path, records, utf8 ? QStringLiteral("read as UTF-8, ") : QString(),
+                  report.findings.isEmpty() ? QStringLiteral("no problems found")
+                                            : QStringLiteral("%1 problem(s)").arg(problems)));
     return report.findings.isEmpty() ? kClean : kFaultsFound;
 }
 
@@ -87,7 +109,8 @@ int main(int argc, char* argv[]) {
                                  QStringLiteral("The practice data (when --practice is not given)."));
 
     if (!parser.parse(app.arguments())) {
-        err << "pokuraku-bankcheck: " << parser.errorText() << "\nTry --help.\n";
+        tell(err, QStringLiteral("pokuraku-bankcheck: 使い方がちがいます。--help で使い方を表示します"),
+             QStringLiteral("pokuraku-bankcheck: %1\nTry --help.").arg(parser.errorText()));
         return kUsageOrReadError;
     }
     if (parser.isSet(help)) {
@@ -101,13 +124,19 @@ int main(int argc, char* argv[]) {
     for (const QString& path : parser.positionalArguments()) {
         QString& slot = bank.isEmpty() ? bank : practice;
         if (!slot.isEmpty()) {
-            err << "pokuraku-bankcheck: too many files; give one question bank and one practice data file\n";
+            tell(err,
+                 QStringLiteral("pokuraku-bankcheck: "
+                                "ファイルが多すぎます。問題ファイルと練習ファイルを一つずつ指定します"),
+                 QStringLiteral("pokuraku-bankcheck: too many files; give one question bank and one practice "
+                                "data file"));
             return kUsageOrReadError;
         }
         slot = path;
     }
     if (bank.isEmpty() && practice.isEmpty()) {
-        err << "pokuraku-bankcheck: no file to check\n" << parser.helpText();
+        tell(err, QStringLiteral("pokuraku-bankcheck: 調べるファイルを指定してください"),
+             QStringLiteral("pokuraku-bankcheck: no file to check"));
+        err << parser.helpText();
         return kUsageOrReadError;
     }
 

@@ -16,7 +16,7 @@ RecordList readRecords(const std::string& text, int width) {
             while (!reader.atEnd())
                 fields << QString::fromStdString(reader.readText());
         } catch (const DataFileError& e) {
-            list.faults << Finding{line.line + e.line() - 1, QString::fromStdString(e.reason())};
+            list.faults << findingOf(e, line.line);
             continue;
         }
         if (fields.size() == width) list.records << Record{fields, line.line};
