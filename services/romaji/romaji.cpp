@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "services/romaji/romaji.h"
+#include "services/romaji/reading.h"
+
+namespace romaji {
+namespace {
+
+bool isUpper(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+
+char withCaseOf(char letter, bool upper) {
+    return upper && letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
+}
+
+// A changed syllable's letters: the first takes the case of the first letter written, the rest the case of
+// the last (Si → Shi, SI → SHI).
+std::string recased(std::string_view letters, std::string_view written) {
+    std::string out(letters);
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = withCaseOf(out[i], isUpper(i == 0 ? written.front() : written.back()));
+    return out;
+}
+
+std::string lowered(std::string_view letters) {
+    std::string out(letters);
+    for (char& c : out)
+        if (isUpper(c)) c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+} // namespace
+
+std::optional<std::string> hepburn(std::string_view answer, std::string_view kana, LongVowels longVowels) {
+    const std::optional<std::vector<WrittenSyllable>> syllables = readAnswer(answer, kana);
+    if (!syllables) return std::nullopt;
+    std::string out;
+    for (const WrittenSyllable& s : *syllables) {
+        const std::string_view written = answer.substr(s.begin, s.length);
+        if (s.longVowel != 0 && longVowels == LongVowels::doubled)
+            out += withCaseOf(s.longVowel, !out.empty() && isUpper(out.back()));
+        else if (lowered(written) == s.hepburn)
+            out += written;
+        else
+            out += recased(s.hepburn, written);
+    }
+    return out;
+}
+
+std::string spell(std::string_view answer, std::string_view kana, Spelling spelling) {
+    if (spelling == Spelling::kunrei) return std::string(answer);
+    const LongVowels longVowels =
+        spelling == Spelling::hepburnDoubled ? LongVowels::doubled : LongVowels::marked;
+    return hepburn(answer, kana, longVowels).value_or(std::string(answer));
+}
+
+System systemOf(std::string_view answer, std::string_view kana) {
+    const std::optional<std::vector<WrittenSyllable>> syllables = readAnswer(answer, kana);
+    if (!syllables) return System::neither;
+    bool kunrei = false;
+    bool hepburn = false;
+    for (const WrittenSyllable& s : *syllables) {
+        kunrei = kunrei || s.mark == Mark::kunrei;
+        hepburn = hepburn || s.mark == Mark::hepburn;
+    }
+    if (kunrei && hepburn) return System::mixed;
+    if (kunrei) return System::kunrei;
+    return hepburn ? System::hepburn : System::both;
+}
+
+} // namespace romaji

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The spellings the game deals an answer in. The word list writes each answer as its author chose, Kunrei
+// (si, tu, hu, zya), Hepburn (shi, tsu, fu, ja) or a mix of the two, with ^ right after a long vowel. The
+// player picks one of three spellings: the answer as written (the Kunrei that schools taught), or Hepburn,
+// the standard since the Cabinet notice of 2025, with long vowels marked or with their vowels doubled.
+//
+// How an answer becomes Hepburn:
+// - It is read syllable by syllable against the word's kana (hiragana and/or full-width katakana), never
+//   letter by letter: the "ti" of ティッシュ stays ti, the "ti" of ち becomes chi.
+// - Each Kunrei syllable becomes its Hepburn syllable (si shi, ti chi, tu tsu, hu fu, zi ji, sya sha,
+//   tya cha, zya ja, …); small っ doubles the next consonant, t before ch (mattya → matcha).
+// - Everything else is kept as written: Hepburn syllables, the spellings both systems share, the other
+//   spellings of ぢ, づ, を (di, du, wo), ん as n' or nn before a vowel or y and as m before b, m or p,
+//   and vowels written out twice (ookami, sensei) in either Hepburn spelling.
+// - A long vowel written ^ stays ^ in the marked spelling (the screen draws it as a macron); in the doubled
+//   spelling it becomes the vowel of the word's kana: おう ou, おお oo, えい ei, うう uu, ー the vowel again.
+// - Letters keep their case where a syllable is kept; a changed syllable takes the case of its first written
+//   letter for its first letter and that of its last written letter for the rest (Si Shi, SI SHI, Tyo Cho),
+//   and a vowel that replaces ^ takes the case of the vowel before it (TO^ TOU).
+// - An answer that cannot be read as romaji of its word (a word in kanji or half-width katakana, a misspelt
+//   answer, a character other than letters, ^ and the ' of n') has no Hepburn spelling: it is dealt as
+//   written.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace romaji {
+
+enum class Spelling { kunrei, hepburnMacron, hepburnDoubled };
+
+// The answer as the game deals and judges it in the chosen spelling: as written for kunrei and for an
+// answer with no Hepburn spelling, else its Hepburn spelling.
+std::string spell(std::string_view answer, std::string_view kana, Spelling spelling);
+
+// How the Hepburn spelling writes long vowels: with ^ (drawn as a macron) or with the kana's vowels.
+enum class LongVowels { marked, doubled };
+
+// The Hepburn spelling of answer (romaji of the word kana, UTF-8); none when the answer does not read as
+// romaji of that word.
+std::optional<std::string> hepburn(std::string_view answer, std::string_view kana, LongVowels longVowels);
+
+// Which system an answer is written in, for the word-list checker: both when no syllable tells the
+// systems apart (kana, gakko^), mixed when it holds syllables of each (sitsu), neither when it does not
+// read as romaji of its word.
+enum class System { kunrei, hepburn, both, mixed, neither };
+System systemOf(std::string_view answer, std::string_view kana);
+
+} // namespace romaji
