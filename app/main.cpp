@@ -3,6 +3,7 @@
 #include "frontends/qt/icon.h"
 #include "frontends/qt/messagebox.h"
 #include "frontends/qt/sdlaudio.h"
+#include "frontends/qt/settings.h"
 #include "frontends/qt/window.h"
 #include "game/program.h"
 #include "services/data/datafolder.h"
@@ -32,7 +33,8 @@ int main(int argc, char* argv[]) {
     frontend::QtMessageBox messageBox;
     frontend::QtErrorReporter errors;
     frontend::QtDisplay display;
-    Program program(Services{random, sound, messageBox, dataFolders}, errors, display);
+    frontend::QtSettings settings;
+    Program program(Services{random, sound, messageBox, dataFolders, &settings}, errors, display);
     program.onLastScreenClosed = [] { QCoreApplication::exit(0); };
     program.start();
     if (program.loadedScreens() == 0) return 0;

@@ -36,6 +36,8 @@ public:
     void keepOpeningInFront() override;
     void quit() override;
     void gameOver() override;
+    romaji::Spelling spelling() const override { return spelling_; }
+    void chooseSpelling(romaji::Spelling spelling) override;
 
     int loadedScreens() const { return loaded_; }
     // Called when no screen is loaded any more: the program ends.
@@ -51,6 +53,7 @@ private:
     toolkit::Guard guard_;
     toolkit::Display& display_;
     int loaded_ = 0;
+    romaji::Spelling spelling_ = romaji::Spelling::kunrei;
     std::unique_ptr<MainScreen> mainScreen_;
     std::unique_ptr<ChartWindow> chartWindow_;
     std::unique_ptr<PracticeScreen> practiceScreen_;

@@ -4,6 +4,7 @@
 // practice → main) by name; the program object, which owns the screens, knows what each step shows, hides
 // and closes, and in which order. A screen never shows or hides another screen itself.
 #include "screens/services.h"
+#include "services/romaji/romaji.h"
 #include "toolkit/screen.h"
 
 class Navigator : public toolkit::ScreenHost {
@@ -35,4 +36,9 @@ public:
     virtual void quit() = 0;
     // The fifth lost creature ended the game: the main screen, the chart and the practice screen close.
     virtual void gameOver() = 0;
+
+    // How answers and prompts are spelt: the player's choice, remembered for the next start. A new choice
+    // takes effect with the next word.
+    virtual romaji::Spelling spelling() const = 0;
+    virtual void chooseSpelling(romaji::Spelling spelling) = 0;
 };

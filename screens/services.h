@@ -6,6 +6,7 @@
 #include "services/random/random.h"
 #include "services/sound/sound.h"
 #include "toolkit/messagebox.h"
+#include "toolkit/settings.h"
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ struct Services {
     // Searched in order for each data file; the first folder that holds it wins (dataSearchFolders() in the
     // game: the player's own folder, the working folder, the installed data).
     std::vector<std::string> dataFolders;
+    // Where the player's choices are remembered; none: they last as long as the program.
+    toolkit::Settings* settings = nullptr;
 
     // Throws DataFileError naming every folder when none holds the file.
     std::string dataPath(const std::string& fileName) const { return findDataFile(fileName, dataFolders); }

@@ -18,6 +18,12 @@ void MenuItem::setVisible(bool shown) {
     if (view_) view_->changed();
 }
 
+void MenuItem::setChecked(bool checked) {
+    checkable_ = true;
+    checked_ = checked;
+    if (view_) view_->changed();
+}
+
 MenuItem* MenuItem::add(std::string text) {
     menu_ = true;
     items_.push_back(std::make_unique<MenuItem>(std::move(text)));

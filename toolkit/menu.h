@@ -27,6 +27,10 @@ public:
     void setEnabled(bool on);
     bool isVisible() const { return visible_; }
     void setVisible(bool shown);
+    // An item that shows a check mark when it stands for the choice in force.
+    bool isCheckable() const { return checkable_; }
+    bool isChecked() const { return checked_; }
+    void setChecked(bool checked);
     const std::string& objectName() const { return name_; }
     void setObjectName(std::string name) { name_ = std::move(name); }
 
@@ -51,6 +55,8 @@ private:
     std::string name_;
     bool enabled_ = true;
     bool visible_ = true;
+    bool checkable_ = false;
+    bool checked_ = false;
     bool menu_ = false;
     std::vector<std::unique_ptr<MenuItem>> items_;
     MenuView* view_ = nullptr;

@@ -25,6 +25,8 @@ void MenuView::changed() {
     action_->setText(QString::fromStdString(item_->text()));
     action_->setEnabled(item_->isEnabled());
     action_->setVisible(item_->isVisible());
+    action_->setCheckable(item_->isCheckable());
+    action_->setChecked(item_->isChecked());
 }
 
 void MenuView::detach() {

@@ -25,7 +25,8 @@ void MainScreen::onRetryClicked() {
 }
 
 // The hint button: the first hint shows some leading letters for 2 points, the last one the whole word for
-// 10 points. Either hint halves the points the word will earn.
+// 10 points. Either hint halves the points the word will earn. A hint shows the answer in the word's
+// spelling, long vowels with macrons in the spelling that draws them so.
 void MainScreen::onHintClicked() {
     playHint();
     ++s.hintLevel;
@@ -34,13 +35,13 @@ void MainScreen::onHintClicked() {
     random.seedFromClock();
     if (s.hintLevel == 1) {
         s.hintLength = firstHintLength(random.next(), toolkit::characterCount(s.answer));
-        c.hintLabel->setText(toolkit::leftCharacters(s.answer, s.hintLength));
+        c.hintLabel->setText(shownAnswer(toolkit::leftCharacters(s.answer, s.hintLength)));
         setScore(scoreAfterCharge(s.score, firstHintCharge));
         c.hintButton->setBackColor(lightGreen);
         c.hintButton->setText("ラストヒント");
     }
     if (s.hintLevel == 2) {
-        c.hintLabel->setText(s.answer);
+        c.hintLabel->setText(shownAnswer(s.answer));
         setScore(scoreAfterCharge(s.score, lastHintCharge));
         c.hintButton->hide();
     }

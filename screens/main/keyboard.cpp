@@ -23,7 +23,12 @@ bool MainScreen::onKeyDown(const toolkit::KeyPress& key) {
     default:
         break;
     }
-    const std::optional<int> tile = tileForKey(letterOfKey(key.key, key.text), tileBoard());
+    const std::string letter = letterOfKey(key.key, key.text);
+    const TileBoard board = tileBoard();
+    std::optional<int> tile = tileForKey(letter, board);
+    // In the spelling that draws long vowels with a macron, the minus key (ー's key on a Japanese keyboard)
+    // presses the mark too, unless a tile carries a minus sign of its own.
+    if (!tile && letter == "-" && markLook() == mainscreen::MarkLook::macron) tile = tileForKey("^", board);
     if (!tile) return false;
     onTilePressed(static_cast<std::int16_t>(*tile));
     return true;

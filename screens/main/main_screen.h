@@ -4,8 +4,10 @@
 // retry and hint, the chase field of twelve creatures, and the menus.
 #include "screens/main/letterkeys.h"
 #include "screens/main/main_screen_definition.h"
+#include "screens/main/rules.h"
 #include "screens/main/track.h"
 #include "services/data/questionbank.h"
+#include "services/romaji/romaji.h"
 #include "toolkit/screen.h"
 #include <array>
 #include <cstdint>
@@ -36,6 +38,7 @@ public:
     void onQuitMenu();
     void onMakerMenuOpened();
     void onOpeningMenu();
+    void onSpellingMenu(romaji::Spelling spelling);
     bool onKeyDown(const toolkit::KeyPress& key); // keyboard play; true when the key was taken
 
     // The screen's own procedures.
@@ -69,6 +72,7 @@ public:
         std::int16_t questionCount = 0;
 
         std::string answer;
+        romaji::Spelling spelling = romaji::Spelling::kunrei; // the spelling of the word in play
         std::string questionWord;
         std::int16_t answerLength = 0;
         std::int16_t score = 0;
@@ -123,6 +127,10 @@ private:
     void eatCreature(std::int16_t i);
     void bringBackCreature(std::int16_t i);
     void endGame();
+    // The long-vowel mark as the word in play draws it, and the answer as the player reads it.
+    mainscreen::MarkLook markLook() const;
+    std::string shownAnswer(const std::string& answer) const;
+    void showSpellingChoice();
     Navigator& navigator_;
     MainScreenControls c;
     State s;

@@ -130,6 +130,10 @@ void buildMenus(Window& window, MainScreenControls& c) {
           "５回救えなかったら、ゲームオーバーです", "※「ヘボン式」と「訓令式」がまじっています",
           "※　＾　はａｉｕｅｏの後でクリックします"})
         c.howToPlayMenu->add(text);
+    c.spellingMenu = bar.add("書き方");
+    c.kunreiItem = c.spellingMenu->add("訓令式　（si  tu  o^）");
+    c.hepburnMacronItem = c.spellingMenu->add("ヘボン式（shi  tsu  ō）");
+    c.hepburnDoubledItem = c.spellingMenu->add("ヘボン式（shi  tsu  oo）");
     c.makerMenu = bar.add("製作者");
     c.makerMessageItem = c.makerMenu->add("minasan. tanosimi nagara ro^maji no benkyo^  wo site kudasai ne.");
     c.openingMenuItem = c.makerMenu->add("ポクラク開発チーム（オープニングをもう一度）");

@@ -33,6 +33,12 @@ struct MainScreenControls {
     toolkit::MenuItem* practiceMenuItem = nullptr;
     toolkit::MenuItem* quitMenuItem = nullptr;
     toolkit::MenuItem* howToPlayMenu = nullptr;
+    // The spelling answers are dealt in: Kunrei as the word list writes it, or Hepburn with long vowels
+    // marked or doubled.
+    toolkit::MenuItem* spellingMenu = nullptr;
+    toolkit::MenuItem* kunreiItem = nullptr;
+    toolkit::MenuItem* hepburnMacronItem = nullptr;
+    toolkit::MenuItem* hepburnDoubledItem = nullptr;
     toolkit::MenuItem* makerMenu = nullptr;
     toolkit::MenuItem* makerMessageItem = nullptr;
     toolkit::MenuItem* openingMenuItem = nullptr;

@@ -26,6 +26,28 @@ void MainScreen::onOpeningMenu() {
     navigator_.playOpening();
 }
 
+// The spelling of the next word and after; the word in play keeps its own. The choice in force is checked.
+void MainScreen::onSpellingMenu(romaji::Spelling spelling) {
+    navigator_.chooseSpelling(spelling);
+    showSpellingChoice();
+}
+
+void MainScreen::showSpellingChoice() {
+    const romaji::Spelling chosen = navigator_.spelling();
+    c.kunreiItem->setChecked(chosen == romaji::Spelling::kunrei);
+    c.hepburnMacronItem->setChecked(chosen == romaji::Spelling::hepburnMacron);
+    c.hepburnDoubledItem->setChecked(chosen == romaji::Spelling::hepburnDoubled);
+}
+
+mainscreen::MarkLook MainScreen::markLook() const {
+    return s.spelling == romaji::Spelling::hepburnMacron ? mainscreen::MarkLook::macron
+                                                         : mainscreen::MarkLook::caret;
+}
+
+std::string MainScreen::shownAnswer(const std::string& answer) const {
+    return s.spelling == romaji::Spelling::hepburnMacron ? romaji::withMacrons(answer) : answer;
+}
+
 void MainScreen::setChartMenuCaption(const std::string& caption) {
     load();
     c.chartMenuItem->setText(caption);

@@ -26,6 +26,7 @@ void MainScreen::onLoad() {
     c.scoreLabel->setText("0");
     c.creditLabel->hide();
     navigator_.prepareChart();
+    showSpellingChoice();
     readQuestionBank();
     for (std::int16_t k = 0; k < 12; ++k) {
         setCreatureShown(k, false);
@@ -72,7 +73,9 @@ void MainScreen::pickQuestion() {
         if (s.usedFlags[i] != 1) break;
     }
     s.usedFlags[i] = 1;
-    s.answer = s.romajiList[i];
+    // The word is dealt and judged in the spelling chosen when it comes up.
+    s.spelling = navigator_.spelling();
+    s.answer = romaji::spell(s.romajiList[i], s.wordList[i], s.spelling);
     s.questionWord = s.wordList[i];
     c.wordLabel->show();
 }
@@ -94,7 +97,7 @@ void MainScreen::dealTiles() {
         random.seedFromClock();
         const auto pickPos = static_cast<std::int16_t>(random.below(poolLeft) + 1);
         s.dealtLetters[k] = letterPool[pickPos - 1];
-        c.tiles(k)->setText(s.dealtLetters[k]);
+        c.tiles(k)->setText(tileCaption(s.dealtLetters[k], markLook()));
         letterPool.erase(letterPool.begin() + (pickPos - 1));
         --poolLeft;
         c.tiles(k)->setForeColor(letterColour(s.dealtLetters[k]));
@@ -120,7 +123,7 @@ void MainScreen::onTilePressed(std::int16_t index) {
     c.answerLabel->setText(s.answerLine);
     // Marked line: a caret replaces the vowel before it with a full-width caret.
     if (isLongVowelMark(letter)) toolkit::dropLastCharacter(s.markedLine);
-    s.markedLine += markedPiece(letter);
+    s.markedLine += markedPiece(letter, markLook());
     c.markedLineLabel->setText(s.markedLine);
     // Plain line: the letters without carets.
     s.plainLine += plainPiece(letter);

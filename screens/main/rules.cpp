@@ -51,8 +51,13 @@ bool isLongVowelMark(const std::string& letter) {
     return letter == "^";
 }
 
-std::string markedPiece(const std::string& letter) {
-    return isLongVowelMark(letter) ? "＾" : letter;
+std::string markedPiece(const std::string& letter, MarkLook look) {
+    if (!isLongVowelMark(letter)) return letter;
+    return look == MarkLook::macron ? "￣" : "＾";
+}
+
+std::string tileCaption(const std::string& letter, MarkLook look) {
+    return look == MarkLook::macron && isLongVowelMark(letter) ? "¯" : letter;
 }
 
 std::string plainPiece(const std::string& letter) {

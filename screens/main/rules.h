@@ -43,10 +43,13 @@ std::string resultForScore(int score);
 
 // Texts are UTF-8. The letter a pressed tile adds: its caption without the blanks in front.
 std::string pressedLetter(const std::string& caption);
-// The long-vowel mark: on the marked line it replaces the vowel before it with a full-width caret, and the
-// plain line leaves it out.
+// The long-vowel mark: on the marked line it replaces the vowel before it with a full-width caret (a
+// full-width macron in the Hepburn spelling that marks long vowels), and the plain line leaves it out. On
+// its tile it shows as ^, or as a macron (¯) in that spelling.
+enum class MarkLook { caret, macron };
 bool isLongVowelMark(const std::string& letter);
-std::string markedPiece(const std::string& letter);
+std::string markedPiece(const std::string& letter, MarkLook look = MarkLook::caret);
+std::string tileCaption(const std::string& letter, MarkLook look);
 std::string plainPiece(const std::string& letter);
 // A dealt letter is blue when it is one of the five lower-case vowels (blanks around it aside), else black.
 toolkit::Colour letterColour(const std::string& letter);

@@ -10,8 +10,12 @@ void PracticeScreen::chooseTarget() {
     Random& random = navigator_.services().random;
     random.seedFromClock();
     s.targetIndex = practice::nextTarget(s.table, s.answeredKana, s.targetIndex, random);
-    s.targetPrompt = s.table.promptList[static_cast<std::size_t>(s.targetIndex)];
-    s.targetAnswer = s.table.answerList[static_cast<std::size_t>(s.targetIndex)];
+    const auto k = static_cast<std::size_t>(s.targetIndex);
+    s.targetAnswer = s.table.answerList[k];
+    // The prompt in the spelling the player chose, long vowels drawn with a macron where that spelling does.
+    const romaji::Spelling spelling = navigator_.spelling();
+    s.targetPrompt = romaji::spell(s.table.promptList[k], s.targetAnswer, spelling);
+    if (spelling == romaji::Spelling::hepburnMacron) s.targetPrompt = romaji::withMacrons(s.targetPrompt);
     if (c.promptLabel) c.promptLabel->setText(s.targetPrompt);
 }
 

@@ -54,6 +54,40 @@ std::string spell(std::string_view answer, std::string_view kana, Spelling spell
     return hepburn(answer, kana, longVowels).value_or(std::string(answer));
 }
 
+const char* nameOf(Spelling spelling) {
+    switch (spelling) {
+    case Spelling::hepburnMacron:
+        return "hepburn-macron";
+    case Spelling::hepburnDoubled:
+        return "hepburn-doubled";
+    case Spelling::kunrei:
+        break;
+    }
+    return "kunrei";
+}
+
+Spelling spellingNamed(std::string_view name) {
+    for (Spelling spelling : {Spelling::hepburnMacron, Spelling::hepburnDoubled})
+        if (name == nameOf(spelling)) return spelling;
+    return Spelling::kunrei;
+}
+
+std::string withMacrons(std::string_view text) {
+    static constexpr std::string_view plain = "aiueoAIUEO";
+    static constexpr const char* macron[] = {"ā", "ī", "ū", "ē", "ō", "Ā", "Ī", "Ū", "Ē", "Ō"};
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t vowel = plain.find(text[i]);
+        if (vowel != std::string_view::npos && i + 1 < text.size() && text[i + 1] == '^') {
+            out += macron[vowel];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 System systemOf(std::string_view answer, std::string_view kana) {
     const std::optional<std::vector<WrittenSyllable>> syllables = readAnswer(answer, kana);
     if (!syllables) return System::neither;

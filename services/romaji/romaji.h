@@ -29,6 +29,15 @@ namespace romaji {
 
 enum class Spelling { kunrei, hepburnMacron, hepburnDoubled };
 
+// The names a spelling is remembered by ("kunrei", "hepburn-macron", "hepburn-doubled"); an unknown name
+// reads as kunrei, the spelling of the shipped word list.
+const char* nameOf(Spelling spelling);
+Spelling spellingNamed(std::string_view name);
+
+// A text as the player reads it in the macron spelling: each vowel followed by ^ becomes the vowel with a
+// macron (o^ ō, O^ Ō); other text is kept.
+std::string withMacrons(std::string_view text);
+
 // The answer as the game deals and judges it in the chosen spelling: as written for kunrei and for an
 // answer with no Hepburn spelling, else its Hepburn spelling.
 std::string spell(std::string_view answer, std::string_view kana, Spelling spelling);
