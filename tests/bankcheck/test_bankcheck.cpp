@@ -105,6 +105,8 @@ void TestBankCheck::reportsFixturesWithFileAndLine_data() {
         << QStringList{
                u"misspelled_bank.txt 3行目：答え「gako^」は「がっこう」のローマ字のつづりではありません（例：gakko^）"_s,
                u"misspelled_bank.txt:3: answer 'gako^' is not a spelling of がっこう (expected e.g. gakko^)"_s,
+               u"misspelled_bank.txt：訓令式でもヘボン式でも同じつづりです"_s,
+               u"misspelled_bank.txt: spelt the same in Kunrei and Hepburn"_s,
                u"misspelled_bank.txt：4件を読みました。まちがいは1件です"_s,
                u"misspelled_bank.txt: 4 records, 1 problem(s)"_s};
     QTest::newRow("too long")
@@ -112,6 +114,8 @@ void TestBankCheck::reportsFixturesWithFileAndLine_data() {
         << QStringList{
                u"too_long_bank.txt 2行目：答え「chokore^tokukki^toaisukuri^mu」は29文字です。文字のタイルは24個しかありません"_s,
                u"too_long_bank.txt:2: answer 'chokore^tokukki^toaisukuri^mu' has 29 letters; the game has only 24 letter tiles"_s,
+               u"too_long_bank.txt：ヘボン式で書かれています"_s,
+               u"too_long_bank.txt: written in Hepburn"_s,
                u"too_long_bank.txt：3件を読みました。まちがいは1件です"_s,
                u"too_long_bank.txt: 3 records, 1 problem(s)"_s};
     QTest::newRow("wrong caption")
@@ -125,8 +129,15 @@ void TestBankCheck::reportsFixturesWithFileAndLine_data() {
                u"wrong_caption_practice.txt: 104 records, 2 problem(s)"_s};
     QTest::newRow("LF line ends")
         << QStringList{u"lf_bank.txt"_s} << 0
-        << QStringList{u"lf_bank.txt：3件をUTF-8として読みました。まちがいは見つかりませんでした"_s,
+        << QStringList{u"lf_bank.txt：訓令式でもヘボン式でも同じつづりです"_s,
+                       u"lf_bank.txt: spelt the same in Kunrei and Hepburn"_s,
+                       u"lf_bank.txt：3件をUTF-8として読みました。まちがいは見つかりませんでした"_s,
                        u"lf_bank.txt: 3 records, read as UTF-8, no problems found"_s};
+    QTest::newRow("Kunrei")
+        << QStringList{u"kunrei_bank.txt"_s} << 0
+        << QStringList{u"kunrei_bank.txt：訓令式で書かれています"_s, u"kunrei_bank.txt: written in Kunrei"_s,
+                       u"kunrei_bank.txt：3件をUTF-8として読みました。まちがいは見つかりませんでした"_s,
+                       u"kunrei_bank.txt: 3 records, read as UTF-8, no problems found"_s};
     QTest::newRow("missing comma")
         << QStringList{u"missing_comma_bank.txt"_s} << 1
         << QStringList{
@@ -138,6 +149,8 @@ void TestBankCheck::reportsFixturesWithFileAndLine_data() {
                u"missing_comma_bank.txt:5: 'inu,いぬ' repeats line 1"_s,
                u"missing_comma_bank.txt 6行目：答えが空です"_s,
                u"missing_comma_bank.txt:6: the answer is empty"_s,
+               u"missing_comma_bank.txt：訓令式でもヘボン式でも同じつづりです"_s,
+               u"missing_comma_bank.txt: spelt the same in Kunrei and Hepburn"_s,
                u"missing_comma_bank.txt：5件をUTF-8として読みました。まちがいは4件です"_s,
                u"missing_comma_bank.txt: 5 records, read as UTF-8, 4 problem(s)"_s};
 }

@@ -9,11 +9,36 @@
 #include "services/data/boundedread.h"
 #include "services/data/datatext.h"
 #include "services/data/fieldreader.h"
+#include "services/romaji/romaji.h"
 
 #include <QFileInfo>
 #include <algorithm>
 
 namespace bankcheck {
+
+namespace {
+
+void countSystems(const QList<Record>& records, FileReport& report) {
+    for (const Record& record : records) {
+        if (record.fields.size() < 2) continue;
+        switch (romaji::systemOf(record.fields[0].toStdString(), record.fields[1].toStdString())) {
+        case romaji::System::kunrei:
+            ++report.kunreiAnswers;
+            break;
+        case romaji::System::hepburn:
+            ++report.hepburnAnswers;
+            break;
+        case romaji::System::mixed:
+            ++report.mixedAnswers;
+            break;
+        case romaji::System::both:
+        case romaji::System::neither:
+            break;
+        }
+    }
+}
+
+} // namespace
 
 FileReport checkFile(const QString& path, DataKind kind) {
     FileReport report;
@@ -45,6 +70,7 @@ FileReport checkFile(const QString& path, DataKind kind) {
         report.records = list.records.size();
         report.findings << list.faults;
         report.findings << (bank ? checkBank(list.records) : checkPractice(list.records));
+        if (bank) countSystems(list.records, report);
         if (bank && list.records.isEmpty() && list.faults.isEmpty()) {
             report.findings << Finding{
                 0,

@@ -16,6 +16,11 @@ struct FileReport {
     int records = 0;
     DataEncoding encoding = DataEncoding::Cp932; // how the file was read
     Findings findings;                           // in line order, faults of the whole file first
+    // For a question bank: the romaji system its answers are written in, answer by answer (an answer that
+    // is romaji of neither is among the findings).
+    int kunreiAnswers = 0;  // Kunrei alone (si, tu, zya)
+    int hepburnAnswers = 0; // Hepburn alone (shi, tsu, ja)
+    int mixedAnswers = 0;   // syllables of each
 };
 
 // Reads one data file as the game does and runs every check on it: line layout, syntax, then the

@@ -51,6 +51,24 @@ void tell(QTextStream& stream, const QString& japanese, const QString& english) 
     stream << japanese << "\n" << english << "\n";
 }
 
+// Which romaji system the answers are written in; the game plays either, and converts Kunrei to Hepburn
+// when the player chooses Hepburn.
+void tellSystem(QTextStream& out, const QString& path, const FileReport& report) {
+    const bool kunrei = report.kunreiAnswers > 0, hepburn = report.hepburnAnswers > 0;
+    if (report.mixedAnswers > 0 || (kunrei && hepburn))
+        tell(out, QStringLiteral("%1：訓令式とヘボン式がまじっています").arg(path),
+             QStringLiteral("%1: written in Kunrei and Hepburn mixed").arg(path));
+    else if (kunrei)
+        tell(out, QStringLiteral("%1：訓令式で書かれています").arg(path),
+             QStringLiteral("%1: written in Kunrei").arg(path));
+    else if (hepburn)
+        tell(out, QStringLiteral("%1：ヘボン式で書かれています").arg(path),
+             QStringLiteral("%1: written in Hepburn").arg(path));
+    else
+        tell(out, QStringLiteral("%1：訓令式でもヘボン式でも同じつづりです").arg(path),
+             QStringLiteral("%1: spelt the same in Kunrei and Hepburn").arg(path));
+}
+
 int run(const Job& job, QTextStream& out, QTextStream& err) {
     const FileReport report = checkFile(job.path, job.kind);
     if (report.readError) {
@@ -69,6 +87,7 @@ int run(const Job& job, QTextStream& out, QTextStream& err) {
             tell(out, QStringLiteral("%1：%2").arg(job.path, f.japanese),
                  QStringLiteral("%1: %2").arg(job.path, f.english));
     }
+    if (job.kind == DataKind::Bank && report.records > 0) tellSystem(out, job.path, report);
     const bool utf8 = report.encoding == DataEncoding::Utf8;
     const QString records = QString::number(report.records),
                   problems = QString::number(report.findings.size());
