@@ -4,9 +4,7 @@
 
 namespace frontend {
 
-QtSettings::QtSettings()
-    : file_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("pokuraku"),
-            QStringLiteral("pokuraku")) {
+QtSettings::QtSettings() : file_(QStringLiteral("pokuraku"), QStringLiteral("pokuraku")) {
     if (file_.status() != QSettings::NoError) {
         std::fprintf(stderr,
                      "pokuraku: the settings file %s cannot be read; the game starts with its defaults\n",

@@ -175,6 +175,13 @@ std::unique_ptr<Window> buildMainScreen(MainScreenControls& c, MainScreen& scree
             {c.practiceMenuItem, "moren", c.practiceMenuItem->triggered, [s] { s->onPracticeMenu(); }},
             {c.quitMenuItem, "owaru", c.quitMenuItem->triggered, [s] { s->onQuitMenu(); }},
             {c.howToPlayMenu, "asobikata"},
+            {c.spellingMenu, "spellingMenu"},
+            {c.kunreiItem, "kunreiItem", c.kunreiItem->triggered,
+             [s] { s->onSpellingMenu(romaji::Spelling::kunrei); }},
+            {c.hepburnMacronItem, "hepburnMacronItem", c.hepburnMacronItem->triggered,
+             [s] { s->onSpellingMenu(romaji::Spelling::hepburnMacron); }},
+            {c.hepburnDoubledItem, "hepburnDoubledItem", c.hepburnDoubledItem->triggered,
+             [s] { s->onSpellingMenu(romaji::Spelling::hepburnDoubled); }},
             {c.makerMenu, "saku", c.makerMenu->aboutToShow, [s] { s->onMakerMenuOpened(); }},
             {c.makerMessageItem, "zxcv"},
             {c.openingMenuItem, "sakusya", c.openingMenuItem->triggered, [s] { s->onOpeningMenu(); }}});
