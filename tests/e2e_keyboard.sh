@@ -2,7 +2,8 @@
 # A whole question played with the keyboard alone in a real window under Xvfb: keys typed with xdotool
 # (XTEST, as a keyboard types them) press the tiles, Enter before the last letter and Enter after OK do
 # nothing, Enter submits the finished answer, and the score shown is the one the mouse path gives for the
-# same word. A second game types a word with the long-vowel mark (Shift+6 on the US layout).
+# same word. A second game types a word with the long-vowel mark (Shift+6 on the US layout), and a third one
+# a Kunrei word in the Hepburn the player chose at an earlier start.
 # Arguments (from CTest): the built game, the source folder, the build folder.
 source "$(dirname "$0")/e2e/lib.sh"
 
@@ -85,6 +86,17 @@ xdotool key Return
 await_twips caretjudged "$main" "$menu" $mark shown "no correct-answer mark after typing a^ and Enter"
 crop_score caretjudged caret
 same_picture score-mouse score-caret || fail "a^ typed scored otherwise than ii clicked"
+quit_game
+
+# Hepburn, as remembered from an earlier start: the list's "hu" is dealt and typed as "fu".
+printf '[romaji]\nspelling=hepburn-macron\n' >"$XDG_CONFIG_HOME/pokuraku/pokuraku.conf"
+open_game "hu,ふ"
+xdotool type --delay 50 fu
+await_twips hepburn "$main" "$menu" $ok shown "the OK button is not shown after typing fu for ふ in Hepburn"
+xdotool key Return
+await_twips hepburnjudged "$main" "$menu" $mark shown "no correct-answer mark after typing fu and Enter"
+crop_score hepburnjudged hepburn
+same_picture score-mouse score-hepburn || fail "fu typed in Hepburn scored otherwise than ii clicked"
 quit_game
 
 if grep -E 'Sanitizer|runtime error' "$work/game.log" >/dev/null; then fail "sanitizer report"; fi

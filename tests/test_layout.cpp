@@ -129,7 +129,7 @@ void LayoutTest::menuCaptions() {
     QStringList top;
     for (QAction* a : qtWindow(f())->menuBar()->actions())
         top << a->text();
-    QCOMPARE(top, (QStringList{"ローマ字表", "文字練習", "終わる", "遊び方", "製作者"}));
+    QCOMPARE(top, (QStringList{"ローマ字表", "文字練習", "終わる", "遊び方", "書き方", "製作者"}));
     QStringList help;
     for (QAction* a : action(c().howToPlayMenu)->menu()->actions())
         help << a->text();

@@ -2,13 +2,14 @@
 // The main screen's menus: the chart toggle with its caption and the focus given back, the practice
 // screen hiding the chart behind the toggle's back, quitting (which creates nothing and also ends a
 // playing opening, from the menu or the window frame), the credit line toggled on every opening of its
-// menu, the opening shown again on request, and the texts of the menus.
+// menu, the opening shown again on request, the texts of the menus, and the spelling chosen from its menu.
 #include "frontends/qt/timer.h"
 #include "screens/chart/chart_window.h"
 #include "screens/main/main_screen.h"
 #include "screens/opening/opening_screen.h"
 #include "screens/practice/practice_screen.h"
 #include "support/gamefixture.h"
+#include "support/play.h"
 #include "support/stdstring.h"
 #include "support/views.h"
 #include <QApplication>
@@ -26,6 +27,7 @@ private slots:
     void sakuTogglesTheCreditOnEveryOpening();
     void sakusyaPlaysTheOpeningAgain();
     void menuTexts();
+    void spellingIsChosenForTheNextWordAndRemembered();
 };
 
 namespace {
@@ -196,7 +198,7 @@ void MenusTest::menuTexts() {
     QStringList bar;
     for (const auto& item : game.main().window()->menuBar().items())
         bar << QString::fromStdString(item->text());
-    QCOMPARE(bar, QStringList({"ローマ字表", "文字練習", "終わる", "遊び方", "製作者"}));
+    QCOMPARE(bar, QStringList({"ローマ字表", "文字練習", "終わる", "遊び方", "書き方", "製作者"}));
     QStringList help;
     for (const auto& item : c.howToPlayMenu->items())
         help << QString::fromStdString(item->text());
@@ -216,6 +218,48 @@ void MenusTest::menuTexts() {
     c.makerMessageItem->trigger();
     QCOMPARE(game.program->loadedScreens(), loaded);
     QVERIFY(game.main().isVisible());
+}
+
+// The word in play keeps its spelling; the next one is dealt, shown and judged in the chosen one, and the
+// choice is there again when the game starts anew.
+void MenusTest::spellingIsChosenForTheNextWordAndRemembered() {
+    PlayingGame game;
+    game.writeText(QStringLiteral("romaji.txt"), QStringLiteral("tu^ti,つうち\r\n"));
+    game.program->quit();
+    game.start();
+    MainScreen& f = game.main();
+    const MainScreenControls& c = f.controls();
+    QVERIFY(c.kunreiItem->isChecked() && !c.hepburnMacronItem->isChecked());
+    QCOMPARE(f.state().answer, std::string("tu^ti"));
+    c.hepburnMacronItem->trigger();
+    QVERIFY(!c.kunreiItem->isChecked() && c.hepburnMacronItem->isChecked());
+    QCOMPARE(f.state().answer, std::string("tu^ti"));
+    answerRight(f);
+    QCOMPARE(f.state().score, 10);
+    QCOMPARE(f.state().answer, std::string("tsu^chi"));
+    QStringList tiles;
+    for (int k = 0; k < 7; ++k)
+        tiles << QString::fromStdString(c.tiles(k)->text());
+    QCOMPARE(tiles.count(QStringLiteral("¯")), 1);
+    QVERIFY(pressLetters(f, QStringLiteral("tsu")));
+    QVERIFY(f.onKeyDown({Qt::Key_Minus, "-"})); // the minus key presses the macron
+    QCOMPARE(c.markedLineLabel->text(), std::string("ts￣"));
+    f.onRetryClicked();
+    f.onHintClicked();
+    f.onHintClicked();
+    QCOMPARE(c.hintLabel->text(), std::string("tsūchi"));
+    c.hepburnDoubledItem->trigger();
+    answerRight(f);
+    QCOMPARE(f.state().answer, std::string("tsuuchi"));
+
+    game.program->quit();
+    game.program = std::make_unique<Program>(
+        Services{game.random, game.sound, game.messageBox, {game.dir.path().toStdString()}, &game.settings},
+        game.errors, game.display);
+    game.start();
+    QCOMPARE(game.program->spelling(), romaji::Spelling::hepburnDoubled);
+    QVERIFY(game.main().controls().hepburnDoubledItem->isChecked());
+    QCOMPARE(game.main().state().answer, std::string("tsuuchi"));
 }
 
 QTEST_MAIN(MenusTest)

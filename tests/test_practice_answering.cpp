@@ -21,6 +21,7 @@ private slots:
     void finishAtThe103rdAnswer();
     void targetChoiceNeverLoopsForever();
     void shippedDataReachesTheFinish();
+    void promptsInTheChosenSpelling();
 };
 
 namespace {
@@ -199,6 +200,16 @@ void PracticeAnsweringTest::shippedDataReachesTheFinish() {
     QCOMPARE(r.state().correctCount, 103);
     QVERIFY(!r.isLoaded());
     QVERIFY(game.program->mainScreen().isVisible());
+}
+
+// A prompt the data writes in Kunrei is shown in the Hepburn the player chose on the main screen.
+void PracticeAnsweringTest::promptsInTheChosenSpelling() {
+    GameFixture game;
+    game.start();
+    game.program->mainScreen().onSpellingMenu(romaji::Spelling::hepburnMacron);
+    PracticeScreen& r = openPractice(game, QStringLiteral("si,し,11\r\n"));
+    r.onStartClicked();
+    QCOMPARE(r.controls().promptLabel->text(), QStringLiteral("shi"));
 }
 
 QTEST_MAIN(PracticeAnsweringTest)

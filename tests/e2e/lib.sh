@@ -16,6 +16,9 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 # empty folder of the check's own, so nothing of the machine's user leaks in. A check may put files there.
 export XDG_DATA_HOME=$work/data-home
 mkdir -p "$XDG_DATA_HOME"
+# The player's remembered choices ($XDG_CONFIG_HOME/pokuraku/pokuraku.conf) likewise: the check's own.
+export XDG_CONFIG_HOME=$work/config-home
+mkdir -p "$XDG_CONFIG_HOME/pokuraku"
 xvfb_pid=""
 game_pid=""
 game_status=""

@@ -6,10 +6,12 @@
 #include "services/sound/sound.h"
 #include "toolkit/guard.h"
 #include "toolkit/messagebox.h"
+#include "toolkit/settings.h"
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
 #include <functional>
+#include <map>
 
 namespace sound {
 // Failed checks name the cues ("Hint"), not their numbers.
@@ -22,6 +24,17 @@ class RecordingSound : public SoundPlayer {
 public:
     void play(Cue cue) override { played << cue; }
     QList<Cue> played;
+};
+
+// The player's remembered choices, kept in memory for one test.
+class MemorySettings : public toolkit::Settings {
+public:
+    std::string value(const std::string& key) const override {
+        const auto found = values.find(key);
+        return found == values.end() ? std::string() : found->second;
+    }
+    void setValue(const std::string& key, const std::string& value) override { values[key] = value; }
+    std::map<std::string, std::string> values;
 };
 
 class ScriptedMessageBox : public toolkit::MessageBox {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/gamefixture.h"
-#include "services/data/cp932.h"
 #include "frontends/qt/fonts.h"
+#include "services/data/cp932.h"
 #include <QCoreApplication>
 #include <QFile>
 
@@ -9,8 +9,8 @@ GameFixture::GameFixture(const QString& bank) {
     static const bool fonts = (frontend::registerFontSubstitutes(), true);
     (void)fonts;
     if (!bank.isNull()) writeText(QStringLiteral("romaji.txt"), bank);
-    program = std::make_unique<Program>(Services{random, sound, messageBox, {dir.path().toStdString()}}, errors,
-                                        display);
+    program = std::make_unique<Program>(
+        Services{random, sound, messageBox, {dir.path().toStdString()}, &settings}, errors, display);
 }
 
 GameFixture::~GameFixture() {

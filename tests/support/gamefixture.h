@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // A whole program in a temporary working folder, with recording services and a clock the test controls.
-#include "game/program.h"
 #include "frontends/qt/window.h"
+#include "game/program.h"
 #include "support/fakes.h"
 #include <QTemporaryDir>
 #include <memory>
@@ -24,6 +24,7 @@ public:
     RecordingSound sound;
     ScriptedMessageBox messageBox;
     RecordingErrors errors;
+    MemorySettings settings;
     frontend::QtDisplay display;
     std::uint64_t clock = 1000; // frozen unless the test moves it
     Random random{[this] { return clock; }};

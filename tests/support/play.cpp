@@ -5,8 +5,12 @@ bool pressLetters(MainScreen& form, const QString& letters) {
     const MainScreenControls& c = form.controls();
     for (const QChar letter : letters) {
         std::int16_t found = -1;
+        // The long-vowel mark shows as a macron on its tile in the spelling that draws it so.
+        const QString shown = letter == u'^' && form.state().spelling == romaji::Spelling::hepburnMacron
+                                  ? QStringLiteral("¯")
+                                  : QString(letter);
         for (std::int16_t k = 0; k < 24 && found < 0; ++k)
-            if (!c.tiles(k)->isHidden() && c.tiles(k)->text() == QString(letter).toStdString()) found = k;
+            if (!c.tiles(k)->isHidden() && c.tiles(k)->text() == shown.toStdString()) found = k;
         if (found < 0) return false;
         form.onTilePressed(found);
     }

@@ -4,7 +4,8 @@
 #include "screens/main/main_screen.h"
 #include <QString>
 
-// Presses, for each character of letters, a tile on the board that shows it. Returns false when the board
+// Presses, for each character of letters, a tile on the board that shows it (^ as the macron tile where the
+// word's spelling draws it so). Returns false when the board
 // holds no such tile (the letter is not in the dealt answer, or its tiles have been pressed already).
 bool pressLetters(MainScreen& form, const QString& letters);
 
