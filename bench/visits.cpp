@@ -5,13 +5,13 @@
 // and after, and the loaded screens and top-level widgets left, which must be what they were.
 //   pokuraku_visits N [practice|opening]   (in a folder that holds the game's data files; both by default)
 #include "bench/rss.h"
+#include "frontends/qt/fonts.h"
+#include "frontends/qt/messagebox.h"
+#include "frontends/qt/window.h"
 #include "game/program.h"
 #include "screens/main/main_screen.h"
 #include "screens/opening/opening_screen.h"
 #include "screens/practice/practice_screen.h"
-#include "frontends/qt/fonts.h"
-#include "frontends/qt/messagebox.h"
-#include "frontends/qt/window.h"
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
@@ -63,7 +63,8 @@ int main(int argc, char* argv[]) {
     frontend::QtMessageBox messageBox;
     ExitingErrors errors;
     frontend::QtDisplay display;
-    Program program(Services{random, sound, messageBox, {QDir::currentPath().toStdString()}}, errors, display);
+    Program program(Services{random, sound, messageBox, {QDir::currentPath().toStdString()}}, errors,
+                    display);
     program.start();
     while (program.openingScreen().isLoaded())
         program.openingScreen().onAnimationTick();

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Saves a picture of the main window in the middle of a game: a few words answered, creatures on the
 // track, one saved in its slot, and the next word half built with a long-vowel mark.
+#include "frontends/qt/fonts.h"
+#include "frontends/qt/messagebox.h"
+#include "frontends/qt/window.h"
 #include "game/program.h"
 #include "screens/main/main_screen.h"
 #include "screens/opening/opening_screen.h"
 #include "services/data/cp932.h"
-#include "frontends/qt/fonts.h"
-#include "frontends/qt/messagebox.h"
-#include "frontends/qt/window.h"
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
