@@ -142,4 +142,20 @@ void FittedText::draw(QPainter& painter) const {
     if (layout_) layout_->draw(&painter, offset_);
 }
 
+const FittedText& FitCache::fit(const QString& text, const QFont& font, const QRect& box, Qt::Alignment align,
+                                bool wrap, bool mayRunBelow) {
+    if (!valid_ || text != text_ || font != font_ || box != box_ || align != align_ || wrap != wrap_ ||
+        mayRunBelow != mayRunBelow_) {
+        fit_ = FittedText(text, font, box, align, wrap, mayRunBelow);
+        text_ = text;
+        font_ = font;
+        box_ = box;
+        align_ = align;
+        wrap_ = wrap;
+        mayRunBelow_ = mayRunBelow;
+        valid_ = true;
+    }
+    return fit_;
+}
+
 } // namespace frontend

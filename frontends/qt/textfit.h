@@ -50,4 +50,21 @@ private:
     bool fits_ = true;
 };
 
+// A control's fitted caption, laid out again only when its text, font, box, alignment or wrapping changes.
+class FitCache {
+public:
+    const FittedText& fit(const QString& text, const QFont& font, const QRect& box, Qt::Alignment align,
+                          bool wrap, bool mayRunBelow = false);
+
+private:
+    FittedText fit_;
+    QString text_;
+    QFont font_;
+    QRect box_;
+    Qt::Alignment align_;
+    bool wrap_ = false;
+    bool mayRunBelow_ = false;
+    bool valid_ = false;
+};
+
 } // namespace frontend

@@ -95,7 +95,6 @@ void LabelWidget::changed(unsigned what) {
         setLineWidth(1);
         if (mayRunBelow_ != label_->textMayRunBelow()) {
             mayRunBelow_ = label_->textMayRunBelow();
-            fitted_ = false;
             update();
         }
     }
@@ -113,16 +112,7 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 const FittedText& LabelWidget::textFit() const {
-    const QRect box = contentsRect();
-    if (!fitted_ || fitText_ != text() || fitFont_ != font() || fitBox_ != box || fitAlign_ != alignment()) {
-        fit_ = FittedText(text(), font(), box, alignment(), wordWrap(), mayRunBelow_);
-        fitText_ = text();
-        fitFont_ = font();
-        fitBox_ = box;
-        fitAlign_ = alignment();
-        fitted_ = true;
-    }
-    return fit_;
+    return fit_.fit(text(), font(), contentsRect(), alignment(), wordWrap(), mayRunBelow_);
 }
 
 void LabelWidget::paintEvent(QPaintEvent*) {
@@ -218,15 +208,7 @@ QRect ButtonWidget::textBox() const {
 }
 
 const FittedText& ButtonWidget::textFit() const {
-    const QRect box = textBox();
-    if (!fitted_ || fitText_ != text() || fitFont_ != font() || fitBox_ != box) {
-        fit_ = FittedText(text(), font(), box, Qt::AlignCenter, false);
-        fitText_ = text();
-        fitFont_ = font();
-        fitBox_ = box;
-        fitted_ = true;
-    }
-    return fit_;
+    return fit_.fit(text(), font(), textBox(), Qt::AlignCenter, false);
 }
 
 void ButtonWidget::paintEvent(QPaintEvent*) {

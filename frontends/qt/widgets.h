@@ -39,12 +39,7 @@ protected:
 private:
     toolkit::Label* label_;
     bool mayRunBelow_ = false;
-    mutable FittedText fit_;
-    mutable QString fitText_;
-    mutable QFont fitFont_;
-    mutable QRect fitBox_;
-    mutable Qt::Alignment fitAlign_;
-    mutable bool fitted_ = false;
+    mutable FitCache fit_;
 };
 
 class PictureWidget : public QWidget, public ControlWidget {
@@ -84,11 +79,7 @@ protected:
 
 private:
     toolkit::Button* button_;
-    mutable FittedText fit_;
-    mutable QString fitText_;
-    mutable QFont fitFont_;
-    mutable QRect fitBox_;
-    mutable bool fitted_ = false;
+    mutable FitCache fit_;
 };
 
 // A straight line between two points, one pixel wide; it never takes the mouse.
