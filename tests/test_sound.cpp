@@ -176,6 +176,7 @@ private slots:
     void eachFileIsDecodedOnce();
     void shippedCues();
     void sdlWithoutAnAudioServer();
+    void audioSystemsInTurn();
 };
 
 void SoundTest::initTestCase() {
@@ -472,6 +473,15 @@ void SoundTest::sdlWithoutAnAudioServer() {
     QVERIFY(!backend->holdsSound());
     QVERIFY(!backend->lost());
     backend->close();
+}
+
+// PipeWire answers when its PulseAudio server is down; ALSA comes last. The player's own choice is the only
+// one.
+void SoundTest::audioSystemsInTurn() {
+    const std::vector<std::string> inTurn{"pulseaudio", "pipewire", "alsa"};
+    QCOMPARE(frontend::audioDrivers(nullptr), inTurn);
+    QCOMPARE(frontend::audioDrivers(""), inTurn);
+    QCOMPARE(frontend::audioDrivers("alsa"), std::vector<std::string>{"alsa"});
 }
 
 QTEST_GUILESS_MAIN(SoundTest)

@@ -28,21 +28,22 @@ public:
     ~SdlBackend() override { close(); }
 
     bool open(const PcmFormat& format) override {
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-            report("no audio system");
-            SDL_TLSCleanup();
-            return false;
-        }
-        SDL_AudioSpec want{};
-        want.freq = format.sampleRate;
-        want.format = format.type == SampleType::Int16 ? AUDIO_S16SYS : AUDIO_F32SYS;
-        want.channels = Uint8(format.channels);
-        want.samples = bufferFrames(format.sampleRate);
-        SDL_AudioSpec have{};
-        device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-        if (device_ == 0) {
-            report("no audio device");
+        // Each cue tries the audio systems from the first again, so a PulseAudio server that comes back
+        // is used from the next cue on.
+        const char* why = "no audio system";
+        for (const std::string& driver : drivers_) {
+            SDL_SetHint(SDL_HINT_AUDIODRIVER, driver.c_str());
+            if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+                SDL_TLSCleanup();
+                continue;
+            }
+            device_ = openDevice(format);
+            if (device_ != 0) break;
+            why = "no audio device";
             letGo();
+        }
+        if (device_ == 0) {
+            report(why);
             return false;
         }
         format_ = format;
@@ -84,6 +85,16 @@ public:
     }
 
 private:
+    static SDL_AudioDeviceID openDevice(const PcmFormat& format) {
+        SDL_AudioSpec want{};
+        want.freq = format.sampleRate;
+        want.format = format.type == SampleType::Int16 ? AUDIO_S16SYS : AUDIO_F32SYS;
+        want.channels = Uint8(format.channels);
+        want.samples = bufferFrames(format.sampleRate);
+        SDL_AudioSpec have{};
+        return SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    }
+
     // SDL keeps its error messages per thread until told to drop them; the sound thread is not one of
     // SDL's own, so they would outlive it.
     static void letGo() {
@@ -109,6 +120,7 @@ private:
         sound::warn("pokuraku: " + reason + "; the game goes on without sound");
     }
 
+    const std::vector<std::string> drivers_ = audioDrivers(SDL_getenv("SDL_AUDIODRIVER"));
     SDL_AudioDeviceID device_ = 0;
     PcmFormat format_;
     bool fresh_ = false; // nothing played since the output was opened
@@ -116,6 +128,11 @@ private:
 };
 
 } // namespace
+
+std::vector<std::string> audioDrivers(const char* playerChoice) {
+    if (playerChoice && *playerChoice) return {playerChoice};
+    return {"pulseaudio", "pipewire", "alsa"};
+}
 
 std::unique_ptr<AudioBackend> makeSdlAudio() {
     return std::make_unique<SdlBackend>();
