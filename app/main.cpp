@@ -2,6 +2,7 @@
 #include "frontends/qt/fonts.h"
 #include "frontends/qt/icon.h"
 #include "frontends/qt/messagebox.h"
+#include "frontends/qt/platform.h"
 #include "frontends/qt/sdlaudio.h"
 #include "frontends/qt/settings.h"
 #include "frontends/qt/window.h"
@@ -12,10 +13,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<std::string> platform = frontend::platformFor(
+            std::getenv("QT_QPA_PLATFORM"), std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY")))
+        setenv("QT_QPA_PLATFORM", platform->c_str(), 1);
     QApplication app(argc, argv);
     // A hidden screen that is still loaded keeps the game running; the program object says when to stop.
     QApplication::setQuitOnLastWindowClosed(false);

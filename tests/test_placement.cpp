@@ -3,6 +3,7 @@
 // otherwise as near to it as fits; on small and scaled screens, on a second screen, beside panels; and the
 // practice window beside the chart window rather than over it whenever the screen has room for both.
 #include "frontends/qt/placement.h"
+#include "frontends/qt/platform.h"
 #include <QtTest>
 
 using frontend::ScreenArea;
@@ -31,6 +32,8 @@ private slots:
     void placeBeside();
     void logicalArea_data();
     void logicalArea();
+    void platform_data();
+    void platform();
 };
 
 void PlacementTest::placeWindow_data() {
@@ -147,4 +150,28 @@ void PlacementTest::logicalArea() {
 }
 
 QTEST_GUILESS_MAIN(PlacementTest)
+// X where a Wayland desktop also offers it, so the windows can be placed; the player's own choice stands.
+void PlacementTest::platform_data() {
+    QTest::addColumn<QByteArray>("player");
+    QTest::addColumn<QByteArray>("wayland");
+    QTest::addColumn<QByteArray>("x");
+    QTest::addColumn<QString>("asked");
+    QTest::newRow("Wayland with Xwayland")
+        << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << "xcb";
+    QTest::newRow("Wayland alone") << QByteArray() << QByteArray("wayland-0") << QByteArray() << "";
+    QTest::newRow("X alone") << QByteArray() << QByteArray() << QByteArray(":0") << "";
+    QTest::newRow("the player's choice")
+        << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0") << "";
+}
+
+void PlacementTest::platform() {
+    QFETCH(QByteArray, player);
+    QFETCH(QByteArray, wayland);
+    QFETCH(QByteArray, x);
+    const auto orNull = [](const QByteArray& value) { return value.isNull() ? nullptr : value.constData(); };
+    const std::optional<std::string> asked =
+        frontend::platformFor(orNull(player), orNull(wayland), orNull(x));
+    QTEST(QString::fromStdString(asked.value_or("")), "asked");
+}
+
 #include "test_placement.moc"
