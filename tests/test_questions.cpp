@@ -139,6 +139,12 @@ void QuestionsTest::dealing() {
         orders << deal(QStringLiteral("kakko^ii")); // frozen clock, yet orders vary
     QVERIFY(orders.size() > 10);
     QCOMPARE(faults, 0);
+    // A character outside the Basic Multilingual Plane lies whole on one tile and counts as one letter.
+    f.stateForTests().answer = "a😀";
+    f.dealTiles();
+    QCOMPARE(f.state().answerLength, 2);
+    QVERIFY(c.tiles(0)->text() == "😀" || c.tiles(1)->text() == "😀");
+    QVERIFY(c.tiles(2)->isHidden());
     deal(QStringLiteral("aAiIuUeEoOx^"));
     for (std::int16_t k = 0; k < 12; ++k) {
         const QString letter = QString::fromStdString(c.tiles(k)->text());
