@@ -95,7 +95,8 @@ Romanisation romanise(const QString& word) {
             if (morae.isEmpty() || morae.last().vowel.isNull())
                 return failure(u"ー does not follow a sound ending in a vowel"_s,
                                u"「ー」の前に、母音で終わる音がありません"_s);
-            morae.append({u"ー"_s, {u"^"_s}, morae.last().vowel});
+            // A long vowel is marked (^) or, in Hepburn with doubled vowels, written twice.
+            morae.append({u"ー"_s, {u"^"_s, QString(morae.last().vowel)}, morae.last().vowel});
             ++i;
             continue;
         }
