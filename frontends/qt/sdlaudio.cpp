@@ -30,16 +30,17 @@ public:
     bool open(const PcmFormat& format) override {
         // Each cue tries the audio systems from the first again, so a PulseAudio server that comes back
         // is used from the next cue on.
-        const char* why = "no audio system";
+        std::string why = "no audio system";
         for (const std::string& driver : drivers_) {
             SDL_SetHint(SDL_HINT_AUDIODRIVER, driver.c_str());
             if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+                if (why == "no audio system") why += ": " + std::string(SDL_GetError());
                 SDL_TLSCleanup();
                 continue;
             }
             device_ = openDevice(format);
             if (device_ != 0) break;
-            why = "no audio device";
+            why = "no audio device: " + std::string(SDL_GetError());
             letGo();
         }
         if (device_ == 0) {
@@ -113,8 +114,7 @@ private:
     static int leadFrames(int sampleRate) { return sampleRate / 50; } // 20 ms
 
     // Says once why there is no sound, until sound comes back.
-    void report(const char* what) {
-        const std::string reason = std::string(what) + ": " + SDL_GetError();
+    void report(const std::string& reason) {
         if (reason == reported_) return;
         reported_ = reason;
         sound::warn("pokuraku: " + reason + "; the game goes on without sound");
