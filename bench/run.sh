@@ -42,7 +42,7 @@ for i in $(seq "$runs"); do
     [ "$i" -eq "$runs" ] && wait_idle=$idle
     "$bench/pokuraku_mapwatch" --until "bare window" --idle "$wait_idle" -- "$bench/pokuraku_barewindow" \
         >"$work/bare$i.txt" 2>/dev/null
-    "$bench/pokuraku_mapwatch" --until "オープニング" --until "Ver.7.2" --idle "$wait_idle" -- "$game" \
+    "$bench/pokuraku_mapwatch" --until "オープニング" --until "Ver.7.2" --idle "$wait_idle" -- "$game" --zoom 1 \
         >"$work/game$i.txt" 2>/dev/null
 done
 bare_map=$(for i in $(seq "$runs"); do mapped "bare window" "$work/bare$i.txt"; done | median)

@@ -1,18 +1,31 @@
 # SPDX-License-Identifier: MIT
-# The real program on a real (virtual) display: with a one-word bank it shows the opening window, then the
-# main window; pressing the letter tiles at their places and OK answers the word; the practice screen
-# opens from the menu and is left again; the quit command ends the process with status 0.
+# The real program on a real (virtual) 1920x1080 display, started as a new player starts it: the game fits
+# the screen at zoom 2. With a one-word bank it shows the opening window, then the main window, wholly on
+# the screen; pressing the letter tiles at their zoomed places and OK answers the word; the practice screen
+# opens from the menu and is left again; Ctrl+minus makes the game smaller, F11 shows it full screen and
+# back, Ctrl+0 brings back the fitted size; the quit command ends the process with status 0.
 # Arguments (from CTest): the built game, the source folder, the build folder.
 source "$(dirname "$0")/e2e/lib.sh"
 
 # The answer has two equal letters, so any order of the shuffled tiles spells it.
 make_folder "ii,いい"
-start_display
+start_display 1920x1080x24
+# A zoom the game cannot take is refused in one line, with status 2.
+status=0
+(cd "$work/game" && "$program" --zoom 9) 2>"$work/zoom.err" || status=$?
+[ "$status" -eq 2 ] && [ "$(wc -l <"$work/zoom.err")" -eq 1 ] && grep -q -- "--zoom" "$work/zoom.err" ||
+    fail "--zoom 9 ended with status $status: $(cat "$work/zoom.err")"
+game_args=()
 start_game
 
 wait_window '^オープニング$' 20 >/dev/null
+zoom_pct=200
 await_main_window
-[ "$menu" -gt 5 ] && [ "$menu" -lt 60 ] || fail "the main window is $menu pixels taller than its client area"
+[ "$menu" -gt 5 ] && [ "$menu" -lt 90 ] || fail "the main window is $menu pixels taller than its client area"
+expect_on_screen "$main" "the main window"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+fitted=$WIDTH
+[ "$fitted" -eq 818 ] || fail "the main window is $fitted pixels wide on a 1920x1080 screen, not 818 (zoom 2)"
 
 # Tile k of the first row stands at left 240 + 480 k, top 2280, 450 x 555 twips; the OK button at 3480, 2400;
 # the correct-answer mark at 4080, 1080. Each check waits for the window to show what it expects.
@@ -42,6 +55,31 @@ for k in 0 1; do [ "$(dark_twips judged "$menu" $(tile $k))" -gt 0 ] || fail "ti
 click_menu "$main" "$menu" 2
 practice=$(wait_window '^ローマ字練習$' 10)
 wait_gone 'Ver\.7\.2' 5
-leave_practice_and_quit "$practice" "$menu"
+leave_practice "$practice"
+main=$(wait_window 'Ver\.7\.2' 10)
+
+# Waits until the main window's width passes a test ("-lt 818") and says how wide it became.
+await_width() {
+    local deadline=$((SECONDS + 10))
+    while :; do
+        eval "$(xdotool getwindowgeometry --shell "$main")"
+        # shellcheck disable=SC2086
+        [ "$WIDTH" $1 ] && break
+        [ "$SECONDS" -lt "$deadline" ] || fail "$2 (the main window is $WIDTH pixels wide)"
+        sleep 0.1
+    done
+    echo "$2: $WIDTH pixels wide"
+}
+xdotool key ctrl+minus
+await_width "-lt $fitted" "Ctrl+minus makes the game smaller"
+xdotool key F11
+await_width "-eq 1920" "F11 shows the game full screen"
+xdotool key F11
+await_width "-lt 1920" "F11 again leaves full screen"
+xdotool key ctrl+0
+await_width "-eq $fitted" "Ctrl+0 brings back the fitted size"
+click_menu "$main" "$menu" 3
+wait_exit 20
+[ "$game_status" -eq 0 ] || fail "the game ended with status $game_status after the quit command"
 if grep -E 'Sanitizer|runtime error' "$work/game.log" >/dev/null; then fail "sanitizer report"; fi
 echo "PASS"

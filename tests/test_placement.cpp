@@ -4,6 +4,7 @@
 // practice window beside the chart window rather than over it whenever the screen has room for both.
 #include "frontends/qt/placement.h"
 #include "frontends/qt/platform.h"
+#include "frontends/qt/zoom.h"
 #include <QtTest>
 
 using frontend::ScreenArea;
@@ -34,6 +35,8 @@ private slots:
     void logicalArea();
     void platform_data();
     void platform();
+    void zoom_data();
+    void zoom();
 };
 
 void PlacementTest::placeWindow_data() {
@@ -172,6 +175,39 @@ void PlacementTest::platform() {
     const std::optional<std::string> asked =
         frontend::platformFor(orNull(player), orNull(wayland), orNull(x));
     QTEST(QString::fromStdString(asked.value_or("")), "asked");
+}
+
+// The first start fits the game to the screen: the largest step at which the main window with its frame
+// (417 x 386 at zoom 1) takes at most three quarters of the screen; a window that must stand wholly on the
+// screen (share 1) may take it all.
+void PlacementTest::zoom_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<double>("share");
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("640x480") << QSize(640, 480) << 0.75 << 1.0;
+    QTest::newRow("1024x768 tablet") << QSize(1024, 768) << 0.75 << 1.25;
+    QTest::newRow("1366x768") << QSize(1366, 768) << 0.75 << 1.25;
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << 0.75 << 2.0;
+    QTest::newRow("2560x1440") << QSize(2560, 1440) << 0.75 << 2.5;
+    QTest::newRow("3840x2160") << QSize(3840, 2160) << 0.75 << 3.0;
+    QTest::newRow("portrait 768x1024") << QSize(768, 1024) << 0.75 << 1.25;
+    QTest::newRow("wholly on 1024x768") << QSize(1024, 768) << 1.0 << 1.75;
+}
+
+void PlacementTest::zoom() {
+    QFETCH(QSize, screen);
+    QFETCH(double, share);
+    QTEST(frontend::fittedZoom(QSizeF(417, 386), QSizeF(screen), share), "zoom");
+    // Ctrl+plus and Ctrl+minus go a step at a time and stop at either end.
+    QCOMPARE(frontend::steppedZoom(1.75, 1), 2.0);
+    QCOMPARE(frontend::steppedZoom(1.6, -1), 1.5);
+    QCOMPARE(frontend::steppedZoom(3, 1), 3.0);
+    QCOMPARE(frontend::steppedZoom(1, -1), 1.0);
+    // What --zoom and the settings file may say.
+    QVERIFY(frontend::readZoom(QStringLiteral("fit"))->fit);
+    QCOMPARE(frontend::readZoom(QStringLiteral("1.5"))->factor, 1.5);
+    for (const char* refused : {"0.5", "3.5", "big", ""})
+        QVERIFY2(!frontend::readZoom(QString::fromLatin1(refused)), refused);
 }
 
 #include "test_placement.moc"

@@ -46,6 +46,10 @@ public:
     // screen it opens on.
     Point designPosition() const { return designPosition_; }
     void setDesignPosition(Point twips) { designPosition_ = twips; }
+    // The game's own window: the player may resize it with its frame, maximise it or show it full screen,
+    // and the whole game zooms with it.
+    bool zoomsWithFrame() const { return zoomsWithFrame_; }
+    void setZoomsWithFrame(bool on) { zoomsWithFrame_ = on; }
 
     // Controls, each on the client area or on another control, drawn in the order they were added.
     template <class C, class... Args> C* add(Control* parent, Args&&... args) {
@@ -85,6 +89,7 @@ private:
     Colour back_{255, 255, 255};
     Cursor cursor_;
     Point designPosition_;
+    bool zoomsWithFrame_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<std::unique_ptr<Timer>> timers_;
     MenuItem menuBar_;

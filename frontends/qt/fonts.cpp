@@ -2,6 +2,7 @@
 #include "frontends/qt/fonts.h"
 #include <QFont>
 #include <QStringList>
+#include <cmath>
 
 namespace frontend {
 
@@ -16,9 +17,9 @@ void registerFontSubstitutes() {
                                 QStringLiteral("Noto Sans CJK JP")});
 }
 
-QFont makeFont(const toolkit::Font& def) {
+QFont makeFont(const toolkit::Font& def, double zoom) {
     QFont font(QString::fromStdString(def.family));
-    font.setPixelSize(toolkit::pixelsOf(def));
+    font.setPixelSize(static_cast<int>(std::lround(def.points * 96.0 / 72.0 * zoom)));
     font.setBold(def.bold);
     return font;
 }

@@ -9,8 +9,8 @@ namespace frontend {
 
 // Called once at start-up, before any screen is built.
 void registerFontSubstitutes();
-// The desktop's font for a screen's font, at its size in pixels at 96 dots per inch, so text keeps its place
-// on the twip grid on any screen; HiDPI scaling then enlarges text and geometry alike.
-QFont makeFont(const toolkit::Font& font);
+// The desktop's font for a screen's font, at its size in pixels at 96 dots per inch times the zoom, so text
+// keeps its place on the twip grid at any zoom; HiDPI scaling then enlarges text and geometry alike.
+QFont makeFont(const toolkit::Font& font, double zoom = 1);
 
 } // namespace frontend

@@ -5,6 +5,7 @@
 #include "frontends/qt/pictures.h"
 #include "frontends/qt/qtcolour.h"
 #include "frontends/qt/twips.h"
+#include "frontends/qt/window.h"
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -46,19 +47,25 @@ MouseButton buttonOf(Qt::MouseButton button) {
 
 } // namespace
 
+double ControlWidget::zoomOf(const QWidget& widget) {
+    const auto* window = dynamic_cast<const QtWindow*>(widget.window());
+    return window ? window->zoom() : 1;
+}
+
 QWidget* ControlWidget::of(const Control* control) {
     return control ? dynamic_cast<QWidget*>(control->view()) : nullptr;
 }
 
 void ControlWidget::follow(QWidget& widget, const Control& control, unsigned what) {
+    const double zoom = zoomOf(widget);
     if ((what & changedPlace) && control.kind() != Control::Kind::line) {
         const Rect at = control.geometry();
-        widget.setGeometry(rectFromTwips(at.left, at.top, at.width, at.height));
+        widget.setGeometry(rectFromTwips(at.left, at.top, at.width, at.height, zoom));
     }
     if (what & changedShown) widget.setVisible(!control.isHidden());
     if (what & changedEnabled) widget.setEnabled(control.isEnabled());
     if (what & changedPointer) {
-        if (const std::optional<QCursor> cursor = cursorFor(control.cursor()))
+        if (const std::optional<QCursor> cursor = cursorFor(control.cursor(), zoom))
             widget.setCursor(*cursor);
         else
             widget.unsetCursor();
@@ -89,7 +96,7 @@ void LabelWidget::changed(unsigned what) {
         p.setColor(QPalette::Window, toQColor(label_->backColor()));
         p.setColor(QPalette::WindowText, toQColor(label_->foreColor()));
         setPalette(p);
-        setFont(makeFont(label_->font()));
+        setFont(makeFont(label_->font(), zoomOf(*this)));
         setAlignment(alignmentOf(label_->alignment()) | Qt::AlignTop);
         setFrameStyle(label_->hasBorder() ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
         setLineWidth(1);
@@ -130,18 +137,19 @@ PictureWidget::PictureWidget(PictureBox& box, QWidget* parent) : QWidget(parent)
 void PictureWidget::changed(unsigned what) {
     if (!box_) return;
     follow(*this, *box_, what & ~changedPlace);
+    const double zoom = zoomOf(*this);
     if (what & changedPlace) {
-        // The first time at its defined size; afterwards it only moves, to the nearest pixel of its place.
+        // Made (or zoomed) at its defined size; otherwise it only moves, to the nearest pixel of its place.
         if (what == everything) {
             const Rect at = box_->geometry();
-            resize(px(at.width), px(at.height));
+            resize(px(at.width, zoom), px(at.height, zoom));
         }
-        move(px(box_->left()), px(box_->top()));
+        move(px(box_->left(), zoom), px(box_->top(), zoom));
     }
     if (what & changedPicture) {
-        picture_ = picture(box_->picture());
+        picture_ = picture(box_->picture(), zoom);
         // An auto-sized box keeps its size when its picture is taken away.
-        if (box_->autoSize() && !picture_.isNull()) resize(picture_.deviceIndependentSize().toSize());
+        if (box_->autoSize() && !picture_.isNull()) resize(pictureSize());
         update();
     }
     if (what & changedLook) {
@@ -151,6 +159,10 @@ void PictureWidget::changed(unsigned what) {
     }
 }
 
+QSize PictureWidget::pictureSize() const {
+    return (picture_.deviceIndependentSize() * zoomOf(*this)).toSize();
+}
+
 void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), back_);
@@ -158,7 +170,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
     // A picture made for another scale than the screen's is drawn smoothly rather than with jagged edges.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (!picture_.isNull()) painter.drawPixmap(inset, inset, picture_);
+    if (!picture_.isNull()) painter.drawPixmap(QRect(QPoint(inset, inset), pictureSize()), picture_);
     if (border_) {
         painter.setClipping(false);
         painter.setPen(QColor(160, 160, 160));
@@ -197,7 +209,7 @@ void ButtonWidget::changed(unsigned what) {
                                      "QPushButton:focus { border: 2px solid #404040; }"
                                      "QPushButton:pressed { background-color: %2; }")
                           .arg(colour.name(), colour.darker(115).name()));
-        setFont(makeFont(button_->font()));
+        setFont(makeFont(button_->font(), zoomOf(*this)));
     }
 }
 
@@ -231,15 +243,20 @@ void ButtonWidget::keyPressEvent(QKeyEvent* event) {
     QPushButton::keyPressEvent(event);
 }
 
-LineWidget::LineWidget(Line& line, QWidget* parent)
-    : QWidget(parent), from_(px(line.from().x), px(line.from().y)), to_(px(line.to().x), px(line.to().y)),
-      colour_(toQColor(line.colour())) {
+LineWidget::LineWidget(Line& line, QWidget* parent) : QWidget(parent), line_(&line) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(QRect(from_, to_).normalized().adjusted(0, 0, 1, 1));
-    follow(*this, line, changedShown);
+    changed(everything);
 }
 
-void LineWidget::changed(unsigned) {}
+void LineWidget::changed(unsigned what) {
+    if (!line_) return;
+    const double zoom = zoomOf(*this);
+    from_ = QPoint(px(line_->from().x, zoom), px(line_->from().y, zoom));
+    to_ = QPoint(px(line_->to().x, zoom), px(line_->to().y, zoom));
+    colour_ = toQColor(line_->colour());
+    setGeometry(QRect(from_, to_).normalized().adjusted(0, 0, 1, 1));
+    follow(*this, *line_, what & ~changedPlace);
+}
 
 void LineWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);

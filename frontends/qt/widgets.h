@@ -17,6 +17,8 @@ public:
     virtual void detach() = 0;
     // The widget of a control, for the front end's own checks and tests.
     static QWidget* of(const toolkit::Control* control);
+    // The zoom of the window a widget lies in.
+    static double zoomOf(const QWidget& widget);
 
 protected:
     // Place, visibility, enabled state, cursor and tooltip, which every control has.
@@ -48,6 +50,8 @@ public:
     void changed(unsigned what) override;
     void detach() override { box_ = nullptr; }
     const QPixmap& pixmap() const { return picture_; }
+    // The room the picture takes at the window's zoom.
+    QSize pictureSize() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -87,12 +91,13 @@ class LineWidget : public QWidget, public ControlWidget {
 public:
     LineWidget(toolkit::Line& line, QWidget* parent);
     void changed(unsigned what) override;
-    void detach() override {}
+    void detach() override { line_ = nullptr; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    toolkit::Line* line_;
     QPoint from_, to_;
     QColor colour_;
 };

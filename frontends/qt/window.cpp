@@ -15,8 +15,11 @@
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
+#include <algorithm>
 #include <map>
 
 using namespace toolkit;
@@ -44,6 +47,36 @@ QMargins frameMargins() {
     return {};
 }
 
+// The screen the pointer is on, where windows open.
+QScreen* screenInUse() {
+    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+// The frame round a window before any has been shown: a title bar and thin borders.
+const QSize guessedFrame(8, 32);
+
+// The game's window: the game stands centred in it, the rest in the window's colour.
+class Stage : public QWidget {
+public:
+    Stage(QtWindow& window, QWidget* game) : QWidget(&window), window_(window), game_(game) {
+        setAutoFillBackground(true);
+        game->setParent(this);
+    }
+
+    QSize sizeHint() const override { return game_->size(); }
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        game_->move((width() - game_->width()) / 2, (height() - game_->height()) / 2);
+        window_.followStage();
+    }
+
+private:
+    QtWindow& window_;
+    QWidget* game_;
+};
+
 ControlWidget* makeWidget(Control& control, QWidget* parent) {
     switch (control.kind()) {
     case Control::Kind::label:
@@ -62,7 +95,7 @@ ControlWidget* makeWidget(Control& control, QWidget* parent) {
 
 } // namespace
 
-QtWindow::QtWindow(Window& window) : window_(&window) {
+QtWindow::QtWindow(Window& window, QtDisplay& display) : window_(&window), display_(display) {
     setWindowTitle(QString::fromStdString(window.caption()));
     setWindowIcon(programIcon());
     setObjectName(QString::fromStdString(window.objectName()));
@@ -73,7 +106,14 @@ QtWindow::QtWindow(Window& window) : window_(&window) {
     palette.setColor(QPalette::Window, toQColor(window.backColor()));
     client_->setPalette(palette);
     if (const std::optional<QCursor> cursor = cursorFor(window.cursor())) client_->setCursor(*cursor);
-    setCentralWidget(client_);
+    if (window.zoomsWithFrame()) {
+        stage_ = new Stage(*this, client_);
+        stage_->setPalette(palette);
+        stage_->setMinimumSize(client_->size());
+        setCentralWidget(stage_);
+    } else {
+        setCentralWidget(client_);
+    }
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
@@ -89,11 +129,13 @@ QtWindow::QtWindow(Window& window) : window_(&window) {
     for (const auto& timer : window.timers())
         new QtTimer(*timer, this);
     buildMenus();
+    menuFont_ = menuBar()->font();
+    if (stage_) addZoomKeys();
     if (window.keyHandler)
         new KeyHook(this, client_, [this](const KeyPress& key) {
             return window_ && window_->keyHandler && window_->keyHandler(key);
         });
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    if (!stage_) layout()->setSizeConstraint(QLayout::SetFixedSize);
     window.setView(this);
 }
 
@@ -121,10 +163,86 @@ void QtWindow::buildMenus() {
     }
 }
 
+void QtWindow::addZoomKeys() {
+    const auto step = [this](int direction) {
+        const double zoom = steppedZoom(zoom_, direction);
+        display_.zoomTo(zoom, ZoomChoice{false, zoom});
+        fitToZoom();
+    };
+    for (const QKeySequence& keys :
+         {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(1); });
+    connect(new QShortcut(QKeySequence::ZoomOut, this), &QShortcut::activated, this, [step] { step(-1); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, this, [this] {
+        display_.zoomTo(display_.fittingZoom(*this), ZoomChoice{});
+        fitToZoom();
+    });
+    // Full screen and back. The window takes the screen's size itself too: a bare X server has no window
+    // manager to do it.
+    connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated, this, [this] {
+        if (fullScreen_) {
+            fullScreen_ = false;
+            showNormal();
+            if (normalPlace_.isValid()) setGeometry(normalPlace_);
+        } else {
+            fullScreen_ = true;
+            normalPlace_ = geometry();
+            showFullScreen();
+            if (QScreen* screen = this->screen()) setGeometry(screen->geometry());
+        }
+    });
+}
+
+QSize QtWindow::frameAtOne() const {
+    const QSize client(px(window_->clientWidth()), px(window_->clientHeight()));
+    const int menu =
+        menuBar()->isVisible() || !menuBar()->actions().isEmpty() ? menuBar()->sizeHint().height() : 0;
+    const QMargins margins = frameMargins();
+    const QSize frame = margins.isNull()
+                            ? guessedFrame
+                            : QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+    return client + QSize(0, menu) + frame;
+}
+
+void QtWindow::setZoom(double zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    client_->setFixedSize(px(window_->clientWidth(), zoom), px(window_->clientHeight(), zoom));
+    if (const std::optional<QCursor> cursor = cursorFor(window_->cursor(), zoom)) client_->setCursor(*cursor);
+    for (ControlWidget* widget : widgets_)
+        widget->changed(~0u);
+    QFont font = menuFont_;
+    font.setPointSizeF(menuFont_.pointSizeF() * zoom);
+    menuBar()->setFont(font);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        menu->setFont(font);
+    if (stage_)
+        client_->move((stage_->width() - client_->width()) / 2, (stage_->height() - client_->height()) / 2);
+}
+
+void QtWindow::fitToZoom() {
+    if (!stage_ || isMaximized() || fullScreen_) return;
+    fitting_ = true;
+    stage_->updateGeometry();
+    layout()->activate();
+    resize(sizeHint());
+    fitting_ = false;
+}
+
+void QtWindow::followStage() {
+    if (!stage_ || fitting_ || !window_) return;
+    const double across = double(stage_->width()) / px(window_->clientWidth());
+    const double down = double(stage_->height()) / px(window_->clientHeight());
+    const double zoom = std::clamp(std::min(across, down), 1.0, 6.0);
+    if (std::abs(zoom - zoom_) < 0.005) return;
+    // A size the player gave the window is remembered; a maximised or full-screen window is not.
+    const bool chosen = !isMaximized() && !fullScreen_;
+    display_.zoomTo(zoom, chosen ? std::optional<ZoomChoice>(ZoomChoice{false, zoom}) : std::nullopt);
+}
+
 QPoint QtWindow::firstPlace(const Window* beside) {
-    const QPoint design(px(window_->designPosition().x), px(window_->designPosition().y));
-    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QPoint design(px(window_->designPosition().x, zoom_), px(window_->designPosition().y, zoom_));
+    QScreen* screen = screenInUse();
     if (!screen) return design;
     layout()->activate();
     const QRect frame(design, size().grownBy(frameMargins()));
@@ -169,13 +287,44 @@ void QtWindow::closeEvent(QCloseEvent* event) {
     if (window_ && window_->closeRequested) window_->closeRequested();
 }
 
+QtDisplay::QtDisplay(ZoomChoice choice, toolkit::Settings* remember)
+    : choice_(choice), remember_(remember), zoom_(choice.fit ? 1 : choice.factor) {}
+
 void QtDisplay::realize(Window& window) {
-    new QtWindow(window);
+    auto* view = new QtWindow(window, *this);
+    // The game's window is made first: the first start fits it to the screen, if that is the choice.
+    if (view->zoomsWithFrame() && !started_ && choice_.fit) zoom_ = fittingZoom(*view);
+    started_ = true;
+    view->setZoom(zoomFor(*view));
+    view->fitToZoom();
+    windows_.insert(view);
+}
+
+double QtDisplay::fittingZoom(const QtWindow& gameWindow) const {
+    const QScreen* screen = screenInUse();
+    if (!screen) return 1;
+    return fittedZoom(gameWindow.frameAtOne(), screen->availableGeometry().size(), 0.75);
+}
+
+double QtDisplay::zoomFor(const QtWindow& window) const {
+    if (window.zoomsWithFrame() || zoom_ <= 1) return zoom_;
+    // Another window takes the game's zoom, or the largest step at which it stands wholly on the screen.
+    const QScreen* screen = screenInUse();
+    if (!screen) return zoom_;
+    return std::min(zoom_, fittedZoom(window.frameAtOne(), screen->availableGeometry().size(), 1.0));
+}
+
+void QtDisplay::zoomTo(double zoom, std::optional<ZoomChoice> remember) {
+    zoom_ = zoom;
+    for (QtWindow* window : windows_)
+        window->setZoom(zoomFor(*window));
+    if (remember && remember_) remember_->setValue("view/zoom", writtenZoom(*remember).toStdString());
 }
 
 void QtDisplay::release(std::unique_ptr<Window> window, bool now) {
     QtWindow* view = QtWindow::of(window.get());
     if (!view) return;
+    windows_.erase(view);
     view->QMainWindow::hide();
     view->detach(std::move(window));
     if (now)

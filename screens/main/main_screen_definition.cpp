@@ -145,6 +145,7 @@ std::unique_ptr<Window> buildMainScreen(MainScreenControls& c, MainScreen& scree
     auto window = std::make_unique<Window>("ポクラク　　　　　　　 Ver.7.2", 6135, 4905);
     window->setDesignPosition({5730, 900}); // beside the chart window at the left edge of the screen
     window->setBackColor(white);
+    window->setZoomsWithFrame(true);
     buildLabels(*window, c, screen, guard);
     buildPictures(*window, c, screen, guard);
     buildButtons(*window, c);

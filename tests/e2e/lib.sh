@@ -57,9 +57,14 @@ make_folder() {
     if [ -n "$1" ]; then printf '%s\r\n' "$1" | iconv -f UTF-8 -t CP932 >"$work/game/romaji.txt"; fi
 }
 
-# Starts the game in its working folder ($work/game unless another is given).
+# Starts the game in its working folder ($work/game unless another is given), at zoom 1 so the checks find
+# every control at its twips / 15 pixels, unless game_args says otherwise.
+game_args=(--zoom 1)
+# The zoom the game was started at, in percent: a control at x twips stands at x * zoom_pct / 1500 pixels.
+zoom_pct=100
+twips_px() { echo $(($1 * zoom_pct / 1500)); }
 start_game() {
-    (cd "${1:-$work/game}" && exec "$program") >"$work/game.log" 2>&1 &
+    (cd "${1:-$work/game}" && exec "$program" "${game_args[@]}") >"$work/game.log" 2>&1 &
     game_pid=$!
 }
 
@@ -120,7 +125,7 @@ wait_gone() {
 await_main_window() {
     main=$(wait_window 'Ver\.7\.2' "${1:-20}")
     wait_gone '^オープニング$' 10
-    menu=$(menu_height "$main" 327)
+    menu=$(menu_height "$main" "$(twips_px 4905)")
 }
 
 # Waits for the game to end and sets game_status.
@@ -146,7 +151,7 @@ menu_height() {
 # Clicks at a point of a window's client area given in twips.
 click_twips() {
     local id=$1 menu=$2 x=$3 y=$4
-    xdotool mousemove --window "$id" $((x / 15)) $((menu + y / 15)) click 1
+    xdotool mousemove --window "$id" "$(twips_px "$x")" $((menu + $(twips_px "$y"))) click 1
     sleep 0.15
 }
 
@@ -185,7 +190,7 @@ dark_pixels() {
 # Same, for a rectangle of the client area given in twips.
 dark_twips() {
     local name=$1 menu=$2 x=$3 y=$4 w=$5 h=$6
-    dark_pixels "$name" $((w / 15)) $((h / 15)) $((x / 15)) $((menu + y / 15))
+    dark_pixels "$name" "$(twips_px "$w")" "$(twips_px "$h")" "$(twips_px "$x")" $((menu + $(twips_px "$y")))
 }
 
 # Whether the screenshot $work/<name>.png shows a drawn window. A window the X server has mapped but the
@@ -215,7 +220,8 @@ await_twips() {
 # until two pictures in a row agree: a window that has just come up may still be drawing.
 settled_crop() {
     local name=$1 id=$2 menu=$3 x=$4 y=$5 w=$6 h=$7
-    local deadline=$((SECONDS + 10)) crop="$((w / 15))x$((h / 15))+$((x / 15))+$((menu + y / 15))"
+    local deadline=$((SECONDS + 10))
+    local crop="$(twips_px "$w")x$(twips_px "$h")+$(twips_px "$x")+$((menu + $(twips_px "$y")))"
     shot "$id" "$name"
     convert "$work/$name.png" -crop "$crop" +repage "$work/$name-crop.png"
     while :; do
@@ -243,9 +249,9 @@ menu_item_x() {
     convert "$work/menubar.png" -crop "${width}x${menu}+0+0" +repage -colorspace gray -threshold 50% -negate \
         -scale "${width}x1!" -threshold 0 txt:- |
         awk -F'[,:() ]+' 'NR > 1 { print $1, ($3 > 0) }' |
-        awk -v want="$n" '
+        awk -v want="$n" -v gap=$((8 * zoom_pct / 100)) '
             !$2 { next }
-            count == 0 || $1 - last > 8 {
+            count == 0 || $1 - last > gap {
                 if (count == want) exit
                 count++; from = $1
             }
@@ -265,13 +271,18 @@ click_menu() {
     sleep 0.2
 }
 
+# Leaves the practice screen with its 終わる and waits for it to be gone.
+leave_practice() {
+    click_menu "$1" "$(menu_height "$1" "$(twips_px 4035)")" 5
+    wait_gone '^ローマ字練習$' 10
+}
+
 # Leaves the practice screen with its 終わる (the fifth item of 初級, 中級, 上級, タイムなし, 終わる), waits for
 # the main window to come back, quits from its 終わる (the third of ローマ字表, 文字練習, 終わる, 遊び方, 製作者;
 # $2 is its menu bar's height) and expects exit status 0.
 leave_practice_and_quit() {
     local practice=$1 menu=$2 main
-    click_menu "$practice" "$(menu_height "$practice" 269)" 5
-    wait_gone '^ローマ字練習$' 10
+    leave_practice "$practice"
     main=$(wait_window 'Ver\.7\.2' 10)
     click_menu "$main" "$menu" 3
     wait_exit 20
