@@ -129,7 +129,11 @@ QtWindow::QtWindow(Window& window, QtDisplay& display) : window_(&window), displ
     for (const auto& timer : window.timers())
         new QtTimer(*timer, this);
     buildMenus();
-    menuFont_ = menuBar()->font();
+    // A window without menus gets no menu bar at all; one with menus is measured while still at zoom 1.
+    if (!window.menuBar().items().empty()) {
+        menuFont_ = menuBar()->font();
+        menuAtOne_ = menuBar()->sizeHint().height();
+    }
     if (stage_) addZoomKeys();
     if (window.keyHandler)
         new KeyHook(this, client_, [this](const KeyPress& key) {
@@ -195,13 +199,11 @@ void QtWindow::addZoomKeys() {
 
 QSize QtWindow::frameAtOne() const {
     const QSize client(px(window_->clientWidth()), px(window_->clientHeight()));
-    const int menu =
-        menuBar()->isVisible() || !menuBar()->actions().isEmpty() ? menuBar()->sizeHint().height() : 0;
     const QMargins margins = frameMargins();
     const QSize frame = margins.isNull()
                             ? guessedFrame
                             : QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
-    return client + QSize(0, menu) + frame;
+    return client + QSize(0, menuAtOne_) + frame;
 }
 
 void QtWindow::setZoom(double zoom) {
@@ -211,11 +213,13 @@ void QtWindow::setZoom(double zoom) {
     if (const std::optional<QCursor> cursor = cursorFor(window_->cursor(), zoom)) client_->setCursor(*cursor);
     for (ControlWidget* widget : widgets_)
         widget->changed(~0u);
-    QFont font = menuFont_;
-    font.setPointSizeF(menuFont_.pointSizeF() * zoom);
-    menuBar()->setFont(font);
-    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
-        menu->setFont(font);
+    if (menuAtOne_ > 0) {
+        QFont font = menuFont_;
+        font.setPointSizeF(menuFont_.pointSizeF() * zoom);
+        menuBar()->setFont(font);
+        for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+            menu->setFont(font);
+    }
     if (stage_)
         client_->move((stage_->width() - client_->width()) / 2, (stage_->height() - client_->height()) / 2);
 }

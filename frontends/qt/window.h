@@ -57,9 +57,10 @@ private:
     QtDisplay& display_;
     double zoom_ = 1;
     QWidget* stage_ = nullptr; // the game's window: the area the game stands centred in
-    QFont menuFont_;
-    bool fitting_ = false; // the window is being sized to the zoom: its resizing is not the player's
-    QRect normalPlace_;    // where the game's window stood before it went full screen
+    QFont menuFont_;           // the menus' font at zoom 1
+    int menuAtOne_ = 0;        // the menu bar's height at zoom 1; 0: the window has no menus
+    bool fitting_ = false;     // the window is being sized to the zoom: its resizing is not the player's
+    QRect normalPlace_;        // where the game's window stood before it went full screen
     bool fullScreen_ = false;
     std::unique_ptr<toolkit::Window> owned_;
     QWidget* client_;
