@@ -41,8 +41,8 @@ protected:
         auto window = std::make_unique<toolkit::Window>("sample", 1500, 1200); // 100 x 80 pixels
         box = toolkit::makePicture(*window, nullptr, {{0, 0, 300, 300}});
         timer = window->addTimer(10, true);
-        on(box->clicked, [this] { ++clicks; });
-        on(timer->tick, [this] { ++ticks; });
+        toolkit::wire(guard(), box->clicked, [this] { ++clicks; });
+        toolkit::wire(guard(), timer->tick, [this] { ++ticks; });
         return window;
     }
     void onLoad() override { ++loads; }

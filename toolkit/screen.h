@@ -50,10 +50,6 @@ protected:
     // for both; none by default.
     virtual const Window* standBeside() const { return nullptr; }
 
-    // Connects an event to a handler through the guard; the handler takes none of the event's values.
-    template <class... Args, class Handler> void on(Event<Args...>& event, Handler handler) {
-        event.connect([this, handler](Args...) { host_.guard().run(handler); });
-    }
     // Hands the key presses of the window to a handler through the guard; the handler returns true when it
     // took the key.
     template <class Handler> void onKey(Window& window, Handler handler) {
