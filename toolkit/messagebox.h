@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The modal message box: text, title, one OK button and an icon chosen by a style value (16 = stop icon).
-// It returns 1 however it is closed. Screens get it as a service so tests can script it.
+// However it is closed, closed() is called with 1 once the player has closed it: on the desktop before
+// show() returns, in the browser when the player closes the dialog in the page (the game goes on meanwhile,
+// so the screen keeps its timers stopped while the box is open). Screens get it as a service so tests can
+// script it.
+#include <functional>
 #include <string>
 
 namespace toolkit {
@@ -11,7 +15,8 @@ inline constexpr int styleStop = 16;
 class MessageBox {
 public:
     virtual ~MessageBox() = default;
-    virtual int show(const std::string& text, const std::string& title, int style) = 0;
+    virtual void show(const std::string& text, const std::string& title, int style,
+                      std::function<void(int)> closed) = 0;
 };
 
 } // namespace toolkit

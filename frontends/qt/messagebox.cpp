@@ -8,13 +8,14 @@
 
 namespace frontend {
 
-int QtMessageBox::show(const std::string& text, const std::string& title, int style) {
+void QtMessageBox::show(const std::string& text, const std::string& title, int style,
+                        std::function<void(int)> closed) {
     const QMessageBox::Icon icon =
         (style & 0x70) == toolkit::styleStop ? QMessageBox::Critical : QMessageBox::NoIcon;
     QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
-    return 1;
+    closed(1);
 }
 
 void QtErrorReporter::fatal(const std::string& playerText, const std::string& detail) {

@@ -8,7 +8,8 @@ namespace frontend {
 
 class QtMessageBox : public toolkit::MessageBox {
 public:
-    int show(const std::string& text, const std::string& title, int style) override;
+    void show(const std::string& text, const std::string& title, int style,
+              std::function<void(int)> closed) override;
 };
 
 // Shows the error box and leaves the process with exit status 1.

@@ -6,10 +6,10 @@
 
 using namespace mainscreen;
 
-// One chase tick, every half second, also while the main screen is hidden. The tick that ends the game keeps
-// running while its result box is open; ticks delivered meanwhile are turned away.
+// One chase tick, every half second, also while the main screen is hidden. Ticks delivered while the result
+// box is open are turned away (on the desktop the tick that ended the game is still running then).
 void MainScreen::onChaseTick() {
-    if (chaseTickRunning_) return;
+    if (chaseTickRunning_ || resultOpen_) return;
     chaseTickRunning_ = true;
     struct Done {
         bool& running;
@@ -67,6 +67,12 @@ void MainScreen::bringBackCreature(std::int16_t i) {
 void MainScreen::endGame() {
     s.resultText = resultForScore(s.score);
     playGameOver();
-    s.apiResult = navigator_.services().messageBox.show(s.resultText, "結果", toolkit::styleStop);
-    navigator_.gameOver();
+    resultOpen_ = true;
+    navigator_.services().messageBox.show(s.resultText, "結果", toolkit::styleStop, [this](int result) {
+        resultOpen_ = false;
+        guard().run([&] {
+            s.apiResult = result;
+            navigator_.gameOver();
+        });
+    });
 }

@@ -136,4 +136,5 @@ private:
     State s;
     // True while a chase tick runs (its result box may be open): no second tick may start meanwhile.
     bool chaseTickRunning_ = false;
+    bool resultOpen_ = false; // the game is over and its result box is open
 };

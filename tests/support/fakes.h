@@ -43,10 +43,11 @@ public:
         QString text, title;
         int style;
     };
-    int show(const std::string& text, const std::string& title, int style) override {
+    void show(const std::string& text, const std::string& title, int style,
+              std::function<void(int)> closed) override {
         shown.append({QString::fromStdString(text), QString::fromStdString(title), style});
         if (whileOpen) whileOpen();
-        return 1;
+        closed(1);
     }
     QList<Shown> shown;
     std::function<void()> whileOpen;
