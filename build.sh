@@ -4,6 +4,7 @@
 #   ./build.sh play   starts the game in the folder that holds its data
 #   ./build.sh test   runs the whole test suite
 #   ./build.sh package   makes the Debian package pokuraku_<version>_<arch>.deb in the build folder
+#   ./build.sh web    builds the browser game into build-web/site and serves it on http://127.0.0.1:8000
 #   ./build.sh setup  only installs what the tests need
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -13,9 +14,13 @@ packages=(build-essential cmake ninja-build ccache pkg-config
           qt6-base-dev libsdl2-dev libqt6svg6 qt6-qpa-plugins
           fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
           xvfb xauth xdotool x11-utils imagemagick)
+web_packages=(emscripten node-acorn python3-fonttools python3-brotli)
 if [ "$what" = test ] || [ "$what" = setup ]; then
   packages+=(clang clang-format libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
-             pulseaudio pulseaudio-utils)
+             pulseaudio pulseaudio-utils chromium nodejs "${web_packages[@]}")
+elif [ "$what" = web ]; then
+  packages=(build-essential cmake ninja-build ccache imagemagick fonts-ipafont-gothic fonts-ipafont-mincho
+            "${web_packages[@]}")
 elif [ "$what" = package ]; then
   packages+=(dpkg-dev file)
 fi
@@ -32,6 +37,20 @@ fi
 
 [ "$what" = setup ] && exit 0
 
+# The browser game: the same core compiled with Emscripten, and the site folder made from it.
+build_site() {
+  export NODE_PATH=/usr/share/nodejs
+  [ -f build-web/build.ninja ] ||
+    emcmake cmake -S . -B build-web -G Ninja -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release
+  cmake --build build-web -j"$(nproc)"
+  frontends/web/make-site.sh build-web build-web/site
+}
+if [ "$what" = web ]; then
+  build_site
+  echo "Serving the game on http://127.0.0.1:8000 (Ctrl+C stops it)"
+  exec /usr/bin/python3 -m http.server 8000 --bind 127.0.0.1 --directory build-web/site
+fi
+
 # A configure preset of CMakePresets.json: default, werror (CI), sanitize (CI); PRESET chooses it.
 preset=${PRESET:-default}
 build=$(case $preset in sanitize) echo build-sanitize ;; *) echo build ;; esac)
@@ -43,6 +62,9 @@ case "$what" in
     # Started in the build folder, the game finds the data copied beside it.
     cd "$build" && exec ./pokuraku ;;
   test)
+    # The browser check drives Debian's Chromium through puppeteer-core, from the npm registry.
+    build_site
+    [ -d tests/web/node_modules ] || (cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund)
     ctest --preset "$preset" -j"$(nproc)" ;;
   package)
     (cd "$build" && cpack -G DEB)

@@ -10,6 +10,8 @@ namespace toolkit {
 template <class... Args> class Event {
 public:
     void connect(std::function<void(Args...)> handler) { handler_ = std::move(handler); }
+    // True once a handler is connected: a front end tells the player the control can be pressed.
+    bool isConnected() const { return static_cast<bool>(handler_); }
     void operator()(Args... args) const {
         if (handler_) handler_(args...);
     }

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+// The game in a web page (the browser's entry point): the same program object as on the desktop, shown by the
+// page. The page starts a game once its fonts are there, and a new one from its closing panel; a teacher's
+// word list is checked by the game's own reader before the page keeps it.
+#include "frontends/web/display.h"
+#include "frontends/web/page.h"
+#include "frontends/web/services.h"
+#include "game/program.h"
+#include "screens/datafile_message.h"
+#include "services/data/datafileerror.h"
+#include "services/data/questionbank.h"
+#include <emscripten/bind.h>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+namespace {
+
+// The shipped data files are built into the program under this folder; a teacher's accepted word list is
+// written to its own folder, searched first.
+const std::string shippedFolder = "/data";
+const std::string teacherFolder = "/teacher";
+
+struct Game {
+    Random random;
+    web::PageSound sound{{shippedFolder}};
+    web::PageMessageBox messageBox;
+    web::PageSettings settings;
+    web::WebDisplay display;
+    web::PageErrors errors{[this] { display.stopEverything(); }};
+    std::unique_ptr<Program> program;
+    bool teacherList = false;
+};
+
+Game& game() {
+    static Game* const theGame = new Game;
+    return *theGame;
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A new game, from the opening on. The one before is gone by now: this runs from the page, never from one of
+// the game's own events.
+void startGame() {
+    Game& g = game();
+    g.program.reset();
+    std::vector<std::string> folders{shippedFolder};
+    if (g.teacherList) folders.insert(folders.begin(), teacherFolder);
+    g.program = std::make_unique<Program>(Services{g.random, g.sound, g.messageBox, folders, &g.settings},
+                                          g.errors, g.display);
+    g.program->onLastScreenClosed = [] { web::page().call<void>("gameClosed"); };
+    g.program->start();
+}
+
+// The word list the next game plays with: a teacher's (its bytes) or, when empty, the shipped one.
+void useWordList(std::string bytes) {
+    Game& g = game();
+    g.teacherList = !bytes.empty();
+    if (g.teacherList) writeFile(teacherFolder + "/romaji.txt", bytes);
+}
+
+// Reads a teacher's word list as the game would; the message the game would show for it, or empty when the
+// game can play with it.
+std::string checkWordList(std::string fileName, std::string bytes) {
+    std::string name = std::filesystem::path(fileName).filename().string();
+    if (name.empty() || name == "." || name == "..") name = "romaji.txt";
+    const std::string path = "/check/" + name;
+    writeFile(path, bytes);
+    try {
+        readQuestionBank(path);
+    } catch (const DataFileError& error) {
+        const toolkit::RuntimeError message = dataFileMessage(error);
+        return message.playerText() + "\n\n" + message.detail();
+    }
+    std::filesystem::remove(path);
+    return {};
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(game) {
+    emscripten::function("startGame", &startGame);
+    emscripten::function("useWordList", &useWordList);
+    emscripten::function("checkWordList", &checkWordList);
+}
+
+int main() {
+    web::WebDisplay& display = game().display;
+    display.addToMainMenus = [](toolkit::MenuItem& bar) {
+        toolkit::MenuItem* menu = bar.add("ことば");
+        menu->setObjectName("wordList");
+        toolkit::MenuItem* own = menu->add("先生のことばを読む…");
+        own->setObjectName("teacherList");
+        own->triggered.connect([] { web::page().call<void>("pickWordList"); });
+        toolkit::MenuItem* shipped = menu->add("もとのことばにもどす");
+        shipped->setObjectName("shippedList");
+        shipped->setEnabled(game().teacherList);
+        shipped->triggered.connect([] { web::page().call<void>("dropWordList"); });
+    };
+    web::page().call<void>("ready");
+    return 0;
+}

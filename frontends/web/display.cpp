@@ -1,0 +1,394 @@
+// SPDX-License-Identifier: MIT
+#include "frontends/web/display.h"
+#include "frontends/web/page.h"
+#include "frontends/web/painter.h"
+#include <cmath>
+#include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
+#include <emscripten/eventloop.h>
+#include <unordered_map>
+
+using emscripten::val;
+using namespace toolkit;
+
+namespace web {
+
+namespace {
+
+constexpr unsigned everything = ~0u;
+
+std::string css(Colour c) {
+    return cssColour(c.r, c.g, c.b);
+}
+
+const char* kindName(Control::Kind kind) {
+    switch (kind) {
+    case Control::Kind::label:
+        return "label";
+    case Control::Kind::button:
+        return "button";
+    case Control::Kind::picture:
+        return "picture";
+    case Control::Kind::line:
+        return "line";
+    case Control::Kind::canvas:
+        break;
+    }
+    return "canvas";
+}
+
+MouseButton buttonOf(int dom) {
+    switch (dom) {
+    case 0:
+        return MouseButton::left;
+    case 1:
+        return MouseButton::middle;
+    case 2:
+        return MouseButton::right;
+    default:
+        return MouseButton::other;
+    }
+}
+
+// Whether the player can press the control: the screen listens to its clicks.
+bool pressable(const Control& control) {
+    switch (control.kind()) {
+    case Control::Kind::label: {
+        const auto& label = static_cast<const Label&>(control);
+        return label.clicked.isConnected() || label.mouseDown.isConnected();
+    }
+    case Control::Kind::button:
+        return true;
+    case Control::Kind::picture:
+        return static_cast<const PictureBox&>(control).clicked.isConnected();
+    default:
+        return false;
+    }
+}
+
+void sendFont(val& pageObject, int id, const Font& font) {
+    pageObject.call<void>("font", id, font.family, pixelsOf(font), font.bold);
+}
+
+// A control's element: follows every change of the control and hands its clicks back.
+class ControlElement : public ControlView {
+public:
+    ControlElement(Control& control, int windowId, int parentId) : control_(&control), id_(newViewId()) {
+        page().call<void>("makeControl", id_, windowId, parentId, std::string(kindName(control.kind())),
+                          control.objectName(), pressable(control));
+        listen(id_, [this](PageEvent event, int arg) { heard(event, arg); });
+        control.setView(this);
+        changed(everything);
+    }
+    ~ControlElement() override { detach(); }
+
+    int id() const { return id_; }
+    void detach() {
+        if (!control_) return;
+        forget(id_);
+        control_->setView(nullptr);
+        control_ = nullptr;
+    }
+
+    void changed(unsigned what) override {
+        if (!control_) return;
+        val p = page();
+        const Control& c = *control_;
+        if (what & changedPlace) place(p);
+        if (what & changedShown) p.call<void>("shown", id_, !c.isHidden());
+        if (what & changedEnabled) p.call<void>("enabled", id_, c.isEnabled());
+        if (what & changedPointer) {
+            const Cursor& cursor = c.cursor();
+            p.call<void>("pointer", id_, cursor.picture, cursor.hotSpot.x, cursor.hotSpot.y, cursor.arrow,
+                         c.toolTip());
+        }
+        switch (c.kind()) {
+        case Control::Kind::label: {
+            const auto& label = static_cast<const Label&>(c);
+            if (what & changedLook) {
+                sendFont(p, id_, label.font());
+                p.call<void>("look", id_, css(label.foreColor()), css(label.backColor()),
+                             static_cast<int>(label.alignment()), label.hasBorder(), label.textMayRunBelow());
+            }
+            if (what & (changedText | changedLook)) p.call<void>("text", id_, label.text());
+            break;
+        }
+        case Control::Kind::button: {
+            const auto& button = static_cast<const Button&>(c);
+            if (what & changedLook) {
+                sendFont(p, id_, button.font());
+                p.call<void>("look", id_, std::string("#000000"), css(button.backColor()), 1, true, false);
+            }
+            if (what & (changedText | changedLook)) p.call<void>("text", id_, button.text());
+            break;
+        }
+        case Control::Kind::picture: {
+            const auto& box = static_cast<const PictureBox&>(c);
+            if (what & changedLook)
+                p.call<void>("look", id_, std::string("#000000"), css(box.backColor()), 0, box.hasBorder(),
+                             false);
+            if (what & changedPicture) p.call<void>("picture", id_, box.picture(), box.autoSize());
+            break;
+        }
+        case Control::Kind::canvas:
+            if (what & changedLook) repaint();
+            break;
+        case Control::Kind::line:
+            break;
+        }
+    }
+
+    void takeFocus() override { page().call<void>("focusControl", id_); }
+
+private:
+    void place(val& p) {
+        const Control& c = *control_;
+        if (c.kind() == Control::Kind::line) {
+            const auto& line = static_cast<const Line&>(c);
+            p.call<void>("line", id_, line.from().x, line.from().y, line.to().x, line.to().y,
+                         css(line.colour()));
+            return;
+        }
+        const Rect at = c.geometry();
+        if (c.kind() == Control::Kind::picture) {
+            const auto& box = static_cast<const PictureBox&>(c);
+            p.call<void>("place", id_, std::lround(box.left()), std::lround(box.top()), at.width, at.height);
+            return;
+        }
+        p.call<void>("place", id_, at.left, at.top, at.width, at.height);
+    }
+
+    void repaint() {
+        auto& canvas = static_cast<Canvas&>(*control_);
+        if (!canvas.paint) return;
+        WebPainter painter(id_);
+        if (painter.width() > 0 && painter.height() > 0) canvas.paint(painter);
+    }
+
+    void heard(PageEvent event, int arg) {
+        if (!control_) return;
+        switch (event) {
+        case PageEvent::mouseDown:
+            if (control_->kind() == Control::Kind::label)
+                static_cast<Label*>(control_)->mouseDown(buttonOf(arg));
+            break;
+        case PageEvent::click:
+            if (!control_->isEnabled()) break;
+            if (control_->kind() == Control::Kind::label)
+                static_cast<Label*>(control_)->clicked();
+            else if (control_->kind() == Control::Kind::button)
+                static_cast<Button*>(control_)->clicked();
+            else if (control_->kind() == Control::Kind::picture)
+                static_cast<PictureBox*>(control_)->clicked();
+            break;
+        case PageEvent::repaint:
+            repaint();
+            break;
+        default:
+            break;
+        }
+    }
+
+    Control* control_;
+    int id_;
+};
+
+// A menu or menu item in the panel's menu bar.
+class MenuElement : public MenuView {
+public:
+    MenuElement(MenuItem& item, int windowId, int parentId) : item_(&item), id_(newViewId()) {
+        page().call<void>("makeMenu", id_, windowId, parentId, item.isMenu(), item.objectName());
+        listen(id_, [this](PageEvent event, int) {
+            if (!item_) return;
+            if (event == PageEvent::menuTriggered) item_->triggered();
+            if (event == PageEvent::menuAboutToShow) item_->aboutToShow();
+        });
+        item.setView(this);
+        changed();
+    }
+    ~MenuElement() override { detach(); }
+    int id() const { return id_; }
+    void detach() {
+        if (!item_) return;
+        forget(id_);
+        item_->setView(nullptr);
+        item_ = nullptr;
+    }
+    void changed() override {
+        if (!item_) return;
+        page().call<void>("menuState", id_, item_->text(), item_->isEnabled(), item_->isVisible(),
+                          item_->isCheckable(), item_->isChecked());
+    }
+
+private:
+    MenuItem* item_;
+    int id_;
+};
+
+// A timer of the page: ticks every interval from the moment it was switched on or its interval was set.
+class PageTimer : public TimerView {
+public:
+    explicit PageTimer(Timer& timer) : timer_(&timer) {
+        timer.setView(this);
+        if (timer.isEnabled()) start();
+    }
+    ~PageTimer() override { detach(); }
+    void detach() {
+        stop();
+        if (timer_) timer_->setView(nullptr);
+        timer_ = nullptr;
+    }
+    void start() override {
+        stop();
+        if (!timer_) return;
+        since_ = emscripten_get_now();
+        handle_ = emscripten_set_interval(&PageTimer::ticked, timer_->interval(), this);
+        running_ = true;
+    }
+    void stop() override {
+        if (running_) emscripten_clear_interval(handle_);
+        running_ = false;
+    }
+    void setInterval(int) override {
+        if (running_) start();
+    }
+    int remainingTime() const override {
+        if (!running_ || !timer_) return -1;
+        const double left = timer_->interval() - (emscripten_get_now() - since_);
+        return left > 0 ? static_cast<int>(left) : 0;
+    }
+
+private:
+    static void ticked(void* self) {
+        auto* me = static_cast<PageTimer*>(self);
+        me->since_ = emscripten_get_now();
+        if (me->timer_) me->timer_->tick();
+    }
+    Timer* timer_;
+    long handle_ = 0;
+    bool running_ = false;
+    double since_ = 0;
+};
+
+// The windows that take keys, by the number of their panel.
+std::unordered_map<int, Window*>& keyedWindows() {
+    static std::unordered_map<int, Window*> map;
+    return map;
+}
+
+// A key pressed while the panel is in front and no dialog is open; true when the screen took it.
+bool windowKey(int id, int key, std::string text) {
+    const auto found = keyedWindows().find(id);
+    if (found == keyedWindows().end() || !found->second->keyHandler) return false;
+    return found->second->keyHandler(KeyPress{key, std::move(text)});
+}
+
+EMSCRIPTEN_BINDINGS(window_keys) {
+    emscripten::function("windowKey", &windowKey);
+}
+
+} // namespace
+
+// A window's panel and the views of everything in it.
+struct WebDisplay::Panel : WindowView {
+    Window* window = nullptr;
+    int id = newViewId();
+    std::vector<std::unique_ptr<ControlElement>> controls;
+    std::vector<std::unique_ptr<MenuElement>> menus;
+    std::vector<std::unique_ptr<PageTimer>> timers;
+
+    void show(const Window* beside) override {
+        const auto* other = beside ? dynamic_cast<const Panel*>(beside->view()) : nullptr;
+        page().call<void>("showWindow", id, other ? other->id : 0);
+    }
+    void hide() override { page().call<void>("hideWindow", id); }
+    void raise() override { page().call<void>("raiseWindow", id); }
+    void focus() override { page().call<void>("focusWindow", id); }
+
+    void addMenus(MenuItem& parent, int parentId) {
+        for (const auto& item : parent.items()) {
+            menus.push_back(std::make_unique<MenuElement>(*item, id, parentId));
+            addMenus(*item, menus.back()->id());
+        }
+    }
+
+    void detach() {
+        forget(id);
+        keyedWindows().erase(id);
+        for (auto& timer : timers)
+            timer->detach();
+        for (auto& control : controls)
+            control->detach();
+        for (auto& menu : menus)
+            menu->detach();
+        if (window) window->setView(nullptr);
+        window = nullptr;
+        page().call<void>("removeWindow", id);
+    }
+};
+
+WebDisplay::WebDisplay() = default;
+
+WebDisplay::~WebDisplay() {
+    for (auto& panel : panels_)
+        panel->detach();
+}
+
+void WebDisplay::realize(Window& window) {
+    if (window.zoomsWithFrame() && addToMainMenus) addToMainMenus(window.menuBar());
+    auto panel = std::make_unique<Panel>();
+    Panel& p = *panel;
+    p.window = &window;
+    page().call<void>("makeWindow", p.id, window.caption(), window.objectName(), window.clientWidth(),
+                      window.clientHeight(), css(window.backColor()), window.designPosition().x,
+                      window.designPosition().y, window.zoomsWithFrame(),
+                      static_cast<bool>(window.keyHandler));
+    listen(p.id, [&window](PageEvent event, int) {
+        if (event == PageEvent::closeRequested && window.closeRequested) window.closeRequested();
+    });
+    if (window.keyHandler) keyedWindows()[p.id] = &window;
+    window.setView(&p);
+    p.addMenus(window.menuBar(), 0);
+    for (const auto& control : window.controls()) {
+        int parentId = 0;
+        if (const Control* parent = control->parent())
+            if (const auto* view = dynamic_cast<const ControlElement*>(parent->view())) parentId = view->id();
+        p.controls.push_back(std::make_unique<ControlElement>(*control, p.id, parentId));
+    }
+    for (const auto& timer : window.timers())
+        p.timers.push_back(std::make_unique<PageTimer>(*timer));
+    panels_.push_back(std::move(panel));
+}
+
+void WebDisplay::release(std::unique_ptr<Window> window, bool now) {
+    for (auto it = panels_.begin(); it != panels_.end(); ++it) {
+        if ((*it)->window != window.get()) continue;
+        (*it)->detach();
+        released_.push_back(std::move(*it));
+        panels_.erase(it);
+        break;
+    }
+    releasedWindows_.push_back(std::move(window));
+    if (now) {
+        sweep();
+    } else if (!sweepPending_) {
+        // The window may be delivering the event that closed it: it goes once that event is over.
+        sweepPending_ = true;
+        emscripten_async_call([](void* self) { static_cast<WebDisplay*>(self)->sweep(); }, this, 0);
+    }
+}
+
+void WebDisplay::sweep() {
+    sweepPending_ = false;
+    releasedWindows_.clear();
+    released_.clear();
+}
+
+void WebDisplay::stopEverything() {
+    for (auto& panel : panels_) {
+        if (panel->window) panel->window->stopTimers();
+        page().call<void>("hideWindow", panel->id);
+    }
+}
+
+} // namespace web

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#include "frontends/web/page.h"
+#include <cstdio>
+#include <emscripten/bind.h>
+#include <unordered_map>
+
+namespace web {
+
+namespace {
+
+std::unordered_map<int, std::function<void(PageEvent, int)>>& handlers() {
+    static std::unordered_map<int, std::function<void(PageEvent, int)>> map;
+    return map;
+}
+
+// Called by the page for every event of a view; a view that has gone hears nothing.
+void dispatch(int id, int event, int arg) {
+    const auto found = handlers().find(id);
+    if (found == handlers().end()) return;
+    // A copy: the handler may let go of its own view.
+    const std::function<void(PageEvent, int)> handler = found->second;
+    handler(static_cast<PageEvent>(event), arg);
+}
+
+} // namespace
+
+emscripten::val page() {
+    return emscripten::val::global("pokurakuPage");
+}
+
+int newViewId() {
+    static int last = 0;
+    return ++last;
+}
+
+void listen(int id, std::function<void(PageEvent, int)> handler) {
+    handlers()[id] = std::move(handler);
+}
+
+void forget(int id) {
+    handlers().erase(id);
+}
+
+std::string cssColour(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", r, g, b);
+    return text;
+}
+
+EMSCRIPTEN_BINDINGS(page_events) {
+    emscripten::function("viewEvent", &dispatch);
+}
+
+} // namespace web

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The page the browser front end draws in. The page script (site/page.js) makes and changes the elements;
+// the C++ side calls its functions by name and hears back from it through the handlers listed here, each
+// under the number of the view it belongs to.
+#include <emscripten/val.h>
+#include <functional>
+#include <string>
+
+namespace web {
+
+// What the page reports about a view.
+enum class PageEvent : int {
+    mouseDown = 1, // arg: 0 left, 1 middle, 2 right (the DOM's numbers)
+    click = 2,
+    menuTriggered = 3,
+    menuAboutToShow = 4,
+    closeRequested = 5,
+    dialogClosed = 6,
+    repaint = 7, // a canvas changed its size in pixels
+};
+
+// The page script's object.
+emscripten::val page();
+// A number for a new view, never given twice.
+int newViewId();
+void listen(int id, std::function<void(PageEvent, int)> handler);
+void forget(int id);
+
+std::string cssColour(std::uint8_t r, std::uint8_t g, std::uint8_t b);
+
+} // namespace web

@@ -1,0 +1,758 @@
+// SPDX-License-Identifier: MIT
+// The page side of the browser front end. The game (pokuraku.js) makes and changes panels, controls and
+// menus through the functions of pokurakuPage, by the numbers it gives them; the page hands every click,
+// tap, key and closed dialog back to it. The panels are laid out on a stage at the size the game draws them
+// on a desktop (a twip is 1/15 of a CSS pixel), and the stage is scaled to fill the viewport.
+'use strict';
+
+(() => {
+  const TWIPS_PER_PIXEL = 15;
+  const px = (twips) => twips / TWIPS_PER_PIXEL;
+  const GAP = 6; // between panels, in stage pixels
+
+  const desk = document.getElementById('desk');
+  const stage = document.getElementById('stage');
+  const dialog = document.getElementById('message');
+  const closing = document.getElementById('closing');
+  const filePicker = document.getElementById('word-file');
+
+  const windows = new Map(); // panel number -> panel
+  const controls = new Map(); // control number -> control
+  const menus = new Map(); // menu number -> menu
+  let game = null; // the running game module
+  let shownOrder = []; // numbers of the shown panels, the latest in front
+  let scale = 1;
+  let openMenu = null;
+
+  const send = (id, event, arg = 0) => {
+    if (game) game.viewEvent(id, event, arg);
+  };
+  const EVENT = { mouseDown: 1, click: 2, menuTriggered: 3, menuAboutToShow: 4, closeRequested: 5,
+    dialogClosed: 6, repaint: 7 };
+
+  // The families the game names, as the fonts the site ships (subset to the game's texts) and then the
+  // device's own Japanese fonts for whatever a teacher's list adds.
+  const FAMILIES = {
+    'ＭＳ ゴシック': '"PK Gothic", "Noto Sans Mono CJK JP", "Hiragino Kaku Gothic ProN", "Yu Gothic", monospace',
+    'ＭＳ 明朝': '"PK Mincho", "Noto Serif CJK JP", "Hiragino Mincho ProN", "Yu Mincho", serif',
+  };
+  const P_GOTHIC = '"PK P Gothic", "Noto Sans CJK JP", "Hiragino Kaku Gothic ProN", "Yu Gothic", sans-serif';
+  const fontStack = (family) => FAMILIES[family] || P_GOTHIC;
+  const cssFont = (family, pixels, bold) => `${bold ? 'bold ' : ''}${pixels}px ${fontStack(family)}`;
+
+  // ---- Panels ------------------------------------------------------------------------------------------
+
+  function makeWindow(id, caption, name, width, height, back, designX, designY, isMain, takesKeys) {
+    const panel = document.createElement('section');
+    panel.className = 'panel';
+    panel.dataset.name = name;
+    panel.setAttribute('aria-label', caption);
+    panel.style.display = 'none';
+    if (!isMain) {
+      const title = document.createElement('div');
+      title.className = 'caption';
+      title.textContent = caption;
+      const close = document.createElement('button');
+      close.className = 'close';
+      close.textContent = '×';
+      close.setAttribute('aria-label', '閉じる');
+      close.addEventListener('click', () => send(id, EVENT.closeRequested));
+      title.append(close);
+      panel.append(title);
+    } else {
+      document.title = caption.replace(/　+/g, ' ');
+    }
+    const bar = document.createElement('nav');
+    bar.className = 'menubar';
+    bar.setAttribute('role', 'menubar');
+    bar.style.display = 'none';
+    const client = document.createElement('div');
+    client.className = 'client';
+    client.style.width = `${px(width)}px`;
+    client.style.height = `${px(height)}px`;
+    client.style.background = back;
+    panel.append(bar, client);
+    panel.addEventListener('pointerdown', () => { frontWindow = id; }, true);
+    stage.append(panel);
+    windows.set(id, { id, panel, bar, client, back, isMain, takesKeys, beside: 0,
+      design: { x: designX, y: designY, width, height } });
+  }
+
+  let frontWindow = 0;
+
+  function showWindow(id, besideId) {
+    const w = windows.get(id);
+    if (!w) return;
+    w.beside = besideId;
+    w.panel.style.display = '';
+    shownOrder = shownOrder.filter((n) => n !== id).concat(id);
+    frontWindow = id;
+    arrange();
+    for (const c of controls.values()) if (c.window === id) fit(c);
+  }
+
+  function hideWindow(id) {
+    const w = windows.get(id);
+    if (!w) return;
+    w.panel.style.display = 'none';
+    shownOrder = shownOrder.filter((n) => n !== id);
+    if (frontWindow === id) frontWindow = shownOrder[shownOrder.length - 1] || 0;
+    arrange();
+  }
+
+  function raiseWindow(id) {
+    if (!shownOrder.includes(id)) return;
+    shownOrder = shownOrder.filter((n) => n !== id).concat(id);
+    frontWindow = id;
+    arrange();
+  }
+
+  function focusWindow(id) {
+    frontWindow = id;
+  }
+
+  function removeWindow(id) {
+    const w = windows.get(id);
+    if (!w) return;
+    for (const [n, c] of controls) if (c.window === id) controls.delete(n);
+    for (const [n, m] of menus) if (m.window === id) menus.delete(n);
+    w.panel.remove();
+    windows.delete(id);
+    hideWindow(id);
+  }
+
+  // The shown panels stand side by side in the order of their places on a desktop (or one below the other,
+  // whichever is larger on this screen); a panel that would lie mostly over another (the opening over the
+  // game) floats in front of them, centred. The stage keeps at least the game's own panel's size, so the
+  // game's drawing keeps its size as the panels come and go.
+  function arrange() {
+    const shown = shownOrder.map((n) => windows.get(n)).filter(Boolean);
+    const row = [];
+    const floating = [];
+    const area = (d) => d.width * d.height;
+    const overlap = (a, b) => Math.max(0, Math.min(a.x + a.width, b.x + b.width) - Math.max(a.x, b.x)) *
+      Math.max(0, Math.min(a.y + a.height, b.y + b.height) - Math.max(a.y, b.y));
+    for (const w of shown) {
+      const over = row.some((r) => r.id !== w.beside && overlap(w.design, r.design) > area(w.design) / 4);
+      (over ? floating : row).push(w);
+    }
+    row.sort((a, b) => a.design.x - b.design.x);
+    const sizes = new Map(shown.map((w) => [w, { width: w.panel.offsetWidth, height: w.panel.offsetHeight }]));
+    const main = [...windows.values()].find((w) => w.isMain);
+    const least = main ? { width: px(main.design.width), height: px(main.design.height) + 24 } : { width: 1, height: 1 };
+    const extent = (across) => {
+      let width = 0;
+      let height = 0;
+      for (const w of row) {
+        const s = sizes.get(w);
+        if (across) { width += s.width + (width ? GAP : 0); height = Math.max(height, s.height); }
+        else { height += s.height + (height ? GAP : 0); width = Math.max(width, s.width); }
+      }
+      for (const w of floating) {
+        width = Math.max(width, sizes.get(w).width);
+        height = Math.max(height, sizes.get(w).height);
+      }
+      return { width: Math.max(width, least.width), height: Math.max(height, least.height) };
+    };
+    const viewWidth = desk.clientWidth;
+    const viewHeight = desk.clientHeight;
+    const fitOf = (e) => Math.min(viewWidth / e.width, viewHeight / e.height);
+    const across = extent(true);
+    const down = extent(false);
+    const sideBySide = row.length < 2 || fitOf(across) >= fitOf(down);
+    const e = sideBySide ? across : down;
+    const newScale = fitOf(e);
+    let at = 0;
+    for (const w of row) {
+      const s = sizes.get(w);
+      const left = sideBySide ? at + (e.width - totalAlong(row, sizes, true)) / 2 : (e.width - s.width) / 2;
+      const top = sideBySide ? (e.height - s.height) / 2 : at + (e.height - totalAlong(row, sizes, false)) / 2;
+      w.panel.style.left = `${left}px`;
+      w.panel.style.top = `${top}px`;
+      w.panel.style.zIndex = 1;
+      at += (sideBySide ? s.width : s.height) + GAP;
+    }
+    floating.forEach((w, i) => {
+      const s = sizes.get(w);
+      w.panel.style.left = `${(e.width - s.width) / 2}px`;
+      w.panel.style.top = `${(e.height - s.height) / 2}px`;
+      w.panel.style.zIndex = 2 + i;
+    });
+    stage.style.width = `${e.width}px`;
+    stage.style.height = `${e.height}px`;
+    stage.style.left = `${(viewWidth - e.width * newScale) / 2}px`;
+    stage.style.top = `${(viewHeight - e.height * newScale) / 2}px`;
+    stage.style.transform = `scale(${newScale})`;
+    if (main) desk.style.background = main.back;
+    if (Math.abs(newScale - scale) > 1e-6) {
+      scale = newScale;
+      for (const c of controls.values()) if (c.kind === 'canvas') send(c.id, EVENT.repaint);
+    }
+  }
+
+  function totalAlong(row, sizes, across) {
+    return row.reduce((sum, w, i) => sum + (across ? sizes.get(w).width : sizes.get(w).height) + (i ? GAP : 0), 0);
+  }
+
+  // ---- Controls ----------------------------------------------------------------------------------------
+
+  function makeControl(id, windowId, parentId, kind, name, pressable) {
+    const w = windows.get(windowId);
+    const parent = parentId ? controls.get(parentId).el : w.client;
+    let el;
+    if (kind === 'button') {
+      el = document.createElement('button');
+      el.type = 'button';
+    } else if (kind === 'canvas') {
+      el = document.createElement('canvas');
+    } else {
+      el = document.createElement('div');
+    }
+    el.className = `ctl ${kind}`;
+    el.dataset.name = name;
+    const c = { id, el, kind, window: windowId, enabled: true, font: null, mayRunBelow: false, sized: false };
+    if (kind === 'picture') {
+      c.img = document.createElement('img');
+      c.img.alt = '';
+      c.img.draggable = false;
+      c.img.addEventListener('load', () => pictureLoaded(c));
+      c.img.addEventListener('error', () => {
+        if (c.img.src.includes('@2x.')) c.img.src = c.img.src.replace('@2x.', '.');
+      });
+      el.append(c.img);
+      el.setAttribute('role', pressable ? 'button' : 'img');
+    } else if (kind === 'label') {
+      c.text = document.createElement('span');
+      el.append(c.text);
+      el.setAttribute('role', pressable ? 'button' : 'note');
+    } else if (kind === 'line') {
+      el.setAttribute('aria-hidden', 'true');
+    } else if (kind === 'canvas') {
+      el.setAttribute('role', 'img');
+      el.setAttribute('aria-label', w.panel.getAttribute('aria-label'));
+    }
+    if (pressable) {
+      el.addEventListener('pointerdown', (event) => {
+        frontWindow = windowId;
+        if (c.enabled) send(id, EVENT.mouseDown, event.button);
+      });
+      el.addEventListener('click', (event) => {
+        event.stopPropagation();
+        if (c.enabled) send(id, EVENT.click);
+      });
+    }
+    parent.append(el);
+    controls.set(id, c);
+  }
+
+  function place(id, left, top, width, height) {
+    const c = controls.get(id);
+    c.el.style.left = `${px(left)}px`;
+    c.el.style.top = `${px(top)}px`;
+    // A picture box is made at its size and afterwards only moves; an auto-sized one takes its picture's.
+    if (c.kind !== 'picture' || !c.sized) {
+      c.el.style.width = `${px(width)}px`;
+      c.el.style.height = `${px(height)}px`;
+      c.sized = true;
+    }
+    fit(c);
+  }
+
+  function line(id, x1, y1, x2, y2, colour) {
+    const c = controls.get(id);
+    const dx = px(x2 - x1);
+    const dy = px(y2 - y1);
+    Object.assign(c.el.style, { left: `${px(x1)}px`, top: `${px(y1)}px`, width: `${Math.hypot(dx, dy) + 1}px`,
+      height: '1px', background: colour, transform: `rotate(${Math.atan2(dy, dx)}rad)` });
+  }
+
+  function shown(id, on) {
+    const c = controls.get(id);
+    c.el.style.display = on ? '' : 'none';
+    if (on) fit(c);
+  }
+
+  function enabled(id, on) {
+    const c = controls.get(id);
+    c.enabled = on;
+    c.el.classList.toggle('disabled', !on);
+    if (c.kind === 'button') c.el.disabled = !on;
+    else c.el.setAttribute('aria-disabled', String(!on));
+  }
+
+  function pointer(id, picture, hotX, hotY, arrow, tip) {
+    const c = controls.get(id);
+    if (arrow) c.el.style.cursor = 'default';
+    else if (picture) c.el.style.cursor = `url("pictures/${picture}") ${hotX} ${hotY}, pointer`;
+    else c.el.style.cursor = '';
+    if (tip) c.el.title = tip;
+    else c.el.removeAttribute('title');
+    c.tip = tip;
+    if (c.kind === 'picture') nameThePicture(c);
+  }
+
+  // A picture is known by its tooltip (a creature's name), else by the name of what it shows.
+  function nameThePicture(c) {
+    const shows = (c.img.getAttribute('src') || '').replace(/^.*\//, '').replace(/(@2x)?\.\w+$/, '');
+    c.el.setAttribute('aria-label', c.tip || shows || c.el.dataset.name);
+  }
+
+  function font(id, family, pixels, bold) {
+    const c = controls.get(id);
+    c.font = { family, pixels, bold };
+    c.el.style.fontFamily = fontStack(family);
+    c.el.style.fontWeight = bold ? 'bold' : 'normal';
+  }
+
+  const ALIGN = ['left', 'center', 'right'];
+  function look(id, fore, back, align, border, mayRunBelow) {
+    const c = controls.get(id);
+    c.el.style.color = fore;
+    c.el.style.backgroundColor = back;
+    c.el.style.textAlign = ALIGN[align] || 'left';
+    c.el.classList.toggle('bordered', border);
+    c.mayRunBelow = mayRunBelow;
+    fit(c);
+  }
+
+  function text(id, value) {
+    const c = controls.get(id);
+    (c.text || c.el).textContent = value;
+    c.el.setAttribute('aria-label', value);
+    fit(c);
+  }
+
+  // A caption is drawn in its font's size, or smaller as far as it takes to stay inside its box.
+  function fit(c) {
+    if (!c.font || (c.kind !== 'label' && c.kind !== 'button')) return;
+    const el = c.el;
+    let size = c.font.pixels;
+    el.style.fontSize = `${size}px`;
+    if (el.offsetParent === null && el.style.position !== 'fixed') return; // not shown: fitted when it is
+    const over = () => el.scrollWidth > el.clientWidth + 0.5 ||
+      (!c.mayRunBelow && el.scrollHeight > el.clientHeight + 0.5);
+    while (size > 4 && over()) {
+      size -= 0.5;
+      el.style.fontSize = `${size}px`;
+    }
+  }
+
+  function picture(id, name, autoSize) {
+    const c = controls.get(id);
+    c.autoSize = autoSize;
+    if (!name) {
+      c.img.removeAttribute('src');
+      c.img.style.display = 'none';
+      nameThePicture(c);
+      return;
+    }
+    c.img.style.display = '';
+    const dot = name.lastIndexOf('.');
+    const src = `pictures/${name.slice(0, dot)}@2x${name.slice(dot)}`;
+    if (c.img.getAttribute('src') !== src) c.img.src = src;
+    else pictureLoaded(c);
+    nameThePicture(c);
+  }
+
+  function pictureLoaded(c) {
+    if (!c.img.complete || !c.img.naturalWidth) return;
+    const large = c.img.src.includes('@2x.');
+    const width = c.img.naturalWidth / (large ? 2 : 1);
+    const height = c.img.naturalHeight / (large ? 2 : 1);
+    c.img.style.width = `${width}px`;
+    c.img.style.height = `${height}px`;
+    if (c.autoSize) {
+      const inset = c.el.classList.contains('bordered') ? 2 : 0;
+      c.el.style.width = `${width + inset}px`;
+      c.el.style.height = `${height + inset}px`;
+    }
+  }
+
+  function focusControl(id) {
+    const c = controls.get(id);
+    if (c && c.kind === 'button') c.el.focus({ preventScroll: true });
+  }
+
+  // ---- Canvas ------------------------------------------------------------------------------------------
+
+  const measure = document.createElement('canvas').getContext('2d');
+
+  function canvasSize(id) {
+    const c = controls.get(id);
+    const ratio = scale * (window.devicePixelRatio || 1);
+    const width = Math.max(0, Math.round(c.el.clientWidth * ratio));
+    const height = Math.max(0, Math.round(c.el.clientHeight * ratio));
+    if (c.el.width !== width) c.el.width = width;
+    if (c.el.height !== height) c.el.height = height;
+    c.el.getContext('2d').clearRect(0, 0, width, height);
+    return [width, height];
+  }
+
+  function lineHeight(family, pixels, bold) {
+    measure.font = cssFont(family, pixels, bold);
+    const m = measure.measureText('国Ag');
+    return Math.ceil(m.fontBoundingBoxAscent + m.fontBoundingBoxDescent);
+  }
+
+  function advance(family, pixels, bold, value) {
+    measure.font = cssFont(family, pixels, bold);
+    return Math.round(measure.measureText(value).width);
+  }
+
+  // Lines centred in a box, each line centred, at the font's size or as much smaller as they need.
+  function layoutText(lines, family, pixels, bold, box) {
+    const [left, top, width, height] = box;
+    let size = pixels;
+    for (;;) {
+      measure.font = cssFont(family, size, bold);
+      const metrics = lines.map((l) => measure.measureText(l));
+      const high = lineHeight(family, size, bold);
+      const wide = Math.max(0, ...metrics.map((m) => m.width));
+      if (size <= 4 || (wide <= width && high * lines.length <= height)) {
+        const first = top + (height - high * lines.length) / 2;
+        const ascent = metrics.length ? metrics[0].fontBoundingBoxAscent : 0;
+        const placed = metrics.map((m, i) => ({ text: lines[i], m, x: left + (width - m.width) / 2,
+          baseline: first + i * high + ascent }));
+        return { size, placed, kept: size === pixels && wide <= width && high * lines.length <= height };
+      }
+      size -= 1;
+    }
+  }
+
+  function inkOf(lines, family, pixels, bold, box) {
+    const laid = layoutText(lines, family, pixels, bold, box);
+    let x1 = Infinity; let y1 = Infinity; let x2 = -Infinity; let y2 = -Infinity;
+    for (const p of laid.placed) {
+      if (!p.text) continue;
+      x1 = Math.min(x1, p.x - p.m.actualBoundingBoxLeft);
+      x2 = Math.max(x2, p.x + p.m.actualBoundingBoxRight);
+      y1 = Math.min(y1, p.baseline - p.m.actualBoundingBoxAscent);
+      y2 = Math.max(y2, p.baseline + p.m.actualBoundingBoxDescent);
+    }
+    if (x1 === Infinity) return [0, 0, 0, 0, laid.kept];
+    return [x1, y1, x2 - x1, y2 - y1, laid.kept];
+  }
+
+  const context = (id) => controls.get(id).el.getContext('2d');
+
+  function paintFill(id, box, colour) {
+    const ctx = context(id);
+    ctx.fillStyle = colour;
+    ctx.fillRect(box[0], box[1], box[2], box[3]);
+  }
+
+  function paintLine(id, x1, y1, x2, y2, colour) {
+    const ctx = context(id);
+    ctx.fillStyle = colour;
+    if (x1 === x2) ctx.fillRect(x1, Math.min(y1, y2), 1, Math.abs(y2 - y1) + 1);
+    else if (y1 === y2) ctx.fillRect(Math.min(x1, x2), y1, Math.abs(x2 - x1) + 1, 1);
+    else {
+      ctx.strokeStyle = colour;
+      ctx.lineWidth = 1;
+      ctx.beginPath();
+      ctx.moveTo(x1 + 0.5, y1 + 0.5);
+      ctx.lineTo(x2 + 0.5, y2 + 0.5);
+      ctx.stroke();
+    }
+  }
+
+  function paintPolyline(id, flat, colour, width) {
+    if (flat.length < 2) return;
+    const ctx = context(id);
+    ctx.strokeStyle = colour;
+    ctx.lineWidth = width;
+    ctx.beginPath();
+    ctx.moveTo(flat[0], flat[1]);
+    for (let i = 2; i + 1 < flat.length; i += 2) ctx.lineTo(flat[i], flat[i + 1]);
+    ctx.stroke();
+  }
+
+  function paintText(id, lines, family, pixels, bold, box, colour) {
+    const ctx = context(id);
+    const laid = layoutText(lines, family, pixels, bold, box);
+    ctx.font = cssFont(family, laid.size, bold);
+    ctx.fillStyle = colour;
+    ctx.textBaseline = 'alphabetic';
+    for (const p of laid.placed) ctx.fillText(p.text, p.x, p.baseline);
+  }
+
+  // ---- Menus -------------------------------------------------------------------------------------------
+
+  function makeMenu(id, windowId, parentId, isMenu, name) {
+    const w = windows.get(windowId);
+    const item = document.createElement('button');
+    item.type = 'button';
+    item.dataset.name = name;
+    const m = { id, window: windowId, item, isMenu, list: null, checkable: false };
+    if (!parentId) {
+      item.className = 'menu-title';
+      w.bar.append(item);
+      w.bar.style.display = '';
+    } else {
+      item.className = 'menu-item';
+      menus.get(parentId).list.append(item);
+    }
+    if (isMenu) {
+      item.setAttribute('aria-haspopup', 'menu');
+      item.setAttribute('aria-expanded', 'false');
+      m.list = document.createElement('div');
+      m.list.className = 'menu-list';
+      m.list.setAttribute('role', 'menu');
+      m.list.hidden = true;
+      w.bar.append(m.list);
+      item.addEventListener('click', (event) => {
+        event.stopPropagation();
+        if (openMenu === m) { closeMenu(); return; }
+        closeMenu();
+        send(id, EVENT.menuAboutToShow);
+        openMenu = m;
+        m.list.style.left = `${item.offsetLeft}px`;
+        m.list.hidden = false;
+        item.setAttribute('aria-expanded', 'true');
+      });
+    } else {
+      item.addEventListener('click', (event) => {
+        event.stopPropagation();
+        closeMenu();
+        send(id, EVENT.menuTriggered);
+      });
+    }
+    menus.set(id, m);
+  }
+
+  function closeMenu() {
+    if (!openMenu) return;
+    openMenu.list.hidden = true;
+    openMenu.item.setAttribute('aria-expanded', 'false');
+    openMenu = null;
+  }
+
+  function menuState(id, value, on, visible, checkable, checked) {
+    const m = menus.get(id);
+    m.item.textContent = checkable ? `${checked ? '✓' : '　'} ${value}` : value;
+    m.item.setAttribute('aria-label', value);
+    m.item.setAttribute('role', checkable ? 'menuitemradio' : 'menuitem');
+    if (checkable) m.item.setAttribute('aria-checked', String(checked));
+    m.item.disabled = !on;
+    m.item.style.display = visible ? '' : 'none';
+  }
+
+  // ---- Dialogs, the closing panel, the teacher's word list -----------------------------------------------
+
+  const pendingDialogs = [];
+  function message(id, value, title, stop) {
+    pendingDialogs.push({ id, value, title, stop });
+    if (!dialog.open) nextDialog();
+  }
+
+  function nextDialog() {
+    const d = pendingDialogs[0];
+    if (!d) return;
+    closeMenu();
+    dialog.querySelector('.title').textContent = d.title;
+    dialog.querySelector('.text').textContent = d.value;
+    dialog.querySelector('.detail').textContent = d.detail || '';
+    dialog.classList.toggle('stop', d.stop);
+    dialog.showModal();
+    dialog.querySelector('button').focus();
+  }
+
+  dialog.addEventListener('close', () => {
+    const d = pendingDialogs.shift();
+    if (d && d.id) send(d.id, EVENT.dialogClosed);
+    if (d && d.then) d.then();
+    nextDialog();
+  });
+
+  function fatal(value, detail) {
+    pendingDialogs.push({ id: 0, value, detail, title: 'ポクラク', stop: true, then: gameClosed });
+    if (!dialog.open) nextDialog();
+  }
+
+  function gameClosed() {
+    closeMenu();
+    closing.hidden = false;
+    closing.querySelector('button').focus();
+  }
+
+  closing.querySelector('button').addEventListener('click', () => {
+    closing.hidden = true;
+    newGame();
+  });
+
+  const LIST_KEY = 'pokuraku/wordList';
+  const LIST_NAME_KEY = 'pokuraku/wordListName';
+
+  function pickWordList() {
+    filePicker.value = '';
+    filePicker.click();
+  }
+
+  filePicker.addEventListener('change', async () => {
+    const file = filePicker.files[0];
+    if (!file || !game) return;
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    const fault = game.checkWordList(file.name, bytes);
+    if (fault) {
+      message(0, fault, 'ことば', true);
+      return;
+    }
+    store(LIST_KEY, toBase64(bytes));
+    store(LIST_NAME_KEY, file.name);
+    newGame();
+  });
+
+  function dropWordList() {
+    localStorage.removeItem(LIST_KEY);
+    localStorage.removeItem(LIST_NAME_KEY);
+    newGame();
+  }
+
+  function toBase64(bytes) {
+    let binary = '';
+    for (let i = 0; i < bytes.length; i += 0x8000) binary += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+    return btoa(binary);
+  }
+
+  function fromBase64(text) {
+    const binary = atob(text);
+    const bytes = new Uint8Array(binary.length);
+    for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+    return bytes;
+  }
+
+  // Every game starts afresh with the word list in force, after whatever event asked for it is over.
+  function newGame() {
+    setTimeout(() => {
+      const kept = stored(LIST_KEY);
+      let bytes = new Uint8Array(0);
+      try {
+        if (kept) bytes = fromBase64(kept);
+      } catch (e) {
+        localStorage.removeItem(LIST_KEY);
+      }
+      game.useWordList(bytes);
+      game.startGame();
+    });
+  }
+
+  function stored(key) {
+    try {
+      return localStorage.getItem(key);
+    } catch (e) {
+      return null;
+    }
+  }
+
+  function store(key, value) {
+    try {
+      localStorage.setItem(key, value);
+    } catch (e) {
+      // Storage refused (private browsing, full): the choice lasts as long as the page.
+    }
+  }
+
+  // ---- Sound -------------------------------------------------------------------------------------------
+
+  let audio = null;
+  const cues = new Map();
+  let sounding = null;
+
+  // Browsers let a page sound only after the player has touched it: the first tap or key starts the audio.
+  function unlockAudio() {
+    try {
+      if (!audio) audio = new AudioContext();
+      if (audio.state === 'suspended') audio.resume().catch(() => {});
+    } catch (e) {
+      audio = false; // no Web Audio: the game plays on silently
+    }
+  }
+
+  function keepCue(key, samples, channels, rate) {
+    cues.set(key, { samples: new Float32Array(samples), channels, rate });
+  }
+
+  function playCue(key, fileName) {
+    const cue = cues.get(key);
+    if (!audio || !cue || audio.state !== 'running') return;
+    try {
+      if (!cue.buffer) {
+        const frames = cue.samples.length / cue.channels;
+        cue.buffer = audio.createBuffer(cue.channels, frames, cue.rate);
+        for (let ch = 0; ch < cue.channels; ++ch) {
+          cue.buffer.copyToChannel(cue.samples.subarray(ch * frames, (ch + 1) * frames), ch);
+        }
+      }
+      if (sounding) sounding.stop();
+      const source = audio.createBufferSource();
+      source.buffer = cue.buffer;
+      source.connect(audio.destination);
+      source.onended = () => { if (sounding === source) sounding = null; };
+      source.cue = fileName;
+      source.start();
+      sounding = source;
+    } catch (e) {
+      // A cue the device cannot take is left out; the game goes on.
+    }
+  }
+
+  // ---- Input -------------------------------------------------------------------------------------------
+
+  // The numbers the game knows keys by.
+  const KEYS = { Escape: 0x01000000, Backspace: 0x01000003, Enter: 0x01000004, Dead: 0x01001252 };
+  let heldKey = null;
+
+  document.addEventListener('keydown', (event) => {
+    unlockAudio();
+    if (dialog.open || !closing.hidden || !game) return;
+    if (event.key === 'Escape' && openMenu) { closeMenu(); return; }
+    if (event.ctrlKey || event.altKey || event.metaKey) return;
+    if (event.repeat) {
+      if (heldKey === event.key) event.preventDefault();
+      return;
+    }
+    heldKey = null;
+    const w = windows.get(frontWindow);
+    if (!w || !w.takesKeys || !shownOrder.includes(frontWindow)) return;
+    let key;
+    let typed = '';
+    if (event.code === 'NumpadEnter') key = 0x01000005;
+    else if (KEYS[event.key]) key = KEYS[event.key];
+    else if ([...event.key].length === 1) {
+      typed = event.key;
+      key = typed.toUpperCase().codePointAt(0);
+    } else return;
+    if (game.windowKey(frontWindow, key, typed)) {
+      event.preventDefault();
+      heldKey = event.key;
+    }
+  }, true);
+  document.addEventListener('keyup', (event) => { if (heldKey === event.key) heldKey = null; });
+  document.addEventListener('pointerdown', unlockAudio, true);
+  document.addEventListener('click', closeMenu);
+  desk.addEventListener('contextmenu', (event) => event.preventDefault());
+  window.addEventListener('resize', arrange);
+
+  // ---- Start -------------------------------------------------------------------------------------------
+
+  // The game module calls ready() once it runs; the first game starts as soon as the fonts are there.
+  function ready() {
+    game = window.Module;
+    const fonts = ['PK Gothic', 'PK P Gothic', 'PK Mincho'].map((f) => document.fonts.load(`16px "${f}"`, 'あ'));
+    Promise.all(fonts).catch(() => {}).then(() => {
+      document.getElementById('loading').remove();
+      newGame();
+    });
+  }
+
+  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+    navigator.serviceWorker.register('sw.js').catch(() => {});
+  }
+
+  window.pokurakuPage = {
+    makeWindow, showWindow, hideWindow, raiseWindow, focusWindow, removeWindow, makeControl, place, line,
+    shown, enabled, pointer, font, look, text, picture, focusControl, canvasSize, lineHeight, advance, inkOf,
+    paintFill, paintLine, paintPolyline, paintText, makeMenu, menuState, message, fatal, gameClosed,
+    pickWordList, dropWordList, stored, store, keepCue, playCue, ready,
+  };
+})();

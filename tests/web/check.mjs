@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: MIT
+// The browser game end to end, in Debian's Chromium driven over the DevTools protocol, against the site
+// served by this check on 127.0.0.1 at a port the system picks. One visit, step by step: the opening, then
+// the main screen; a teacher's list with a mistake refused naming its line, a good one kept over a reload;
+// a word played by taps, the same word by keys, a wrong answer, a hint, a creature tapped, a cue reaching
+// Web Audio, the practice panel opened and left; then a reload with the server gone still plays.
+//   node tests/web/check.mjs SITE_DIR
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const site = path.resolve(process.argv[2]);
+const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
+  '.png': 'image/png', '.gif': 'image/gif', '.woff2': 'font/woff2', '.webmanifest': 'application/manifest+json' };
+const server = http.createServer((req, res) => {
+  const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
+  const file = path.join(site, name.endsWith('/') ? `${name}index.html` : name);
+  if (!file.startsWith(site) || !fs.existsSync(file)) { res.writeHead(404).end(); return; }
+  res.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream' });
+  fs.createReadStream(file).pipe(res);
+});
+await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+const address = `http://127.0.0.1:${server.address().port}/`;
+
+const work = fs.mkdtempSync(path.join(os.tmpdir(), 'pokuraku-web-'));
+const browser = await puppeteer.launch({
+  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+  headless: true,
+  userDataDir: path.join(work, 'profile'),
+  args: [...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []), '--mute-audio'],
+});
+let failed = false;
+
+// The length of a PCM WAV file's sound, from its chunks.
+function wavSeconds(file) {
+  const b = fs.readFileSync(file);
+  let bytesPerSecond = 0;
+  for (let at = 12; at + 8 <= b.length; at += 8 + b.readUInt32LE(at + 4) + (b.readUInt32LE(at + 4) & 1)) {
+    const id = b.toString('latin1', at, at + 4);
+    if (id === 'fmt ') bytesPerSecond = b.readUInt32LE(at + 16);
+    if (id === 'data') return b.readUInt32LE(at + 4) / bytesPerSecond;
+  }
+  return NaN;
+}
+const step = (text) => console.log(`- ${text}`);
+function check(ok, text) {
+  if (!ok) throw new Error(text);
+}
+
+try {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1366, height: 768, hasTouch: true });
+  // Every cue the page starts, with the length of its samples.
+  await page.evaluateOnNewDocument(() => {
+    window.startedCues = [];
+    const start = AudioBufferSourceNode.prototype.start;
+    AudioBufferSourceNode.prototype.start = function (...args) {
+      window.startedCues.push({ cue: this.cue, seconds: this.buffer.duration });
+      return start.apply(this, args);
+    };
+  });
+  page.on('pageerror', (error) => { console.log(`page error: ${error.message}`); failed = true; });
+
+  const panelShown = (name, timeout = 60000) => page.waitForFunction((n) => {
+    const panel = document.querySelector(`section.panel[data-name="${n}"]`);
+    return panel && panel.style.display !== 'none';
+  }, { timeout, polling: 50 }, name);
+  const panelGone = (name) => page.waitForFunction((n) => {
+    const panel = document.querySelector(`section.panel[data-name="${n}"]`);
+    return !panel || panel.style.display === 'none';
+  }, { timeout: 60000, polling: 50 }, name);
+  const textOf = (name) => page.$eval(`section[data-name="Form1"] [data-name="${name}"]`, (e) => e.textContent);
+  const waitText = (name, want) => page.waitForFunction((n, w) => {
+    const e = document.querySelector(`section[data-name="Form1"] [data-name="${n}"]`);
+    return e && e.textContent === w;
+  }, { timeout: 10000, polling: 50 }, name, want);
+  const menu = async (title, item) => {
+    await page.click(`section[data-name="Form1"] .menu-title[aria-label="${title}"]`);
+    if (item) await page.click(`section[data-name="Form1"] .menu-item[aria-label="${item}"]`);
+  };
+  // A tile still on the board that carries the letter, found as a screen reader finds it.
+  const tile = (letter) => page.evaluateHandle((l) => [...document.querySelectorAll(
+    'section[data-name="Form1"] .label[role="button"]')].find((e) => e.getAttribute('aria-label') === l &&
+    e.style.display !== 'none' && e.offsetParent !== null), letter);
+  const tapWord = async (letters) => {
+    for (const letter of letters) {
+      const element = (await tile(letter)).asElement();
+      check(element, `no tile carries "${letter}"`);
+      await element.tap();
+    }
+  };
+  const dialogText = async () => {
+    await page.waitForSelector('#message[open]', { timeout: 10000 });
+    return page.$eval('#message', (d) => d.textContent);
+  };
+  const closeDialog = async () => {
+    await page.click('#message button');
+    await page.waitForFunction(() => !document.querySelector('#message').open);
+  };
+  const pickList = async (name, text) => {
+    const file = path.join(work, name);
+    fs.writeFileSync(file, text);
+    const [chooser] = await Promise.all([page.waitForFileChooser(), menu('ことば', '先生のことばを読む…')]);
+    await chooser.accept([file]);
+  };
+
+  await page.goto(address);
+  await panelShown('cright');
+  step('the opening plays first');
+  await panelShown('Form1');
+  await panelGone('cright');
+  check((await page.$$('section[data-name="Form1"] .label[role="button"]')).length === 24, 'not 24 tiles');
+  step('then the main screen, with its 24 tiles');
+
+  await pickList('mylist.txt', 'tu^ti,つうち\r\n"a b",あ\r\n');
+  const refusal = await dialogText();
+  check(refusal.includes('mylist.txt') && refusal.includes('2 行目'), `the refusal does not name the line: ${refusal}`);
+  await closeDialog();
+  step('a teacher\'s list with a blank in line 2 is refused, naming the file and the line');
+
+  await pickList('good.txt', 'tu^ti,つうち\r\n');
+  await panelShown('Form1');
+  await page.reload();
+  await panelShown('Form1');
+  await panelGone('cright');
+  await waitText('Label3', 'つうち');
+  step('a good list is used, also after a reload');
+
+  await tapWord(['t', 'u', '^', 't', 'i']);
+  await page.click('section[data-name="Form1"] button[data-name="Command1"]');
+  await waitText('Label4', ' 10');
+  step('tu^ti played by taps scores " 10"');
+  const cues = await page.evaluate(() => window.startedCues);
+  const cue = cues[cues.length - 1];
+  const wav = cue && wavSeconds(new URL(`../../data/${cue.cue}`, import.meta.url));
+  check(cue && /^seikai/.test(cue.cue) && Math.abs(cue.seconds - wav) < 0.01,
+    `the right-answer cue did not reach Web Audio whole: ${JSON.stringify(cues)}`);
+  step(`the right-answer cue ${cue.cue} started in Web Audio, ${cue.seconds.toFixed(3)} s as its file`);
+
+  for (const score of [' 20', ' 30']) {
+    for (const key of ['t', 'u', '^', 't', 'i']) await page.keyboard.press(key);
+    await page.keyboard.press('Enter');
+    await waitText('Label4', score);
+  }
+  step('the same word by keys scores 10 more, twice');
+
+  // The creature runs while it is tapped: tap until its catch has begun (the click cue sounds).
+  const caught = () => page.evaluate(() => window.startedCues.some((c) => c.cue === 'a.wav'));
+  for (let tries = 0; tries < 20 && !(await caught()); ++tries) {
+    const creature = await page.waitForSelector('section[data-name="Form1"] .picture[aria-label="nezumi"]:not([style*="display: none"])');
+    await creature.tap();
+    await page.waitForFunction(() => window.startedCues.some((c) => c.cue === 'a.wav'), { timeout: 1000 }).catch(() => {});
+  }
+  check(await caught(), 'tapping the creature did not catch it');
+  step('the creature that comes after 20 points is tapped and its catch begins');
+
+  await tapWord(['i', 't', 't', 'u', '^']);
+  await page.click('section[data-name="Form1"] button[data-name="Command1"]');
+  await page.waitForFunction(() => document.querySelector('section[data-name="Form1"] [data-name="Label4"]')
+    .textContent !== ' 30');
+  const afterWrong = Number(await textOf('Label4'));
+  check(afterWrong < 30, `a wrong answer kept the score at ${afterWrong}`);
+  await page.click('section[data-name="Form1"] button[data-name="Command3"]');
+  await page.waitForFunction(() => /^t/.test(document.querySelector('section[data-name="Form1"] [data-name="Label8"]').textContent));
+  check(Number(await textOf('Label4')) < afterWrong || afterWrong === 0, 'the hint cost nothing');
+  step(`a wrong answer costs points (${afterWrong}), a hint shows the answer's start and costs more`);
+
+  await menu('文字練習');
+  await panelShown('rensyu');
+  await panelShown('Form2');
+  await panelGone('Form1');
+  await page.click('section[data-name="rensyu"] .menu-title[aria-label="終わる"]');
+  await panelShown('Form1');
+  await panelGone('rensyu');
+  step('the practice panel opens beside the chart and is left again');
+
+  server.closeAllConnections();
+  await new Promise((resolve) => server.close(resolve));
+  await page.reload();
+  await panelShown('Form1');
+  await panelGone('cright');
+  await waitText('Label3', 'つうち');
+  await tapWord(['t']);
+  step('with the server gone, a reload still plays the kept list');
+} catch (error) {
+  console.log(`FAIL: ${error.message}`);
+  failed = true;
+} finally {
+  await browser.close();
+  server.close();
+  fs.rmSync(work, { recursive: true, force: true });
+}
+console.log(failed ? 'browser check failed' : 'browser check passed');
+process.exit(failed ? 1 : 0);
