@@ -4,33 +4,18 @@
 // the page's main thread during a minute of the chase. Prints figures; never fails on them.
 //   node bench/web.mjs SITE_DIR   (bench/run.sh web runs it after building the site)
 import fs from 'node:fs';
-import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
-import { createRequire } from 'node:module';
+import { launchBrowser, serveSite } from '../tests/web/site.mjs';
 
-const require = createRequire(new URL('../tests/web/', import.meta.url));
-const puppeteer = require('puppeteer-core');
-const site = path.resolve(process.argv[2]);
 const seconds = Number(process.env.BENCH_CHASE_SECONDS || 60);
-const server = http.createServer((req, res) => {
-  const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
-  const file = path.join(site, name.endsWith('/') ? `${name}index.html` : name);
-  if (!file.startsWith(site) || !fs.existsSync(file)) { res.writeHead(404).end(); return; }
-  const type = { '.wasm': 'application/wasm', '.js': 'text/javascript', '.html': 'text/html' }[path.extname(file)];
-  res.writeHead(200, type ? { 'Content-Type': type } : {});
-  served += fs.statSync(file).size;
-  fs.createReadStream(file).pipe(res);
-});
-let served = 0;
-await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+const server = await serveSite(process.argv[2]);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'pokuraku-bench-'));
-const browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true,
-  userDataDir: work, args: process.getuid() === 0 ? ['--no-sandbox'] : [] });
+const browser = await launchBrowser(path.join(work, 'profile'));
 try {
   const page = await browser.newPage();
   await page.setViewport({ width: 1366, height: 768 });
-  await page.goto(`http://127.0.0.1:${server.address().port}/`);
+  await page.goto(server.address);
   const firstPicture = await page.waitForFunction(() => {
     const img = document.querySelector('section[data-name="cright"] img[src]');
     return img && img.complete && img.naturalWidth > 0 && performance.now();
@@ -43,7 +28,7 @@ try {
   await mainShown();
   // Everything the service worker keeps has been fetched once it controls the page.
   await page.waitForFunction(() => navigator.serviceWorker.controller, { timeout: 20000 }).catch(() => {});
-  console.log(`first visit transfers        ${(served / 1e6).toFixed(2)} MB (the service worker's copy included)`);
+  console.log(`first visit transfers        ${(server.served() / 1e6).toFixed(2)} MB (the service worker's copy included)`);
   console.log(`navigation to the opening    ${toPicture.toFixed(0)} ms (its first picture drawn)`);
 
   // Creatures on the track: a one-word list, answered by keys until three creatures run; then the chase
@@ -70,9 +55,15 @@ try {
   const tasks = trace.traceEvents.filter((e) => e.name === 'RunTask' && e.ph === 'X' && main &&
     e.pid === main.pid && e.tid === main.tid);
   const longest = Math.max(0, ...tasks.map((e) => e.dur / 1000));
-  console.log(`longest main-thread task     ${longest.toFixed(1)} ms over ${seconds} s of play (${tasks.length} tasks)`);
+  const play = await page.evaluate(() => ({
+    score: document.querySelector('section[data-name="Form1"] [data-name="Label4"]').textContent.trim(),
+    running: [...document.querySelectorAll('section[data-name="Form1"] .picture[title]')]
+      .filter((e) => e.style.display !== 'none').length,
+  }));
+  console.log(`longest main-thread task     ${longest.toFixed(1)} ms over ${seconds} s of the chase ` +
+    `(${tasks.length} tasks; score ${play.score}, ${play.running} creatures shown at the end)`);
 } finally {
   await browser.close();
-  server.close();
+  await server.close();
   fs.rmSync(work, { recursive: true, force: true });
 }

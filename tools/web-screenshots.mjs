@@ -3,27 +3,17 @@
 // screen at each size, and the main screen beside the chart at the first.
 //   node tools/web-screenshots.mjs SITE_DIR OUT_DIR
 import fs from 'node:fs';
-import http from 'node:http';
+import os from 'node:os';
 import path from 'node:path';
-import { createRequire } from 'node:module';
+import { launchBrowser, serveSite } from '../tests/web/site.mjs';
 
-const require = createRequire(new URL('../tests/web/', import.meta.url));
-const puppeteer = require('puppeteer-core');
-const [site, out] = process.argv.slice(2).map((p) => path.resolve(p));
-const server = http.createServer((req, res) => {
-  const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
-  const file = path.join(site, name.endsWith('/') ? `${name}index.html` : name);
-  if (!file.startsWith(site) || !fs.existsSync(file)) { res.writeHead(404).end(); return; }
-  res.writeHead(200, path.extname(file) === '.wasm' ? { 'Content-Type': 'application/wasm' } : {});
-  fs.createReadStream(file).pipe(res);
-});
-await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+const out = path.resolve(process.argv[3]);
+const server = await serveSite(process.argv[2]);
 fs.mkdirSync(out, { recursive: true });
-const browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true,
-  args: process.getuid() === 0 ? ['--no-sandbox'] : [] });
+const browser = await launchBrowser(fs.mkdtempSync(path.join(os.tmpdir(), 'pokuraku-shots-')));
 try {
   const page = await browser.newPage();
-  await page.goto(`http://127.0.0.1:${server.address().port}/`);
+  await page.goto(server.address);
   await page.waitForFunction(() => {
     const main = document.querySelector('section[data-name="Form1"]');
     return main && main.style.display !== 'none' && !document.querySelector('section[data-name="cright"]');
@@ -40,5 +30,5 @@ try {
   await page.screenshot({ path: path.join(out, 'web-1024x768-chart.png') });
 } finally {
   await browser.close();
-  server.close();
+  await server.close();
 }

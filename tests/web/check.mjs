@@ -6,31 +6,14 @@
 // Web Audio, the practice panel opened and left; then a reload with the server gone still plays.
 //   node tests/web/check.mjs SITE_DIR
 import fs from 'node:fs';
-import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
-import puppeteer from 'puppeteer-core';
+import { launchBrowser, serveSite } from './site.mjs';
 
 const site = path.resolve(process.argv[2]);
-const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
-  '.png': 'image/png', '.gif': 'image/gif', '.woff2': 'font/woff2', '.webmanifest': 'application/manifest+json' };
-const server = http.createServer((req, res) => {
-  const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
-  const file = path.join(site, name.endsWith('/') ? `${name}index.html` : name);
-  if (!file.startsWith(site) || !fs.existsSync(file)) { res.writeHead(404).end(); return; }
-  res.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream' });
-  fs.createReadStream(file).pipe(res);
-});
-await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-const address = `http://127.0.0.1:${server.address().port}/`;
-
+const server = await serveSite(site);
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'pokuraku-web-'));
-const browser = await puppeteer.launch({
-  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-  headless: true,
-  userDataDir: path.join(work, 'profile'),
-  args: [...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []), '--mute-audio'],
-});
+const browser = await launchBrowser(path.join(work, 'profile'));
 let failed = false;
 
 // The length of a PCM WAV file's sound, from its chunks.
@@ -106,7 +89,7 @@ try {
     await chooser.accept([file]);
   };
 
-  await page.goto(address);
+  await page.goto(server.address);
   await panelShown('cright');
   step('the opening plays first');
   await panelShown('Form1');
@@ -176,8 +159,7 @@ try {
   await panelGone('rensyu');
   step('the practice panel opens beside the chart and is left again');
 
-  server.closeAllConnections();
-  await new Promise((resolve) => server.close(resolve));
+  await server.close();
   await page.reload();
   await panelShown('Form1');
   await panelGone('cright');
@@ -189,7 +171,7 @@ try {
   failed = true;
 } finally {
   await browser.close();
-  server.close();
+  await server.close();
   fs.rmSync(work, { recursive: true, force: true });
 }
 console.log(failed ? 'browser check failed' : 'browser check passed');

@@ -88,7 +88,8 @@
     shownOrder = shownOrder.filter((n) => n !== id).concat(id);
     frontWindow = id;
     arrange();
-    for (const c of controls.values()) if (c.window === id) fit(c);
+    fitWindow(id);
+    for (const c of controls.values()) if (c.window === id && c.kind === 'picture') loadPicture(c);
   }
 
   function hideWindow(id) {
@@ -293,7 +294,7 @@
 
   // A picture is known by its tooltip (a creature's name), else by the name of what it shows.
   function nameThePicture(c) {
-    const shows = (c.img.getAttribute('src') || '').replace(/^.*\//, '').replace(/(@2x)?\.\w+$/, '');
+    const shows = (c.src || '').replace(/^.*\//, '').replace(/(@2x)?\.\w+$/, '');
     c.el.setAttribute('aria-label', c.tip || shows || c.el.dataset.name);
   }
 
@@ -322,25 +323,36 @@
     fit(c);
   }
 
-  // A caption is drawn in its font's size, or smaller as far as it takes to stay inside its box.
+  // A caption is drawn in its font's size, or smaller as far as it takes to stay inside its box. Captions of
+  // a panel not shown are fitted when it shows, all at once.
+  const fits = (c) => c.font && (c.kind === 'label' || c.kind === 'button');
+  const overflows = (c) => c.el.scrollWidth > c.el.clientWidth + 0.5 ||
+    (!c.mayRunBelow && c.el.scrollHeight > c.el.clientHeight + 0.5);
+
   function fit(c) {
-    if (!c.font || (c.kind !== 'label' && c.kind !== 'button')) return;
-    const el = c.el;
-    let size = c.font.pixels;
-    el.style.fontSize = `${size}px`;
-    if (el.offsetParent === null && el.style.position !== 'fixed') return; // not shown: fitted when it is
-    const over = () => el.scrollWidth > el.clientWidth + 0.5 ||
-      (!c.mayRunBelow && el.scrollHeight > el.clientHeight + 0.5);
-    while (size > 4 && over()) {
-      size -= 0.5;
-      el.style.fontSize = `${size}px`;
+    if (!fits(c)) return;
+    c.el.style.fontSize = `${c.font.pixels}px`;
+    if (shownOrder.includes(c.window) && c.el.style.display !== 'none') shrink(c);
+  }
+
+  function shrink(c) {
+    for (let size = c.font.pixels - 0.5; size >= 4 && overflows(c); size -= 0.5) {
+      c.el.style.fontSize = `${size}px`;
     }
+  }
+
+  function fitWindow(id) {
+    const mine = [...controls.values()].filter((c) => c.window === id && fits(c));
+    for (const c of mine) c.el.style.fontSize = `${c.font.pixels}px`;
+    // Measured together, so the page lays out once for all the captions that fit as they are.
+    for (const c of mine.filter((c) => c.el.offsetParent !== null && overflows(c))) shrink(c);
   }
 
   function picture(id, name, autoSize) {
     const c = controls.get(id);
     c.autoSize = autoSize;
     if (!name) {
+      c.src = '';
       c.img.removeAttribute('src');
       c.img.style.display = 'none';
       nameThePicture(c);
@@ -349,9 +361,16 @@
     c.img.style.display = '';
     const dot = name.lastIndexOf('.');
     const src = `pictures/${name.slice(0, dot)}@2x${name.slice(dot)}`;
-    if (c.img.getAttribute('src') !== src) c.img.src = src;
-    else pictureLoaded(c);
+    c.src = src;
+    // The pictures of a panel not shown yet load when it shows, after those of the panels in front.
+    if (shownOrder.includes(c.window)) loadPicture(c);
     nameThePicture(c);
+  }
+
+  function loadPicture(c) {
+    if (!c.src) return;
+    if (c.img.getAttribute('src') !== c.src) c.img.src = c.src;
+    else pictureLoaded(c);
   }
 
   function pictureLoaded(c) {
