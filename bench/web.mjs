@@ -55,6 +55,13 @@ try {
   const tasks = trace.traceEvents.filter((e) => e.name === 'RunTask' && e.ph === 'X' && main &&
     e.pid === main.pid && e.tid === main.tid);
   const longest = Math.max(0, ...tasks.map((e) => e.dur / 1000));
+  if (process.env.BENCH_SHOW_TASKS) {
+    for (const t of tasks.sort((a, b) => b.dur - a.dur).slice(0, 3)) {
+      const inside = trace.traceEvents.filter((e) => e.pid === t.pid && e.tid === t.tid && e.ts >= t.ts &&
+        e.ts < t.ts + t.dur && e !== t && (e.ph !== "X" || e.dur > t.dur / 20));
+      console.log(`  ${(t.dur / 1000).toFixed(1)} ms at ${((t.ts - tasks.reduce((m, e) => Math.min(m, e.ts), Infinity)) / 1e6).toFixed(1)} s: ${inside.map((e) => `${e.name} ${(e.dur / 1000).toFixed(1)}`).join(', ')}`);
+    }
+  }
   const play = await page.evaluate(() => ({
     score: document.querySelector('section[data-name="Form1"] [data-name="Label4"]').textContent.trim(),
     running: [...document.querySelectorAll('section[data-name="Form1"] .picture[title]')]

@@ -761,11 +761,15 @@
     Promise.all(fonts).catch(() => {}).then(() => {
       document.getElementById('loading').remove();
       newGame();
+      keepForOffline();
     });
   }
 
-  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-    navigator.serviceWorker.register('sw.js').catch(() => {});
+  // The service worker keeps the site for the next visit; it starts once the opening is on the screen, so
+  // fetching its copy does not hold the game up.
+  function keepForOffline() {
+    if (!('serviceWorker' in navigator) || location.protocol === 'file:') return;
+    setTimeout(() => navigator.serviceWorker.register('sw.js').catch(() => {}), 1000);
   }
 
   window.pokurakuPage = {
