@@ -15,7 +15,7 @@ packages=(build-essential cmake ninja-build ccache pkg-config
           xvfb xauth xdotool x11-utils imagemagick)
 if [ "$what" = test ] || [ "$what" = setup ]; then
   packages+=(clang clang-format libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
-             pulseaudio pulseaudio-utils)
+             pulseaudio pulseaudio-utils openbox)
 elif [ "$what" = package ]; then
   packages+=(dpkg-dev file)
 fi

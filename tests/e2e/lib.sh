@@ -20,11 +20,13 @@ mkdir -p "$XDG_DATA_HOME"
 export XDG_CONFIG_HOME=$work/config-home
 mkdir -p "$XDG_CONFIG_HOME/pokuraku"
 xvfb_pid=""
+wm_pid=""
 game_pid=""
 game_status=""
 
 cleanup() {
     if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then kill "$game_pid" 2>/dev/null || true; fi
+    if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
@@ -168,17 +170,50 @@ keep_shot() {
     fi
 }
 
-# Fails unless a window lies wholly on the screen started by start_display.
+# A window manager that draws frames (openbox) on the display, for checks of what players see on a desktop;
+# ready once it has claimed the screen.
+start_window_manager() {
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    local deadline=$((SECONDS + 20))
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "openbox did not start: $(cat "$work/openbox.log")"
+        sleep 0.05
+    done
+}
+
+# Sets X, Y, WIDTH and HEIGHT to a window's place on the screen with its frame; returns 1 while a window
+# manager has not framed it yet.
+frame_geometry() {
+    local id=$1 left=0 right=0 top=0 bottom=0 extents
+    eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ { print "X=" $NF } /Absolute upper-left Y/ { print "Y=" $NF }
+                                     /^  Width/ { print "WIDTH=" $NF } /^  Height/ { print "HEIGHT=" $NF }')"
+    extents=$(xprop -id "$id" _NET_FRAME_EXTENTS)
+    if [[ $extents == *=* ]]; then
+        read -r left right top bottom <<<"${extents#*= }"
+        left=${left%,} right=${right%,} top=${top%,}
+    elif [ -n "$wm_pid" ]; then
+        return 1
+    fi
+    X=$((X - left)) Y=$((Y - top)) WIDTH=$((WIDTH + left + right)) HEIGHT=$((HEIGHT + top + bottom))
+}
+
+# Fails unless a window lies wholly on the screen started by start_display, with its frame when a window
+# manager draws one. The game may still be moving a window it has just shown onto the screen once its frame
+# is known: the check waits up to 5 s for it to stand there.
 expect_on_screen() {
     local id=$1 what=$2 width height
     width=${screen_size%%x*}
     height=${screen_size#*x}
     height=${height%%x*}
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    if [ "$X" -lt 0 ] || [ "$Y" -lt 0 ] || [ $((X + WIDTH)) -gt "$width" ] || [ $((Y + HEIGHT)) -gt "$height" ]; then
-        fail "$what lies at $X,$Y ${WIDTH}x$HEIGHT, not wholly on the ${width}x$height screen"
-    fi
-    echo "$what: $X,$Y ${WIDTH}x$HEIGHT on ${width}x$height"
+    local deadline=$((SECONDS + 5))
+    until frame_geometry "$id" && [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le "$width" ] &&
+        [ $((Y + HEIGHT)) -le "$height" ]; do
+        [ "$SECONDS" -lt "$deadline" ] ||
+            fail "$what lies at $X,$Y ${WIDTH}x$HEIGHT with its frame, not wholly on the ${width}x$height screen"
+        sleep 0.05
+    done
+    echo "$what: $X,$Y ${WIDTH}x$HEIGHT with its frame on ${width}x$height"
 }
 
 # Number of pixels darker than near-white in a rectangle of a screenshot (pixels: width, height, x, y).
