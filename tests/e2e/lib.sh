@@ -183,11 +183,12 @@ start_window_manager() {
 }
 
 # Sets X, Y, WIDTH and HEIGHT to a window's place on the screen with its frame; returns 1 while a window
-# manager has not framed it yet.
+# manager has not framed it yet, or once the window is gone.
 frame_geometry() {
-    local id=$1 left=0 right=0 top=0 bottom=0 extents
-    eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ { print "X=" $NF } /Absolute upper-left Y/ { print "Y=" $NF }
-                                     /^  Width/ { print "WIDTH=" $NF } /^  Height/ { print "HEIGHT=" $NF }')"
+    local id=$1 left=0 right=0 top=0 bottom=0 info extents
+    info=$(xwininfo -id "$id" 2>/dev/null) || return 1
+    eval "$(awk '/Absolute upper-left X/ { print "X=" $NF } /Absolute upper-left Y/ { print "Y=" $NF }
+                 /^  Width/ { print "WIDTH=" $NF } /^  Height/ { print "HEIGHT=" $NF }' <<<"$info")"
     extents=$(xprop -id "$id" _NET_FRAME_EXTENTS)
     if [[ $extents == *=* ]]; then
         read -r left right top bottom <<<"${extents#*= }"
@@ -202,7 +203,7 @@ frame_geometry() {
 # manager draws one. The game may still be moving a window it has just shown onto the screen once its frame
 # is known: the check waits up to 5 s for it to stand there.
 expect_on_screen() {
-    local id=$1 what=$2 width height
+    local id=$1 what=$2 width height X=? Y=? WIDTH=? HEIGHT=?
     width=${screen_size%%x*}
     height=${screen_size#*x}
     height=${height%%x*}
