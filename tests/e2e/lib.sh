@@ -186,8 +186,8 @@ start_window_manager() {
 frame_geometry() {
     local left=0 right=0 top=0 bottom=0 geometry extents
     geometry=$(xwininfo -id "$1" 2>/dev/null) && extents=$(xprop -id "$1" _NET_FRAME_EXTENTS) || return 1
-    read -r X Y WIDTH HEIGHT < <(awk '/upper-left X/ { x = $NF } /upper-left Y/ { y = $NF } /^  Width/ { w = $NF }
-                                      /^  Height/ { h = $NF } END { print x, y, w, h }' <<<"$geometry")
+    read -r X Y WIDTH HEIGHT < <(awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /^  Width/ { w = $NF } /^  Height/ { h = $NF } END { print x, y, w, h }' <<<"$geometry")
     if [[ $extents == *=* ]]; then IFS=', ' read -r left right top bottom <<<"${extents#*= }"; elif [ -n "$wm_pid" ]; then return 1; fi
     X=$((X - left)) Y=$((Y - top)) WIDTH=$((WIDTH + left + right)) HEIGHT=$((HEIGHT + top + bottom))
 }
