@@ -17,7 +17,7 @@ packages=(build-essential cmake ninja-build ccache pkg-config
 web_packages=(emscripten node-acorn python3-fonttools python3-brotli)
 if [ "$what" = test ] || [ "$what" = setup ]; then
   packages+=(clang clang-format libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
-             pulseaudio pulseaudio-utils chromium nodejs "${web_packages[@]}")
+             pulseaudio pulseaudio-utils openbox chromium nodejs "${web_packages[@]}")
 elif [ "$what" = web ]; then
   packages=(build-essential cmake ninja-build ccache imagemagick fonts-ipafont-gothic fonts-ipafont-mincho
             "${web_packages[@]}")

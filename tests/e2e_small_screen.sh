@@ -2,12 +2,14 @@
 # On a 640x480 screen every window opens wholly on it: the opening, the main window (whose design position
 # would put its right third, OK, retry and the score, past the edge) and the practice window; the chart
 # window, taller than the screen, keeps its top-left corner on it. The right end of the main window can be
-# played: the tiles and OK answer the word there.
+# played: the tiles and OK answer the word there. All under openbox, each window with its frame, down to the
+# result box at the game's end.
 # Arguments (from CTest): the built game, the source folder, the build folder.
 source "$(dirname "$0")/e2e/lib.sh"
 
 make_folder "ii,いい"
 start_display 640x480x24
+start_window_manager
 start_game
 
 opening=$(wait_window '^オープニング$' 20)
@@ -33,10 +35,19 @@ click_menu "$main" "$menu" 2
 practice=$(wait_window '^ローマ字練習$' 10)
 chart=$(wait_window '^ローマ字表$' 10)
 expect_on_screen "$practice" "the practice window"
-eval "$(xdotool getwindowgeometry --shell "$chart")"
-[ "$X" -eq 0 ] && [ "$Y" -eq 0 ] || fail "the chart window, taller than the screen, stands at $X,$Y"
+deadline=$((SECONDS + 5))
+until frame_geometry "$chart" && ((X == 0 && Y == 0)); do
+    ((SECONDS < deadline)) || fail "the chart window, taller than the screen, stands at $X,$Y with its frame"
+    sleep 0.05
+done
 shot root small-practice
 keep_shot small-practice 640x480-practice
 
-leave_practice_and_quit "$practice" "$menu"
+# Answered again and again, the creatures run until the fifth is lost and the result box comes up.
+leave_practice "$practice"
+result=$(play_to_result "$(wait_window 'Ver\.7\.2' 10)" "$menu" "465 2557" "945 2557" "4027 2586")
+expect_on_screen "$result" "the result box"
+xdotool windowfocus --sync "$result" key Return
+wait_exit 20
+[ "$game_status" -eq 0 ] || fail "the game ended with status $game_status after its result"
 echo "PASS"

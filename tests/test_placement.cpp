@@ -19,6 +19,11 @@ const QRect practiceWindow(331, 263, 499, 291);
 const QRect chartWindow(0, 26, 390, 584);
 const QRect opening(226, 192, 426, 222);
 
+// A window at its design position with the frame openbox draws round it (a grip at a resizable one's foot).
+QRect framed(const QRect& window, bool resizable) {
+    return {window.topLeft(), window.size().grownBy({1, 20, 1, resizable ? 5 : 1})};
+}
+
 ScreenArea screen(QRect geometry, double scale = 1, QMargins panels = {}) {
     return {geometry, geometry.marginsRemoved(panels), scale};
 }
@@ -66,6 +71,10 @@ void PlacementTest::placeWindow_data() {
         << mainWindow << screen({0, 0, 1280, 1024}, 1, {0, 80, 0, 0}) << QPoint(382, 80);
     QTest::newRow("a panel at the bottom of a short screen lifts the window")
         << opening << screen({0, 0, 800, 440}, 1, {0, 0, 0, 40}) << QPoint(226, 178);
+    QTest::newRow("640x480 under openbox: main with its frame")
+        << framed(mainWindow, true) << screen({0, 0, 640, 480}) << QPoint(229, 60);
+    QTest::newRow("640x480 under openbox: practice lifted until its frame's foot is on screen")
+        << framed(practiceWindow, false) << screen({0, 0, 640, 480}) << QPoint(139, 168);
     QTest::newRow("taller than the screen: top-left corner stays reachable")
         << chartWindow << screen({0, 0, 640, 480}) << QPoint(0, 0);
     QTest::newRow("wider and taller than the screen")

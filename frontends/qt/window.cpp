@@ -15,6 +15,7 @@
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
@@ -39,12 +40,13 @@ ScreenArea areaOf(const QScreen& screen) {
     return {device(g), device(a), scale};
 }
 
-// The frame the desktop puts round a window is known only once a window has been shown; any shown window of
-// the program tells it (none under a bare X server, where windows have no frame).
+// The frame the desktop puts round a window is known only once it has framed one: the last frame seen round
+// any of the game's windows, kept while they come and go (none under a bare X server, where windows have no
+// frame).
+QMargins knownFrame;
+
 QMargins frameMargins() {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isVisible() && widget->windowHandle()) return widget->windowHandle()->frameMargins();
-    return {};
+    return knownFrame;
 }
 
 // The screen the pointer is on, where windows open.
@@ -262,6 +264,23 @@ void QtWindow::show(const Window* beside) {
         placed_ = true;
     }
     QMainWindow::show();
+}
+
+void QtWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull()) return;
+    knownFrame = frame;
+    if (framed_) return;
+    framed_ = true;
+    // The first frame round a window may be larger than the one it was placed by (the first window of all
+    // was placed without one): the window moves as far as it must to stand with its frame on the screen.
+    QScreen* screen = this->screen();
+    if (!screen) return;
+    const ScreenArea area = areaOf(*screen);
+    const QRect placed = frameGeometry();
+    const QPoint at = placeWindow(placed.translated(-area.logicalGeometry().topLeft()), area);
+    if (at != placed.topLeft()) move(at);
 }
 
 void QtWindow::raise() {

@@ -48,6 +48,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void buildMenus();
@@ -66,6 +67,7 @@ private:
     QWidget* client_;
     std::vector<ControlWidget*> widgets_;
     bool placed_ = false;
+    bool framed_ = false; // the desktop has put its frame round the window
 };
 
 class QtDisplay : public toolkit::Display {

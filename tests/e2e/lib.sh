@@ -20,11 +20,13 @@ mkdir -p "$XDG_DATA_HOME"
 export XDG_CONFIG_HOME=$work/config-home
 mkdir -p "$XDG_CONFIG_HOME/pokuraku"
 xvfb_pid=""
+wm_pid=""
 game_pid=""
 game_status=""
 
 cleanup() {
     if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then kill "$game_pid" 2>/dev/null || true; fi
+    if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
@@ -168,17 +170,53 @@ keep_shot() {
     fi
 }
 
-# Fails unless a window lies wholly on the screen started by start_display.
+# openbox, which draws frames round the windows as a desktop does; ready once it has claimed the screen.
+start_window_manager() {
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    local deadline=$((SECONDS + 20))
+    until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; do
+        ((SECONDS < deadline)) || fail "openbox did not start: $(cat "$work/openbox.log")"
+        sleep 0.05
+    done
+}
+
+# Sets X, Y, WIDTH and HEIGHT to a window's place with its frame; returns 1 while the window manager has not
+# framed it yet, or once the window is gone.
+frame_geometry() {
+    local left=0 right=0 top=0 bottom=0 geometry extents
+    geometry=$(xwininfo -id "$1" 2>/dev/null) && extents=$(xprop -id "$1" _NET_FRAME_EXTENTS) || return 1
+    read -r X Y WIDTH HEIGHT < <(awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /^  Width/ { w = $NF } /^  Height/ { h = $NF } END { print x, y, w, h }' <<<"$geometry")
+    if [[ $extents == *=* ]]; then IFS=', ' read -r left right top bottom <<<"${extents#*= }"; elif [ -n "$wm_pid" ]; then return 1; fi
+    X=$((X - left)) Y=$((Y - top)) WIDTH=$((WIDTH + left + right)) HEIGHT=$((HEIGHT + top + bottom))
+}
+
+# Fails unless a window lies wholly on the screen started by start_display, with its frame if it has one;
+# a window just shown may still be moving there once its frame is known, so this waits up to 5 s.
 expect_on_screen() {
-    local id=$1 what=$2 width height
-    width=${screen_size%%x*}
-    height=${screen_size#*x}
-    height=${height%%x*}
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    if [ "$X" -lt 0 ] || [ "$Y" -lt 0 ] || [ $((X + WIDTH)) -gt "$width" ] || [ $((Y + HEIGHT)) -gt "$height" ]; then
-        fail "$what lies at $X,$Y ${WIDTH}x$HEIGHT, not wholly on the ${width}x$height screen"
-    fi
+    local id=$1 what=$2 width=${screen_size%%x*} height deadline=$((SECONDS + 5)) X=? Y=? WIDTH=? HEIGHT=?
+    height=${screen_size#*x} height=${height%%x*}
+    until frame_geometry "$id" && ((X >= 0 && Y >= 0 && X + WIDTH <= width && Y + HEIGHT <= height)); do
+        ((SECONDS < deadline)) || fail "$what lies at $X,$Y ${WIDTH}x$HEIGHT, not wholly on the ${width}x$height screen"
+        sleep 0.05
+    done
     echo "$what: $X,$Y ${WIDTH}x$HEIGHT on ${width}x$height"
+}
+
+# Clicks points of the main window (twips, "x y" each) over and over until the result box of the game's end
+# comes up; prints its id.
+play_to_result() {
+    local id=$1 menu=$2 point x y result="" deadline=$((SECONDS + 300))
+    shift 2
+    until result=$(visible_window '^結果$') && [ -n "$result" ]; do
+        ((SECONDS < deadline)) || fail "no result box after the fifth lost creature"
+        for point in "$@"; do
+            read -r x y <<<"$point"
+            xdotool mousemove --window "$id" "$(twips_px "$x")" $((menu + $(twips_px "$y"))) click 1
+        done
+    done
+    echo "$result"
 }
 
 # Number of pixels darker than near-white in a rectangle of a screenshot (pixels: width, height, x, y).
