@@ -691,9 +691,12 @@
     cues.set(key, { samples: new Float32Array(samples), channels, rate });
   }
 
+  // A cue asked for while the audio is still starting (some browsers take a moment after the first tap)
+  // sounds as soon as it has started.
   function playCue(key, fileName) {
     const cue = cues.get(key);
-    if (!audio || !cue || audio.state !== 'running') return;
+    if (!audio || !cue || audio.state === 'closed') return;
+    if (audio.state !== 'running') audio.resume().catch(() => {});
     try {
       if (!cue.buffer) {
         const frames = cue.samples.length / cue.channels;
