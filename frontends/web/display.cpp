@@ -17,10 +17,6 @@ namespace {
 
 constexpr unsigned everything = ~0u;
 
-std::string css(Colour c) {
-    return cssColour(c.r, c.g, c.b);
-}
-
 const char* kindName(Control::Kind kind) {
     switch (kind) {
     case Control::Kind::label:

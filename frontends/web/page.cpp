@@ -41,9 +41,9 @@ void forget(int id) {
     handlers().erase(id);
 }
 
-std::string cssColour(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+std::string css(toolkit::Colour colour) {
     char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", r, g, b);
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.r, colour.g, colour.b);
     return text;
 }
 

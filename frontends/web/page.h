@@ -3,6 +3,7 @@
 // The page the browser front end draws in. The page script (site/page.js) makes and changes the elements;
 // the C++ side calls its functions by name and hears back from it through the handlers listed here, each
 // under the number of the view it belongs to.
+#include "toolkit/colour.h"
 #include <emscripten/val.h>
 #include <functional>
 #include <string>
@@ -27,6 +28,7 @@ int newViewId();
 void listen(int id, std::function<void(PageEvent, int)> handler);
 void forget(int id);
 
-std::string cssColour(std::uint8_t r, std::uint8_t g, std::uint8_t b);
+// The colour as CSS writes it ("#rrggbb").
+std::string css(toolkit::Colour colour);
 
 } // namespace web

@@ -9,10 +9,6 @@ namespace web {
 
 namespace {
 
-std::string css(Colour c) {
-    return cssColour(c.r, c.g, c.b);
-}
-
 val linesOf(const std::vector<std::string>& lines) {
     val array = val::array();
     for (const std::string& line : lines)
