@@ -14,6 +14,7 @@ std::string playerTextFor(const DataFileError& error) {
     std::string text = error.line() <= 0 ? "データファイル「" + file + "」を読めませんでした。"
                                          : "データファイル「" + file + "」の " +
                                                std::to_string(error.line()) + " 行目にまちがいがあります。";
+    if (!error.japaneseReason().empty()) text += "\n" + error.japaneseReason();
     if (!error.path().empty()) text += "\nファイル：" + error.path();
     return text;
 }

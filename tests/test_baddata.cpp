@@ -134,8 +134,11 @@ void BadDataTest::romajiCorpus() {
     checkAll(
         QStringLiteral("romaji"),
         {
-            loads("empty.txt", 0),
-            loads("blank-lines-only.txt", 0),
+            // A file with no word would deal no tile: refused, however it got so.
+            fails("empty.txt", 0, "the file holds no word"),
+            fails("blank-lines-only.txt", 0, "the file holds no word"),
+            fails("bom-only.txt", 0, "the file holds no word"),
+            fails("ctrl-z-only.txt", 0, "the file holds no word"),
             fails("quote-never-closed.txt", 1, "a double quote opened here is never closed"),
             fails("quote-never-closed-line2.txt", 2, "a double quote opened here is never closed"),
             // A quoted field runs to its closing quote, across a line end.
@@ -185,6 +188,9 @@ void BadDataTest::romajiCorpus() {
             fails("answer-25-letters.txt", 1, "the answer 'abcdefghijklmnopqrstuvwxy' is 25 letters long"),
             fails("answer-too-long-line3.txt", 3,
                   "the answer 'ro^ma^ji^ro^ma^ji^ro^ma^ji^' is 27 letters long"),
+            // Any spelling may be chosen once the list is in: tu grows to tsu in Hepburn.
+            fails("answer-grows-in-hepburn.txt", 1,
+                  "the answer 'tutututututututututututu' is 36 letters long in Hepburn"),
             loads("records-401.txt", 401, "w400", "ことば400"),
             fails("records-402.txt", 402, "more than 401 records"),
         },

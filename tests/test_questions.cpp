@@ -145,6 +145,10 @@ void QuestionsTest::dealing() {
     QCOMPARE(f.state().answerLength, 2);
     QVERIFY(c.tiles(0)->text() == "😀" || c.tiles(1)->text() == "😀");
     QVERIFY(c.tiles(2)->isHidden());
+    // An answer longer than the board (the word list lets none in) never deals past the last tile.
+    f.stateForTests().answer = std::string(30, 'a');
+    f.dealTiles();
+    QCOMPARE(f.state().answerLength, 24);
     deal(QStringLiteral("aAiIuUeEoOx^"));
     for (std::int16_t k = 0; k < 12; ++k) {
         const QString letter = QString::fromStdString(c.tiles(k)->text());

@@ -3,6 +3,7 @@
 #include "screens/main/colours.h"
 #include "screens/main/main_screen.h"
 #include "screens/main/rules.h"
+#include "screens/main/word_list.h"
 #include "screens/navigator.h"
 #include "services/data/questionbank.h"
 #include "toolkit/text.h"
@@ -44,7 +45,7 @@ void MainScreen::onLoad() {
 // The bank is read once per load: answer and word, two fields a record, up to 401 records.
 void MainScreen::readQuestionBank() {
     const QuestionBank bank =
-        readingDataFile([this] { return ::readQuestionBank(navigator_.services().dataPath("romaji.txt")); });
+        readingDataFile([this] { return readWordList(navigator_.services().dataPath("romaji.txt")); });
     s.questionCount = 0;
     for (std::size_t i = 0; i < bank.answers.size(); ++i) {
         s.romajiList[s.questionCount] = bank.answers[i];
@@ -83,23 +84,20 @@ void MainScreen::pickQuestion() {
 void MainScreen::dealTiles() {
     for (std::int16_t k = 0; k < 24; ++k)
         setTileShown(k, true);
-    // The letters not yet dealt: each tile takes one of them at random.
-    std::vector<std::string> letterPool = toolkit::characters(s.answer);
     c.wordLabel->setText(s.questionWord);
     if (s.hintLevel < 1) {
         c.hintButton->setBackColor(lightGreen);
         c.hintButton->setText("ちょっとヒント");
     }
-    s.answerLength = static_cast<std::int16_t>(letterPool.size());
-    std::int16_t poolLeft = s.answerLength;
     Random& random = navigator_.services().random;
-    for (std::int16_t k = 0; k < s.answerLength; ++k) {
+    const Deal deal = dealLetters(s.answer, [&random](int left) {
         random.seedFromClock();
-        const auto pickPos = static_cast<std::int16_t>(random.below(poolLeft) + 1);
-        s.dealtLetters[k] = letterPool[pickPos - 1];
+        return random.below(left) + 1;
+    });
+    s.answerLength = deal.count;
+    for (std::int16_t k = 0; k < s.answerLength; ++k) {
+        s.dealtLetters[k] = deal.letters[k];
         c.tiles(k)->setText(tileCaption(s.dealtLetters[k], markLook()));
-        letterPool.erase(letterPool.begin() + (pickPos - 1));
-        --poolLeft;
         c.tiles(k)->setForeColor(letterColour(s.dealtLetters[k]));
     }
     for (std::int16_t k = s.answerLength; k < tileCount; ++k)

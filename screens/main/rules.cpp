@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "screens/main/rules.h"
 #include "screens/main/colours.h"
+#include "toolkit/text.h"
 #include <algorithm>
 #include <limits>
 
@@ -73,6 +74,24 @@ toolkit::Colour letterColour(const std::string& letter) {
                               : letter.substr(first, letter.find_last_not_of(blanks) - first + 1);
     const bool vowel = t == "a" || t == "i" || t == "u" || t == "e" || t == "o";
     return vowel ? vowelBlue : letterBlack;
+}
+
+} // namespace mainscreen
+
+namespace mainscreen {
+
+Deal dealLetters(const std::string& answer, const std::function<int(int)>& pick) {
+    std::vector<std::string> pool = toolkit::characters(answer);
+    if (pool.size() > std::size_t{tileCount}) pool.resize(tileCount);
+    Deal deal;
+    deal.count = static_cast<std::int16_t>(pool.size());
+    for (std::int16_t k = 0; k < deal.count; ++k) {
+        const int left = static_cast<int>(pool.size());
+        const int at = std::clamp(pick(left), 1, left) - 1;
+        deal.letters[static_cast<std::size_t>(k)] = std::move(pool[static_cast<std::size_t>(at)]);
+        pool.erase(pool.begin() + at);
+    }
+    return deal;
 }
 
 } // namespace mainscreen

@@ -4,7 +4,9 @@
 // when a creature comes out or goes back, the hints and their costs, the result of a game, and how a pressed
 // letter reaches the answer lines. The handlers call these and show what they return.
 #include "toolkit/colour.h"
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace mainscreen {
@@ -25,6 +27,16 @@ inline constexpr int wrongAnswerCharge = 5;
 inline constexpr int firstHintCharge = 2;
 inline constexpr int lastHintCharge = 10;
 int scoreAfterCharge(int score, int charge);
+
+// The letters of an answer as the tiles take them: each tile in turn takes one of the letters not yet dealt,
+// the pick(n)th of the n left (1 to n). Never more letters than tiles: the word list refuses an answer
+// longer than the tiles in any spelling, and one that got past it would lose its last letters, not write
+// beyond the board.
+struct Deal {
+    std::array<std::string, tileCount> letters;
+    std::int16_t count = 0;
+};
+Deal dealLetters(const std::string& answer, const std::function<int(int)>& pick);
 
 // Every third score, zero and below included, earns the bigger fanfare for a right answer.
 bool earnsBigFanfare(int scoreBefore);

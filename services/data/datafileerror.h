@@ -24,6 +24,12 @@ public:
     // True when no folder holds the file; searchedFolders() then names them in order.
     bool isMissing() const { return missing_; }
     const std::vector<std::string>& searchedFolders() const { return searchedFolders_; }
+    // What is wrong, in words a teacher reads first; empty where the reason has none.
+    const std::string& japaneseReason() const { return japaneseReason_; }
+    DataFileError& explainedAs(std::string japanese) {
+        japaneseReason_ = std::move(japanese);
+        return *this;
+    }
 
 private:
     DataFileError(std::string file, std::string reason, std::vector<std::string> folders);
@@ -33,4 +39,5 @@ private:
     std::string reason_;
     bool missing_ = false;
     std::vector<std::string> searchedFolders_;
+    std::string japaneseReason_;
 };

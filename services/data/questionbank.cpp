@@ -16,7 +16,7 @@ static long firstBlank(const std::string& answer) {
     return -1;
 }
 
-QuestionBank readQuestionBank(const std::string& path) {
+QuestionBank readQuestionBank(const std::string& path, const AnswerCheck& check) {
     FieldReader reader = FieldReader::open(path);
     QuestionBank bank;
     while (!reader.atEnd()) {
@@ -52,8 +52,16 @@ QuestionBank readQuestionBank(const std::string& path) {
                                     std::to_string(letters) + " letters long; at most " +
                                     std::to_string(QuestionBank::maxAnswerLength) + " letters fit the tiles",
                                 reader.path());
+        if (const std::optional<AnswerFault> fault = check ? check(romaji, word) : std::nullopt)
+            throw DataFileError(reader.fileName(), answerLine, fault->reason, reader.path())
+                .explainedAs(fault->japanese);
         bank.answers.push_back(std::move(romaji));
         bank.words.push_back(std::move(word));
     }
+    // A file with nothing but blanks, line ends, a byte-order mark or an end-of-file mark would deal no word
+    // and no tile at all.
+    if (bank.answers.empty())
+        throw DataFileError(reader.fileName(), 0, "the file holds no word", reader.path())
+            .explainedAs("ことばが一つもありません。");
     return bank;
 }

@@ -3,6 +3,8 @@
 
 #include "kana_romaji.h"
 
+#include "screens/main/word_list.h"
+
 #include <QHash>
 
 namespace bankcheck {
@@ -37,6 +39,9 @@ void checkAnswer(const Record& record, Findings& findings) {
                                 .arg(answer, letters, tiles),
                             QStringLiteral("answer '%1' has %2 letters; the game has only %3 letter tiles")
                                 .arg(answer, letters, tiles)};
+    } else if (const auto fault = mainscreen::outgrowsTiles(answer.toStdString(), word.toStdString())) {
+        findings << Finding{line, QString::fromStdString(fault->japanese),
+                            QString::fromStdString(fault->reason)};
     }
     if (word.isEmpty()) return;
     const Romanisation romanisation = romanise(word);

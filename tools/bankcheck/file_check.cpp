@@ -73,12 +73,8 @@ FileReport checkFile(const QString& path, DataKind kind) {
         if (bank) countSystems(list.records, report);
         if (bank && list.records.isEmpty() && list.faults.isEmpty()) {
             report.findings << Finding{
-                0,
-                QStringLiteral(
-                    "ことばが一つもありません。ゲームは答えられない空の問題を一つ出してしまいます"),
-                QStringLiteral(
-                    "the bank holds no words; the game would ask one empty question that cannot be "
-                    "answered")};
+                0, QStringLiteral("ことばが一つもありません。ゲームはこのファイルを読みません"),
+                QStringLiteral("the bank holds no words; the game refuses it")};
         }
     } catch (const DataFileError& e) {
         report.findings << findingOf(e);
