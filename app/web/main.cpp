@@ -7,8 +7,8 @@
 #include "frontends/web/services.h"
 #include "game/program.h"
 #include "screens/datafile_message.h"
+#include "screens/main/word_list.h"
 #include "services/data/datafileerror.h"
-#include "services/data/questionbank.h"
 #include <emscripten/bind.h>
 #include <filesystem>
 #include <fstream>
@@ -63,21 +63,27 @@ void useWordList(std::string bytes) {
     if (g.teacherList) writeFile(teacherFolder + "/romaji.txt", bytes);
 }
 
-// Reads a teacher's word list as the game would; the message the game would show for it, or empty when the
-// game can play with it.
-std::string checkWordList(std::string fileName, std::string bytes) {
+// Reads a teacher's word list as the game would: nothing when the game can play with it, else the refusal,
+// its Japanese (text) and its detail, naming the file by the name the teacher gave it.
+emscripten::val checkWordList(std::string fileName, std::string bytes) {
     std::string name = std::filesystem::path(fileName).filename().string();
     if (name.empty() || name == "." || name == "..") name = "romaji.txt";
     const std::string path = "/check/" + name;
     writeFile(path, bytes);
+    emscripten::val refusal = emscripten::val::null();
     try {
-        readQuestionBank(path);
+        mainscreen::readWordList(path);
     } catch (const DataFileError& error) {
-        const toolkit::RuntimeError message = dataFileMessage(error);
-        return message.playerText() + "\n\n" + message.detail();
+        // The same fault without the place the page keeps the file in.
+        DataFileError named(error.file(), error.line(), error.reason());
+        named.explainedAs(error.japaneseReason());
+        const toolkit::RuntimeError message = dataFileMessage(named);
+        refusal = emscripten::val::object();
+        refusal.set("text", message.playerText());
+        refusal.set("detail", message.detail());
     }
     std::filesystem::remove(path);
-    return {};
+    return refusal;
 }
 
 } // namespace

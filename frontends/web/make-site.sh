@@ -9,8 +9,14 @@ build=$(realpath "$1")
 site=$(realpath -m "$2")
 rm -rf "$site"
 mkdir -p "$site/fonts" "$site/icons" "$site/pictures"
-cp "$root"/frontends/web/site/{index.html,page.js,page.css,manifest.webmanifest} "$site/"
-cp "$build/pokuraku.js" "$build/pokuraku.wasm" "$site/"
+cp "$root"/frontends/web/site/{page.js,page.css,manifest.webmanifest} "$site/"
+# The program's script and wasm carry one release name, taken from both, so that no browser can put the
+# script of one release together with the wasm of another from its HTTP cache.
+release=$(cat "$build/pokuraku.js" "$build/pokuraku.wasm" | sha256sum | cut -c1-12)
+cp "$build/pokuraku.js" "$site/pokuraku-$release.js"
+cp "$build/pokuraku.wasm" "$site/pokuraku-$release.wasm"
+sed -e "s|pokuraku\.js|pokuraku-$release.js|g" -e "s|pokuraku\.wasm|pokuraku-$release.wasm|g" \
+  "$root/frontends/web/site/index.html" > "$site/index.html"
 (cd "$root/assets" && cp -r --parents creatures cursors main opening "$site/pictures/")
 cp "$root/assets/icon/pokuraku.png" "$site/icons/"
 for size in 192 512; do
@@ -46,9 +52,12 @@ subset /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf "$site/fonts/pk-pgothi
 subset /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf "$site/fonts/pk-gothic.woff2"
 subset /usr/share/fonts/opentype/ipafont-mincho/ipam.ttf "$site/fonts/pk-mincho.woff2"
 
-# The service worker keeps every file of the site; its version changes with any of them.
-files=$(cd "$site" && find . -type f ! -name sw.js | sed 's|^\./||' | sort)
-version=$(cd "$site" && echo "$files" | xargs sha256sum | sha256sum | cut -c1-16)
-list=$(echo "$files" | awk 'BEGIN { printf "[\"./\"" } { printf ", \"%s\"", $0 } END { printf "]" }')
-sed -e "s|@VERSION@|pokuraku-$version|" -e "s|@FILES@|$list|" "$root/frontends/web/site/sw.js" > "$site/sw.js"
+# The service worker keeps every file of the site and checks each against its SHA-256 as it fetches it; its
+# version changes with any of them. "./" is the page itself.
+sums=$(cd "$site" && find . -type f ! -name sw.js | sed 's|^\./||' | sort | xargs sha256sum)
+version=$(echo "$sums" | sha256sum | cut -c1-16)
+list=$(echo "$sums" | awk '{ printf "%s\n  [\"%s\", \"%s\"]", (NR > 1 ? "," : ""), $2, $1;
+  if ($2 == "index.html") printf ",\n  [\"./\", \"%s\"]", $1 }')
+awk -v version="pokuraku-$version" -v list="[$list\n]" '{ gsub(/@VERSION@/, version); gsub(/@FILES@/, list); print }' \
+  "$root/frontends/web/site/sw.js" > "$site/sw.js"
 echo "site: $site ($(du -sh "$site" | cut -f1))"

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 // The browser game end to end, in Debian's Chromium driven over the DevTools protocol, against the site
-// served by this check on 127.0.0.1 at a port the system picks. One visit, step by step: the opening, then
-// the main screen; a teacher's list with a mistake refused naming its line, a good one kept over a reload;
-// a word played by taps, the same word by keys, a wrong answer, a hint, a creature tapped, a cue reaching
-// Web Audio, the practice panel opened and left; then a reload with the server gone still plays.
-//   node tests/web/check.mjs SITE_DIR
+// served by this check on 127.0.0.1 at a port the system picks, all under the page's own
+// Content-Security-Policy. One visit, step by step: the opening, then the main screen; a teacher's list
+// with a mistake refused naming its line, an empty one refused, a good one kept over a reload; a kept list
+// the game no longer takes set aside; a word played by taps, the same word by keys, a wrong answer, a hint,
+// a creature tapped, a cue reaching Web Audio, the practice panel opened and left. Then, in fresh
+// profiles, a browser that refuses storage and a site without its wasm; a second release of the site
+// taking over; a reload with the server gone still plays.
+//   node tests/web/check.mjs SITE_DIR   (its folder's pokuraku.js and .wasm make the second release)
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import { execFileSync } from 'node:child_process';
 import { launchBrowser, serveSite } from './site.mjs';
 
 const site = path.resolve(process.argv[2]);
@@ -32,11 +36,14 @@ function check(ok, text) {
   if (!ok) throw new Error(text);
 }
 
-try {
-  const page = await browser.newPage();
+let page;
+const freshPage = async (context) => {
+  page = await context.newPage();
   await page.setViewport({ width: 1366, height: 768, hasTouch: true });
-  // Every cue the page starts, with the length of its samples.
+  // Every cue the page starts, with the length of its samples, and whatever its policy refuses.
   await page.evaluateOnNewDocument(() => {
+    window.refused = [];
+    document.addEventListener('securitypolicyviolation', (e) => window.refused.push(e.violatedDirective));
     window.startedCues = [];
     const start = AudioBufferSourceNode.prototype.start;
     AudioBufferSourceNode.prototype.start = function (...args) {
@@ -44,7 +51,16 @@ try {
       return start.apply(this, args);
     };
   });
-  page.on('pageerror', (error) => { console.log(`page error: ${error.message}`); failed = true; });
+  page.on('pageerror', (error) => {
+    if (brokenSite && error.message.startsWith('Aborted(')) return;
+    console.log(`page error: ${error.message}`);
+    failed = true;
+  });
+};
+let brokenSite = false; // a site served without its wasm is meant to abort
+
+try {
+  await freshPage(browser);
 
   const panelShown = (name, timeout = 60000) => page.waitForFunction((n) => {
     const panel = document.querySelector(`section.panel[data-name="${n}"]`);
@@ -88,6 +104,7 @@ try {
     const [chooser] = await Promise.all([page.waitForFileChooser(), menu('ことば', '先生のことばを読む…')]);
     await chooser.accept([file]);
   };
+  const refusedHere = () => page.evaluate(() => window.refused);
 
   await page.goto(server.address);
   await panelShown('cright');
@@ -99,17 +116,35 @@ try {
 
   await pickList('mylist.txt', 'tu^ti,つうち\r\n"a b",あ\r\n');
   const refusal = await dialogText();
-  check(refusal.includes('mylist.txt') && refusal.includes('2 行目'), `the refusal does not name the line: ${refusal}`);
+  check(refusal.includes('mylist.txt') && refusal.includes('2 行目') && !refusal.includes('/check/'),
+    `the refusal does not name the line, or names a path of the page's own: ${refusal}`);
   await closeDialog();
   step('a teacher\'s list with a blank in line 2 is refused, naming the file and the line');
 
-  await pickList('good.txt', 'tu^ti,つうち\r\n');
+  // A list that plays as written but outgrows the tiles in Hepburn, kept by an earlier release.
+  const long = Buffer.from('tutututututututututututu,つつつつつつつつつつつつ\r\n').toString('base64');
+  await page.evaluate((data) => localStorage.setItem('pokuraku/wordList', JSON.stringify({ name: 'long.txt', data })), long);
+  await page.reload();
+  const aside = await dialogText();
+  check(aside.includes('long.txt') && aside.includes('わきによけました'), `the kept list was not set aside: ${aside}`);
+  await closeDialog();
   await panelShown('Form1');
+  await panelGone('cright');
+  check(await textOf('Label3') !== 'つつつつつつつつつつつつ', 'the list set aside still plays');
+  step('a kept list the game no longer takes is set aside, named, and the shipped words play');
+
+  await pickList('good.txt', 'tu^ti,つうち\r\n');
+  await panelShown('cright'); // the new game's
+  await panelShown('Form1');
+  await panelGone('cright');
+  await pickList('empty.txt', '');
+  check((await dialogText()).includes('ことばが一つもありません'), 'an empty list was not refused');
+  await closeDialog();
   await page.reload();
   await panelShown('Form1');
   await panelGone('cright');
   await waitText('Label3', 'つうち');
-  step('a good list is used, also after a reload');
+  step('a good list is used, also after a reload; an empty one is refused and the good one stays');
 
   await tapWord(['t', 'u', '^', 't', 'i']);
   await page.click('section[data-name="Form1"] button[data-name="Command1"]');
@@ -158,6 +193,67 @@ try {
   await panelShown('Form1');
   await panelGone('rensyu');
   step('the practice panel opens beside the chart and is left again');
+
+  const policy = await page.$eval('meta[http-equiv="Content-Security-Policy"]', (m) => m.content);
+  check(policy.includes("default-src 'self'") && !policy.includes("'unsafe-eval'") &&
+    (await refusedHere()).length === 0, `the page broke its policy "${policy}": ${await refusedHere()}`);
+  step(`the page played all this under its policy "${policy}"`);
+  const main = page;
+
+  // A browser that keeps nothing (full, or blocked by policy) still plays the list for the visit, and says so.
+  await freshPage(await browser.createBrowserContext());
+  await page.evaluateOnNewDocument(() => {
+    Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); };
+  });
+  await page.goto(server.address);
+  await panelShown('Form1');
+  await pickList('good.txt', 'tu^ti,つうち\r\n');
+  check((await dialogText()).includes('残せませんでした'), 'storage that refused the list was not told');
+  await closeDialog();
+  await waitText('Label3', 'つうち');
+  await panelGone('cright');
+  await menu('書き方', 'ヘボン式（shi  tsu  ō）');
+  check((await dialogText()).includes('残せませんでした'), 'storage that refused the spelling was not told');
+  await closeDialog();
+  step('with storage refused, the list and the spelling last the visit, and the player is told so');
+
+  await freshPage(await browser.createBrowserContext());
+  const wasm = fs.readdirSync(site).find((f) => f.endsWith('.wasm'));
+  server.missing.add(wasm);
+  brokenSite = true;
+  await page.goto(server.address);
+  await page.waitForFunction(() => document.querySelector('#loading.broken'), { timeout: 15000, polling: 100 });
+  if (process.env.E2E_SHOTS) await page.screenshot({ path: path.join(process.env.E2E_SHOTS, 'web-broken.png') });
+  server.missing.clear();
+  step(`with ${wasm} missing, the page says it cannot start and what to do`);
+
+  // A second release: its own script and wasm, made as any release is.
+  page = main;
+  const second = path.join(work, 'second');
+  fs.mkdirSync(second);
+  fs.copyFileSync(path.join(site, '..', 'pokuraku.wasm'), path.join(second, 'pokuraku.wasm'));
+  fs.writeFileSync(path.join(second, 'pokuraku.js'),
+    `${fs.readFileSync(path.join(site, '..', 'pokuraku.js'))}\n// the second release\n`);
+  execFileSync(new URL('../../frontends/web/make-site.sh', import.meta.url).pathname, [second, `${second}/site`]);
+  const version = (folder) => /const VERSION = '([^']+)'/.exec(fs.readFileSync(path.join(folder, 'sw.js'), 'utf8'))[1];
+  const [first, next] = [version(site), version(`${second}/site`)];
+  await page.waitForFunction((v) => caches.has(v), { timeout: 30000, polling: 100 }, first);
+  await page.evaluate(() => caches.open('another-app'));
+  server.serve(`${second}/site`);
+  await page.reload();
+  await panelShown('Form1');
+  await page.waitForFunction((v, old) => caches.keys().then((k) => k.includes(v) && !k.includes(old)),
+    { timeout: 30000, polling: 100 }, next, first);
+  await page.reload();
+  await panelShown('Form1');
+  const running = await page.evaluate(() => performance.getEntriesByType('resource').map((e) => e.name)
+    .filter((n) => /pokuraku-\w+\.(js|wasm)$/.test(n)));
+  const kept = await page.evaluate(() => caches.keys());
+  const secondFiles = fs.readdirSync(`${second}/site`);
+  check(running.length === 2 && running.every((n) => secondFiles.includes(n.replace(/^.*\//, ''))) &&
+    kept.includes('another-app') && !kept.includes(first),
+    `after two reloads: running ${running}, caches ${kept}`);
+  step('a second release of the site runs after two reloads, with none of the first kept, another app\'s cache left');
 
   await server.close();
   await page.reload();

@@ -9,14 +9,19 @@ import puppeteer from 'puppeteer-core';
 const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
   '.png': 'image/png', '.gif': 'image/gif', '.woff2': 'font/woff2', '.webmanifest': 'application/manifest+json' };
 
-// Serves the site folder; served() tells how many bytes of files it has sent.
+// Serves the site folder; served() tells how many bytes of files it has sent, serve() switches to another
+// folder (a new release published), and a name put into missing is answered 404.
 export async function serveSite(folder) {
-  const site = path.resolve(folder);
+  let site = path.resolve(folder);
   let bytes = 0;
+  const missing = new Set();
   const server = http.createServer((req, res) => {
     const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
     const file = path.join(site, name.endsWith('/') ? `${name}index.html` : name);
-    if (!file.startsWith(site) || !fs.existsSync(file)) { res.writeHead(404).end(); return; }
+    if (!file.startsWith(site) || !fs.existsSync(file) || missing.has(path.basename(file))) {
+      res.writeHead(404).end();
+      return;
+    }
     res.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream' });
     bytes += fs.statSync(file).size;
     fs.createReadStream(file).pipe(res);
@@ -25,6 +30,8 @@ export async function serveSite(folder) {
   return {
     address: `http://127.0.0.1:${server.address().port}/`,
     served: () => bytes,
+    serve: (other) => { site = path.resolve(other); },
+    missing,
     close: () => new Promise((resolve) => { server.closeAllConnections(); server.close(resolve); }),
   };
 }

@@ -85,6 +85,7 @@
     if (!w) return;
     w.beside = besideId;
     w.panel.style.display = '';
+    if (w.isMain) starting = false;
     shownOrder = shownOrder.filter((n) => n !== id).concat(id);
     frontWindow = id;
     arrange();
@@ -556,11 +557,11 @@
     m.item.style.display = visible ? '' : 'none';
   }
 
-  // ---- Dialogs, the closing panel, the teacher's word list -----------------------------------------------
+  // ---- Dialogs and the closing panel ----------------------------------------------------------------------
 
   const pendingDialogs = [];
-  function message(id, value, title, stop) {
-    pendingDialogs.push({ id, value, title, stop });
+  function message(id, value, title, stop, detail = '') {
+    pendingDialogs.push({ id, value, title, stop, detail });
     if (!dialog.open) nextDialog();
   }
 
@@ -583,8 +584,19 @@
     nextDialog();
   });
 
+  // The game stops behind its error box. What the page brought into a game that failed while it started
+  // (a teacher's list, a setting) is set aside, so the next game starts with the shipped words and the
+  // usual settings.
   function fatal(value, detail) {
-    pendingDialogs.push({ id: 0, value, detail, title: 'ポクラク', stop: true, then: gameClosed });
+    const aside = [];
+    if (listInForce) {
+      aside.push(`先生のことば「${listInForce.name}」`);
+      setListAside();
+    }
+    if (starting && putSettingsAside()) aside.push('設定');
+    const then = aside.length ? `\n\n${aside.join('と')}をわきによけました。` +
+      '「もういちど あそぶ」で、もとの ことばと設定で遊べます。' : '';
+    pendingDialogs.push({ id: 0, value: value + then, detail, title: 'ポクラク', stop: true, then: gameClosed });
     if (!dialog.open) nextDialog();
   }
 
@@ -599,8 +611,94 @@
     newGame();
   });
 
+  // ---- What the page keeps ---------------------------------------------------------------------------
+
+  // The browser keeps the teacher's list and the settings from one visit to the next. When it refuses to
+  // (storage full, blocked by the school's policy, a private window), they last as long as the page, and
+  // the player is told once that they will not be there next time.
+  const memory = new Map();
+  const toldNotKept = new Set();
+
+  function stored(key) {
+    if (memory.has(key)) return memory.get(key);
+    try {
+      return localStorage.getItem(key);
+    } catch (e) {
+      return null;
+    }
+  }
+
+  // True when the browser holds the value (null: holds nothing under the key) for the next visit.
+  function keep(key, value) {
+    memory.set(key, value);
+    try {
+      if (value === null) localStorage.removeItem(key);
+      else localStorage.setItem(key, value);
+      return localStorage.getItem(key) === value;
+    } catch (e) {
+      return false;
+    }
+  }
+
+  // A setting the game keeps.
+  function store(key, value) {
+    if (keep(key, value) || toldNotKept.has(key)) return;
+    toldNotKept.add(key);
+    message(0, 'この設定は、このブラウザに残せませんでした（保存する場所がいっぱいか、使えないようになっています）。\n' +
+      'このページを開いているあいだは使えますが、次に開いたときは もとの設定にもどります。', '設定', false);
+  }
+
+  function putSettingsAside() {
+    let any = false;
+    for (const key of settingKeys()) {
+      keep(`${key}${ASIDE}`, stored(key));
+      keep(key, null);
+      any = true;
+    }
+    return any;
+  }
+
+  function settingKeys() {
+    const keys = new Set([...memory.keys()].filter((k) => memory.get(k) !== null));
+    try {
+      for (let i = 0; i < localStorage.length; ++i) keys.add(localStorage.key(i));
+    } catch (e) {
+      // nothing kept beyond this visit
+    }
+    return [...keys].filter((k) => k.startsWith('pokuraku/') && !k.startsWith(LIST_KEY) && !k.endsWith(ASIDE));
+  }
+
+  // ---- The teacher's word list ---------------------------------------------------------------------------
+
+  // The list is kept with the name the teacher's file had, and every game checks it again before it plays:
+  // a list that a new release of the game no longer takes is set aside instead of breaking every start.
   const LIST_KEY = 'pokuraku/wordList';
-  const LIST_NAME_KEY = 'pokuraku/wordListName';
+  const OLD_NAME_KEY = 'pokuraku/wordListName'; // where releases before this one kept the name
+  const ASIDE = '.setAside';
+  let listInForce = null; // the list of the game in play: { name, bytes }
+  let starting = false; // from a new game until its main panel shows
+
+  function keptList() {
+    const kept = stored(LIST_KEY);
+    if (!kept) return null;
+    try {
+      if (kept.startsWith('{')) {
+        const { name, data } = JSON.parse(kept);
+        return { name, bytes: fromBase64(data) };
+      }
+      return { name: stored(OLD_NAME_KEY) || 'romaji.txt', bytes: fromBase64(kept) };
+    } catch (e) {
+      return { name: 'romaji.txt', bytes: null };
+    }
+  }
+
+  function setListAside() {
+    if (!stored(LIST_KEY)) return;
+    keep(`${LIST_KEY}${ASIDE}`, stored(LIST_KEY));
+    keep(LIST_KEY, null);
+    keep(OLD_NAME_KEY, null);
+    listInForce = null;
+  }
 
   function pickWordList() {
     filePicker.value = '';
@@ -611,19 +709,23 @@
     const file = filePicker.files[0];
     if (!file || !game) return;
     const bytes = new Uint8Array(await file.arrayBuffer());
-    const fault = game.checkWordList(file.name, bytes);
-    if (fault) {
-      message(0, fault, 'ことば', true);
+    const refusal = game.checkWordList(file.name, bytes);
+    if (refusal) {
+      message(0, refusal.text, 'ことば', true, refusal.detail);
       return;
     }
-    store(LIST_KEY, toBase64(bytes));
-    store(LIST_NAME_KEY, file.name);
+    keep(OLD_NAME_KEY, null);
+    if (!keep(LIST_KEY, JSON.stringify({ name: file.name, data: toBase64(bytes) }))) {
+      message(0, `「${file.name}」のことばで遊びます。\nただし、このブラウザには このことばを残せませんでした` +
+        '（保存する場所がいっぱいか、使えないようになっています）。次に開いたときには このことばは ありません。' +
+        'そのときは、もういちど読みこんでください。', 'ことば', false);
+    }
     newGame();
   });
 
   function dropWordList() {
-    localStorage.removeItem(LIST_KEY);
-    localStorage.removeItem(LIST_NAME_KEY);
+    keep(LIST_KEY, null);
+    keep(OLD_NAME_KEY, null);
     newGame();
   }
 
@@ -640,35 +742,24 @@
     return bytes;
   }
 
-  // Every game starts afresh with the word list in force, after whatever event asked for it is over.
+  // Every game starts afresh with the word list in force, after whatever event asked for it is over. A kept
+  // list the game refuses is set aside, and the game starts with the shipped words.
   function newGame() {
     setTimeout(() => {
-      const kept = stored(LIST_KEY);
-      let bytes = new Uint8Array(0);
-      try {
-        if (kept) bytes = fromBase64(kept);
-      } catch (e) {
-        localStorage.removeItem(LIST_KEY);
+      let list = keptList();
+      const refusal = list && (list.bytes ? game.checkWordList(list.name, list.bytes)
+        : { text: 'ブラウザに残したデータがこわれています。', detail: '' });
+      if (refusal) {
+        setListAside();
+        message(0, `先生のことば「${list.name}」は使えないので、わきによけました。もとのことばで遊びます。` +
+          `\n\n${refusal.text}`, 'ことば', true, refusal.detail);
+        list = null;
       }
-      game.useWordList(bytes);
+      listInForce = list;
+      starting = true;
+      game.useWordList(list ? list.bytes : new Uint8Array(0));
       game.startGame();
     });
-  }
-
-  function stored(key) {
-    try {
-      return localStorage.getItem(key);
-    } catch (e) {
-      return null;
-    }
-  }
-
-  function store(key, value) {
-    try {
-      localStorage.setItem(key, value);
-    } catch (e) {
-      // Storage refused (private browsing, full): the choice lasts as long as the page.
-    }
   }
 
   // ---- Sound -------------------------------------------------------------------------------------------
@@ -757,8 +848,41 @@
 
   // ---- Start -------------------------------------------------------------------------------------------
 
+  // The program's two files carry one release's name (pokuraku-<release>.js and .wasm), so a browser
+  // never runs the script of one release with the program of another. A site that cannot start says so
+  // instead of showing "よみこみ中…" for ever.
+  const START_LIMIT_MS = 10000;
+  const startLimit = setTimeout(() => cannotStart('10 秒たっても始まりませんでした。'), START_LIMIT_MS);
+  const wasmName = () => {
+    const program = document.querySelector('script[data-wasm]');
+    return program ? program.dataset.wasm : 'pokuraku.wasm';
+  };
+  window.Module = {
+    locateFile: (name) => (name.endsWith('.wasm') ? wasmName() : name),
+    onAbort: (what) => cannotStart(`プログラムのファイル（${wasmName()}）を読めないか、こわれています。`, String(what || '')),
+  };
+  window.addEventListener('error', (event) => {
+    if (!(event.target instanceof HTMLScriptElement)) return;
+    cannotStart(`プログラムのファイル（${event.target.src.replace(/^.*\//, '')}）を読めませんでした。`);
+  }, true);
+
+  function cannotStart(what, detail = '') {
+    clearTimeout(startLimit);
+    const loading = document.getElementById('loading');
+    if (game || !loading) return;
+    loading.className = 'broken';
+    loading.textContent = `ポクラクを始められません。${what}\n\nページを読みこみなおしてください。` +
+      'なおらないときは、このサイトを公開している人に このメッセージを知らせてください。';
+    if (detail) {
+      const small = document.createElement('small');
+      small.textContent = `\n\n${detail}`;
+      loading.append(small);
+    }
+  }
+
   // The game module calls ready() once it runs; the first game starts as soon as the fonts are there.
   function ready() {
+    clearTimeout(startLimit);
     game = window.Module;
     const fonts = ['PK Gothic', 'PK P Gothic', 'PK Mincho'].map((f) => document.fonts.load(`16px "${f}"`, 'あ'));
     Promise.all(fonts).catch(() => {}).then(() => {
