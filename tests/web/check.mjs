@@ -105,6 +105,11 @@ try {
     await chooser.accept([file]);
   };
   const refusedHere = () => page.evaluate(() => window.refused);
+  const newGameShown = async () => {
+    await panelShown('cright');
+    await panelShown('Form1');
+    await panelGone('cright');
+  };
 
   await page.goto(server.address);
   await panelShown('cright');
@@ -134,9 +139,7 @@ try {
   step('a kept list the game no longer takes is set aside, named, and the shipped words play');
 
   await pickList('good.txt', 'tu^ti,つうち\r\n');
-  await panelShown('cright'); // the new game's
-  await panelShown('Form1');
-  await panelGone('cright');
+  await newGameShown();
   await pickList('empty.txt', '');
   check((await dialogText()).includes('ことばが一つもありません'), 'an empty list was not refused');
   await closeDialog();
@@ -216,6 +219,35 @@ try {
   check((await dialogText()).includes('残せませんでした'), 'storage that refused the spelling was not told');
   await closeDialog();
   step('with storage refused, the list and the spelling last the visit, and the player is told so');
+
+  // On touch, the eighth tile lies under Ｏ．Ｋ, which its tap uncovers: that tap must not judge the word.
+  // Eight g's are right in any order; a g lies whole on its tile: no ink on its top or bottom row.
+  await freshPage(await browser.createBrowserContext());
+  await page.goto(server.address);
+  await panelShown('Form1');
+  await panelGone('cright');
+  await pickList('g.txt', 'gggggggg,ぐぐぐぐぐぐぐぐ\r\n');
+  await newGameShown();
+  const tiles = (await page.$$('section[data-name="Form1"] .label[role="button"]')).slice(0, 8);
+  const g = await tiles[0].screenshot();
+  const edges = await page.evaluate(async (png) => {
+    const image = await createImageBitmap(new Blob([new Uint8Array(png)]));
+    const canvas = new OffscreenCanvas(image.width, image.height);
+    const context = canvas.getContext('2d');
+    context.drawImage(image, 0, 0);
+    const dark = (y) => [...context.getImageData(0, y, image.width, 1).data].filter((v, i) => i % 4 === 0 && v < 128).length;
+    return [dark(0), dark(image.height - 1)];
+  }, [...g]);
+  check(edges[0] === 0 && edges[1] === 0, `the g on its tile is cut (dark pixels on its top and bottom rows: ${edges})`);
+  const before = await textOf('Label4');
+  for (const t of tiles) await t.tap();
+  await page.waitForFunction((b) => document.querySelector('section[data-name="Form1"] [data-name="Label4"]')
+    .textContent !== b || document.querySelector('section[data-name="Form1"] [data-name="Command1"]').style.display !== 'none',
+  { timeout: 10000, polling: 50 }, before);
+  check(await textOf('Label4') === before, `the last tap judged the word: the score went from ${before} to ${await textOf('Label4')}`);
+  await page.click('section[data-name="Form1"] button[data-name="Command1"]');
+  await waitText('Label4', ' 16');
+  step('a g lies whole on its tile; the tap that uncovers Ｏ．Ｋ judges nothing, Ｏ．Ｋ itself scores 16');
 
   await freshPage(await browser.createBrowserContext());
   const wasm = fs.readdirSync(site).find((f) => f.endsWith('.wasm'));

@@ -324,29 +324,89 @@
     fit(c);
   }
 
-  // A caption is drawn in its font's size, or smaller as far as it takes to stay inside its box. Captions of
-  // a panel not shown are fitted when it shows, all at once.
+  // A caption is drawn in its font's size, or smaller as far as it takes to stay inside its box, with its
+  // lines spaced by the font's own ascent and descent. A caption whose ink alone sticks out of its box (the
+  // tail of a g on a tile) is moved up or down to lie whole inside it. What a caption needs is kept by
+  // caption, font and box: a new word's tiles and their placeholders are fitted without laying the page
+  // out again, and a caption met for the first time takes a few halvings. Captions of a hidden control or
+  // panel are fitted when they show.
+  const measure = document.createElement('canvas').getContext('2d');
+
   const fits = (c) => c.font && (c.kind === 'label' || c.kind === 'button');
+  const shownNow = (c) => shownOrder.includes(c.window) && c.el.style.display !== 'none';
   const overflows = (c) => c.el.scrollWidth > c.el.clientWidth + 0.5 ||
     (!c.mayRunBelow && c.el.scrollHeight > c.el.clientHeight + 0.5);
+  const fitted = new Map(); // key of caption, font and box -> { size, lineHeight, shift }
+  const fitKey = (c) => [(c.text || c.el).textContent, c.font.family, c.font.pixels, c.font.bold, c.el.style.width,
+    c.el.style.height, c.mayRunBelow, c.el.classList.contains('bordered')].join('\u0001');
+
+  function apply(c, f) {
+    c.el.style.fontSize = `${f.size}px`;
+    c.el.style.lineHeight = f.lineHeight;
+    if (c.text) c.text.style.top = f.shift ? `${f.shift}px` : '';
+  }
 
   function fit(c) {
     if (!fits(c)) return;
-    c.el.style.fontSize = `${c.font.pixels}px`;
-    if (shownOrder.includes(c.window) && c.el.style.display !== 'none') shrink(c);
+    const known = fitted.get(fitKey(c));
+    if (known) apply(c, known);
+    else if (shownNow(c)) fitAnew(c);
+    else c.el.style.fontSize = `${c.font.pixels}px`;
   }
 
-  function shrink(c) {
-    for (let size = c.font.pixels - 0.5; size >= 4 && overflows(c); size -= 0.5) {
-      c.el.style.fontSize = `${size}px`;
+  function fitAnew(c) {
+    const lineFor = (size) => {
+      if (c.kind !== 'label') return '';
+      measure.font = cssFont(c.font.family, size, c.font.bold);
+      const m = measure.measureText('国Ag');
+      return m.fontBoundingBoxAscent + m.fontBoundingBoxDescent ? `${m.fontBoundingBoxAscent + m.fontBoundingBoxDescent}px` : '';
+    };
+    const at = (size) => {
+      apply(c, { size, lineHeight: lineFor(size), shift: 0 });
+      return !overflows(c);
+    };
+    // The largest size in half pixels, down to 4 px, at which the caption stays inside its box.
+    let size = c.font.pixels;
+    if (!at(size)) {
+      let lo = 8;
+      let hi = Math.floor(c.font.pixels * 2) - 1;
+      while (lo < hi) {
+        const mid = Math.ceil((lo + hi) / 2);
+        if (at(mid / 2)) lo = mid;
+        else hi = mid - 1;
+      }
+      size = lo / 2;
     }
+    const f = { size, lineHeight: lineFor(size), shift: c.text ? inkShift(c, size) : 0 };
+    apply(c, f);
+    fitted.set(fitKey(c), f);
+    return f;
+  }
+
+  // How far a one-line caption moves down (or up, below zero) for its ink to lie inside its box: its line
+  // box is the font's ascent and descent, so the ink's place follows from the canvas's measure of it.
+  function inkShift(c, size) {
+    const caption = c.text.textContent;
+    if (!caption || caption.includes('\n')) return 0;
+    measure.font = cssFont(c.font.family, size, c.font.bold);
+    const m = measure.measureText(caption);
+    const height = c.el.clientHeight;
+    if (m.width > c.el.clientWidth) return 0;
+    // A pixel's room on either side, for the antialiased edge of the ink.
+    const top = m.fontBoundingBoxAscent - m.actualBoundingBoxAscent - 1;
+    const bottom = m.fontBoundingBoxAscent + m.actualBoundingBoxDescent + 1;
+    if (bottom - top > height) return 0;
+    if (bottom > height) return -Math.ceil(Math.min(bottom - height, top));
+    if (top < 0) return Math.ceil(-top);
+    return 0;
   }
 
   function fitWindow(id) {
-    const mine = [...controls.values()].filter((c) => c.window === id && fits(c));
-    for (const c of mine) c.el.style.fontSize = `${c.font.pixels}px`;
-    // Measured together, so the page lays out once for all the captions that fit as they are.
-    for (const c of mine.filter((c) => c.el.offsetParent !== null && overflows(c))) shrink(c);
+    const mine = [...controls.values()].filter((c) => c.window === id && fits(c) && shownNow(c));
+    // The known captions first, all written at once; then the new ones, each measured.
+    const fresh = mine.filter((c) => !fitted.has(fitKey(c)));
+    for (const c of mine) if (!fresh.includes(c)) apply(c, fitted.get(fitKey(c)));
+    for (const c of fresh) fitAnew(c);
   }
 
   function picture(id, name, autoSize) {
@@ -394,8 +454,6 @@
   }
 
   // ---- Canvas ------------------------------------------------------------------------------------------
-
-  const measure = document.createElement('canvas').getContext('2d');
 
   function canvasSize(id) {
     const c = controls.get(id);
@@ -841,6 +899,20 @@
     }
   }, true);
   document.addEventListener('keyup', (event) => { if (heldKey === event.key) heldKey = null; });
+
+  // A tap presses only what was under the finger as it went down. A tile hides at once, and the click the
+  // browser sends as the finger lifts lands on whatever is under it by then (the Ｏ．Ｋ button that the last
+  // tile uncovers): such a click is swallowed. A click from the keyboard, a switch or a screen reader comes
+  // with no pointer going down before it (its detail is 0) and is kept.
+  let pressedAt = null;
+  document.addEventListener('pointerdown', (event) => { pressedAt = event.target; }, true);
+  document.addEventListener('click', (event) => {
+    const pressed = pressedAt;
+    pressedAt = null;
+    if (!pressed || event.detail === 0 || event.target.contains(pressed) || pressed.contains(event.target)) return;
+    event.stopPropagation();
+    event.preventDefault();
+  }, true);
   document.addEventListener('pointerdown', unlockAudio, true);
   document.addEventListener('click', closeMenu);
   desk.addEventListener('contextmenu', (event) => event.preventDefault());
