@@ -215,6 +215,12 @@ void TextFitTest::answerLines() {
              qPrintable(where + ": the carets hide"));
     QVERIFY2(fit.inkRect().left() >= 1 && fit.inkRect().right() <= view(line)->width() - 1,
              qPrintable(where));
+    // Only its marks leave ink: a line without one draws nothing that could peek over the plain line.
+    line->setText(plain.toStdString());
+    QImage drawn(view(line)->size(), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::white);
+    view(line)->render(&drawn);
+    QCOMPARE(inkOf(drawn, Qt::white).pixels, 0);
 }
 
 void TextFitTest::buttonsScoreAndCredit() {

@@ -75,6 +75,11 @@ void Label::setTextMayRunBelow(bool on) {
     changed(changedLook);
 }
 
+void Label::setInkOnly(std::string characters) {
+    inkOnly_ = std::move(characters);
+    changed(changedText);
+}
+
 void Button::setText(std::string text) {
     if (text == text_) return;
     text_ = std::move(text);

@@ -123,6 +123,9 @@ public:
     // inside, and the text is not shrunk for letters that run past its bottom.
     bool textMayRunBelow() const { return mayRunBelow_; }
     void setTextMayRunBelow(bool on);
+    // The only characters whose ink is drawn; the others keep their places unseen. Empty: all are drawn.
+    const std::string& inkOnly() const { return inkOnly_; }
+    void setInkOnly(std::string characters);
 
     Event<MouseButton> mouseDown;
     Event<> clicked;
@@ -135,6 +138,7 @@ private:
     Align align_ = Align::left;
     bool border_ = false;
     bool mayRunBelow_ = false;
+    std::string inkOnly_;
 };
 
 class Button : public Control {

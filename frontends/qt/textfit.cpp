@@ -138,8 +138,18 @@ FittedText::FittedText(const QString& text, const QFont& font, const QRect& box,
     if (mayRunBelow) fits_ = fits_ && ink_.top() >= box.top() && ink_.top() < box.bottom();
 }
 
-void FittedText::draw(QPainter& painter) const {
-    if (layout_) layout_->draw(&painter, offset_);
+void FittedText::draw(QPainter& painter, const QString& inkOnly) const {
+    if (!layout_) return;
+    if (inkOnly.isEmpty()) {
+        layout_->draw(&painter, offset_);
+        return;
+    }
+    // Only the glyphs of those characters, each where the whole text puts it.
+    const QString text = layout_->text();
+    for (int i = 0; i < text.size(); ++i)
+        if (inkOnly.contains(text[i]))
+            for (const QGlyphRun& run : layout_->glyphRuns(i, 1))
+                painter.drawGlyphRun(offset_, run);
 }
 
 const FittedText& FitCache::fit(const QString& text, const QFont& font, const QRect& box, Qt::Alignment align,

@@ -36,8 +36,8 @@ public:
     QRectF inkRect() const { return ink_; }
     // False only when the text overflows even at the smallest size.
     bool fits() const { return fits_; }
-    // Draws the text with the painter's pen.
-    void draw(QPainter& painter) const;
+    // Draws the text with the painter's pen; the characters outside inkOnly, when it is given, unseen.
+    void draw(QPainter& painter, const QString& inkOnly = {}) const;
 
     // The smallest size the text is ever shrunk to.
     static constexpr int minimumPixels = 6;

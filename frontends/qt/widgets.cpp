@@ -127,7 +127,7 @@ void LabelWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     drawFrame(&painter);
     painter.setPen(palette().color(QPalette::WindowText));
-    textFit().draw(painter);
+    textFit().draw(painter, label_ ? QString::fromStdString(label_->inkOnly()) : QString());
 }
 
 PictureWidget::PictureWidget(PictureBox& box, QWidget* parent) : QWidget(parent), box_(&box) {

@@ -106,7 +106,7 @@ public:
                 p.call<void>("look", id_, css(label.foreColor()), css(label.backColor()),
                              static_cast<int>(label.alignment()), label.hasBorder(), label.textMayRunBelow());
             }
-            if (what & (changedText | changedLook)) p.call<void>("text", id_, label.text());
+            if (what & (changedText | changedLook)) p.call<void>("text", id_, label.text(), label.inkOnly());
             break;
         }
         case Control::Kind::button: {

@@ -2,6 +2,7 @@
 #include "screens/main/main_screen_definition.h"
 #include "screens/main/colours.h"
 #include "screens/main/main_screen.h"
+#include "screens/main/rules.h"
 #include "screens/main/track.h"
 #include "toolkit/builder.h"
 
@@ -62,8 +63,10 @@ void buildLabels(Window& w, MainScreenControls& c, MainScreen& screen, Guard& gu
     c.plainLineLabel = makeLabel(
         w, nullptr, {{120, 1440, 6015, 735}, "asKipj　", answerBlue, white, {pGothic, 36}, Align::centre});
     // Only the marked line's top shows above the plain line: the carets there must be inside, the letters
-    // below are covered anyway.
+    // below are covered anyway. Its letters leave no ink, so the tops of tall ones (h, k, the dot of i)
+    // never peek over the plain line looking like marks.
     c.markedLineLabel->setTextMayRunBelow(true);
+    c.markedLineLabel->setInkOnly(mainscreen::markedLineMarks);
     c.answerRule = w.add<Line>(nullptr, Point{480, 2040}, Point{5640, 2040}, Colour{0, 0, 255});
     c.scoreLabel = makeLabel(
         w, nullptr,

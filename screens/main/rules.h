@@ -61,6 +61,8 @@ std::string pressedLetter(const std::string& caption);
 enum class MarkLook { caret, macron };
 bool isLongVowelMark(const std::string& letter);
 std::string markedPiece(const std::string& letter, MarkLook look = MarkLook::caret);
+// The marks the marked line shows, in either look.
+inline constexpr const char* markedLineMarks = "＾￣";
 std::string tileCaption(const std::string& letter, MarkLook look);
 std::string plainPiece(const std::string& letter);
 // A dealt letter is blue when it is one of the five lower-case vowels (blanks around it aside), else black.

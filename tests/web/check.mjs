@@ -105,6 +105,15 @@ try {
     await chooser.accept([file]);
   };
   const refusedHere = () => page.evaluate(() => window.refused);
+  // How many pixels of ink in black or blue (not the green of the vowel reminder) each row of a screenshot holds.
+  const darkRows = (png) => page.evaluate(async (bytes) => {
+    const image = await createImageBitmap(new Blob([new Uint8Array(bytes)]));
+    const context = new OffscreenCanvas(image.width, image.height).getContext('2d');
+    context.drawImage(image, 0, 0);
+    const data = context.getImageData(0, 0, image.width, image.height).data;
+    return [...Array(image.height).keys()].map((y) => [...Array(image.width).keys()]
+      .filter((x) => data[(y * image.width + x) * 4] < 128 && data[(y * image.width + x) * 4 + 1] < 100).length);
+  }, [...png]);
   const newGameShown = async () => {
     await panelShown('cright');
     await panelShown('Form1');
@@ -149,10 +158,17 @@ try {
   await waitText('Label3', 'つうち');
   step('a good list is used, also after a reload; an empty one is refused and the good one stays');
 
-  await tapWord(['t', 'u', '^', 't', 'i']);
+  // Above the plain line, the marked line shows its marks and nothing else: no ink there after "tu".
+  await tapWord(['t', 'u']);
+  const [marked, plain] = await Promise.all(['Label5', 'Label7'].map((n) =>
+    page.$eval(`section[data-name="Form1"] [data-name="${n}"]`, (e) => e.getBoundingClientRect().toJSON())));
+  const strip = await darkRows(await page.screenshot({ clip: { x: marked.x, y: marked.y, width: marked.width,
+    height: plain.y - marked.y } }));
+  check(strip.every((n) => n === 0), `the marked line shows more than its marks above the plain line: ${strip}`);
+  await tapWord(['^', 't', 'i']);
   await page.click('section[data-name="Form1"] button[data-name="Command1"]');
   await waitText('Label4', ' 10');
-  step('tu^ti played by taps scores " 10"');
+  step('tu^ti played by taps scores " 10"; above the plain line "tu" left no ink of the marked line');
   const cues = await page.evaluate(() => window.startedCues);
   const cue = cues[cues.length - 1];
   const wav = cue && wavSeconds(new URL(`../../data/${cue.cue}`, import.meta.url));
@@ -229,15 +245,8 @@ try {
   await pickList('g.txt', 'gggggggg,ぐぐぐぐぐぐぐぐ\r\n');
   await newGameShown();
   const tiles = (await page.$$('section[data-name="Form1"] .label[role="button"]')).slice(0, 8);
-  const g = await tiles[0].screenshot();
-  const edges = await page.evaluate(async (png) => {
-    const image = await createImageBitmap(new Blob([new Uint8Array(png)]));
-    const canvas = new OffscreenCanvas(image.width, image.height);
-    const context = canvas.getContext('2d');
-    context.drawImage(image, 0, 0);
-    const dark = (y) => [...context.getImageData(0, y, image.width, 1).data].filter((v, i) => i % 4 === 0 && v < 128).length;
-    return [dark(0), dark(image.height - 1)];
-  }, [...g]);
+  const rows = await darkRows(await tiles[0].screenshot());
+  const edges = [rows[0], rows[rows.length - 1]];
   check(edges[0] === 0 && edges[1] === 0, `the g on its tile is cut (dark pixels on its top and bottom rows: ${edges})`);
   const before = await textOf('Label4');
   for (const t of tiles) await t.tap();

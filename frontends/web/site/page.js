@@ -317,9 +317,20 @@
     fit(c);
   }
 
-  function text(id, value) {
+  // A caption, with only the characters of inkOnly (when given) drawn: the others keep their places unseen.
+  function text(id, value, inkOnly = '') {
     const c = controls.get(id);
-    (c.text || c.el).textContent = value;
+    const holder = c.text || c.el;
+    if (!inkOnly) holder.textContent = value;
+    else {
+      holder.replaceChildren(...[...value].map((ch) => {
+        if (inkOnly.includes(ch)) return ch;
+        const unseen = document.createElement('span');
+        unseen.className = 'unseen';
+        unseen.textContent = ch;
+        return unseen;
+      }));
+    }
     c.el.setAttribute('aria-label', value);
     fit(c);
   }

@@ -11,7 +11,7 @@ const OURS = 'pokuraku-';
 const hex = (buffer) => [...new Uint8Array(buffer)].map((b) => b.toString(16).padStart(2, '0')).join('');
 
 async function fetchChecked([file, sum]) {
-  const response = await fetch(new Request(file, { cache: 'reload' }));
+  const response = await fetch(new Request(file, { cache: 'no-cache' }));
   if (!response.ok) throw new Error(`${file}: HTTP ${response.status}`);
   const got = hex(await crypto.subtle.digest('SHA-256', await response.clone().arrayBuffer()));
   if (got !== sum) throw new Error(`${file}: not the file of release ${VERSION}`);
