@@ -236,9 +236,10 @@ try {
   await closeDialog();
   step('with storage refused, the list and the spelling last the visit, and the player is told so');
 
-  // On touch, the eighth tile lies under Ｏ．Ｋ, which its tap uncovers: that tap must not judge the word.
+  // A tablet. The eighth tile lies under Ｏ．Ｋ, which its tap uncovers: that tap must not judge the word.
   // Eight g's are right in any order; a g lies whole on its tile: no ink on its top or bottom row.
   await freshPage(await browser.createBrowserContext());
+  await page.setViewport({ width: 1024, height: 768, hasTouch: true, isMobile: true });
   await page.goto(server.address);
   await panelShown('Form1');
   await panelGone('cright');
@@ -257,6 +258,13 @@ try {
   await page.click('section[data-name="Form1"] button[data-name="Command1"]');
   await waitText('Label4', ' 16');
   step('a g lies whole on its tile; the tap that uncovers Ｏ．Ｋ judges nothing, Ｏ．Ｋ itself scores 16');
+  await menu('文字練習');
+  await panelShown('rensyu');
+  const small = await page.evaluate(() => [...document.querySelectorAll('section[data-name="rensyu"] .label[role="button"], ' +
+    'section[data-name="rensyu"] button[data-name="Command1"], section.panel .close')].filter((e) => e.offsetParent)
+    .map((e) => e.getBoundingClientRect()).filter((r) => r.width < 44 || r.height < 44).map((r) => `${r.width}x${r.height}`));
+  check(small.length === 0, `practice controls smaller than a finger on a 1024x768 tablet: ${small}`);
+  step('on a 1024x768 tablet the practice chart\'s kana, START and the close buttons are finger-sized');
 
   await freshPage(await browser.createBrowserContext());
   const wasm = fs.readdirSync(site).find((f) => f.endsWith('.wasm'));

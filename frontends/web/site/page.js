@@ -88,7 +88,7 @@
     if (w.isMain) starting = false;
     shownOrder = shownOrder.filter((n) => n !== id).concat(id);
     frontWindow = id;
-    arrange();
+    arrange(id);
     fitWindow(id);
     for (const c of controls.values()) if (c.window === id && c.kind === 'picture') loadPicture(c);
   }
@@ -127,7 +127,21 @@
   // whichever is larger on this screen); a panel that would lie mostly over another (the opening over the
   // game) floats in front of them, centred. The stage keeps at least the game's own panel's size, so the
   // game's drawing keeps its size as the panels come and go.
-  function arrange() {
+  //
+  // On a touch screen every control a finger presses, and every panel's close button, is at least FINGER
+  // CSS pixels wide and high as far as the screen allows: a panel whose controls are smaller at the common
+  // scale (the practice chart's kana beside the romaji chart) is drawn larger, in its own proportions, and
+  // the page then scrolls to whatever no longer fits beside it, the larger panel in view.
+  const FINGER = 46;
+  const coarse = window.matchMedia('(pointer: coarse)');
+  coarse.addEventListener('change', () => arrange());
+
+  function arrange(inView = 0) {
+    layOut(inView);
+    if (coarse.matches) layOut(inView); // again, with the close buttons at their new size
+  }
+
+  function layOut(inView) {
     const shown = shownOrder.map((n) => windows.get(n)).filter(Boolean);
     const row = [];
     const floating = [];
@@ -139,7 +153,8 @@
       (over ? floating : row).push(w);
     }
     row.sort((a, b) => a.design.x - b.design.x);
-    const sizes = new Map(shown.map((w) => [w, { width: w.panel.offsetWidth, height: w.panel.offsetHeight }]));
+    const own = new Map(shown.map((w) => [w, { width: w.panel.offsetWidth, height: w.panel.offsetHeight }]));
+    let sizes = own;
     const main = [...windows.values()].find((w) => w.isMain);
     const least = main ? { width: px(main.design.width), height: px(main.design.height) + 24 } : { width: 1, height: 1 };
     const extent = (across) => {
@@ -159,37 +174,60 @@
     const viewWidth = desk.clientWidth;
     const viewHeight = desk.clientHeight;
     const fitOf = (e) => Math.min(viewWidth / e.width, viewHeight / e.height);
-    const across = extent(true);
-    const down = extent(false);
-    const sideBySide = row.length < 2 || fitOf(across) >= fitOf(down);
-    const e = sideBySide ? across : down;
-    const newScale = fitOf(e);
+    const sideBySide = row.length < 2 || fitOf(extent(true)) >= fitOf(extent(false));
+    const newScale = fitOf(extent(sideBySide));
+    // Each panel's own enlargement for fingers, no larger than the screen holds it alone.
+    for (const w of shown) {
+      const s = own.get(w);
+      w.zoom = coarse.matches
+        ? Math.max(1, Math.min(FINGER / (smallestPressed(w) * newScale), fitOf(s) / newScale)) : 1;
+    }
+    sizes = new Map(shown.map((w) => [w, { width: own.get(w).width * w.zoom, height: own.get(w).height * w.zoom }]));
+    const e = extent(sideBySide);
     let at = 0;
     for (const w of row) {
       const s = sizes.get(w);
       const left = sideBySide ? at + (e.width - totalAlong(row, sizes, true)) / 2 : (e.width - s.width) / 2;
       const top = sideBySide ? (e.height - s.height) / 2 : at + (e.height - totalAlong(row, sizes, false)) / 2;
-      w.panel.style.left = `${left}px`;
-      w.panel.style.top = `${top}px`;
-      w.panel.style.zIndex = 1;
+      place(w, left, top, 1);
       at += (sideBySide ? s.width : s.height) + GAP;
     }
     floating.forEach((w, i) => {
       const s = sizes.get(w);
-      w.panel.style.left = `${(e.width - s.width) / 2}px`;
-      w.panel.style.top = `${(e.height - s.height) / 2}px`;
-      w.panel.style.zIndex = 2 + i;
+      place(w, (e.width - s.width) / 2, (e.height - s.height) / 2, 2 + i);
     });
+    function place(w, left, top, z) {
+      w.panel.style.left = `${left}px`;
+      w.panel.style.top = `${top}px`;
+      w.panel.style.zIndex = z;
+      w.panel.style.transform = w.zoom > 1 ? `scale(${w.zoom})` : '';
+      w.at = { left, top };
+      const caption = w.panel.querySelector('.caption');
+      if (caption) caption.style.setProperty('--finger', coarse.matches ? `${FINGER / (newScale * w.zoom)}px` : '');
+    }
+    const roomy = e.width * newScale > viewWidth + 1 || e.height * newScale > viewHeight + 1;
+    desk.classList.toggle('roomy', roomy);
     stage.style.width = `${e.width}px`;
     stage.style.height = `${e.height}px`;
-    stage.style.left = `${(viewWidth - e.width * newScale) / 2}px`;
-    stage.style.top = `${(viewHeight - e.height * newScale) / 2}px`;
+    stage.style.left = `${Math.max(0, (viewWidth - e.width * newScale) / 2)}px`;
+    stage.style.top = `${Math.max(0, (viewHeight - e.height * newScale) / 2)}px`;
     stage.style.transform = `scale(${newScale})`;
+    const wanted = windows.get(inView);
+    if (roomy && wanted && wanted.zoom > 1) desk.scrollTo(wanted.at.left * newScale, wanted.at.top * newScale);
     if (main) desk.style.background = main.back;
     if (Math.abs(newScale - scale) > 1e-6) {
       scale = newScale;
       for (const c of controls.values()) if (c.kind === 'canvas') send(c.id, EVENT.repaint);
     }
+  }
+
+  // The smallest side, in stage pixels, of the controls of a panel that a finger presses.
+  function smallestPressed(w) {
+    let least = Infinity;
+    for (const c of controls.values()) {
+      if (c.window === w.id && c.pressable && c.size) least = Math.min(least, c.size.width, c.size.height);
+    }
+    return least;
   }
 
   function totalAlong(row, sizes, across) {
@@ -212,7 +250,8 @@
     }
     el.className = `ctl ${kind}`;
     el.dataset.name = name;
-    const c = { id, el, kind, window: windowId, enabled: true, font: null, mayRunBelow: false, sized: false };
+    const c = { id, el, kind, window: windowId, enabled: true, font: null, mayRunBelow: false, sized: false,
+      pressable: pressable || kind === 'button' };
     if (kind === 'picture') {
       c.img = document.createElement('img');
       c.img.alt = '';
@@ -255,6 +294,7 @@
     if (c.kind !== 'picture' || !c.sized) {
       c.el.style.width = `${px(width)}px`;
       c.el.style.height = `${px(height)}px`;
+      c.size = { width: px(width), height: px(height) };
       c.sized = true;
     }
     fit(c);
@@ -927,7 +967,7 @@
   document.addEventListener('pointerdown', unlockAudio, true);
   document.addEventListener('click', closeMenu);
   desk.addEventListener('contextmenu', (event) => event.preventDefault());
-  window.addEventListener('resize', arrange);
+  window.addEventListener('resize', () => arrange());
 
   // ---- Start -------------------------------------------------------------------------------------------
 
