@@ -114,11 +114,17 @@ try {
     return [...Array(image.height).keys()].map((y) => [...Array(image.width).keys()]
       .filter((x) => data[(y * image.width + x) * 4] < 128 && data[(y * image.width + x) * 4 + 1] < 100).length);
   }, [...png]);
-  const newGameShown = async () => {
-    await panelShown('cright');
-    await panelShown('Form1');
-    await panelGone('cright');
+  // A new game with the word on the main screen, its opening over, its panels arranged.
+  const gameWith = async (word) => {
+    await page.waitForFunction((w) => {
+      const main = document.querySelector('section.panel[data-name="Form1"]');
+      const opening = document.querySelector('section.panel[data-name="cright"]');
+      return main && main.style.display !== 'none' && (!opening || opening.style.display === 'none') &&
+        main.querySelector('[data-name="Label3"]').textContent === w;
+    }, { timeout: 60000, polling: 50 }, word);
+    await arranged();
   };
+  const arranged = () => page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve())));
 
   await page.goto(server.address);
   await panelShown('cright');
@@ -148,7 +154,7 @@ try {
   step('a kept list the game no longer takes is set aside, named, and the shipped words play');
 
   await pickList('good.txt', 'tu^ti,つうち\r\n');
-  await newGameShown();
+  await gameWith('つうち');
   await pickList('empty.txt', '');
   check((await dialogText()).includes('ことばが一つもありません'), 'an empty list was not refused');
   await closeDialog();
@@ -229,8 +235,7 @@ try {
   await pickList('good.txt', 'tu^ti,つうち\r\n');
   check((await dialogText()).includes('残せませんでした'), 'storage that refused the list was not told');
   await closeDialog();
-  await waitText('Label3', 'つうち');
-  await panelGone('cright');
+  await gameWith('つうち');
   await menu('書き方', 'ヘボン式（shi  tsu  ō）');
   check((await dialogText()).includes('残せませんでした'), 'storage that refused the spelling was not told');
   await closeDialog();
@@ -244,7 +249,7 @@ try {
   await panelShown('Form1');
   await panelGone('cright');
   await pickList('g.txt', 'gggggggg,ぐぐぐぐぐぐぐぐ\r\n');
-  await newGameShown();
+  await gameWith('ぐぐぐぐぐぐぐぐ');
   const tiles = (await page.$$('section[data-name="Form1"] .label[role="button"]')).slice(0, 8);
   const rows = await darkRows(await tiles[0].screenshot());
   const edges = [rows[0], rows[rows.length - 1]];
@@ -260,6 +265,7 @@ try {
   step('a g lies whole on its tile; the tap that uncovers Ｏ．Ｋ judges nothing, Ｏ．Ｋ itself scores 16');
   await menu('文字練習');
   await panelShown('rensyu');
+  await arranged();
   const small = await page.evaluate(() => [...document.querySelectorAll('section[data-name="rensyu"] .label[role="button"], ' +
     'section[data-name="rensyu"] button[data-name="Command1"], section.panel .close')].filter((e) => e.offsetParent)
     .map((e) => e.getBoundingClientRect()).filter((r) => r.width < 44 || r.height < 44).map((r) => `${r.width}x${r.height}`));

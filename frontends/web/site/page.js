@@ -88,9 +88,31 @@
     if (w.isMain) starting = false;
     shownOrder = shownOrder.filter((n) => n !== id).concat(id);
     frontWindow = id;
-    arrange(id);
-    fitWindow(id);
+    toFit.add(id);
+    arrangeSoon(id);
     for (const c of controls.values()) if (c.window === id && c.kind === 'picture') loadPicture(c);
+  }
+
+  // The panels are arranged, and the captions of those just shown fitted, once before the next frame: the
+  // game shows and hides several panels in one event (the opening over the game at the start), and each
+  // arrangement lays the page out.
+  const toFit = new Set();
+  let arrangement = 0;
+  let keepInView = 0;
+  function arrangeSoon(inView = 0) {
+    if (inView) keepInView = inView;
+    if (arrangement) return;
+    arrangement = requestAnimationFrame(() => {
+      arrangement = 0;
+      arrange(keepInView);
+      keepInView = 0;
+      for (const id of [...toFit]) {
+        toFit.delete(id);
+        if (!shownOrder.includes(id)) continue;
+        fitWindow(id);
+        for (const c of controls.values()) if (c.window === id && c.kind === 'canvas') send(c.id, EVENT.repaint);
+      }
+    });
   }
 
   function hideWindow(id) {
@@ -99,14 +121,14 @@
     w.panel.style.display = 'none';
     shownOrder = shownOrder.filter((n) => n !== id);
     if (frontWindow === id) frontWindow = shownOrder[shownOrder.length - 1] || 0;
-    arrange();
+    arrangeSoon();
   }
 
   function raiseWindow(id) {
     if (!shownOrder.includes(id)) return;
     shownOrder = shownOrder.filter((n) => n !== id).concat(id);
     frontWindow = id;
-    arrange();
+    arrangeSoon();
   }
 
   function focusWindow(id) {
@@ -361,8 +383,9 @@
   function text(id, value, inkOnly = '') {
     const c = controls.get(id);
     const holder = c.text || c.el;
-    if (!inkOnly) holder.textContent = value;
-    else {
+    if (!inkOnly) {
+      if (holder.textContent !== value || holder.childElementCount) holder.textContent = value;
+    } else {
       holder.replaceChildren(...[...value].map((ch) => {
         if (inkOnly.includes(ch)) return ch;
         const unseen = document.createElement('span');
@@ -384,7 +407,7 @@
   const measure = document.createElement('canvas').getContext('2d');
 
   const fits = (c) => c.font && (c.kind === 'label' || c.kind === 'button');
-  const shownNow = (c) => shownOrder.includes(c.window) && c.el.style.display !== 'none';
+  const shownNow = (c) => shownOrder.includes(c.window) && !toFit.has(c.window) && c.el.style.display !== 'none';
   const overflows = (c) => c.el.scrollWidth > c.el.clientWidth + 0.5 ||
     (!c.mayRunBelow && c.el.scrollHeight > c.el.clientHeight + 0.5);
   const fitted = new Map(); // key of caption, font and box -> { size, lineHeight, shift }
@@ -416,9 +439,10 @@
       apply(c, { size, lineHeight: lineFor(size), shift: 0 });
       return !overflows(c);
     };
-    // The largest size in half pixels, down to 4 px, at which the caption stays inside its box.
+    // A one-line caption the canvas finds narrower and lower than its box fits as it is, with no layout;
+    // else the largest size in half pixels, down to 4 px, at which the page keeps it inside its box.
     let size = c.font.pixels;
-    if (!at(size)) {
+    if (!fitsOnOneLine(c) && !at(size)) {
       let lo = 8;
       let hi = Math.floor(c.font.pixels * 2) - 1;
       while (lo < hi) {
@@ -434,6 +458,22 @@
     return f;
   }
 
+  // The box inside a control's border, in CSS pixels, known without laying the page out.
+  const inside = (c) => {
+    const border = c.kind === 'button' || c.el.classList.contains('bordered') ? 2 : 0;
+    return { width: c.size.width - border, height: c.size.height - border };
+  };
+
+  function fitsOnOneLine(c) {
+    const caption = (c.text || c.el).textContent;
+    if (!c.size || c.el.querySelector('.unseen') || caption.includes('\n')) return false;
+    measure.font = cssFont(c.font.family, c.font.pixels, c.font.bold);
+    const m = measure.measureText(caption);
+    const box = inside(c);
+    return m.width <= box.width - 1 &&
+      (c.mayRunBelow || m.fontBoundingBoxAscent + m.fontBoundingBoxDescent <= box.height);
+  }
+
   // How far a one-line caption moves down (or up, below zero) for its ink to lie inside its box: its line
   // box is the font's ascent and descent, so the ink's place follows from the canvas's measure of it.
   function inkShift(c, size) {
@@ -441,8 +481,8 @@
     if (!caption || caption.includes('\n')) return 0;
     measure.font = cssFont(c.font.family, size, c.font.bold);
     const m = measure.measureText(caption);
-    const height = c.el.clientHeight;
-    if (m.width > c.el.clientWidth) return 0;
+    const { width, height } = inside(c);
+    if (m.width > width) return 0;
     // A pixel's room on either side, for the antialiased edge of the ink.
     const top = m.fontBoundingBoxAscent - m.actualBoundingBoxAscent - 1;
     const bottom = m.fontBoundingBoxAscent + m.actualBoundingBoxDescent + 1;
@@ -506,8 +546,11 @@
 
   // ---- Canvas ------------------------------------------------------------------------------------------
 
+  // A canvas of a panel that is hidden, or shown but not yet arranged, is drawn once it is: its size is
+  // not known before, and asking for it would lay the page out.
   function canvasSize(id) {
     const c = controls.get(id);
+    if (!shownOrder.includes(c.window) || toFit.has(c.window)) return [0, 0];
     const ratio = scale * (window.devicePixelRatio || 1);
     const width = Math.max(0, Math.round(c.el.clientWidth * ratio));
     const height = Math.max(0, Math.round(c.el.clientHeight * ratio));
@@ -988,6 +1031,10 @@
     if (!(event.target instanceof HTMLScriptElement)) return;
     cannotStart(`プログラムのファイル（${event.target.src.replace(/^.*\//, '')}）を読めませんでした。`);
   }, true);
+
+  // The first look into the browser's storage reads it from disk: done while the program downloads, not
+  // when the first game starts.
+  stored(LIST_KEY);
 
   function cannotStart(what, detail = '') {
     clearTimeout(startLimit);
