@@ -5,8 +5,9 @@
 // with a mistake refused naming its line, an empty one refused, a good one kept over a reload; a kept list
 // the game no longer takes set aside; a word played by taps, the same word by keys, a wrong answer, a hint,
 // a creature tapped, a cue reaching Web Audio, the practice panel opened and left. Then, in fresh
-// profiles, a browser that refuses storage and a site without its wasm; a second release of the site
-// taking over; a reload with the server gone still plays.
+// profiles, a browser that refuses storage, a tablet (whole letters, no ghost tap on Ｏ．Ｋ, finger-sized
+// practice) and a site without its wasm; a second release of the site taking over; a reload with the
+// server gone still plays.
 //   node tests/web/check.mjs SITE_DIR   (its folder's pokuraku.js and .wasm make the second release)
 import fs from 'node:fs';
 import os from 'node:os';
