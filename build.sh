@@ -40,9 +40,8 @@ fi
 # The browser game: the same core compiled with Emscripten, and the site folder made from it.
 build_site() {
   export NODE_PATH=/usr/share/nodejs
-  [ -f build-web/build.ninja ] ||
-    emcmake cmake -S . -B build-web -G Ninja -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release
-  cmake --build build-web -j"$(nproc)"
+  [ -f build-web/build.ninja ] || emcmake cmake --preset web
+  cmake --build --preset web -j"$(nproc)"
   frontends/web/make-site.sh build-web build-web/site
 }
 if [ "$what" = web ]; then
@@ -51,7 +50,8 @@ if [ "$what" = web ]; then
   exec /usr/bin/python3 -m http.server 8000 --bind 127.0.0.1 --directory build-web/site
 fi
 
-# A configure preset of CMakePresets.json: default, werror (CI), sanitize (CI); PRESET chooses it.
+# A configure preset of CMakePresets.json: default, werror (CI), sanitize (CI); PRESET chooses it. (The
+# browser build above has its own preset, web, and the fuzz targets theirs, fuzz.)
 preset=${PRESET:-default}
 build=$(case $preset in sanitize) echo build-sanitize ;; *) echo build ;; esac)
 cmake --preset "$preset" ${CMAKE_ARGS:-}
@@ -71,5 +71,5 @@ case "$what" in
     deb=$(ls -t "$build"/pokuraku_*.deb | head -n 1)
     echo "Install it with: sudo apt-get install $(realpath "$deb")" ;;
   *)
-    echo "usage: $0 [play|test|package]" >&2; exit 2 ;;
+    echo "usage: $0 [play|test|package|web|setup]" >&2; exit 2 ;;
 esac

@@ -20,31 +20,6 @@
 #include <optional>
 #include <vector>
 
-namespace {
-
-// The zoom for this run: --zoom FACTOR or --zoom fit, given on the command line (never remembered), else the
-// player's remembered choice, else the zoom that fits the screen. A value --zoom cannot take ends the
-// program with status 2.
-frontend::ZoomChoice zoomForThisRun(const QStringList& arguments, const toolkit::Settings& settings) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        QString value;
-        if (arguments[i] == QStringLiteral("--zoom") && i + 1 < arguments.size())
-            value = arguments[i + 1];
-        else if (arguments[i].startsWith(QStringLiteral("--zoom=")))
-            value = arguments[i].mid(7);
-        else if (arguments[i] != QStringLiteral("--zoom"))
-            continue;
-        if (const std::optional<frontend::ZoomChoice> choice = frontend::readZoom(value)) return *choice;
-        std::fprintf(stderr, "pokuraku: --zoom takes fit or a factor from 1 to 3, not \"%s\"\n",
-                     qPrintable(value));
-        std::exit(2);
-    }
-    return frontend::readZoom(QString::fromStdString(settings.value("view/zoom")))
-        .value_or(frontend::ZoomChoice{});
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     if (const std::optional<std::string> platform = frontend::platformFor(
             std::getenv("QT_QPA_PLATFORM"), std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY")))
@@ -55,7 +30,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(frontend::programIcon());
     frontend::registerFontSubstitutes();
     frontend::QtSettings settings;
-    const frontend::ZoomChoice zoom = zoomForThisRun(QCoreApplication::arguments(), settings);
+    const frontend::ZoomChoice zoom = frontend::zoomForThisRun(QCoreApplication::arguments(), settings);
 
     // Each data file and each cue is looked up in the player's own folder, then the working folder, then the
     // installed data (found from the program's own folder).

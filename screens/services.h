@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// What the program hands each screen: the random generator, the sound player, the message box, and the
-// folders where the data files are looked up. Tests pass recording or scripted versions.
+// What the program hands each screen: the random generator, the sound player, the message box, the folders
+// where the data files are looked up, and where the player's choices are remembered. Tests pass recording
+// or scripted versions.
 #include "services/data/datafolder.h"
 #include "services/random/random.h"
 #include "services/sound/sound.h"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "frontends/qt/zoom.h"
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <iterator>
 
 namespace frontend {
@@ -35,6 +37,23 @@ std::optional<ZoomChoice> readZoom(const QString& text) {
 
 QString writtenZoom(const ZoomChoice& choice) {
     return choice.fit ? QStringLiteral("fit") : QString::number(choice.factor);
+}
+
+ZoomChoice zoomForThisRun(const QStringList& arguments, const toolkit::Settings& settings) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString value;
+        if (arguments[i] == QStringLiteral("--zoom") && i + 1 < arguments.size())
+            value = arguments[i + 1];
+        else if (arguments[i].startsWith(QStringLiteral("--zoom=")))
+            value = arguments[i].mid(7);
+        else if (arguments[i] != QStringLiteral("--zoom"))
+            continue;
+        if (const std::optional<ZoomChoice> choice = readZoom(value)) return *choice;
+        std::fprintf(stderr, "pokuraku: --zoom takes fit or a factor from 1 to 3, not \"%s\"\n",
+                     qPrintable(value));
+        std::exit(2);
+    }
+    return readZoom(QString::fromStdString(settings.value("view/zoom"))).value_or(ZoomChoice{});
 }
 
 } // namespace frontend

@@ -3,8 +3,10 @@
 // The zoom: how many pixels a twip takes, times the 1/15 the layout was drawn at. The whole game is drawn at
 // one zoom, chosen to fit the screen, stepped by the player or followed from the main window's size; a
 // window that would not fit on the screen at it uses the largest step at which it does.
+#include "toolkit/settings.h"
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace frontend {
@@ -26,5 +28,10 @@ struct ZoomChoice {
 // anything else.
 std::optional<ZoomChoice> readZoom(const QString& text);
 QString writtenZoom(const ZoomChoice& choice);
+
+// The zoom for this run: --zoom FACTOR or --zoom fit, given on the command line (never remembered), else the
+// player's remembered choice, else the zoom that fits the screen. A value --zoom cannot take ends the
+// program with status 2.
+ZoomChoice zoomForThisRun(const QStringList& arguments, const toolkit::Settings& settings);
 
 } // namespace frontend

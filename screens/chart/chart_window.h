@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The romaji chart window: a reference card of kana and their romaji beside the game. It has no handlers
-// of its own; other screens show, hide and close it.
+// The romaji chart window: a reference card of kana and their romaji beside the game. It draws its chart
+// and takes no input of its own; other screens show, hide and close it.
 #include "screens/chart/chart_layout.h"
 #include "toolkit/screen.h"
 
