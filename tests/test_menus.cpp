@@ -229,10 +229,10 @@ void MenusTest::spellingIsChosenForTheNextWordAndRemembered() {
     game.start();
     MainScreen& f = game.main();
     const MainScreenControls& c = f.controls();
-    QVERIFY(c.kunreiItem->isChecked() && !c.hepburnMacronItem->isChecked());
+    QVERIFY(c.spellingItems[0]->isChecked() && !c.spellingItems[1]->isChecked());
     QCOMPARE(f.state().answer, std::string("tu^ti"));
-    c.hepburnMacronItem->trigger();
-    QVERIFY(!c.kunreiItem->isChecked() && c.hepburnMacronItem->isChecked());
+    c.spellingItems[1]->trigger();
+    QVERIFY(!c.spellingItems[0]->isChecked() && c.spellingItems[1]->isChecked());
     QCOMPARE(f.state().answer, std::string("tu^ti"));
     answerRight(f);
     QCOMPARE(f.state().score, 10);
@@ -248,7 +248,7 @@ void MenusTest::spellingIsChosenForTheNextWordAndRemembered() {
     f.onHintClicked();
     f.onHintClicked();
     QCOMPARE(c.hintLabel->text(), std::string("tsūchi"));
-    c.hepburnDoubledItem->trigger();
+    c.spellingItems[2]->trigger();
     answerRight(f);
     QCOMPARE(f.state().answer, std::string("tsuuchi"));
 
@@ -258,7 +258,7 @@ void MenusTest::spellingIsChosenForTheNextWordAndRemembered() {
         game.errors, game.display);
     game.start();
     QCOMPARE(game.program->spelling(), romaji::Spelling::hepburnDoubled);
-    QVERIFY(game.main().controls().hepburnDoubledItem->isChecked());
+    QVERIFY(game.main().controls().spellingItems[2]->isChecked());
     QCOMPARE(game.main().state().answer, std::string("tsuuchi"));
 }
 

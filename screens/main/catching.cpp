@@ -7,7 +7,7 @@ using namespace mainscreen;
 
 // A click on a creature starts gliding it into its slot; while it glides, no other creature can be clicked.
 void MainScreen::onCreatureClicked(std::int16_t index) {
-    playClick();
+    play(Cue::Click);
     c.catchTimer->setEnabled(true);
     if (s.catchStep == 0) s.catchIndex = index;
     for (std::int16_t k = 0; k < creatureCount; ++k)

@@ -47,7 +47,7 @@ void MainScreen::eatCreature(std::int16_t i) {
     slot->setEnabled(false);
     setScore(s.score - eatPenalty);
     ++s.eatenCount;
-    playEaten();
+    play(Cue::Eaten);
 }
 
 // A caught creature waits in its slot and comes back to the start of the track after twenty ticks.
@@ -66,7 +66,7 @@ void MainScreen::bringBackCreature(std::int16_t i) {
 // The fifth lost creature ends the game: the graded result, then every game window closes.
 void MainScreen::endGame() {
     s.resultText = resultForScore(s.score);
-    playGameOver();
+    play(Cue::GameOver);
     resultOpen_ = true;
     navigator_.services().messageBox.show(s.resultText, "結果", toolkit::styleStop, [this](int result) {
         resultOpen_ = false;

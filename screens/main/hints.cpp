@@ -28,7 +28,7 @@ void MainScreen::onRetryClicked() {
 // 10 points. Either hint halves the points the word will earn. A hint shows the answer in the word's
 // spelling, long vowels with macrons in the spelling that draws them so.
 void MainScreen::onHintClicked() {
-    playHint();
+    play(Cue::Hint);
     ++s.hintLevel;
     s.hintTaken = true;
     Random& random = navigator_.services().random;

@@ -12,7 +12,7 @@ void MainScreen::onOkClicked() {
     if (s.hintLevel > 1) c.hintButton->hide();
 
     if (s.answer != s.answerLine) {
-        playWrong();
+        play(Cue::Wrong);
         setScore(scoreAfterCharge(s.score, wrongAnswerCharge));
         c.okButton->hide();
         c.retryButton->show();
@@ -23,9 +23,9 @@ void MainScreen::onOkClicked() {
     }
 
     if (earnsBigFanfare(s.score))
-        playCorrect100();
+        play(Cue::Correct100);
     else
-        playCorrect();
+        play(Cue::Correct);
     s.hintLevel = 0;
     setScore(s.score + pointsForRightAnswer(s.answerLength, s.hintTaken));
     c.praiseStamp->show();

@@ -8,6 +8,7 @@
 #include "screens/main/track.h"
 #include "services/data/questionbank.h"
 #include "services/romaji/romaji.h"
+#include "services/sound/sound.h"
 #include "toolkit/screen.h"
 #include <array>
 #include <cstdint>
@@ -45,14 +46,8 @@ public:
     void pickQuestion();
     void dealTiles();
 
-    // Sound cues.
-    void playCorrect();
-    void playCorrect100();
-    void playWrong();
-    void playHint();
-    void playClick();
-    void playEaten();
-    void playGameOver();
+    // Asks for a sound cue and goes on at once; the screen decides nothing from the result.
+    void play(Cue cue);
 
     // Puts creature i at a place on the field, or shows or hides it there: the state changes and its picture
     // box follows.

@@ -134,9 +134,8 @@ void buildMenus(Window& window, MainScreenControls& c) {
           "※　＾　はａｉｕｅｏの後でクリックします"})
         c.howToPlayMenu->add(text);
     c.spellingMenu = bar.add("書き方");
-    c.kunreiItem = c.spellingMenu->add("訓令式　（si  tu  o^）");
-    c.hepburnMacronItem = c.spellingMenu->add("ヘボン式（shi  tsu  ō）");
-    c.hepburnDoubledItem = c.spellingMenu->add("ヘボン式（shi  tsu  oo）");
+    for (std::size_t i = 0; i < std::size(spellingChoices); ++i)
+        c.spellingItems[i] = c.spellingMenu->add(spellingChoices[i].caption);
     c.makerMenu = bar.add("製作者");
     c.makerMessageItem = c.makerMenu->add("minasan. tanosimi nagara ro^maji no benkyo^  wo site kudasai ne.");
     c.openingMenuItem = c.makerMenu->add("ポクラク開発チーム（オープニングをもう一度）");
@@ -180,14 +179,13 @@ std::unique_ptr<Window> buildMainScreen(MainScreenControls& c, MainScreen& scree
             {c.quitMenuItem, "owaru", c.quitMenuItem->triggered, [s] { s->onQuitMenu(); }},
             {c.howToPlayMenu, "asobikata"},
             {c.spellingMenu, "spellingMenu"},
-            {c.kunreiItem, "kunreiItem", c.kunreiItem->triggered,
-             [s] { s->onSpellingMenu(romaji::Spelling::kunrei); }},
-            {c.hepburnMacronItem, "hepburnMacronItem", c.hepburnMacronItem->triggered,
-             [s] { s->onSpellingMenu(romaji::Spelling::hepburnMacron); }},
-            {c.hepburnDoubledItem, "hepburnDoubledItem", c.hepburnDoubledItem->triggered,
-             [s] { s->onSpellingMenu(romaji::Spelling::hepburnDoubled); }},
             {c.makerMenu, "saku", c.makerMenu->aboutToShow, [s] { s->onMakerMenuOpened(); }},
             {c.makerMessageItem, "zxcv"},
             {c.openingMenuItem, "sakusya", c.openingMenuItem->triggered, [s] { s->onOpeningMenu(); }}});
+    for (std::size_t i = 0; i < std::size(spellingChoices); ++i) {
+        const romaji::Spelling spelling = spellingChoices[i].spelling;
+        define(guard, {{c.spellingItems[i], spellingChoices[i].objectName, c.spellingItems[i]->triggered,
+                        [s, spelling] { s->onSpellingMenu(spelling); }}});
+    }
     return window;
 }

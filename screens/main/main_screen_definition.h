@@ -2,10 +2,24 @@
 #pragma once
 // The main screen's controls, built from its definition: every label, tile, picture box, button, the line,
 // the two timers and the menu bar, with the state they have when the window is created.
+#include "services/romaji/romaji.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/guard.h"
 #include "toolkit/window.h"
+#include <array>
 #include <memory>
+
+// The spellings the 書き方 menu offers, in its order: each with its item's caption and defined name.
+struct SpellingChoice {
+    romaji::Spelling spelling;
+    const char* caption;
+    const char* objectName;
+};
+inline constexpr SpellingChoice spellingChoices[] = {
+    {romaji::Spelling::kunrei, "訓令式　（si  tu  o^）", "kunreiItem"},
+    {romaji::Spelling::hepburnMacron, "ヘボン式（shi  tsu  ō）", "hepburnMacronItem"},
+    {romaji::Spelling::hepburnDoubled, "ヘボン式（shi  tsu  oo）", "hepburnDoubledItem"},
+};
 
 struct MainScreenControls {
     toolkit::ControlArray<toolkit::Label> tiles{"Label1"};               // letter tiles 0..23
@@ -36,9 +50,7 @@ struct MainScreenControls {
     // The spelling answers are dealt in: Kunrei as the word list writes it, or Hepburn with long vowels
     // marked or doubled.
     toolkit::MenuItem* spellingMenu = nullptr;
-    toolkit::MenuItem* kunreiItem = nullptr;
-    toolkit::MenuItem* hepburnMacronItem = nullptr;
-    toolkit::MenuItem* hepburnDoubledItem = nullptr;
+    std::array<toolkit::MenuItem*, 3> spellingItems{}; // in the order of spellingChoices
     toolkit::MenuItem* makerMenu = nullptr;
     toolkit::MenuItem* makerMessageItem = nullptr;
     toolkit::MenuItem* openingMenuItem = nullptr;

@@ -34,18 +34,16 @@ void MainScreen::onSpellingMenu(romaji::Spelling spelling) {
 
 void MainScreen::showSpellingChoice() {
     const romaji::Spelling chosen = navigator_.spelling();
-    c.kunreiItem->setChecked(chosen == romaji::Spelling::kunrei);
-    c.hepburnMacronItem->setChecked(chosen == romaji::Spelling::hepburnMacron);
-    c.hepburnDoubledItem->setChecked(chosen == romaji::Spelling::hepburnDoubled);
+    for (std::size_t i = 0; i < std::size(spellingChoices); ++i)
+        c.spellingItems[i]->setChecked(chosen == spellingChoices[i].spelling);
 }
 
 mainscreen::MarkLook MainScreen::markLook() const {
-    return s.spelling == romaji::Spelling::hepburnMacron ? mainscreen::MarkLook::macron
-                                                         : mainscreen::MarkLook::caret;
+    return romaji::drawsMacrons(s.spelling) ? mainscreen::MarkLook::macron : mainscreen::MarkLook::caret;
 }
 
 std::string MainScreen::shownAnswer(const std::string& answer) const {
-    return s.spelling == romaji::Spelling::hepburnMacron ? romaji::withMacrons(answer) : answer;
+    return romaji::drawsMacrons(s.spelling) ? romaji::withMacrons(answer) : answer;
 }
 
 void MainScreen::setChartMenuCaption(const std::string& caption) {

@@ -15,7 +15,7 @@ void PracticeScreen::chooseTarget() {
     // The prompt in the spelling the player chose, long vowels drawn with a macron where that spelling does.
     const romaji::Spelling spelling = navigator_.spelling();
     s.targetPrompt = romaji::spell(s.table.promptList[k], s.targetAnswer, spelling);
-    if (spelling == romaji::Spelling::hepburnMacron) s.targetPrompt = romaji::withMacrons(s.targetPrompt);
+    if (romaji::drawsMacrons(spelling)) s.targetPrompt = romaji::withMacrons(s.targetPrompt);
     if (c.promptLabel) c.promptLabel->setText(s.targetPrompt);
 }
 
@@ -35,9 +35,9 @@ void PracticeScreen::onChartLabelClicked(std::int16_t index) {
         label->setBorder(false);
         ++s.correctCount;
         if (practice::cueForAnswer(s.correctCount) == Cue::Correct100)
-            playCorrect100();
+            play(Cue::Correct100);
         else
-            playCorrect();
+            play(Cue::Correct);
         // The answered kana now shows what was asked for it.
         s.chartCaptions[k] = s.targetPrompt;
         label->setText(s.targetPrompt);
@@ -51,17 +51,14 @@ void PracticeScreen::onChartLabelClicked(std::int16_t index) {
     c.countLabel->setText(std::to_string(s.correctCount) + "こ");
     if (practice::finishesVisit(s.correctCount)) {
         navigator_.playOpening();
-        playCorrect100();
-        playCorrect();
-        playCorrect100();
+        play(Cue::Correct100);
+        play(Cue::Correct);
+        play(Cue::Correct100);
         leave();
         navigator_.keepOpeningInFront();
     }
 }
 
-void PracticeScreen::playCorrect() {
-    navigator_.services().sound.play(Cue::Correct);
-}
-void PracticeScreen::playCorrect100() {
-    navigator_.services().sound.play(Cue::Correct100);
+void PracticeScreen::play(Cue cue) {
+    navigator_.services().sound.play(cue);
 }

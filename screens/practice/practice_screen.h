@@ -6,6 +6,7 @@
 #include "screens/practice/practice_screen_definition.h"
 #include "screens/practice/rules.h"
 #include "services/data/practicedata.h"
+#include "services/sound/sound.h"
 #include "toolkit/screen.h"
 #include <array>
 #include <cstdint>
@@ -34,9 +35,8 @@ public:
     // Stops both timers, closes the screen and brings back the main game screen with the chart hidden.
     void leave();
 
-    // Sound cues: the practice screen's own copies of the main screen's two cheering cues.
-    void playCorrect();
-    void playCorrect100();
+    // Asks for a sound cue (the main screen's two cheering cues) and goes on at once.
+    void play(Cue cue);
 
     const PracticeScreenControls& controls() const { return c; }
 

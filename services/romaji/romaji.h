@@ -34,6 +34,11 @@ enum class Spelling { kunrei, hepburnMacron, hepburnDoubled };
 const char* nameOf(Spelling spelling);
 Spelling spellingNamed(std::string_view name);
 
+// True for the spelling that draws a long vowel with a macron (on its tile, in the answer line and hints).
+constexpr bool drawsMacrons(Spelling spelling) {
+    return spelling == Spelling::hepburnMacron;
+}
+
 // A text as the player reads it in the macron spelling: each vowel followed by ^ becomes the vowel with a
 // macron (o^ ō, O^ Ō); other text is kept.
 std::string withMacrons(std::string_view text);

@@ -1,50 +1,43 @@
 // SPDX-License-Identifier: MIT
 #include "services/sound/sound.h"
+#include <iterator>
 
 namespace sound {
+namespace {
+
+// Every cue once: its name in messages, and the file it plays (none for the built-in default).
+struct CueEntry {
+    Cue cue;
+    const char* name;
+    const char* file;
+};
+constexpr CueEntry cues[] = {
+    {Cue::Correct, "Correct", "seikai2.wav"},
+    {Cue::Correct100, "Correct100", "seikai100.wav"},
+    {Cue::Wrong, "Wrong", "matigai.wav"},
+    {Cue::Hint, "Hint", "hinto.wav"},
+    {Cue::Click, "Click", "a.wav"},
+    {Cue::Eaten, "Eaten", "taberareru.wav"},
+    {Cue::GameOver, "GameOver", "tukamaeru.wav"},
+    {Cue::Default, "Default", ""},
+};
+
+const CueEntry* entryOf(Cue cue) {
+    for (const CueEntry& entry : cues)
+        if (entry.cue == cue) return &entry;
+    return nullptr;
+}
+
+} // namespace
 
 const char* name(Cue cue) {
-    switch (cue) {
-    case Cue::Correct:
-        return "Correct";
-    case Cue::Correct100:
-        return "Correct100";
-    case Cue::Wrong:
-        return "Wrong";
-    case Cue::Hint:
-        return "Hint";
-    case Cue::Click:
-        return "Click";
-    case Cue::Eaten:
-        return "Eaten";
-    case Cue::GameOver:
-        return "GameOver";
-    case Cue::Default:
-        return "Default";
-    }
-    return "?";
+    const CueEntry* entry = entryOf(cue);
+    return entry ? entry->name : "?";
 }
 
 std::string fileName(Cue cue) {
-    switch (cue) {
-    case Cue::Correct:
-        return "seikai2.wav";
-    case Cue::Correct100:
-        return "seikai100.wav";
-    case Cue::Wrong:
-        return "matigai.wav";
-    case Cue::Hint:
-        return "hinto.wav";
-    case Cue::Click:
-        return "a.wav";
-    case Cue::Eaten:
-        return "taberareru.wav";
-    case Cue::GameOver:
-        return "tukamaeru.wav";
-    case Cue::Default:
-        break;
-    }
-    return {};
+    const CueEntry* entry = entryOf(cue);
+    return entry ? entry->file : "";
 }
 
 } // namespace sound

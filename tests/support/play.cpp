@@ -6,7 +6,7 @@ bool pressLetters(MainScreen& form, const QString& letters) {
     for (const QChar letter : letters) {
         std::int16_t found = -1;
         // The long-vowel mark shows as a macron on its tile in the spelling that draws it so.
-        const QString shown = letter == u'^' && form.state().spelling == romaji::Spelling::hepburnMacron
+        const QString shown = letter == u'^' && romaji::drawsMacrons(form.state().spelling)
                                   ? QStringLiteral("¯")
                                   : QString(letter);
         for (std::int16_t k = 0; k < 24 && found < 0; ++k)
