@@ -293,13 +293,15 @@ try {
   execFileSync(new URL('../../frontends/web/make-site.sh', import.meta.url).pathname, [second, `${second}/site`]);
   const version = (folder) => /const VERSION = '([^']+)'/.exec(fs.readFileSync(path.join(folder, 'sw.js'), 'utf8'))[1];
   const [first, next] = [version(site), version(`${second}/site`)];
-  await page.waitForFunction((v) => caches.has(v), { timeout: 30000, polling: 100 }, first);
+  const within = (what, wait) => wait.catch((error) => { throw new Error(`${what}: ${error.message}`); });
+  await within('the first release was never kept',
+    page.waitForFunction((v) => caches.has(v), { timeout: 60000, polling: 100 }, first));
   await page.evaluate(() => caches.open('another-app'));
   server.serve(`${second}/site`);
   await page.reload();
   await panelShown('Form1');
-  await page.waitForFunction((v, old) => caches.keys().then((k) => k.includes(v) && !k.includes(old)),
-    { timeout: 30000, polling: 100 }, next, first);
+  await within('the second release did not replace the first', page.waitForFunction((v, old) => caches.keys()
+    .then((k) => k.includes(v) && !k.includes(old)), { timeout: 60000, polling: 100 }, next, first));
   await page.reload();
   await panelShown('Form1');
   const running = await page.evaluate(() => performance.getEntriesByType('resource').map((e) => e.name)

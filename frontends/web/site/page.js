@@ -1063,10 +1063,11 @@
   }
 
   // The service worker keeps the site for the next visit; it starts once the opening is on the screen, so
-  // fetching its copy does not hold the game up.
+  // fetching its copy does not hold the game up. Every visit asks the server whether a new release is out,
+  // so the next visit plays it.
   function keepForOffline() {
     if (!('serviceWorker' in navigator) || location.protocol === 'file:') return;
-    setTimeout(() => navigator.serviceWorker.register('sw.js').catch(() => {}), 1000);
+    setTimeout(() => navigator.serviceWorker.register('sw.js').then((r) => r.update()).catch(() => {}), 1000);
   }
 
   window.pokurakuPage = {
