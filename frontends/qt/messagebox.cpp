@@ -8,14 +8,13 @@
 
 namespace frontend {
 
-void QtMessageBox::show(const std::string& text, const std::string& title, int style,
-                        std::function<void(int)> closed) {
-    const QMessageBox::Icon icon =
-        (style & 0x70) == toolkit::styleStop ? QMessageBox::Critical : QMessageBox::NoIcon;
-    QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok,
+void QtMessageBox::show(const std::string& text, const std::string& title, toolkit::MessageIcon icon,
+                        std::function<void()> closed) {
+    QMessageBox box(icon == toolkit::MessageIcon::stop ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
-    closed(1);
+    closed();
 }
 
 void QtErrorReporter::fatal(const std::string& playerText, const std::string& detail) {

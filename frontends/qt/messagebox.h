@@ -8,8 +8,8 @@ namespace frontend {
 
 class QtMessageBox : public toolkit::MessageBox {
 public:
-    void show(const std::string& text, const std::string& title, int style,
-              std::function<void(int)> closed) override;
+    void show(const std::string& text, const std::string& title, toolkit::MessageIcon icon,
+              std::function<void()> closed) override;
 };
 
 // Shows the error box and leaves the process with exit status 1.

@@ -8,16 +8,16 @@ using emscripten::val;
 
 namespace web {
 
-void PageMessageBox::show(const std::string& text, const std::string& title, int style,
-                          std::function<void(int)> closed) {
+void PageMessageBox::show(const std::string& text, const std::string& title, toolkit::MessageIcon icon,
+                          std::function<void()> closed) {
     const int id = newViewId();
     listen(id, [id, closed = std::move(closed)](PageEvent event, int) {
         if (event != PageEvent::dialogClosed) return;
-        const std::function<void(int)> done = closed;
+        const std::function<void()> done = closed;
         forget(id);
-        done(1);
+        done();
     });
-    page().call<void>("message", id, text, title, (style & 0x70) == toolkit::styleStop);
+    page().call<void>("message", id, text, title, icon == toolkit::MessageIcon::stop);
 }
 
 void PageErrors::fatal(const std::string& playerText, const std::string& detail) {

@@ -14,8 +14,8 @@ namespace web {
 // A modal dialog in the page; closed() runs when the player closes it.
 class PageMessageBox : public toolkit::MessageBox {
 public:
-    void show(const std::string& text, const std::string& title, int style,
-              std::function<void(int)> closed) override;
+    void show(const std::string& text, const std::string& title, toolkit::MessageIcon icon,
+              std::function<void()> closed) override;
 };
 
 // The error box: the game stops behind it; once it is closed the page offers a new game.

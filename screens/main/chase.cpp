@@ -68,11 +68,8 @@ void MainScreen::endGame() {
     s.resultText = resultForScore(s.score);
     play(Cue::GameOver);
     resultOpen_ = true;
-    navigator_.services().messageBox.show(s.resultText, "結果", toolkit::styleStop, [this](int result) {
+    navigator_.services().messageBox.show(s.resultText, "結果", toolkit::MessageIcon::stop, [this] {
         resultOpen_ = false;
-        guard().run([&] {
-            s.apiResult = result;
-            navigator_.gameOver();
-        });
+        guard().run([&] { navigator_.gameOver(); });
     });
 }

@@ -94,7 +94,6 @@ public:
         std::int16_t praiseStampTicks = 0;
         bool chartShown = false;
         bool creditShown = false;
-        std::int32_t apiResult = 0;
         std::string resultText;
     };
     const State& state() const { return s; }

@@ -51,7 +51,6 @@ public:
         std::int16_t tickLimit = practice::runTicks;
         bool untimed = false;
         std::string verdictText;
-        std::int32_t practiceResult = 0;
         // What the chart shows, kept here so answers are judged from the screen's own state: the kana
         // answered in this visit, and each chart label's caption (its kana, or the prompt once it is
         // answered). A new window starts with none answered and every kana in place.

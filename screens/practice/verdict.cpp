@@ -15,10 +15,6 @@ void PracticeScreen::onClockTick() {
     c.targetTimer->setEnabled(false);
     c.runClock->setEnabled(false);
     s.verdictText = practice::verdictFor(s.correctCount);
-    navigator_.services().messageBox.show(s.verdictText, "はんてい", toolkit::styleStop, [this](int result) {
-        guard().run([&] {
-            s.practiceResult = result;
-            if (result > 0) leave();
-        });
-    });
+    navigator_.services().messageBox.show(s.verdictText, "はんてい", toolkit::MessageIcon::stop,
+                                          [this] { guard().run([&] { leave(); }); });
 }

@@ -41,13 +41,13 @@ class ScriptedMessageBox : public toolkit::MessageBox {
 public:
     struct Shown {
         QString text, title;
-        int style;
+        toolkit::MessageIcon icon;
     };
-    void show(const std::string& text, const std::string& title, int style,
-              std::function<void(int)> closed) override {
-        shown.append({QString::fromStdString(text), QString::fromStdString(title), style});
+    void show(const std::string& text, const std::string& title, toolkit::MessageIcon icon,
+              std::function<void()> closed) override {
+        shown.append({QString::fromStdString(text), QString::fromStdString(title), icon});
         if (whileOpen) whileOpen();
-        closed(1);
+        closed();
     }
     QList<Shown> shown;
     std::function<void()> whileOpen;
