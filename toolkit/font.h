@@ -21,4 +21,7 @@ inline double pointsForPixels(int pixels) {
     return pixels * 72.0 / 96.0;
 }
 
+// A caption too big for its control is drawn smaller, but never below this many pixels.
+inline constexpr int minimumCaptionPixels = 6;
+
 } // namespace toolkit

@@ -15,6 +15,11 @@ public:
     virtual void fatal(const std::string& playerText, const std::string& detail) = 0;
 };
 
+// What the error box says: what went wrong, then that the program ends.
+inline std::string fatalText(const std::string& playerText) {
+    return playerText + "\n\nポクラクを終わります。";
+}
+
 class Guard {
 public:
     explicit Guard(ErrorReporter& reporter) : reporter_(reporter) {}

@@ -9,6 +9,7 @@
 #include "screens/datafile_message.h"
 #include "screens/main/word_list.h"
 #include "services/data/datafileerror.h"
+#include "toolkit/font.h"
 #include <emscripten/bind.h>
 #include <filesystem>
 #include <fstream>
@@ -107,6 +108,6 @@ int main() {
         shipped->setEnabled(game().teacherList);
         shipped->triggered.connect([] { web::page().call<void>("dropWordList"); });
     };
-    web::page().call<void>("ready");
+    web::page().call<void>("ready", toolkit::minimumCaptionPixels);
     return 0;
 }

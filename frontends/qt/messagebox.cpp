@@ -26,8 +26,7 @@ void QtErrorReporter::fatal(const std::string& playerText, const std::string& de
         window->hide();
     }
     QMessageBox box(QMessageBox::Critical, QStringLiteral("ポクラク"),
-                    QString::fromStdString(playerText) + QStringLiteral("\n\nポクラクを終わります。"),
-                    QMessageBox::Ok);
+                    QString::fromStdString(toolkit::fatalText(playerText)), QMessageBox::Ok);
     box.setInformativeText(QString::fromStdString(detail));
     box.exec();
     std::fflush(nullptr);

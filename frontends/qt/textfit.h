@@ -7,6 +7,7 @@
 // lower than it would in the fonts of the layout, the text keeps its defined size whenever its ink fits,
 // moves up or down a little when only its ink sticks out, and is drawn smaller only when it is too big for
 // the control (a long word in the word label, a wide capital on a tile).
+#include "toolkit/font.h"
 #include <QFont>
 #include <QRect>
 #include <QRectF>
@@ -40,7 +41,7 @@ public:
     void draw(QPainter& painter, const QString& inkOnly = {}) const;
 
     // The smallest size the text is ever shrunk to.
-    static constexpr int minimumPixels = 6;
+    static constexpr int minimumPixels = toolkit::minimumCaptionPixels;
 
 private:
     std::unique_ptr<QTextLayout> layout_;

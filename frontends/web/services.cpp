@@ -24,7 +24,7 @@ void PageErrors::fatal(const std::string& playerText, const std::string& detail)
     std::fprintf(stderr, "pokuraku: %s\n", detail.c_str());
     // Nothing of the game may go on behind the error box: no animation, no chase, no window coming up.
     if (stopGame_) stopGame_();
-    page().call<void>("fatal", playerText + "\n\nポクラクを終わります。", detail);
+    page().call<void>("fatal", toolkit::fatalText(playerText), detail);
 }
 
 std::string PageSettings::value(const std::string& key) const {

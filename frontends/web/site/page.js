@@ -440,10 +440,11 @@
       return !overflows(c);
     };
     // A one-line caption the canvas finds narrower and lower than its box fits as it is, with no layout;
-    // else the largest size in half pixels, down to 4 px, at which the page keeps it inside its box.
+    // else the largest size in half pixels, down to the game's smallest, at which the page keeps it inside
+    // its box.
     let size = c.font.pixels;
     if (!fitsOnOneLine(c) && !at(size)) {
-      let lo = 8;
+      let lo = smallestPixels * 2;
       let hi = Math.floor(c.font.pixels * 2) - 1;
       while (lo < hi) {
         const mid = Math.ceil((lo + hi) / 2);
@@ -580,7 +581,7 @@
       const metrics = lines.map((l) => measure.measureText(l));
       const high = lineHeight(family, size, bold);
       const wide = Math.max(0, ...metrics.map((m) => m.width));
-      if (size <= 4 || (wide <= width && high * lines.length <= height)) {
+      if (size <= smallestPixels || (wide <= width && high * lines.length <= height)) {
         const first = top + (height - high * lines.length) / 2;
         const ascent = metrics.length ? metrics[0].fontBoundingBoxAscent : 0;
         const placed = metrics.map((m, i) => ({ text: lines[i], m, x: left + (width - m.width) / 2,
@@ -1050,8 +1051,11 @@
     }
   }
 
-  // The game module calls ready() once it runs; the first game starts as soon as the fonts are there.
-  function ready() {
+  // The game module calls ready() once it runs, with the smallest size a caption is drawn at; the first game
+  // starts as soon as the fonts are there.
+  let smallestPixels = 6;
+  function ready(smallest) {
+    smallestPixels = smallest;
     clearTimeout(startLimit);
     game = window.Module;
     const fonts = ['PK Gothic', 'PK P Gothic', 'PK Mincho'].map((f) => document.fonts.load(`16px "${f}"`, 'あ'));
