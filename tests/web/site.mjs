@@ -18,10 +18,8 @@ export async function serveSite(folder) {
   const server = http.createServer((req, res) => {
     const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
     const file = path.join(site, name.endsWith('/') ? `${name}index.html` : name);
-    if (!file.startsWith(site) || !fs.existsSync(file) || missing.has(path.basename(file))) {
-      res.writeHead(404).end();
-      return;
-    }
+    const found = file.startsWith(site) && fs.existsSync(file) && !missing.has(path.basename(file));
+    if (!found) { res.writeHead(404).end(); return; }
     res.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream' });
     bytes += fs.statSync(file).size;
     fs.createReadStream(file).pipe(res);
