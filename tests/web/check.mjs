@@ -52,13 +52,12 @@ const freshPage = async (context) => {
       return start.apply(this, args);
     };
   });
+  // A site served without its wasm is meant to abort.
   page.on('pageerror', (error) => {
-    if (brokenSite && error.message.startsWith('Aborted(')) return;
-    console.log(`page error: ${error.message}`);
-    failed = true;
+    if (!(brokenSite && error.message.startsWith('Aborted('))) { console.log(`page error: ${error.message}`); failed = true; }
   });
 };
-let brokenSite = false; // a site served without its wasm is meant to abort
+let brokenSite = false;
 
 try {
   await freshPage(browser);
@@ -224,9 +223,7 @@ try {
 
   // A browser that keeps nothing (full, or blocked by policy) still plays the list for the visit, and says so.
   await freshPage(await browser.createBrowserContext());
-  await page.evaluateOnNewDocument(() => {
-    Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); };
-  });
+  await page.evaluateOnNewDocument(() => { Storage.prototype.setItem = () => { throw new DOMException('', 'QuotaExceededError'); }; });
   await page.goto(server.address);
   await panelShown('Form1');
   await pickList('good.txt', 'tu^ti,つうち\r\n');
