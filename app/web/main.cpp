@@ -9,7 +9,6 @@
 #include "screens/datafile_message.h"
 #include "screens/main/word_list.h"
 #include "services/data/datafileerror.h"
-#include "toolkit/font.h"
 #include <emscripten/bind.h>
 #include <filesystem>
 #include <fstream>
@@ -108,6 +107,6 @@ int main() {
         shipped->setEnabled(game().teacherList);
         shipped->triggered.connect([] { web::page().call<void>("dropWordList"); });
     };
-    web::page().call<void>("ready", toolkit::minimumCaptionPixels);
+    web::page().call<void>("ready", web::pageNumbers());
     return 0;
 }

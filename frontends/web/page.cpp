@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frontends/web/page.h"
+#include "toolkit/font.h"
+#include "toolkit/keys.h"
 #include <cstdio>
 #include <emscripten/bind.h>
 #include <unordered_map>
@@ -49,6 +51,32 @@ std::string css(toolkit::Colour colour) {
 
 EMSCRIPTEN_BINDINGS(page_events) {
     emscripten::function("viewEvent", &dispatch);
+}
+
+emscripten::val pageNumbers() {
+    using emscripten::val;
+    val events = val::object();
+    for (const auto& [name, event] : {std::pair{"mouseDown", PageEvent::mouseDown},
+                                      {"click", PageEvent::click},
+                                      {"menuTriggered", PageEvent::menuTriggered},
+                                      {"menuAboutToShow", PageEvent::menuAboutToShow},
+                                      {"closeRequested", PageEvent::closeRequested},
+                                      {"dialogClosed", PageEvent::dialogClosed},
+                                      {"repaint", PageEvent::repaint}})
+        events.set(name, static_cast<int>(event));
+    val keys = val::object();
+    namespace k = toolkit::keys;
+    for (const auto& [name, key] : {std::pair{"Escape", k::escape},
+                                    {"Backspace", k::backspace},
+                                    {"Enter", k::enter},
+                                    {"NumpadEnter", k::keypadEnter},
+                                    {"Dead", k::deadCircumflex}})
+        keys.set(name, key);
+    val numbers = val::object();
+    numbers.set("events", events);
+    numbers.set("keys", keys);
+    numbers.set("smallestPixels", toolkit::minimumCaptionPixels);
+    return numbers;
 }
 
 } // namespace web

@@ -31,4 +31,9 @@ void forget(int id);
 // The colour as CSS writes it ("#rrggbb").
 std::string css(toolkit::Colour colour);
 
+// The game's numbers the page needs, handed over as it starts, so they are written here alone: the event
+// kinds above (events.mouseDown …), the keys the game knows by their DOM names (keys.Escape …,
+// keys.NumpadEnter by the key's code) and the smallest size a caption is drawn at (smallestPixels).
+emscripten::val pageNumbers();
+
 } // namespace web

@@ -27,8 +27,10 @@
   const send = (id, event, arg = 0) => {
     if (game) game.viewEvent(id, event, arg);
   };
-  const EVENT = { mouseDown: 1, click: 2, menuTriggered: 3, menuAboutToShow: 4, closeRequested: 5,
-    dialogClosed: 6, repaint: 7 };
+  // The game's numbers for events, keys and the smallest caption, handed over by ready().
+  let EVENT = {};
+  let KEYS = {};
+  let smallestPixels = 6;
 
   // The families the game names, as the fonts the site ships (subset to the game's texts) and then the
   // device's own Japanese fonts for whatever a teacher's list adds.
@@ -964,8 +966,6 @@
 
   // ---- Input -------------------------------------------------------------------------------------------
 
-  // The numbers the game knows keys by.
-  const KEYS = { Escape: 0x01000000, Backspace: 0x01000003, Enter: 0x01000004, Dead: 0x01001252 };
   let heldKey = null;
 
   document.addEventListener('keydown', (event) => {
@@ -982,7 +982,7 @@
     if (!w || !w.takesKeys || !shownOrder.includes(frontWindow)) return;
     let key;
     let typed = '';
-    if (event.code === 'NumpadEnter') key = 0x01000005;
+    if (event.code === 'NumpadEnter') key = KEYS.NumpadEnter;
     else if (KEYS[event.key]) key = KEYS[event.key];
     else if ([...event.key].length === 1) {
       typed = event.key;
@@ -1051,11 +1051,10 @@
     }
   }
 
-  // The game module calls ready() once it runs, with the smallest size a caption is drawn at; the first game
-  // starts as soon as the fonts are there.
-  let smallestPixels = 6;
-  function ready(smallest) {
-    smallestPixels = smallest;
+  // The game module calls ready() once it runs, with its numbers; the first game starts as soon as the fonts
+  // are there.
+  function ready(numbers) {
+    ({ events: EVENT, keys: KEYS, smallestPixels } = numbers);
     clearTimeout(startLimit);
     game = window.Module;
     const fonts = ['PK Gothic', 'PK P Gothic', 'PK Mincho'].map((f) => document.fonts.load(`16px "${f}"`, 'あ'));
