@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "screens/chart/chart_table.h"
 #include "toolkit/runtimeerror.h"
+#include "toolkit/text.h"
 
 namespace chart {
 
@@ -34,14 +35,6 @@ void checkColumn(int column) {
     if (column < 0 || column >= columnCount) throw toolkit::subscriptOutOfRange("chart column", column);
 }
 
-// Characters, not bytes: every byte of the UTF-8 text but the continuation bytes starts one.
-std::size_t characterCount(const std::string& text) {
-    std::size_t count = 0;
-    for (const char byte : text)
-        if ((static_cast<unsigned char>(byte) & 0xc0u) != 0x80u) ++count;
-    return count;
-}
-
 } // namespace
 
 std::string head(int column) {
@@ -69,7 +62,7 @@ std::vector<std::string> lines(const std::string& cell) {
 }
 
 bool isLongVowel(const std::string& cell) {
-    return characterCount(cell) == 2 && cell.front() == '^';
+    return toolkit::characterCount(cell) == 2 && cell.front() == '^';
 }
 
 std::string longVowelLetter(const std::string& cell) {

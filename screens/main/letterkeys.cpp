@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "screens/main/letterkeys.h"
+#include "services/data/utf8text.h"
 
 namespace {
 
@@ -40,13 +41,6 @@ std::optional<char32_t> onlyCharacter(const std::string& text) {
     return c;
 }
 
-// Blanks of every width: they type no letter.
-bool isBlank(char32_t c) {
-    return (c >= 0x09 && c <= 0x0d) || c == 0x20 || c == 0x85 || c == 0xa0 || c == 0x1680 ||
-           (c >= 0x2000 && c <= 0x200a) || c == 0x2028 || c == 0x2029 || c == 0x202f || c == 0x205f ||
-           c == 0x3000;
-}
-
 // Characters that print nothing: control characters, the invisible format marks, and private-use ones.
 bool printsNothing(char32_t c) {
     return c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0xad || (c >= 0x600 && c <= 0x605) || c == 0x61c ||
@@ -70,7 +64,8 @@ std::optional<std::string> capitalOf(const std::string& letter) {
 std::string letterOfKey(int key, const std::string& text) {
     if (key == caretKey || key == deadCaretKey) return "^";
     const std::optional<char32_t> typed = onlyCharacter(text);
-    if (!typed || printsNothing(*typed) || isBlank(*typed)) return {};
+    // Blanks of every width type no letter.
+    if (!typed || printsNothing(*typed) || isBlankCharacter(*typed)) return {};
     return text;
 }
 
