@@ -416,6 +416,12 @@
   const fitKey = (c) => [(c.text || c.el).textContent, c.font.family, c.font.pixels, c.font.bold, c.el.style.width,
     c.el.style.height, c.mayRunBelow, c.el.classList.contains('bordered')].join('\u0001');
 
+  // The canvas's measure of text in a control's font at a size.
+  function metricsOf(c, size, text) {
+    measure.font = cssFont(c.font.family, size, c.font.bold);
+    return measure.measureText(text);
+  }
+
   function apply(c, f) {
     c.el.style.fontSize = `${f.size}px`;
     c.el.style.lineHeight = f.lineHeight;
@@ -433,8 +439,7 @@
   function fitAnew(c) {
     const lineFor = (size) => {
       if (c.kind !== 'label') return '';
-      measure.font = cssFont(c.font.family, size, c.font.bold);
-      const m = measure.measureText('国Ag');
+      const m = metricsOf(c, size, '国Ag');
       return m.fontBoundingBoxAscent + m.fontBoundingBoxDescent ? `${m.fontBoundingBoxAscent + m.fontBoundingBoxDescent}px` : '';
     };
     const at = (size) => {
@@ -470,8 +475,7 @@
   function fitsOnOneLine(c) {
     const caption = (c.text || c.el).textContent;
     if (!c.size || c.el.querySelector('.unseen') || caption.includes('\n')) return false;
-    measure.font = cssFont(c.font.family, c.font.pixels, c.font.bold);
-    const m = measure.measureText(caption);
+    const m = metricsOf(c, c.font.pixels, caption);
     const box = inside(c);
     return m.width <= box.width - 1 &&
       (c.mayRunBelow || m.fontBoundingBoxAscent + m.fontBoundingBoxDescent <= box.height);
@@ -482,8 +486,7 @@
   function inkShift(c, size) {
     const caption = c.text.textContent;
     if (!caption || caption.includes('\n')) return 0;
-    measure.font = cssFont(c.font.family, size, c.font.bold);
-    const m = measure.measureText(caption);
+    const m = metricsOf(c, size, caption);
     const { width, height } = inside(c);
     if (m.width > width) return 0;
     // A pixel's room on either side, for the antialiased edge of the ink.
@@ -498,8 +501,12 @@
   function fitWindow(id) {
     const mine = [...controls.values()].filter((c) => c.window === id && fits(c) && shownNow(c));
     // The known captions first, all written at once; then the new ones, each measured.
-    const fresh = mine.filter((c) => !fitted.has(fitKey(c)));
-    for (const c of mine) if (!fresh.includes(c)) apply(c, fitted.get(fitKey(c)));
+    const fresh = [];
+    for (const c of mine) {
+      const known = fitted.get(fitKey(c));
+      if (known) apply(c, known);
+      else fresh.push(c);
+    }
     for (const c of fresh) fitAnew(c);
   }
 
@@ -803,14 +810,14 @@
       'このページを開いているあいだは使えますが、次に開いたときは もとの設定にもどります。', '設定', false);
   }
 
+  // True when there were settings to set aside.
   function putSettingsAside() {
-    let any = false;
-    for (const key of settingKeys()) {
+    const keys = settingKeys();
+    for (const key of keys) {
       keep(`${key}${ASIDE}`, stored(key));
       keep(key, null);
-      any = true;
     }
-    return any;
+    return keys.length > 0;
   }
 
   function settingKeys() {
