@@ -5,42 +5,33 @@
 #include "screens/main/main_screen.h"
 #include "support/gamefixture.h"
 #include "support/play.h"
-#include "support/stdstring.h"
-#include <QSet>
-#include <QtTest>
+#include <gtest/gtest.h>
+
+using namespace std::string_literals;
 
 namespace {
-const QColor green(192, 255, 192);
-const QColor red(255, 0, 0);
-const QString small = QStringLiteral("ちょっとヒント");
-const QString last = QStringLiteral("ラストヒント");
+const toolkit::Colour green{192, 255, 192};
+const toolkit::Colour red{255, 0, 0};
+const std::string small = "ちょっとヒント"s;
+const std::string last = "ラストヒント"s;
 
 // Checks the hint button's looks: hidden, or shown with this colour and caption.
-void expectHintButton(const MainScreen& f, bool shown, const QColor& colour = {},
-                      const QString& caption = {}) {
+void expectHintButton(const MainScreen& f, bool shown, const toolkit::Colour& colour = {},
+                      const std::string& caption = {}) {
     const toolkit::Button* b = f.controls().hintButton;
-    QCOMPARE(!b->isHidden(), shown);
+    ASSERT_EQ(!b->isHidden(), shown);
     if (!shown) return;
-    QCOMPARE(b->backColor(), colour);
-    QCOMPARE(b->text(), caption);
+    ASSERT_EQ(b->backColor(), colour);
+    ASSERT_EQ(b->text(), caption);
 }
 } // namespace
 
-class HintsTest : public QObject {
-    Q_OBJECT
-private slots:
-    void hintButtonLooks();
-    void hintCosts();
-    void firstHintShowsTheBeginning();
-    void retryDealsAgainAndChangesNothingElse();
-};
-
-void HintsTest::hintButtonLooks() {
-    GameFixture game(QStringLiteral("sakan,さかん\r\n"));
+TEST(Hints, hintButtonLooks) {
+    GameFixture game("sakan,さかん\r\n"s);
     game.start();
     MainScreen& f = game.program->mainScreen();
     auto wrong = [&] {
-        QVERIFY(pressLetters(f, QStringLiteral("nakas")));
+        ASSERT_TRUE(pressLetters(f, "nakas"s));
         expectHintButton(f, false); // the last letter hides it
         f.onOkClicked();
     };
@@ -70,71 +61,71 @@ void HintsTest::hintButtonLooks() {
     expectHintButton(f, true, green, small); // the next question
 }
 
-void HintsTest::hintCosts() {
-    GameFixture game(QStringLiteral("sakana,さかな\r\n"));
+TEST(Hints, hintCosts) {
+    GameFixture game("sakana,さかな\r\n"s);
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     f.stateForTests().score = 50;
     f.onHintClicked();
-    QCOMPARE(f.state().score, 48);
-    QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 48"));
-    QVERIFY(f.state().hintTaken);
+    ASSERT_EQ(f.state().score, 48);
+    ASSERT_EQ(c.scoreLabel->text(), " 48"s);
+    ASSERT_TRUE(f.state().hintTaken);
     f.onHintClicked();
-    QCOMPARE(f.state().score, 38); // 12 in all
-    QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 38"));
-    QCOMPARE(c.hintLabel->text(), QStringLiteral("sakana"));
-    QCOMPARE(game.sound.played, (QList<Cue>{Cue::Hint, Cue::Hint}));
+    ASSERT_EQ(f.state().score, 38); // 12 in all
+    ASSERT_EQ(c.scoreLabel->text(), " 38"s);
+    ASSERT_EQ(c.hintLabel->text(), "sakana"s);
+    ASSERT_EQ(game.sound.played, (std::vector<Cue>{Cue::Hint, Cue::Hint}));
     answerRight(f);
-    QCOMPARE(f.state().score, 44); // 1 point a letter
+    ASSERT_EQ(f.state().score, 44); // 1 point a letter
 
     // The floor: first hint at 1, last hint at 7.
     f.stateForTests().score = 1;
     f.onHintClicked();
-    QCOMPARE(f.state().score, 0);
-    QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 0"));
+    ASSERT_EQ(f.state().score, 0);
+    ASSERT_EQ(c.scoreLabel->text(), " 0"s);
     f.stateForTests().score = 7;
     f.onHintClicked();
-    QCOMPARE(f.state().score, 0);
+    ASSERT_EQ(f.state().score, 0);
     // A score the cliff made negative is raised to 0 by the floor too.
     answerRight(f);
     f.stateForTests().score = -40;
     f.onHintClicked();
-    QCOMPARE(f.state().score, 0);
+    ASSERT_EQ(f.state().score, 0);
 }
 
-void HintsTest::firstHintShowsTheBeginning() {
-    GameFixture game(QStringLiteral("ro^maji,ローマじ\r\n"));
+TEST(Hints, firstHintShowsTheBeginning) {
+    GameFixture game("ro^maji,ローマじ\r\n"s);
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
-    QSet<int> lengths;
+    std::set<int> lengths;
     for (int draw = 0; draw < 300; ++draw) {
         f.stateForTests().hintLevel = 0;
         game.clock += 7919;
         f.onHintClicked();
-        QVERIFY(f.state().hintLength >= 1 && f.state().hintLength <= 6);
-        QCOMPARE(c.hintLabel->text(), QStringLiteral("ro^maji").left(f.state().hintLength));
+        ASSERT_TRUE(f.state().hintLength >= 1 && f.state().hintLength <= 6);
+        ASSERT_EQ(c.hintLabel->text(), "ro^maji"s.substr(0, static_cast<std::size_t>(f.state().hintLength)));
         lengths.insert(f.state().hintLength);
     }
-    QCOMPARE(lengths, (QSet<int>{1, 2, 3, 4, 5, 6})); // 1 to n - 1 letters, never the whole word
+    ASSERT_EQ(lengths, (std::set<int>{1, 2, 3, 4, 5, 6})); // 1 to n - 1 letters, never the whole word
 
-    GameFixture one(QStringLiteral("a,あ\r\n"));
+    GameFixture one("a,あ\r\n"s);
     one.start();
     one.program->mainScreen().onHintClicked();
-    QCOMPARE(one.program->mainScreen().controls().hintLabel->text(), QStringLiteral("a")); // the whole word
+    ASSERT_EQ(one.program->mainScreen().controls().hintLabel->text(), "a"s); // the whole word
 
-    GameFixture empty(QStringLiteral(""));
+    GameFixture empty(""s);
     empty.start();
     MainScreen& e = empty.program->mainScreen();
     e.stateForTests().score = 5;
     e.onHintClicked();
-    QCOMPARE(e.controls().hintLabel->text(), QString());
-    QCOMPARE(e.state().score, 3);
+    ASSERT_EQ(e.controls().hintLabel->text(), std::string());
+    ASSERT_EQ(e.state().score, 3);
 }
 
-void HintsTest::retryDealsAgainAndChangesNothingElse() {
-    GameFixture game(QStringLiteral("abcdefghijklmnopqrstuvwx,ながい\r\n"));
+TEST(Hints, retryDealsAgainAndChangesNothingElse) {
+    GameFixture game("abcdefghijklmnopqrstuvwx,ながい\r\n"s);
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
@@ -143,36 +134,33 @@ void HintsTest::retryDealsAgainAndChangesNothingElse() {
     const std::string hint = c.hintLabel->text();
     game.sound.played.clear();
     auto board = [&] {
-        QString letters;
+        std::string letters;
         for (std::int16_t k = 0; k < 24; ++k)
-            letters += QString::fromStdString(c.tiles(k)->text());
+            letters += c.tiles(k)->text();
         return letters;
     };
-    QSet<QString> orders{board()};
+    std::set<std::string> orders{board()};
     for (int retry = 0; retry < 5; ++retry) {
-        QVERIFY(pressLetters(f, QStringLiteral("abc")));
+        ASSERT_TRUE(pressLetters(f, "abc"s));
         f.onRetryClicked();
-        QCOMPARE(f.state().placedCount, 0);
-        QCOMPARE(c.answerLabel->text(), QString());
-        QCOMPARE(c.markedLineLabel->text(), QString());
-        QCOMPARE(c.plainLineLabel->text(), QString());
-        QVERIFY(c.okButton->isHidden());
-        QVERIFY(!c.retryButton->isHidden());
+        ASSERT_EQ(f.state().placedCount, 0);
+        ASSERT_EQ(c.answerLabel->text(), std::string());
+        ASSERT_EQ(c.markedLineLabel->text(), std::string());
+        ASSERT_EQ(c.plainLineLabel->text(), std::string());
+        ASSERT_TRUE(c.okButton->isHidden());
+        ASSERT_TRUE(!c.retryButton->isHidden());
         for (std::int16_t k = 0; k < 24; ++k)
-            QVERIFY(!c.tiles(k)->isHidden());
+            ASSERT_TRUE(!c.tiles(k)->isHidden());
         orders.insert(board());
     }
-    QCOMPARE(orders.size(), 6); // every retry deals a new order
-    QCOMPARE(f.state().score, 28);
-    QCOMPARE(f.state().hintLevel, 1);
-    QVERIFY(f.state().hintTaken);
-    QCOMPARE(c.hintLabel->text(), hint);
-    QVERIFY(game.sound.played.isEmpty());
-    QVERIFY(pressLetters(f, QStringLiteral("abcdefghijklmnopqrstuvwx")));
-    QVERIFY(!c.okButton->isHidden());
+    ASSERT_EQ(orders.size(), 6u); // every retry deals a new order
+    ASSERT_EQ(f.state().score, 28);
+    ASSERT_EQ(f.state().hintLevel, 1);
+    ASSERT_TRUE(f.state().hintTaken);
+    ASSERT_EQ(c.hintLabel->text(), hint);
+    ASSERT_TRUE(game.sound.played.empty());
+    ASSERT_TRUE(pressLetters(f, "abcdefghijklmnopqrstuvwx"s));
+    ASSERT_TRUE(!c.okButton->isHidden());
     f.onRetryClicked(); // a retry with a full board hides OK again
-    QVERIFY(c.okButton->isHidden());
+    ASSERT_TRUE(c.okButton->isHidden());
 }
-
-QTEST_MAIN(HintsTest)
-#include "test_hints.moc"

@@ -4,26 +4,32 @@
 // message box that records what it showed (and may run code while it is "open"), an error reporter that
 // records instead of ending the process, and a clock the test controls.
 #include "services/sound/sound.h"
+#include "toolkit/colour.h"
 #include "toolkit/guard.h"
 #include "toolkit/messagebox.h"
 #include "toolkit/settings.h"
-#include <QByteArray>
-#include <QList>
-#include <QStringList>
 #include <functional>
 #include <map>
+#include <ostream>
+#include <string>
+#include <vector>
 
+// Failed checks name the cues ("Hint") and spell the colours, not their numbers.
 namespace sound {
-// Failed checks name the cues ("Hint"), not their numbers.
-inline char* toString(Cue cue) {
-    return qstrdup(name(cue));
+inline void PrintTo(Cue cue, std::ostream* out) {
+    *out << name(cue);
 }
 } // namespace sound
+namespace toolkit {
+inline void PrintTo(Colour colour, std::ostream* out) {
+    *out << "rgb(" << int(colour.r) << ", " << int(colour.g) << ", " << int(colour.b) << ")";
+}
+} // namespace toolkit
 
 class RecordingSound : public SoundPlayer {
 public:
-    void play(Cue cue) override { played << cue; }
-    QList<Cue> played;
+    void play(Cue cue) override { played.push_back(cue); }
+    std::vector<Cue> played;
 };
 
 // The player's remembered choices, kept in memory for one test.
@@ -40,28 +46,28 @@ public:
 class ScriptedMessageBox : public toolkit::MessageBox {
 public:
     struct Shown {
-        QString text, title;
+        std::string text, title;
         toolkit::MessageIcon icon;
     };
     void show(const std::string& text, const std::string& title, toolkit::MessageIcon icon,
               std::function<void()> closed) override {
-        shown.append({QString::fromStdString(text), QString::fromStdString(title), icon});
+        shown.push_back({text, title, icon});
         if (whileOpen) whileOpen();
         closed();
     }
-    QList<Shown> shown;
+    std::vector<Shown> shown;
     std::function<void()> whileOpen;
 };
 
 class RecordingErrors : public toolkit::ErrorReporter {
 public:
     void fatal(const std::string& playerText, const std::string& detail) override {
-        playerTexts << QString::fromStdString(playerText);
-        details << QString::fromStdString(detail);
+        playerTexts.push_back(playerText);
+        details.push_back(detail);
         if (whileOpen) whileOpen();
     }
-    QStringList playerTexts;
-    QStringList details;
+    std::vector<std::string> playerTexts;
+    std::vector<std::string> details;
     // Runs while the error box would be open (the real box never returns; this one does afterwards).
     std::function<void()> whileOpen;
 };

@@ -1,37 +1,47 @@
 // SPDX-License-Identifier: MIT
 #include "support/gamefixture.h"
-#include "frontends/qt/fonts.h"
 #include "services/data/cp932.h"
-#include <QCoreApplication>
-#include <QFile>
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
 
-GameFixture::GameFixture(const QString& bank) {
-    static const bool fonts = (frontend::registerFontSubstitutes(), true);
-    (void)fonts;
-    if (!bank.isNull()) writeText(QStringLiteral("romaji.txt"), bank);
-    program = std::make_unique<Program>(
-        Services{random, sound, messageBox, {dir.path().toStdString()}, &settings}, errors, display);
+TemporaryFolder::TemporaryFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "pokuraku-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder: " + pattern);
+    path_ = pattern;
+}
+
+TemporaryFolder::~TemporaryFolder() {
+    std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+GameFixture::GameFixture(const std::optional<std::string>& bank, std::unique_ptr<toolkit::Display> shownOn)
+    : displayOwned(shownOn ? std::move(shownOn) : std::make_unique<HeadlessDisplay>()),
+      display(*displayOwned) {
+    if (bank) writeText("romaji.txt", *bank);
+    program = std::make_unique<Program>(Services{random, sound, messageBox, {dir.path().string()}, &settings},
+                                        errors, display);
 }
 
 GameFixture::~GameFixture() {
     program.reset();
-    flushDeletes();
+    if (auto* headless = dynamic_cast<HeadlessDisplay*>(&display)) headless->flush();
 }
 
-QString GameFixture::defaultBank() {
-    return QStringLiteral(
-        "inu,いぬ\r\nneko,ねこ\r\nro^maji,ローマじ\r\nsakana,さかな\r\ngakko^,がっこう\r\n");
+std::string GameFixture::defaultBank() {
+    return "inu,いぬ\r\nneko,ねこ\r\nro^maji,ローマじ\r\nsakana,さかな\r\ngakko^,がっこう\r\n";
 }
 
-void GameFixture::writeText(const QString& name, const QString& text) {
-    writeBytes(name, QByteArray::fromStdString(encodeCp932(text.toStdString())));
+void GameFixture::writeText(const std::string& name, const std::string& text) {
+    writeBytes(name, encodeCp932(text));
 }
 
-void GameFixture::writeBytes(const QString& name, const QByteArray& bytes) {
-    QFile file(dir.filePath(name));
-    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+void GameFixture::writeBytes(const std::string& name, const std::string& bytes) {
+    std::ofstream(dir.filePath(name), std::ios::binary) << bytes;
 }
 
 void GameFixture::flushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (auto* headless = dynamic_cast<HeadlessDisplay*>(&display)) headless->flush();
 }

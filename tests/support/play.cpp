@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "support/play.h"
 
-bool pressLetters(MainScreen& form, const QString& letters) {
+bool pressLetters(MainScreen& form, const std::string& letters) {
     const MainScreenControls& c = form.controls();
-    for (const QChar letter : letters) {
+    for (const char letter : letters) {
         std::int16_t found = -1;
         // The long-vowel mark shows as a macron on its tile in the spelling that draws it so.
-        const QString shown = letter == u'^' && romaji::drawsMacrons(form.state().spelling)
-                                  ? QStringLiteral("¯")
-                                  : QString(letter);
+        const std::string shown =
+            letter == '^' && romaji::drawsMacrons(form.state().spelling) ? "¯" : std::string(1, letter);
         for (std::int16_t k = 0; k < 24 && found < 0; ++k)
-            if (!c.tiles(k)->isHidden() && c.tiles(k)->text() == shown.toStdString()) found = k;
+            if (!c.tiles(k)->isHidden() && c.tiles(k)->text() == shown) found = k;
         if (found < 0) return false;
         form.onTilePressed(found);
     }
@@ -18,7 +17,7 @@ bool pressLetters(MainScreen& form, const QString& letters) {
 }
 
 void answerRight(MainScreen& form) {
-    pressLetters(form, QString::fromStdString(form.state().answer));
+    pressLetters(form, form.state().answer);
     form.onOkClicked();
 }
 

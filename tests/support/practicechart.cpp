@@ -3,36 +3,36 @@
 #include "screens/main/main_screen.h"
 #include "screens/practice/practice_screen.h"
 #include "services/data/kanachart.h"
-#include <QStringList>
 #include <functional>
+#include <sstream>
 
 namespace {
 
 struct Block {
     int firstLeft, columnStep, width;
     double points;
-    QStringList rows; // label numbers separated by '|', or empty cells
+    std::vector<std::string> rows; // label numbers separated by '|', or empty cells
 };
 
-QList<ExpectedChartLabel> parse(const Block& block, const std::function<QColor(int row)>& fore) {
-    QList<ExpectedChartLabel> labels;
-    for (int row = 0; row < block.rows.size(); ++row) {
-        const QStringList cells = block.rows[row].split(u'|');
-        for (int col = 0; col < cells.size(); ++col) {
-            const QString cell = cells[col].trimmed();
-            if (cell.isEmpty()) continue;
-            const int index = cell.toInt();
+std::vector<ExpectedChartLabel> parse(const Block& block,
+                                      const std::function<toolkit::Colour(int row)>& fore) {
+    std::vector<ExpectedChartLabel> labels;
+    for (int row = 0; row < static_cast<int>(block.rows.size()); ++row) {
+        std::istringstream cells(block.rows[static_cast<std::size_t>(row)]);
+        std::string cell;
+        for (int col = 0; std::getline(cells, cell, '|'); ++col) {
+            if (cell.empty()) continue;
+            const int index = std::stoi(cell);
             const double points = index >= 95 && index <= 97 ? 7.5 : block.points;
-            const std::string_view kana = kanaChartCaption(index);
-            labels.append({index, QString::fromUtf8(kana.data(), static_cast<qsizetype>(kana.size())),
-                           block.firstLeft + block.columnStep * col, 360 * row, block.width, points,
-                           fore(row)});
+            labels.push_back({index, std::string(kanaChartCaption(index)),
+                              block.firstLeft + block.columnStep * col, 360 * row, block.width, points,
+                              fore(row)});
         }
     }
     return labels;
 }
 
-QList<ExpectedChartLabel> makeChart() {
+std::vector<ExpectedChartLabel> makeChart() {
     const Block plain{120,
                       480,
                       465,
@@ -51,38 +51,42 @@ QList<ExpectedChartLabel> makeChart() {
                            10.5,
                            {"80|36|38", "46|47|48", "51|52|53", "54|81|82", "83|84|85", "86|87|88",
                             "89|90|91", "92|93|94", "95|96|97", "98|99|100", "101|102|103"}};
-    QList<ExpectedChartLabel> chart = parse(plain, [](int) { return QColor(0, 0, 0); });
-    chart += parse(voiced, [](int row) { return row < 4 ? QColor(0, 0, 255) : QColor(255, 128, 0); });
-    chart += parse(contracted, [](int) { return QColor(192, 192, 0); });
+    std::vector<ExpectedChartLabel> chart = parse(plain, [](int) { return toolkit::Colour{0, 0, 0}; });
+    for (const auto& label : parse(voiced, [](int row) {
+             return row < 4 ? toolkit::Colour{0, 0, 255} : toolkit::Colour{255, 128, 0};
+         }))
+        chart.push_back(label);
+    for (const auto& label : parse(contracted, [](int) { return toolkit::Colour{192, 192, 0}; }))
+        chart.push_back(label);
     return chart;
 }
 
 } // namespace
 
-const QList<ExpectedChartLabel>& expectedChart() {
-    static const QList<ExpectedChartLabel> chart = makeChart();
+const std::vector<ExpectedChartLabel>& expectedChart() {
+    static const std::vector<ExpectedChartLabel> chart = makeChart();
     return chart;
 }
 
-QString expectedKana(int index) {
+std::string expectedKana(int index) {
     for (const ExpectedChartLabel& label : expectedChart())
         if (label.index == index) return label.kana;
-    return QString();
+    return {};
 }
 
-QString promptFor(int index) {
-    return QStringLiteral("r%1").arg(index);
+std::string promptFor(int index) {
+    return "r" + std::to_string(index);
 }
 
-QString fullPracticeData() {
-    QString data;
+std::string fullPracticeData() {
+    std::string data;
     for (int k = 0; k < 104; ++k)
-        data += QStringLiteral("%1,%2,%3\r\n").arg(promptFor(k), expectedKana(k)).arg(k);
+        data += promptFor(k) + "," + expectedKana(k) + "," + std::to_string(k) + "\r\n";
     return data;
 }
 
-PracticeScreen& openPractice(GameFixture& game, const QString& practiceData) {
-    game.writeText(QStringLiteral("romajimojiren.txt"), practiceData);
+PracticeScreen& openPractice(GameFixture& game, const std::string& practiceData) {
+    game.writeText("romajimojiren.txt", practiceData);
     game.start();
     // As from the menu: an error of the load step goes to the error box.
     game.program->guard().run([&] { game.program->mainScreen().onPracticeMenu(); });

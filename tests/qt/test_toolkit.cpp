@@ -3,8 +3,8 @@
 // picture boxes and labels, and the guard that turns an untrapped error into the error box.
 #include "frontends/qt/widgets.h"
 #include "frontends/qt/window.h"
+#include "qt/views.h"
 #include "support/fakes.h"
-#include "support/views.h"
 #include "toolkit/builder.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/screen.h"
@@ -211,7 +211,8 @@ void ToolkitTest::guardReportsUntrappedErrors() {
     guard.run([] { throw toolkit::subscriptOutOfRange("Picture1", 12); });
     guard.run([] { throw std::runtime_error("plain failure"); });
     guard.run([&] { after = true; });
-    QCOMPARE(errors.details, (QStringList{"Subscript out of range: Picture1(12)", "plain failure"}));
+    QCOMPARE(errors.details,
+             (std::vector<std::string>{"Subscript out of range: Picture1(12)", "plain failure"}));
     QVERIFY(after);
 }
 

@@ -3,10 +3,10 @@
 // at its place with its colours and font, the stacking of the answer lines, the menus, and fonts that can
 // draw Japanese.
 #include "frontends/qt/twips.h"
+#include "qt/qtgame.h"
+#include "qt/stdstring.h"
+#include "qt/views.h"
 #include "screens/main/main_screen.h"
-#include "support/gamefixture.h"
-#include "support/stdstring.h"
-#include "support/views.h"
 #include <QFontDatabase>
 #include <QMenuBar>
 #include <QRawFont>
@@ -27,7 +27,7 @@ private slots:
     void creaturesTellTheirNames();
 
 private:
-    GameFixture game;
+    QtGameFixture game;
     MainScreen& f() { return game.program->mainScreen(); }
     const MainScreenControls& c() { return game.program->mainScreen().controls(); }
 };

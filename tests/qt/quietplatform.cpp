@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "support/quietplatform.h"
+#include "qt/quietplatform.h"
 #include <QString>
 
 namespace {

@@ -3,10 +3,11 @@
 // colour and type size, the other labels, the buttons, the timers and the menu bar, and that a click on a
 // chart label reaches the handler with that label's own index.
 #include "frontends/qt/twips.h"
+#include "qt/qtgame.h"
+#include "qt/stdstring.h"
+#include "qt/views.h"
 #include "screens/practice/practice_screen.h"
 #include "support/practicechart.h"
-#include "support/stdstring.h"
-#include "support/views.h"
 #include <QMenuBar>
 #include <QtTest>
 
@@ -35,7 +36,7 @@ const QLabel* view(const toolkit::Label* label) {
 } // namespace
 
 void PracticeLayoutTest::windowAndMenuBar() {
-    GameFixture game;
+    QtGameFixture game;
     PracticeScreen& r = openPractice(game, fullPracticeData());
     QVERIFY(r.isVisible());
     frontend::QtWindow* w = qtWindow(r);
@@ -57,7 +58,7 @@ void PracticeLayoutTest::windowAndMenuBar() {
 }
 
 void PracticeLayoutTest::chartLabelsAsDefined() {
-    GameFixture game;
+    QtGameFixture game;
     PracticeScreen& r = openPractice(game, fullPracticeData());
     const auto& c = r.controls();
     QCOMPARE(expectedChart().size(), 104);
@@ -85,7 +86,7 @@ void PracticeLayoutTest::chartLabelsAsDefined() {
 }
 
 void PracticeLayoutTest::clickingEachLabelReportsItsIndex() {
-    GameFixture game;
+    QtGameFixture game;
     PracticeScreen& r = openPractice(game, fullPracticeData());
     QWidget* client = qtWindow(r)->client();
     r.onStartClicked(); // START: the first target is record 0, あ
@@ -93,13 +94,13 @@ void PracticeLayoutTest::clickingEachLabelReportsItsIndex() {
     for (const ExpectedChartLabel& e : expectedChart()) {
         QWidget* hit = client->childAt(twipRect(e.left, e.top, e.width, 375).center());
         const toolkit::Label* label = r.controls().chartLabels(e.index);
-        QVERIFY2(hit == widget(label), qPrintable(e.kana));
+        QVERIFY2(hit == widget(label), e.kana.c_str());
         // Every click goes to the clicked kana; only the target's kana counts, and then it shows the prompt.
         const bool answers = e.kana == r.state().targetAnswer;
         const std::int16_t before = r.state().correctCount;
         const std::string prompt = r.state().targetPrompt;
         QTest::mouseClick(hit, Qt::LeftButton);
-        QCOMPARE(label->text(), answers ? QString::fromStdString(prompt) : e.kana);
+        QCOMPARE(label->text(), answers ? prompt : e.kana);
         QCOMPARE(r.state().correctCount, before + (answers ? 1 : 0));
         if (e.index == 0) QCOMPARE(r.controls().chartLabels(0)->text(), promptFor(0));
     }
@@ -115,11 +116,11 @@ void PracticeLayoutTest::clickingEachLabelReportsItsIndex() {
     }
     QCOMPARE(r.state().correctCount, counted);
     QVERIFY(r.state().chartCaptions == captions);
-    QVERIFY(game.errors.details.isEmpty());
+    QVERIFY(game.errors.details.empty());
 }
 
 void PracticeLayoutTest::otherLabelsButtonsAndTimers() {
-    GameFixture game;
+    QtGameFixture game;
     PracticeScreen& r = openPractice(game, fullPracticeData());
     const auto& c = r.controls();
     // The target timer waits for a choice; the run clock ticks once a second from the start.

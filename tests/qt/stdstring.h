@@ -2,6 +2,7 @@
 #pragma once
 // The game's texts are UTF-8 std::string and its colours plain numbers; checks compare them with Qt's
 // strings and colours as the tests write them, and failed checks print the values themselves.
+#include "services/sound/sound.h"
 #include "toolkit/colour.h"
 #include <QColor>
 #include <QString>
@@ -16,6 +17,12 @@ template <> inline char* toString(const toolkit::Colour& colour) {
     return qstrdup(QStringLiteral("rgb(%1, %2, %3)").arg(colour.r).arg(colour.g).arg(colour.b).toUtf8());
 }
 } // namespace QTest
+
+namespace sound {
+inline char* toString(Cue cue) {
+    return qstrdup(name(cue));
+}
+} // namespace sound
 
 inline bool operator==(const std::string& text, const QString& qtText) {
     return QString::fromStdString(text) == qtText;

@@ -4,11 +4,11 @@
 // tile first, upper and lower case), Enter submits only a finished answer and never deals again, Escape
 // starts over, a held key presses once, and keys meant for menus, other windows or a modal box press
 // nothing.
+#include "qt/qtgame.h"
+#include "qt/stdstring.h"
+#include "qt/views.h"
 #include "screens/main/main_screen.h"
-#include "support/gamefixture.h"
 #include "support/practicechart.h"
-#include "support/stdstring.h"
-#include "support/views.h"
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStyle>
@@ -79,7 +79,7 @@ int tilesLeft(const MainScreen& f) {
 }
 
 // Starts a game whose bank holds one word and brings its main window to the front.
-MainScreen& showGame(GameFixture& game) {
+MainScreen& showGame(QtGameFixture& game) {
     game.start();
     MainScreen& f = game.program->mainScreen();
     f.show();
@@ -152,7 +152,7 @@ void KeyboardTest::sequences() {
     QFETCH(QString, word);
     QFETCH(int, scoreBefore);
     QFETCH(QString, keys);
-    GameFixture game(word + QStringLiteral(",ことば\r\n"));
+    QtGameFixture game((word + QStringLiteral(",ことば\r\n")).toStdString());
     MainScreen& f = showGame(game);
     QVERIFY(QTest::qWaitForWindowActive(qtWindow(f)));
     f.stateForTests().score = static_cast<std::int16_t>(scoreBefore);
@@ -169,13 +169,13 @@ void KeyboardTest::sequences() {
     QTEST(!c.okButton->isHidden(), "okShown");
     QTEST(tilesLeft(f), "tilesLeft");
     QCOMPARE(static_cast<int>(f.state().placedCount), f.state().answerLength - tilesLeft(f));
-    QVERIFY(game.errors.details.isEmpty());
+    QVERIFY(game.errors.details.empty());
 }
 
 // Keys typed while another window of the game is in front press no tile, even when they reach the main
 // window.
 void KeyboardTest::nothingWhileAnotherWindowIsActive() {
-    GameFixture game(QStringLiteral("inu,いぬ\r\n"));
+    QtGameFixture game("inu,いぬ\r\n");
     MainScreen& f = showGame(game);
     QVERIFY(QTest::qWaitForWindowActive(qtWindow(f)));
     game.program->chartWindow().show();
@@ -190,7 +190,7 @@ void KeyboardTest::nothingWhileAnotherWindowIsActive() {
 }
 
 void KeyboardTest::nothingWhileAModalBoxIsOpen() {
-    GameFixture game(QStringLiteral("inu,いぬ\r\n"));
+    QtGameFixture game("inu,いぬ\r\n");
     MainScreen& f = showGame(game);
     QVERIFY(QTest::qWaitForWindowActive(qtWindow(f)));
     QMessageBox box(QMessageBox::Critical, QStringLiteral("ポクラク"), QStringLiteral("box"), QMessageBox::Ok,
@@ -207,8 +207,8 @@ void KeyboardTest::nothingWhileAModalBoxIsOpen() {
 
 // The practice screen keeps its own ways: letters typed there press no tile of the hidden main screen.
 void KeyboardTest::nothingOnThePracticeScreen() {
-    GameFixture game(QStringLiteral("inu,いぬ\r\n"));
-    game.writeText(QStringLiteral("romajimojiren.txt"), fullPracticeData());
+    QtGameFixture game("inu,いぬ\r\n");
+    game.writeText("romajimojiren.txt", fullPracticeData());
     MainScreen& f = showGame(game);
     QVERIFY(QTest::qWaitForWindowActive(qtWindow(f)));
     f.onPracticeMenu();
@@ -230,7 +230,7 @@ void KeyboardTest::lettersInTheMenuBarStayThere() {
     } restore;
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     QVERIFY(QApplication::style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation));
-    GameFixture game(QStringLiteral("inu,いぬ\r\n"));
+    QtGameFixture game("inu,いぬ\r\n");
     MainScreen& f = showGame(game);
     QVERIFY(QTest::qWaitForWindowActive(qtWindow(f)));
     QWindow* window = qtWindow(f)->windowHandle();
@@ -244,7 +244,7 @@ void KeyboardTest::lettersInTheMenuBarStayThere() {
 // An open menu takes the keys typed while it is open: a letter presses no tile, Escape closes the menu and
 // leaves the letters placed so far.
 void KeyboardTest::keysInAnOpenMenuStayThere() {
-    GameFixture game(QStringLiteral("inu,いぬ\r\n"));
+    QtGameFixture game("inu,いぬ\r\n");
     MainScreen& f = showGame(game);
     QVERIFY(QTest::qWaitForWindowActive(qtWindow(f)));
     type(QStringLiteral("i"));

@@ -7,13 +7,13 @@
 #include "frontends/qt/painter.h"
 #include "frontends/qt/qtcolour.h"
 #include "frontends/qt/textfit.h"
+#include "qt/qtgame.h"
+#include "qt/views.h"
 #include "screens/chart/chart_layout.h"
 #include "screens/chart/chart_window.h"
 #include "screens/main/main_screen.h"
 #include "screens/practice/practice_screen.h"
-#include "support/gamefixture.h"
 #include "support/practicechart.h"
-#include "support/views.h"
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
@@ -131,13 +131,13 @@ private slots:
     void endlessWord();
 
 private:
-    GameFixture game;
+    QtGameFixture game;
     MainScreen& f() { return game.program->mainScreen(); }
     const MainScreenControls& c() { return game.program->mainScreen().controls(); }
 };
 
 void TextFitTest::initTestCase() {
-    game.writeText(QStringLiteral("romajimojiren.txt"), fullPracticeData());
+    game.writeText("romajimojiren.txt", fullPracticeData());
     game.start();
     f().show();
     const QString family = usedFamily(view(c().wordLabel)->font());

@@ -4,10 +4,10 @@
 // their pictures, so the layout does not move. Runs with QT_SCALE_FACTOR=2 on the offscreen platform.
 #include "frontends/qt/icon.h"
 #include "frontends/qt/pictures.h"
+#include "qt/qtgame.h"
+#include "qt/views.h"
 #include "screens/main/main_screen.h"
 #include "screens/opening/opening_screen.h"
-#include "support/gamefixture.h"
-#include "support/views.h"
 #include <QApplication>
 #include <QIcon>
 #include <QtTest>
@@ -40,7 +40,7 @@ private slots:
     void loadPictureWithoutALargeVariant();
 
 private:
-    GameFixture game;
+    QtGameFixture game;
     const MainScreenControls& c() { return game.program->mainScreen().controls(); }
 };
 
@@ -97,7 +97,7 @@ void HiDpiTest::creaturesKeepTheirBoxesAndSlots() {
     const auto& o = game.program->openingScreen().controls();
     QCOMPARE(shown(o.background).devicePixelRatio(), 2.0);
     QCOMPARE(shown(o.balls(11)).deviceIndependentSize().toSize(), QSize(64, 64));
-    QVERIFY(game.errors.details.isEmpty());
+    QVERIFY(game.errors.details.empty());
 }
 
 void HiDpiTest::cursorsAndIcon() {
