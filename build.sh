@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 what=${1:-play}
 
-packages=(build-essential cmake ninja-build ccache pkg-config
+packages=(build-essential cmake ninja-build ccache pkg-config libgtest-dev
           qt6-base-dev libsdl2-dev libqt6svg6 qt6-qpa-plugins
           fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
           xvfb xauth xdotool x11-utils imagemagick)
