@@ -35,7 +35,7 @@ TEST(Hints, hintButtonLooks) {
         expectHintButton(f, false); // the last letter hides it
         f.onOkClicked();
     };
-    f.stateForTests().score = 100;
+    f.setScoreForTests(100);
     expectHintButton(f, true, green, small); // new question
     f.onRetryClicked();
     expectHintButton(f, true, green, small); // a retry before any hint
@@ -66,7 +66,7 @@ TEST(Hints, hintCosts) {
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
-    f.stateForTests().score = 50;
+    f.setScoreForTests(50);
     f.onHintClicked();
     ASSERT_EQ(f.state().score, 48);
     ASSERT_EQ(c.scoreLabel->text(), " 48"s);
@@ -80,16 +80,16 @@ TEST(Hints, hintCosts) {
     ASSERT_EQ(f.state().score, 44); // 1 point a letter
 
     // The floor: first hint at 1, last hint at 7.
-    f.stateForTests().score = 1;
+    f.setScoreForTests(1);
     f.onHintClicked();
     ASSERT_EQ(f.state().score, 0);
     ASSERT_EQ(c.scoreLabel->text(), " 0"s);
-    f.stateForTests().score = 7;
+    f.setScoreForTests(7);
     f.onHintClicked();
     ASSERT_EQ(f.state().score, 0);
     // A score the cliff made negative is raised to 0 by the floor too.
     answerRight(f);
-    f.stateForTests().score = -40;
+    f.setScoreForTests(-40);
     f.onHintClicked();
     ASSERT_EQ(f.state().score, 0);
 }
@@ -101,7 +101,7 @@ TEST(Hints, firstHintShowsTheBeginning) {
     const auto& c = f.controls();
     std::set<int> lengths;
     for (int draw = 0; draw < 300; ++draw) {
-        f.stateForTests().hintLevel = 0;
+        f.setHintLevelForTests(0);
         game.clock += 7919;
         f.onHintClicked();
         ASSERT_TRUE(f.state().hintLength >= 1 && f.state().hintLength <= 6);
@@ -118,7 +118,7 @@ TEST(Hints, firstHintShowsTheBeginning) {
     GameFixture empty(""s);
     empty.start();
     MainScreen& e = empty.program->mainScreen();
-    e.stateForTests().score = 5;
+    e.setScoreForTests(5);
     e.onHintClicked();
     ASSERT_EQ(e.controls().hintLabel->text(), std::string());
     ASSERT_EQ(e.state().score, 3);
@@ -129,7 +129,7 @@ TEST(Hints, retryDealsAgainAndChangesNothingElse) {
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
-    f.stateForTests().score = 30;
+    f.setScoreForTests(30);
     f.onHintClicked();
     const std::string hint = c.hintLabel->text();
     game.sound.played.clear();

@@ -19,6 +19,7 @@ void MainScreen::onCreatureClicked(std::int16_t index) {
 // have moved it, or the cliff taken it); the ninth step puts its picture into the slot.
 void MainScreen::onCatchTick() {
     ++s.catchStep;
+    if (s.catchStep == 1) setCreatureState(s.catchIndex, CreatureState::gliding);
     moveCreatureTo(s.catchIndex,
                    glideStep(s.creaturePlace[s.catchIndex], slotPlace(s.catchIndex), s.catchStep));
     if (s.catchStep != catchSteps) return;
@@ -27,7 +28,7 @@ void MainScreen::onCatchTick() {
     creature->setPicture(c.blankPicture->picture());
     setCreatureShown(s.catchIndex, false);
     moveCreatureTo(s.catchIndex, parkedPlace);
-    s.returnTicks[s.catchIndex] = 1; // the chase tick counts on from here
+    setCreatureState(s.catchIndex, CreatureState::parked); // the chase tick counts on from here
     for (std::int16_t k = 0; k < creatureCount; ++k)
         c.creatures(k)->setEnabled(true);
     s.catchStep = 0;
@@ -37,11 +38,11 @@ void MainScreen::onCatchTick() {
 // A click on a slot lets its waiting creature out at the start of the track at once. A slot with nothing
 // waiting in it (its creature is running, hidden or still gliding towards it) ignores the click.
 void MainScreen::onSlotClicked(std::int16_t index) {
-    if (s.returnTicks[index] < 1) return;
+    if (s.creatureState[index] != CreatureState::parked) return;
     toolkit::PictureBox* slot = c.parkingSlots(index);
     c.creatures(index)->setPicture(slot->picture());
     slot->setPicture(c.blankPicture->picture());
     moveCreatureTo(index, startPlace);
     setCreatureShown(index, true);
-    s.returnTicks[index] = 0;
+    setCreatureState(index, CreatureState::running);
 }

@@ -46,13 +46,14 @@ void MainScreen::eatCreature(std::int16_t i) {
     slot->setPicture(c.eatenMark->picture());
     slot->setEnabled(false);
     setScore(s.score - eatPenalty);
+    setCreatureState(i, CreatureState::eaten);
     ++s.eatenCount;
     play(Cue::Eaten);
 }
 
 // A caught creature waits in its slot and comes back to the start of the track after twenty ticks.
 void MainScreen::bringBackCreature(std::int16_t i) {
-    if (s.returnTicks[i] < 1) return;
+    if (s.creatureState[i] != CreatureState::parked) return;
     ++s.returnTicks[i];
     if (s.returnTicks[i] < returnWait) return;
     toolkit::PictureBox* slot = c.parkingSlots(i);
@@ -60,7 +61,7 @@ void MainScreen::bringBackCreature(std::int16_t i) {
     slot->setPicture(c.blankPicture->picture());
     moveCreatureTo(i, startPlace);
     setCreatureShown(i, true);
-    s.returnTicks[i] = 0;
+    setCreatureState(i, CreatureState::running);
 }
 
 // The fifth lost creature ends the game: the graded result, then every game window closes.

@@ -32,6 +32,11 @@ void MainScreen::setTileShown(std::int16_t k, bool shown) {
     c.tiles(k)->setVisible(shown);
 }
 
+void MainScreen::setCreatureState(std::int16_t i, mainscreen::CreatureState state) {
+    s.creatureState[i] = state;
+    s.returnTicks[i] = state == mainscreen::CreatureState::parked ? 1 : 0;
+}
+
 void MainScreen::setCreatureShown(std::int16_t i, bool shown) {
     s.creatureShown[i] = shown;
     c.creatures(i)->setVisible(shown);

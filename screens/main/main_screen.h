@@ -53,6 +53,8 @@ public:
     // box follows.
     void moveCreatureTo(std::int16_t i, mainscreen::TwipPoint place);
     void setCreatureShown(std::int16_t i, bool shown);
+    // The one place a creature's state changes: parked starts its wait, every other state ends it.
+    void setCreatureState(std::int16_t i, mainscreen::CreatureState state);
 
     const MainScreenControls& controls() const { return c; }
     // The chart menu item's caption; the end of a practice visit offers the chart again without touching
@@ -88,18 +90,38 @@ public:
         // Where each creature stands, in twips, and whether it is out on the field.
         std::array<mainscreen::TwipPoint, 12> creaturePlace{};
         std::array<bool, 12> creatureShown{};
+        std::array<mainscreen::CreatureState, 12> creatureState{};
         std::int16_t catchStep = 0;
         std::int16_t catchIndex = 0;
-        std::array<std::int16_t, 13> returnTicks{};
+        std::array<std::int16_t, 12> returnTicks{}; // chase ticks a parked creature has waited
         std::int16_t praiseStampTicks = 0;
         bool chartShown = false;
         bool creditShown = false;
         std::string resultText;
     };
     const State& state() const { return s; }
+
     // Where a check must start from a given game (a score near a threshold, a creature about to come back):
-    // the one way to change the state other than through the handlers.
-    State& stateForTests() { return s; }
+    // the only ways to change the game other than through the handlers. Each sets what it names and
+    // nothing else (no label is redrawn).
+    void setScoreForTests(int score) { s.score = static_cast<std::int16_t>(score); }
+    void setAnswerForTests(std::string answer) { s.answer = std::move(answer); }
+    void setTypedForTests(std::string answerLine, int placedCount) {
+        s.answerLine = std::move(answerLine);
+        s.placedCount = static_cast<std::int16_t>(placedCount);
+    }
+    void setSolvedCountForTests(int count) { s.solvedCount = static_cast<std::int16_t>(count); }
+    void setEatenCountForTests(int count) { s.eatenCount = static_cast<std::int16_t>(count); }
+    void setHintLevelForTests(int level) { s.hintLevel = static_cast<std::int16_t>(level); }
+    void setPraiseTicksForTests(int ticks) { s.praiseStampTicks = static_cast<std::int16_t>(ticks); }
+    void setCreatureSpeedForTests(std::int16_t i, int speed) {
+        s.creatureSpeed[i] = static_cast<std::int16_t>(speed);
+    }
+    // Creature i parked, its slot's picture ready to come back after the given ticks of waiting.
+    void parkCreatureForTests(std::int16_t i, int ticksWaited) {
+        setCreatureState(i, mainscreen::CreatureState::parked);
+        s.returnTicks[i] = static_cast<std::int16_t>(ticksWaited);
+    }
 
 protected:
     std::unique_ptr<toolkit::Window> build() override;

@@ -13,7 +13,8 @@ using namespace mainscreen;
 void MainScreen::onLoad() {
     // The screen keeps its members when a game ends: a new game must not inherit a creature still waiting
     // to come back (it would return with no picture) nor the tiles pressed in an unfinished answer.
-    s.returnTicks.fill(0);
+    for (std::int16_t k = 0; k < creatureCount; ++k)
+        setCreatureState(k, CreatureState::running);
     s.placedCount = 0;
     navigator_.playOpening();
     s.eatenCount = 0;

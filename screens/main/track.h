@@ -15,6 +15,15 @@ struct TwipPoint {
 
 inline constexpr int creatureCount = 12;
 
+// What a creature is doing; its picture box and its slot follow. Whether it is out on the field is apart:
+// the score's thresholds show and hide a creature whatever it is doing, and only a shown one runs.
+enum class CreatureState : std::uint8_t {
+    running, // its own picture on its box, on the track or waiting for its threshold
+    gliding, // clicked: gliding step by step into its slot
+    parked,  // caught: its picture waits in its slot, and it comes back to the start after a while
+    eaten,   // fallen off the cliff: its slot shows the eaten mark
+};
+
 // Where every creature starts and where a caught one comes back; far off the screen for the lost and caught.
 inline constexpr TwipPoint startPlace{100, 100};
 inline constexpr TwipPoint parkedPlace{-2000, -2000};

@@ -58,9 +58,6 @@ public:
         std::array<std::string, practice::chartSize> chartCaptions;
     };
     const State& state() const { return s; }
-    // Where a check must start from a given practice: the one way to change the state other than through
-    // the handlers.
-    State& stateForTests() { return s; }
 
 protected:
     std::unique_ptr<toolkit::Window> build() override;
