@@ -10,6 +10,11 @@ namespace toolkit {
 struct KeyPress {
     int key = 0;
     std::string text;
+    // The keyboard repeating a key held down.
+    bool autoRepeat = false;
+    // A press the game never takes: Ctrl, Alt or Meta is held (the keys of menus and shortcuts), or the
+    // window is not in front (a box is open over it).
+    bool forOthers = false;
 };
 
 namespace keys {

@@ -31,6 +31,18 @@ void Window::focus() {
     if (view_) view_->focus();
 }
 
+bool Window::keyDown(const KeyPress& press) {
+    if (press.autoRepeat) return heldKey_ == press.key;
+    heldKey_.reset();
+    if (press.forOthers || !keyHandler || !keyHandler(press)) return false;
+    heldKey_ = press.key;
+    return true;
+}
+
+void Window::keyUp(int key, bool autoRepeat) {
+    if (!autoRepeat && heldKey_ == key) heldKey_.reset();
+}
+
 void Window::stopTimers() {
     for (const auto& timer : timers_)
         timer->setEnabled(false);

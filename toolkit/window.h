@@ -9,6 +9,7 @@
 #include "toolkit/timer.h"
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,8 +67,13 @@ public:
     const MenuItem& menuBar() const { return menuBar_; }
 
     // A key pressed while the window is in front, before the control with the focus sees it; true when
-    // taken. See the front end for which presses are handed on.
+    // taken. Front ends hand presses to keyDown and releases to keyUp, never to the handler itself.
     std::function<bool(const KeyPress&)> keyHandler;
+    // A press reaching the window: handed to the handler unless it is for others. A held-down key presses
+    // once: auto-repeated presses are never handed on, and those of a key the handler took are taken too
+    // (true), so the focused control cannot act on them instead.
+    bool keyDown(const KeyPress& press);
+    void keyUp(int key, bool autoRepeat);
     // The player closed the window from its frame; the window never closes itself.
     std::function<void()> closeRequested;
 
@@ -94,6 +100,7 @@ private:
     std::vector<std::unique_ptr<Timer>> timers_;
     MenuItem menuBar_;
     bool shown_ = false;
+    std::optional<int> heldKey_; // the key the handler took, until it is let go
     WindowView* view_ = nullptr;
 };
 

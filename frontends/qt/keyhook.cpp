@@ -6,8 +6,8 @@
 
 namespace frontend {
 
-KeyHook::KeyHook(QWidget* window, QWidget* area, Handler handler)
-    : QObject(window), window_(window), area_(area), handler_(std::move(handler)) {
+KeyHook::KeyHook(QWidget* window, QWidget* area, Down down, Up up)
+    : QObject(window), window_(window), area_(area), down_(std::move(down)), up_(std::move(up)) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -26,17 +26,13 @@ bool KeyHook::eventFilter(QObject* receiver, QEvent* event) {
     if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watches(receiver)) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (type == QEvent::KeyRelease) {
-        if (!key->isAutoRepeat() && heldKey_ == key->key()) heldKey_.reset();
+        up_(key->key(), key->isAutoRepeat());
         return false;
     }
-    if (key->isAutoRepeat()) return heldKey_ == key->key();
-    heldKey_.reset();
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     // While a modal box is open, the box is the active window and Qt keeps keys from the windows under it.
-    if (!window_->isActiveWindow()) return false;
-    if (!handler_({key->key(), key->text().toStdString()})) return false;
-    heldKey_ = key->key();
-    return true;
+    const bool forOthers = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) ||
+                           !window_->isActiveWindow();
+    return down_({key->key(), key->text().toStdString(), key->isAutoRepeat(), forOthers});
 }
 
 } // namespace frontend

@@ -138,9 +138,11 @@ QtWindow::QtWindow(Window& window, QtDisplay& display) : window_(&window), displ
     }
     if (stage_) addZoomKeys();
     if (window.keyHandler)
-        new KeyHook(this, client_, [this](const KeyPress& key) {
-            return window_ && window_->keyHandler && window_->keyHandler(key);
-        });
+        new KeyHook(
+            this, client_, [this](const KeyPress& key) { return window_ && window_->keyDown(key); },
+            [this](int key, bool autoRepeat) {
+                if (window_) window_->keyUp(key, autoRepeat);
+            });
     if (!stage_) layout()->setSizeConstraint(QLayout::SetFixedSize);
     window.setView(this);
 }

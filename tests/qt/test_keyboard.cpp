@@ -155,7 +155,7 @@ void KeyboardTest::sequences() {
     QtGameFixture game((word + QStringLiteral(",ことば\r\n")).toStdString());
     MainScreen& f = showGame(game);
     QVERIFY(QTest::qWaitForWindowActive(qtWindow(f)));
-    f.stateForTests().score = static_cast<std::int16_t>(scoreBefore);
+    f.setScoreForTests(scoreBefore);
     type(keys);
     const auto& c = f.controls();
     // A button pressed from the keyboard goes down at once and is clicked a moment later: wait for that
