@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: MIT
-// The chase tick: creatures run clockwise at score / 2 + their speed while the score is above zero, corners
-// apply two edges in one tick, the eat zone's four strict bounds, the cost of a lost creature, the return of
-// a caught one, the praise stamp's four ticks, the graded end of the game with its single result box (no
-// tick may start while it is open), and the chase going on while the main screen is hidden.
+// The chase tick: creatures run at score / 2 + their speed while the score is above zero, corners apply two
+// edges in one tick, the eat zone's four strict bounds, the cost of a lost creature, the return of a caught
+// one, the praise stamp's four ticks, the graded end of the game with its single result box (no tick may
+// start while it is open), and the chase going on while the main screen is hidden. The clockwise run round
+// the track, down to the pixel the desktop puts a creature on, is in tests/qt/test_main_drawn.cpp.
 #include "screens/chart/chart_window.h"
 #include "screens/main/main_screen.h"
 #include "screens/opening/opening_screen.h"
 #include "screens/practice/practice_screen.h"
 #include "support/gamefixture.h"
 #include "support/play.h"
-#include "support/stdstring.h"
-#include "support/views.h"
-#include <QtTest>
+#include <gtest/gtest.h>
+
+using namespace std::string_literals;
 
 namespace {
 
@@ -28,8 +29,8 @@ bool operator==(Place a, Place b) {
     return a.left == b.left && a.top == b.top;
 }
 
-char* toString(const Place& p) {
-    return QTest::toString(QStringLiteral("(%1, %2)").arg(p.left).arg(p.top));
+void PrintTo(const Place& p, std::ostream* out) {
+    *out << "(" << p.left << ", " << p.top << ")";
 }
 
 // A game one step before its end: four creatures lost already, creature 0 standing in the eat zone.
@@ -39,61 +40,15 @@ void oneLossFromTheEnd(MainScreen& f, int scoreBefore) {
     placeCreature(f, 0, 400, 800);
 }
 
-} // namespace
-
-class ChaseTest : public QObject {
-    Q_OBJECT
-private slots:
-    void creaturesRunClockwise();
-    void bigStepsAndOvershoot();
-    void eatZoneHasStrictBounds();
-    void nothingMovesAtZeroOrBelow();
-    void caughtCreatureComesBackAfterTwentyTicks();
-    void twoLostInOneTick();
-    void resultIsGradedByTheScore();
-    void noTickWhileTheResultIsOpen();
-    void chaseGoesOnWhileTheScreenIsHidden();
-};
-
-void ChaseTest::creaturesRunClockwise() {
-    GameFixture game;
-    game.start();
-    MainScreen& f = game.program->mainScreen();
-    f.stateForTests().creatureSpeed.fill(5);
-    f.stateForTests().score = 30; // step 20
-    const struct {
-        Place from, to;
-    } cases[] = {
-        {{100, 100}, {120, 100}},     // the start position lies on the top edge: right first
-        {{5530, 100}, {5550, 120}},   // top right corner: right, then down
-        {{5600, 500}, {5600, 520}},   // right side: down
-        {{5540, 1090}, {5520, 1110}}, // bottom right corner: down, then left
-        {{3000, 1200}, {2980, 1200}}, // bottom: left
-        {{110, 1100}, {90, 1080}},    // bottom left corner: left, then up
-        {{50, 1050}, {50, 1030}},     // left side, below the cliff: up
-        {{60, 100}, {80, 80}},        // top left corner: right, then up
-        {{3000, 500}, {3000, 500}},   // off the track: stands still
-    };
-    for (int i = 0; i < 9; ++i)
-        placeCreature(f, static_cast<std::int16_t>(i), cases[i].from.left, cases[i].from.top);
-    placeCreature(f, 9, 100, 100, false); // hidden creatures do not run
-    f.onChaseTick();
-    for (int i = 0; i < 9; ++i)
-        QCOMPARE(where(f, i), cases[i].to);
-    QCOMPARE(where(f, 9), (Place{100, 100}));
-    QCOMPARE(f.state().eatenCount, 0);
-
-    // An odd score runs half twips, kept as real positions.
-    f.stateForTests().score = 31;
-    placeCreature(f, 0, 100, 100);
-    f.onChaseTick();
-    f.onChaseTick();
-    QCOMPARE(where(f, 0), (Place{141, 100}));
-    QCOMPARE(widget(f.controls().creatures(0))->x(), 9); // the widget sits at the nearest pixel
+// A tick of a timer, as the front end's clock makes it while the timer runs.
+void tickIfRunning(const toolkit::Timer* timer) {
+    if (timer->isEnabled()) timer->tick();
 }
 
-void ChaseTest::bigStepsAndOvershoot() {
-    auto run = [](int score, Place from, QList<Place> expected) {
+} // namespace
+
+TEST(Chase, bigStepsAndOvershoot) {
+    auto run = [](int score, Place from, std::vector<Place> expected) {
         GameFixture game;
         game.start();
         MainScreen& f = game.program->mainScreen();
@@ -102,11 +57,11 @@ void ChaseTest::bigStepsAndOvershoot() {
         placeCreature(f, 0, from.left, from.top);
         for (const Place& next : expected) {
             f.onChaseTick();
-            QCOMPARE(where(f, 0), next);
+            ASSERT_EQ(where(f, 0), next);
         }
-        QCOMPARE(f.state().eatenCount, 0);
-        QCOMPARE(f.state().score, score);
-        QVERIFY(!f.controls().creatures(0)->isHidden());
+        ASSERT_EQ(f.state().eatenCount, 0);
+        ASSERT_EQ(f.state().score, score);
+        ASSERT_TRUE(!f.controls().creatures(0)->isHidden());
     };
     // Turning up at Left -400, beside the cliff: the lap goes on up the left side and right along the top.
     run(1180, {200, 1100}, {{-400, 500}, {-400, -100}, {200, -100}, {800, -100}});
@@ -116,7 +71,7 @@ void ChaseTest::bigStepsAndOvershoot() {
     run(2380, {150, 1100}, {{-1050, 1100}, {-2250, 1100}, {-3450, 1100}});
 }
 
-void ChaseTest::eatZoneHasStrictBounds() {
+TEST(Chase, eatZoneHasStrictBounds) {
     GameFixture game;
     game.start();
     MainScreen& f = game.program->mainScreen();
@@ -129,32 +84,33 @@ void ChaseTest::eatZoneHasStrictBounds() {
     }
     f.stateForTests().score = 0;
     f.onChaseTick();
-    QCOMPARE(f.state().eatenCount, 4);
-    QCOMPARE(f.state().score, -120);
-    QCOMPARE(c.scoreLabel->text(), QStringLiteral("-120"));
-    QCOMPARE(game.sound.played, QList<Cue>(4, Cue::Eaten));
+    ASSERT_EQ(f.state().eatenCount, 4);
+    ASSERT_EQ(f.state().score, -120);
+    ASSERT_EQ(c.scoreLabel->text(), "-120"s);
+    ASSERT_EQ(game.sound.played, std::vector<Cue>(4, Cue::Eaten));
     const std::string eatenMark = c.eatenMark->picture();
-    QVERIFY(!c.eatenMark->picture().empty());
+    ASSERT_TRUE(!c.eatenMark->picture().empty());
     for (int i = 0; i < 4; ++i) {
-        QVERIFY(c.creatures(i)->isHidden());
-        QCOMPARE(where(f, i), (Place{-2000, -2000}));
-        QVERIFY(!c.creatures(i)->isEnabled());
-        QCOMPARE(c.parkingSlots(i)->picture(), eatenMark);
-        QVERIFY(!c.parkingSlots(i)->isEnabled());
-        QCOMPARE(where(f, 4 + i), outside[i]);
-        QVERIFY(!c.creatures(4 + i)->isHidden());
-        QVERIFY(c.creatures(4 + i)->isEnabled());
-        QVERIFY(c.parkingSlots(4 + i)->picture().empty());
-        QVERIFY(c.parkingSlots(4 + i)->isEnabled());
+        ASSERT_TRUE(c.creatures(i)->isHidden());
+        ASSERT_EQ(where(f, i), (Place{-2000, -2000}));
+        ASSERT_TRUE(!c.creatures(i)->isEnabled());
+        ASSERT_EQ(c.parkingSlots(i)->picture(), eatenMark);
+        ASSERT_TRUE(!c.parkingSlots(i)->isEnabled());
+        ASSERT_EQ(where(f, 4 + i), outside[i]);
+        ASSERT_TRUE(!c.creatures(4 + i)->isHidden());
+        ASSERT_TRUE(c.creatures(4 + i)->isEnabled());
+        ASSERT_TRUE(c.parkingSlots(4 + i)->picture().empty());
+        ASSERT_TRUE(c.parkingSlots(4 + i)->isEnabled());
     }
     // A lost creature cannot be clicked: its box ignores the mouse.
     game.sound.played.clear();
     placeCreature(f, 0, 3000, 500);
-    QTest::mouseClick(widget(c.creatures(0)), Qt::LeftButton);
-    QVERIFY(game.sound.played.isEmpty());
+    f.show();
+    click(c.creatures(0));
+    ASSERT_TRUE(game.sound.played.empty());
 }
 
-void ChaseTest::nothingMovesAtZeroOrBelow() {
+TEST(Chase, nothingMovesAtZeroOrBelow) {
     for (const int score : {0, -10}) {
         GameFixture game;
         game.start();
@@ -168,25 +124,25 @@ void ChaseTest::nothingMovesAtZeroOrBelow() {
         f.stateForTests().praiseStampTicks = 0;
         for (int tick = 1; tick <= 6; ++tick) {
             f.onChaseTick();
-            QCOMPARE(c.praiseStamp->isHidden(), tick >= 4); // the stamp goes on the fourth tick
-            QCOMPARE(where(f, 0), (Place{100, 100}));
-            QCOMPARE(c.creatures(2)->isHidden(), tick < 2); // returns on its twentieth count
+            ASSERT_EQ(c.praiseStamp->isHidden(), tick >= 4); // the stamp goes on the fourth tick
+            ASSERT_EQ(where(f, 0), (Place{100, 100}));
+            ASSERT_EQ(c.creatures(2)->isHidden(), tick < 2); // returns on its twentieth count
         }
-        QCOMPARE(f.state().eatenCount, 1);
-        QCOMPARE(f.state().score, score - 30);
-        QCOMPARE(where(f, 2), (Place{100, 100}));
-        QCOMPARE(f.state().praiseStampTicks, 4); // counting stops there
+        ASSERT_EQ(f.state().eatenCount, 1);
+        ASSERT_EQ(f.state().score, score - 30);
+        ASSERT_EQ(where(f, 2), (Place{100, 100}));
+        ASSERT_EQ(f.state().praiseStampTicks, 4); // counting stops there
     }
     GameFixture game;
     game.start();
     MainScreen& f = game.program->mainScreen();
     f.stateForTests().praiseStampTicks = 32767; // a game left alone for hours: no overflow
     f.onChaseTick();
-    QCOMPARE(f.state().praiseStampTicks, 32767);
-    QVERIFY(game.errors.details.isEmpty());
+    ASSERT_EQ(f.state().praiseStampTicks, 32767);
+    ASSERT_TRUE(game.errors.details.empty());
 }
 
-void ChaseTest::caughtCreatureComesBackAfterTwentyTicks() {
+TEST(Chase, caughtCreatureComesBackAfterTwentyTicks) {
     GameFixture game;
     game.start();
     MainScreen& f = game.program->mainScreen();
@@ -198,29 +154,29 @@ void ChaseTest::caughtCreatureComesBackAfterTwentyTicks() {
     f.onCreatureClicked(3);
     for (int step = 0; step < 9; ++step)
         f.onCatchTick();
-    QCOMPARE(f.state().returnTicks[3], 1);
+    ASSERT_EQ(f.state().returnTicks[3], 1);
     c.creatures(3)->setEnabled(false); // the return leaves Enabled alone
     for (int tick = 1; tick <= 18; ++tick) {
         f.onChaseTick();
-        QVERIFY(c.creatures(3)->isHidden());
+        ASSERT_TRUE(c.creatures(3)->isHidden());
     }
-    QCOMPARE(f.state().returnTicks[3], 19);
-    QCOMPARE(c.parkingSlots(3)->picture(), rabbit);
+    ASSERT_EQ(f.state().returnTicks[3], 19);
+    ASSERT_EQ(c.parkingSlots(3)->picture(), rabbit);
     f.onChaseTick();
-    QVERIFY(!c.creatures(3)->isHidden());     // visible although 50 is below its threshold of 110
-    QCOMPARE(where(f, 3), (Place{100, 100})); // no move on the tick it returns
-    QCOMPARE(c.creatures(3)->picture(), rabbit);
-    QVERIFY(c.parkingSlots(3)->picture().empty());
-    QCOMPARE(f.state().returnTicks[3], 0);
-    QVERIFY(!c.creatures(3)->isEnabled());
+    ASSERT_TRUE(!c.creatures(3)->isHidden());  // visible although 50 is below its threshold of 110
+    ASSERT_EQ(where(f, 3), (Place{100, 100})); // no move on the tick it returns
+    ASSERT_EQ(c.creatures(3)->picture(), rabbit);
+    ASSERT_TRUE(c.parkingSlots(3)->picture().empty());
+    ASSERT_EQ(f.state().returnTicks[3], 0);
+    ASSERT_TRUE(!c.creatures(3)->isEnabled());
     f.onChaseTick();
-    QCOMPARE(where(f, 3), (Place{130, 100}));
+    ASSERT_EQ(where(f, 3), (Place{130, 100}));
     for (int tick = 0; tick < 30; ++tick)
         f.onChaseTick();
-    QCOMPARE(f.state().returnTicks[3], 0); // it comes back once only
+    ASSERT_EQ(f.state().returnTicks[3], 0); // it comes back once only
 }
 
-void ChaseTest::twoLostInOneTick() {
+TEST(Chase, twoLostInOneTick) {
     {
         GameFixture game;
         game.start();
@@ -229,17 +185,17 @@ void ChaseTest::twoLostInOneTick() {
         placeCreature(f, 2, 400, 800);
         placeCreature(f, 5, 500, 700);
         f.onChaseTick();
-        QCOMPARE(f.state().score, 40);
-        QCOMPARE(f.state().eatenCount, 2);
-        QCOMPARE(game.sound.played, (QList<Cue>{Cue::Eaten, Cue::Eaten}));
+        ASSERT_EQ(f.state().score, 40);
+        ASSERT_EQ(f.state().eatenCount, 2);
+        ASSERT_EQ(game.sound.played, (std::vector<Cue>{Cue::Eaten, Cue::Eaten}));
     }
     // The fifth loss is the first of the two: the second is never looked at.
     GameFixture game;
     game.start();
     MainScreen& f = game.program->mainScreen();
-    game.writeText(QStringLiteral("romajimojiren.txt"), QStringLiteral("a,あ,0\r\n"));
+    game.writeText("romajimojiren.txt"s, "a,あ,0\r\n"s);
     f.onPracticeMenu();
-    QVERIFY(game.program->practiceScreen().isLoaded());
+    ASSERT_TRUE(game.program->practiceScreen().isLoaded());
     oneLossFromTheEnd(f, 230);
     placeCreature(f, 5, 500, 700);
     bool loadedWhileOpen = false;
@@ -248,27 +204,25 @@ void ChaseTest::twoLostInOneTick() {
                           game.program->practiceScreen().isLoaded();
     };
     f.onChaseTick();
-    QCOMPARE(f.state().eatenCount, 5);
-    QCOMPARE(f.state().score, 200);
-    QCOMPARE(game.sound.played, (QList<Cue>{Cue::Eaten, Cue::GameOver}));
-    QCOMPARE(game.messageBox.shown.size(), 1);
-    QVERIFY(loadedWhileOpen); // the screens close only once the box is dismissed
-    QVERIFY(!f.isLoaded());
-    QVERIFY(!game.program->chartWindow().isLoaded());
-    QVERIFY(!game.program->practiceScreen().isLoaded());
-    QVERIFY(game.program->openingScreen().isLoaded()); // the opening screen is left playing
-    QVERIFY(game.errors.details.isEmpty());
+    ASSERT_EQ(f.state().eatenCount, 5);
+    ASSERT_EQ(f.state().score, 200);
+    ASSERT_EQ(game.sound.played, (std::vector<Cue>{Cue::Eaten, Cue::GameOver}));
+    ASSERT_EQ(game.messageBox.shown.size(), 1u);
+    ASSERT_TRUE(loadedWhileOpen); // the screens close only once the box is dismissed
+    ASSERT_TRUE(!f.isLoaded());
+    ASSERT_TRUE(!game.program->chartWindow().isLoaded());
+    ASSERT_TRUE(!game.program->practiceScreen().isLoaded());
+    ASSERT_TRUE(game.program->openingScreen().isLoaded()); // the opening screen is left playing
+    ASSERT_TRUE(game.errors.details.empty());
 }
 
-void ChaseTest::resultIsGradedByTheScore() {
+TEST(Chase, resultIsGradedByTheScore) {
     const struct {
         int score;
-        QString text;
+        std::string text;
     } cases[] = {
-        {601, QStringLiteral("さすがじゃ！")},     {600, QStringLiteral("そこそこだなぁ！")},
-        {451, QStringLiteral("そこそこだなぁ！")}, {450, QStringLiteral("まだまだ！")},
-        {200, QStringLiteral("まだまだ！")},       {199, QStringLiteral("特訓がいるぞ！")},
-        {-100, QStringLiteral("特訓がいるぞ！")},
+        {601, "さすがじゃ！"s}, {600, "そこそこだなぁ！"s}, {451, "そこそこだなぁ！"s}, {450, "まだまだ！"s},
+        {200, "まだまだ！"s},   {199, "特訓がいるぞ！"s},   {-100, "特訓がいるぞ！"s},
     };
     for (const auto& c : cases) {
         GameFixture game;
@@ -276,16 +230,16 @@ void ChaseTest::resultIsGradedByTheScore() {
         MainScreen& f = game.program->mainScreen();
         oneLossFromTheEnd(f, c.score + 30);
         f.onChaseTick();
-        QCOMPARE(game.messageBox.shown.size(), 1);
-        QCOMPARE(game.messageBox.shown[0].text, c.text);
-        QCOMPARE(game.messageBox.shown[0].title, QStringLiteral("結果"));
-        QVERIFY(game.messageBox.shown[0].icon == toolkit::MessageIcon::stop);
-        QCOMPARE(f.state().resultText, c.text);
-        QVERIFY(!f.isLoaded());
+        ASSERT_EQ(game.messageBox.shown.size(), 1u);
+        ASSERT_EQ(game.messageBox.shown[0].text, c.text);
+        ASSERT_EQ(game.messageBox.shown[0].title, "結果"s);
+        ASSERT_TRUE(game.messageBox.shown[0].icon == toolkit::MessageIcon::stop);
+        ASSERT_EQ(f.state().resultText, c.text);
+        ASSERT_TRUE(!f.isLoaded());
     }
 }
 
-void ChaseTest::noTickWhileTheResultIsOpen() {
+TEST(Chase, noTickWhileTheResultIsOpen) {
     GameFixture game;
     game.start();
     MainScreen& f = game.program->mainScreen();
@@ -306,37 +260,38 @@ void ChaseTest::noTickWhileTheResultIsOpen() {
             ++ticksTried;
         }
         const int ticksBefore = timerTicks;
-        QTRY_VERIFY_WITH_TIMEOUT(timerTicks - ticksBefore >= 2, 5000);
-        QCOMPARE(f.state().eatenCount, 5);
-        QCOMPARE(f.state().praiseStampTicks, 1);
-        QVERIFY(!f.controls().creatures(1)->isHidden());
+        tickIfRunning(f.controls().chaseTimer);
+        tickIfRunning(f.controls().chaseTimer);
+        ASSERT_TRUE(timerTicks - ticksBefore >= 2);
+        ASSERT_EQ(f.state().eatenCount, 5);
+        ASSERT_EQ(f.state().praiseStampTicks, 1);
+        ASSERT_TRUE(!f.controls().creatures(1)->isHidden());
     };
     f.onChaseTick();
-    QCOMPARE(ticksTried, 3);
-    QCOMPARE(game.messageBox.shown.size(), 1);
-    QCOMPARE(f.state().eatenCount, 5);
-    QCOMPARE(f.state().score, 270);
-    QCOMPARE(game.sound.played, (QList<Cue>{Cue::Eaten, Cue::GameOver}));
-    QVERIFY(!f.isLoaded());
-    QVERIFY(game.errors.details.isEmpty());
+    ASSERT_EQ(ticksTried, 3);
+    ASSERT_EQ(game.messageBox.shown.size(), 1u);
+    ASSERT_EQ(f.state().eatenCount, 5);
+    ASSERT_EQ(f.state().score, 270);
+    ASSERT_EQ(game.sound.played, (std::vector<Cue>{Cue::Eaten, Cue::GameOver}));
+    ASSERT_TRUE(!f.isLoaded());
+    ASSERT_TRUE(game.errors.details.empty());
 }
 
-void ChaseTest::chaseGoesOnWhileTheScreenIsHidden() {
+TEST(Chase, chaseGoesOnWhileTheScreenIsHidden) {
     GameFixture game;
     game.start();
     MainScreen& f = game.program->mainScreen();
-    game.writeText(QStringLiteral("romajimojiren.txt"), QStringLiteral("a,あ,0\r\n"));
+    game.writeText("romajimojiren.txt"s, "a,あ,0\r\n"s);
     f.onPracticeMenu(); // the practice screen hides the main screen
-    QVERIFY(!f.isVisible());
+    ASSERT_TRUE(!f.isVisible());
     f.stateForTests().score = 10;
     placeCreature(f, 0, 100, 100);
-    QTRY_VERIFY_WITH_TIMEOUT(where(f, 0).left > 100, 5000); // the running timer moves it
+    tickIfRunning(f.controls().chaseTimer);
+    ASSERT_TRUE(where(f, 0).left > 100); // the running timer moves it
     oneLossFromTheEnd(f, 100);
-    QTRY_VERIFY_WITH_TIMEOUT(!game.program->practiceScreen().isLoaded(), 5000);
-    QCOMPARE(game.messageBox.shown.size(), 1);
-    QVERIFY(!f.isLoaded());
-    QVERIFY(!game.program->chartWindow().isLoaded());
+    tickIfRunning(f.controls().chaseTimer);
+    ASSERT_TRUE(!game.program->practiceScreen().isLoaded());
+    ASSERT_EQ(game.messageBox.shown.size(), 1u);
+    ASSERT_TRUE(!f.isLoaded());
+    ASSERT_TRUE(!game.program->chartWindow().isLoaded());
 }
-
-QTEST_MAIN(ChaseTest)
-#include "test_chase.moc"

@@ -5,23 +5,12 @@
 #include "screens/main/main_screen.h"
 #include "support/gamefixture.h"
 #include "support/play.h"
-#include "support/stdstring.h"
-#include <QtTest>
+#include <gtest/gtest.h>
 
-class JudgingTest : public QObject {
-    Q_OBJECT
-private slots:
-    void cueFollowsTheScoreBeforeTheAnswer();
-    void pointsPerLetter();
-    void wrongAnswerCostsFiveAndDealsAgain();
-    void creaturesFollowTheirThresholds();
-    void answerLineMustMatchExactly();
-    void rightAnswerOpensTheNextQuestion();
-    void scoreStopsAtItsLimit();
-};
+using namespace std::string_literals;
 
-void JudgingTest::cueFollowsTheScoreBeforeTheAnswer() {
-    GameFixture game(QStringLiteral("inu,いぬ\r\n"));
+TEST(Judging, cueFollowsTheScoreBeforeTheAnswer) {
+    GameFixture game("inu,いぬ\r\n"s);
     game.start();
     MainScreen& f = game.program->mainScreen();
     const struct {
@@ -34,84 +23,84 @@ void JudgingTest::cueFollowsTheScoreBeforeTheAnswer() {
         f.stateForTests().score = static_cast<std::int16_t>(c.before);
         game.sound.played.clear();
         answerRight(f);
-        QVERIFY2(game.sound.played == QList<Cue>{c.cue}, qPrintable(QString::number(c.before)));
+        ASSERT_EQ(game.sound.played, std::vector<Cue>{c.cue}) << c.before;
     }
 }
 
-void JudgingTest::pointsPerLetter() {
-    GameFixture game(QStringLiteral("sakan,さかん\r\n"));
+TEST(Judging, pointsPerLetter) {
+    GameFixture game("sakan,さかん\r\n"s);
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     answerRight(f); // no hint: 2 points a letter
-    QCOMPARE(f.state().score, 10);
-    QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 10"));
+    ASSERT_EQ(f.state().score, 10);
+    ASSERT_EQ(c.scoreLabel->text(), " 10"s);
     f.onHintClicked(); // first hint: 2 points now, and 1 point a letter
-    QCOMPARE(f.state().score, 8);
+    ASSERT_EQ(f.state().score, 8);
     answerRight(f);
-    QCOMPARE(f.state().score, 13);
-    QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 13"));
+    ASSERT_EQ(f.state().score, 13);
+    ASSERT_EQ(c.scoreLabel->text(), " 13"s);
     f.onHintClicked();
     f.onHintClicked(); // both hints: 12 points in all
-    QCOMPARE(f.state().score, 1);
+    ASSERT_EQ(f.state().score, 1);
     answerRight(f);
-    QCOMPARE(f.state().score, 6);
-    QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 6"));
+    ASSERT_EQ(f.state().score, 6);
+    ASSERT_EQ(c.scoreLabel->text(), " 6"s);
 
     // The long-vowel mark is a letter like any other.
-    GameFixture longVowel(QStringLiteral("ro^maji,ローマじ\r\n"));
+    GameFixture longVowel("ro^maji,ローマじ\r\n"s);
     longVowel.start();
     answerRight(longVowel.program->mainScreen());
-    QCOMPARE(longVowel.program->mainScreen().state().score, 14);
+    ASSERT_EQ(longVowel.program->mainScreen().state().score, 14);
 }
 
-void JudgingTest::wrongAnswerCostsFiveAndDealsAgain() {
-    GameFixture game(QStringLiteral("sakan,さかん\r\n"));
+TEST(Judging, wrongAnswerCostsFiveAndDealsAgain) {
+    GameFixture game("sakan,さかん\r\n"s);
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     f.stateForTests().score = 5;
     f.onHintClicked(); // the hint label must survive the wrong answer
-    QCOMPARE(f.state().score, 3);
+    ASSERT_EQ(f.state().score, 3);
     const std::string hint = c.hintLabel->text();
     placeCreature(f, 0, 100, 100);
     game.sound.played.clear();
-    QVERIFY(pressLetters(f, QStringLiteral("nakas")));
-    QVERIFY(!c.okButton->isHidden());
+    ASSERT_TRUE(pressLetters(f, "nakas"s));
+    ASSERT_TRUE(!c.okButton->isHidden());
     f.onOkClicked();
-    QCOMPARE(game.sound.played, QList<Cue>{Cue::Wrong});
-    QCOMPARE(f.state().score, 0); // not -2
-    QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 0"));
-    QCOMPARE(f.state().answer, QStringLiteral("sakan"));
-    QCOMPARE(f.state().placedCount, 0);
-    QCOMPARE(f.state().hintLevel, 1);
-    QCOMPARE(c.hintLabel->text(), hint);
-    QVERIFY(c.okButton->isHidden());
-    QVERIFY(!c.retryButton->isHidden());
-    QVERIFY(!c.hintButton->isHidden());
-    QVERIFY(!c.creatures(0)->isHidden()); // creatures are not touched
-    QCOMPARE(c.answerLabel->text(), QString());
-    QCOMPARE(c.markedLineLabel->text(), QString());
-    QCOMPARE(c.plainLineLabel->text(), QString());
-    QVERIFY(pressLetters(f, QStringLiteral("sakan"))); // every letter is back on the board
-    QCOMPARE(f.state().placedCount, 5);
+    ASSERT_EQ(game.sound.played, std::vector<Cue>{Cue::Wrong});
+    ASSERT_EQ(f.state().score, 0); // not -2
+    ASSERT_EQ(c.scoreLabel->text(), " 0"s);
+    ASSERT_EQ(f.state().answer, "sakan"s);
+    ASSERT_EQ(f.state().placedCount, 0);
+    ASSERT_EQ(f.state().hintLevel, 1);
+    ASSERT_EQ(c.hintLabel->text(), hint);
+    ASSERT_TRUE(c.okButton->isHidden());
+    ASSERT_TRUE(!c.retryButton->isHidden());
+    ASSERT_TRUE(!c.hintButton->isHidden());
+    ASSERT_TRUE(!c.creatures(0)->isHidden()); // creatures are not touched
+    ASSERT_EQ(c.answerLabel->text(), std::string());
+    ASSERT_EQ(c.markedLineLabel->text(), std::string());
+    ASSERT_EQ(c.plainLineLabel->text(), std::string());
+    ASSERT_TRUE(pressLetters(f, "sakan"s)); // every letter is back on the board
+    ASSERT_EQ(f.state().placedCount, 5);
 
     f.onOkClicked(); // right this time: the retry cost nothing, the wrong answer cost its 5 points only
-    QCOMPARE(f.state().score, 5);
+    ASSERT_EQ(f.state().score, 5);
 
     f.stateForTests().score = 12;
     f.stateForTests().answerLine = "x";
     f.onOkClicked();
-    QCOMPARE(f.state().score, 7);
-    QCOMPARE(c.scoreLabel->text(), QStringLiteral(" 7"));
+    ASSERT_EQ(f.state().score, 7);
+    ASSERT_EQ(c.scoreLabel->text(), " 7"s);
     // A score the cliff made negative is raised to 0 by the floor.
     f.stateForTests().score = -20;
     f.onOkClicked();
-    QCOMPARE(f.state().score, 0);
+    ASSERT_EQ(f.state().score, 0);
 }
 
-void JudgingTest::creaturesFollowTheirThresholds() {
-    GameFixture game(QStringLiteral("a,あ\r\n")); // 2 points an answer
+TEST(Judging, creaturesFollowTheirThresholds) {
+    GameFixture game("a,あ\r\n"s); // 2 points an answer
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
@@ -124,53 +113,53 @@ void JudgingTest::creaturesFollowTheirThresholds() {
         const int t = thresholds[k];
         placeCreature(f, static_cast<std::int16_t>(k), 100, 100, true);
         answerFrom(t - 2); // exactly at the threshold: a shown creature stays shown
-        QVERIFY(!c.creatures(k)->isHidden());
+        ASSERT_TRUE(!c.creatures(k)->isHidden());
         placeCreature(f, static_cast<std::int16_t>(k), 100, 100, false);
         answerFrom(t - 2); // ... and a hidden one stays hidden
-        QVERIFY(c.creatures(k)->isHidden());
+        ASSERT_TRUE(c.creatures(k)->isHidden());
         answerFrom(t - 1); // one above: shown, with every creature of a lower threshold
         for (int j = 0; j < 12; ++j)
-            QCOMPARE(c.creatures(j)->isHidden(), j > k);
+            ASSERT_EQ(c.creatures(j)->isHidden(), j > k);
         answerFrom(t - 3); // one below: hidden
-        QVERIFY(c.creatures(k)->isHidden());
+        ASSERT_TRUE(c.creatures(k)->isHidden());
     }
     answerFrom(759);
     for (int j = 0; j < 12; ++j)
-        QVERIFY(!c.creatures(j)->isHidden());
+        ASSERT_TRUE(!c.creatures(j)->isHidden());
     answerFrom(-10); // still below the first threshold after the points: all twelve go
-    QCOMPARE(f.state().score, -8);
-    QCOMPARE(c.scoreLabel->text(), QStringLiteral("-8"));
+    ASSERT_EQ(f.state().score, -8);
+    ASSERT_EQ(c.scoreLabel->text(), "-8"s);
     for (int j = 0; j < 12; ++j)
-        QVERIFY(c.creatures(j)->isHidden());
+        ASSERT_TRUE(c.creatures(j)->isHidden());
 }
 
-void JudgingTest::answerLineMustMatchExactly() {
-    GameFixture game(QStringLiteral("ro^maji,ローマじ\r\n"));
+TEST(Judging, answerLineMustMatchExactly) {
+    GameFixture game("ro^maji,ローマじ\r\n"s);
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     f.stateForTests().answerLine = "romaji";
     f.onOkClicked();
-    QCOMPARE(game.sound.played.last(), Cue::Wrong);
-    QVERIFY(pressLetters(f, QStringLiteral("ro^maji")));
-    QCOMPARE(c.answerLabel->text(), QStringLiteral("ro^maji"));
+    ASSERT_EQ(game.sound.played.back(), Cue::Wrong);
+    ASSERT_TRUE(pressLetters(f, "ro^maji"s));
+    ASSERT_EQ(c.answerLabel->text(), "ro^maji"s);
     f.onOkClicked();
-    QCOMPARE(game.sound.played.last(), Cue::Correct100);
-    QCOMPARE(f.state().score, 14);
+    ASSERT_EQ(game.sound.played.back(), Cue::Correct100);
+    ASSERT_EQ(f.state().score, 14);
 
-    GameFixture plain(QStringLiteral("romaji,ローマじ\r\n"));
+    GameFixture plain("romaji,ローマじ\r\n"s);
     plain.start();
     MainScreen& p = plain.program->mainScreen();
     p.stateForTests().answerLine = "ro^maji";
     p.onOkClicked();
-    QCOMPARE(plain.sound.played.last(), Cue::Wrong);
+    ASSERT_EQ(plain.sound.played.back(), Cue::Wrong);
     p.stateForTests().answerLine = "Romaji"; // upper and lower case differ
     p.onOkClicked();
-    QCOMPARE(plain.sound.played.last(), Cue::Wrong);
-    QCOMPARE(p.state().score, 0);
+    ASSERT_EQ(plain.sound.played.back(), Cue::Wrong);
+    ASSERT_EQ(p.state().score, 0);
 }
 
-void JudgingTest::rightAnswerOpensTheNextQuestion() {
+TEST(Judging, rightAnswerOpensTheNextQuestion) {
     GameFixture game;
     game.start();
     MainScreen& f = game.program->mainScreen();
@@ -179,41 +168,38 @@ void JudgingTest::rightAnswerOpensTheNextQuestion() {
     f.stateForTests().praiseStampTicks = 9;
     f.onHintClicked();
     f.onRetryClicked(); // the hint button turns red
-    QVERIFY(pressLetters(f, QString::fromStdString(f.state().answer)));
-    QVERIFY(!c.okButton->isHidden());
+    ASSERT_TRUE(pressLetters(f, f.state().answer));
+    ASSERT_TRUE(!c.okButton->isHidden());
     f.onOkClicked();
-    QVERIFY(!c.praiseStamp->isHidden());
-    QCOMPARE(f.state().praiseStampTicks, 0);
-    QCOMPARE(f.state().solvedCount, 1);
-    QVERIFY(f.state().answer != first); // five words: no repeat before the fifth question
-    QCOMPARE(c.wordLabel->text(), f.state().questionWord);
-    QCOMPARE(f.state().hintLevel, 0);
-    QVERIFY(!f.state().hintTaken);
-    QCOMPARE(c.hintLabel->text(), QString());
-    QVERIFY(c.okButton->isHidden());
-    QVERIFY(!c.retryButton->isHidden());
-    QVERIFY(!c.hintButton->isHidden());
-    QCOMPARE(c.hintButton->text(), QStringLiteral("ちょっとヒント"));
-    QCOMPARE(c.hintButton->backColor(), QColor(192, 255, 192));
-    QCOMPARE(c.answerLabel->text(), QString());
-    QCOMPARE(f.state().placedCount, 0);
-    QVERIFY(pressLetters(f, QString::fromStdString(f.state().answer))); // the new word is on the board
+    ASSERT_TRUE(!c.praiseStamp->isHidden());
+    ASSERT_EQ(f.state().praiseStampTicks, 0);
+    ASSERT_EQ(f.state().solvedCount, 1);
+    ASSERT_TRUE(f.state().answer != first); // five words: no repeat before the fifth question
+    ASSERT_EQ(c.wordLabel->text(), f.state().questionWord);
+    ASSERT_EQ(f.state().hintLevel, 0);
+    ASSERT_TRUE(!f.state().hintTaken);
+    ASSERT_EQ(c.hintLabel->text(), std::string());
+    ASSERT_TRUE(c.okButton->isHidden());
+    ASSERT_TRUE(!c.retryButton->isHidden());
+    ASSERT_TRUE(!c.hintButton->isHidden());
+    ASSERT_EQ(c.hintButton->text(), "ちょっとヒント"s);
+    ASSERT_EQ(c.hintButton->backColor(), (toolkit::Colour{192, 255, 192}));
+    ASSERT_EQ(c.answerLabel->text(), std::string());
+    ASSERT_EQ(f.state().placedCount, 0);
+    ASSERT_TRUE(pressLetters(f, f.state().answer)); // the new word is on the board
 }
 
-void JudgingTest::scoreStopsAtItsLimit() {
-    GameFixture game(QStringLiteral("sakan,さかん\r\n"));
+TEST(Judging, scoreStopsAtItsLimit) {
+    GameFixture game("sakan,さかん\r\n"s);
     game.start();
     MainScreen& f = game.program->mainScreen();
     f.stateForTests().score = 32760;
     answerRight(f);
-    QCOMPARE(f.state().score, 32767);
-    QCOMPARE(f.controls().scoreLabel->text(), QStringLiteral(" 32767"));
+    ASSERT_EQ(f.state().score, 32767);
+    ASSERT_EQ(f.controls().scoreLabel->text(), " 32767"s);
     answerRight(f);
-    QCOMPARE(f.state().score, 32767);
-    QVERIFY(game.errors.details.isEmpty());
+    ASSERT_EQ(f.state().score, 32767);
+    ASSERT_TRUE(game.errors.details.empty());
     for (int k = 0; k < 12; ++k)
-        QVERIFY(!f.controls().creatures(k)->isHidden());
+        ASSERT_TRUE(!f.controls().creatures(k)->isHidden());
 }
-
-QTEST_MAIN(JudgingTest)
-#include "test_judging.moc"

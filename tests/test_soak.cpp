@@ -9,11 +9,15 @@
 #include "screens/practice/practice_screen.h"
 #include "support/gamefixture.h"
 #include "support/play.h"
-#include "support/quietplatform.h"
-#include "support/views.h"
-#include <QRandomGenerator>
-#include <QtTest>
 #include <algorithm>
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <random>
+
+using namespace std::string_literals;
 
 namespace {
 
@@ -37,26 +41,26 @@ bool isParked(const toolkit::PictureBox* box) {
 }
 
 // Why the main screen breaks an invariant, or an empty text when it keeps them all.
-QString brokenInvariant(const MainScreen& f, const Pictures& pictures) {
+std::string brokenInvariant(const MainScreen& f, const Pictures& pictures) {
     const MainScreenControls& c = f.controls();
     if (f.state().eatenCount < 0 || f.state().eatenCount > 4)
-        return QStringLiteral("eatenCount %1 in a running game").arg(f.state().eatenCount);
+        return "eatenCount " + std::to_string(f.state().eatenCount) + " in a running game";
     // Only the cliff takes the score below zero, 30 points a creature.
     if (f.state().score < -30 * f.state().eatenCount)
-        return QStringLiteral("score %1 after %2 eaten").arg(f.state().score).arg(f.state().eatenCount);
-    const QString shown = QString::fromStdString(c.scoreLabel->text());
-    const QString expected =
-        f.state().score >= 0 ? QStringLiteral(" %1").arg(f.state().score) : QString::number(f.state().score);
-    if (shown != expected && !(shown == QStringLiteral("0") && f.state().score == 0))
-        return QStringLiteral("score %1 shown as '%2'").arg(f.state().score).arg(shown);
-    if (!c.chaseTimer->isEnabled()) return QStringLiteral("the chase timer stopped");
+        return "score " + std::to_string(f.state().score) + " after " + std::to_string(f.state().eatenCount) +
+               " eaten";
+    const std::string shown = c.scoreLabel->text();
+    const std::string expected = (f.state().score >= 0 ? " " : "") + std::to_string(f.state().score);
+    if (shown != expected && !(shown == "0"s && f.state().score == 0))
+        return "score " + std::to_string(f.state().score) + " shown as '" + shown + "'";
+    if (!c.chaseTimer->isEnabled()) return "the chase timer stopped"s;
     const bool catching = c.catchTimer->isEnabled();
     if (!catching && f.state().catchStep != 0)
-        return QStringLiteral("catchStep %1 with no catch").arg(f.state().catchStep);
+        return "catchStep " + std::to_string(f.state().catchStep) + " with no catch";
     if (catching && (f.state().catchStep < 0 || f.state().catchStep > 8))
-        return QStringLiteral("catchStep %1").arg(f.state().catchStep);
+        return "catchStep " + std::to_string(f.state().catchStep);
     if (!c.praiseStamp->isHidden() && f.state().praiseStampTicks > 3)
-        return QStringLiteral("the praise stamp outstays its ticks");
+        return "the praise stamp outstays its ticks"s;
     int disabledSlots = 0;
     for (std::int16_t i = 0; i < 12; ++i) {
         const toolkit::PictureBox* p = c.creatures(i);
@@ -65,45 +69,61 @@ QString brokenInvariant(const MainScreen& f, const Pictures& pictures) {
         const std::string& inSlot = slot->picture();
         const bool slotEmpty = slot->picture().empty();
         const bool slotEaten = inSlot == pictures.eatenMark;
-        const QString who = QStringLiteral("creature %1: ").arg(i);
+        const std::string who = "creature " + std::to_string(i) + ": ";
         if (!slot->isEnabled()) ++disabledSlots;
-        if (slotEaten && slot->isEnabled())
-            return who + QStringLiteral("an enabled slot shows the eaten mark");
-        if (catching && i != f.state().catchIndex && p->isEnabled())
-            return who + QStringLiteral("clickable during a catch");
+        if (slotEaten && slot->isEnabled()) return who + "an enabled slot shows the eaten mark";
+        if (catching && i != f.state().catchIndex && p->isEnabled()) return who + "clickable during a catch";
         if (f.state().returnTicks[i] < 0 || f.state().returnTicks[i] > 19)
-            return who + QStringLiteral("returnTicks out of range");
+            return who + "returnTicks out of range";
         if (catching && i == f.state().catchIndex) {
             // Being caught: still its own picture, on its way to an empty slot (or one showing the mark).
-            if (own != pictures.creature[i])
-                return who + QStringLiteral("lost its picture while being caught");
-            if (!slotEmpty && !slotEaten) return who + QStringLiteral("caught into a full slot");
+            if (own != pictures.creature[i]) return who + "lost its picture while being caught";
+            if (!slotEmpty && !slotEaten) return who + "caught into a full slot";
         } else if (f.state().returnTicks[i] >= 1) {
             // Caught: parked, its picture waiting in its slot.
-            if (!isParked(p)) return who + QStringLiteral("caught but not parked");
-            if (!p->picture().empty()) return who + QStringLiteral("caught but still showing its picture");
-            if (inSlot != pictures.creature[i])
-                return who + QStringLiteral("caught but its slot lacks its picture");
+            if (!isParked(p)) return who + "caught but not parked";
+            if (!p->picture().empty()) return who + "caught but still showing its picture";
+            if (inSlot != pictures.creature[i]) return who + "caught but its slot lacks its picture";
         } else {
             // Waiting, running or eaten: its own picture, and its slot empty or marked.
-            if (own != pictures.creature[i]) return who + QStringLiteral("shows another picture");
-            if (!slotEmpty && !slotEaten) return who + QStringLiteral("free while its slot holds a picture");
+            if (own != pictures.creature[i]) return who + "shows another picture";
+            if (!slotEmpty && !slotEaten) return who + "free while its slot holds a picture";
             // Eaten: hidden at the parking place (until a threshold shows it there again).
-            if (slotEaten && p->isHidden() && !isParked(p))
-                return who + QStringLiteral("eaten but not parked");
+            if (slotEaten && p->isHidden() && !isParked(p)) return who + "eaten but not parked";
         }
     }
     // A slot is disabled only by the cliff; a creature caught while falling may be eaten twice.
     if (disabledSlots > f.state().eatenCount)
-        return QStringLiteral("%1 disabled slots, %2 eaten").arg(disabledSlots).arg(f.state().eatenCount);
+        return std::to_string(disabledSlots) + " disabled slots, " + std::to_string(f.state().eatenCount) +
+               " eaten";
     return {};
+}
+
+struct Size {
+    int width = 0, height = 0;
+};
+
+// The size in pixels of the picture a creature's box shows, and so of the box: a GIF's header holds it.
+Size pictureSize(const std::string& name) {
+    static std::map<std::string, Size> known;
+    if (const auto found = known.find(name); found != known.end()) return found->second;
+    std::ifstream file(std::string(POKURAKU_SOURCE_DIR) + "/assets/" + name, std::ios::binary);
+    if (!name.empty() && !file) ADD_FAILURE() << "no picture " << name;
+    unsigned char header[10] = {};
+    file.read(reinterpret_cast<char*>(header), sizeof header);
+    return known[name] = {header[6] | header[7] << 8, header[8] | header[9] << 8};
 }
 
 // A creature the player can click: shown, enabled and at least partly inside the window.
 bool clickable(const toolkit::PictureBox* p) {
-    const QWidget* w = widget(p);
-    return !p->isHidden() && p->isEnabled() && p->left() > -w->width() * 15 && p->left() < 6135 &&
-           p->top() > -w->height() * 15 && p->top() < 4905;
+    const Size size = pictureSize(p->picture());
+    return !p->isHidden() && p->isEnabled() && p->left() > -size.width * 15 && p->left() < 6135 &&
+           p->top() > -size.height * 15 && p->top() < 4905;
+}
+
+// A roll of the player's die: 0 to n - 1.
+int bounded(std::mt19937& rng, int n) {
+    return std::uniform_int_distribution<int>(0, n - 1)(rng);
 }
 
 void finishOpening(Program& program) {
@@ -116,10 +136,10 @@ struct Tally {
 };
 
 // One step of the player between two chase ticks, chosen by the roll of a die.
-void playerStep(QRandomGenerator& rng, Program& program, Tally& tally) {
+void playerStep(std::mt19937& rng, Program& program, Tally& tally) {
     MainScreen& f = program.mainScreen();
     const MainScreenControls& c = f.controls();
-    const auto roll = rng.bounded(100);
+    const int roll = bounded(rng, 100);
     if (program.practiceScreen().isLoaded()) {
         if (roll < 20) program.practiceScreen().onQuitPracticeMenu();
     } else if (roll < 20) {
@@ -127,25 +147,25 @@ void playerStep(QRandomGenerator& rng, Program& program, Tally& tally) {
         ++tally.right;
     } else if (roll < 28 && f.state().answerLength > 1) {
         // The letters reversed: wrong unless the word reads the same both ways.
-        QString reversed = QString::fromStdString(f.state().answer);
+        std::string reversed = f.state().answer;
         std::reverse(reversed.begin(), reversed.end());
         pressLetters(f, reversed);
         if (c.answerLabel->text() != f.state().answer) ++tally.wrong;
         f.onOkClicked();
     } else if (roll < 34) {
-        pressLetters(f,
-                     QString::fromStdString(f.state().answer).left(rng.bounded(f.state().answerLength + 1)));
+        pressLetters(f, f.state().answer.substr(
+                            0, static_cast<std::size_t>(bounded(rng, f.state().answerLength + 1))));
         f.onRetryClicked();
     } else if (roll < 38 && !c.hintButton->isHidden()) {
         f.onHintClicked();
     } else if (roll < 70) {
-        const auto i = static_cast<std::int16_t>(rng.bounded(12));
+        const auto i = static_cast<std::int16_t>(bounded(rng, 12));
         if (clickable(c.creatures(i))) {
             f.onCreatureClicked(i);
             ++tally.clicks;
         }
     } else if (roll < 75) {
-        const auto i = static_cast<std::int16_t>(rng.bounded(12));
+        const auto i = static_cast<std::int16_t>(bounded(rng, 12));
         if (c.parkingSlots(i)->isEnabled()) f.onSlotClicked(i);
     } else if (roll == 75) {
         f.onPracticeMenu();
@@ -155,10 +175,10 @@ void playerStep(QRandomGenerator& rng, Program& program, Tally& tally) {
 
 // Plays one game from start-up until its fifth creature falls or the ticks run out. A new game is a new
 // start of the program, as for the player: nothing of the game before carries over.
-void playOneGame(QRandomGenerator& rng, Tally& tally, int tickLimit) {
-    GameFixture game(QStringLiteral("inu,いぬ\r\nro^maji,ローマじ\r\ngakko^,がっこう\r\ni,い\r\n"
-                                    "hiko^ki,ひこうき\r\nkyu^kyu^sha,きゅうきゅうしゃ\r\n"));
-    game.writeText(QStringLiteral("romajimojiren.txt"), QStringLiteral("a,あ,0\r\nka,か,5\r\n"));
+void playOneGame(std::mt19937& rng, Tally& tally, int tickLimit) {
+    GameFixture game("inu,いぬ\r\nro^maji,ローマじ\r\ngakko^,がっこう\r\ni,い\r\n"
+                     "hiko^ki,ひこうき\r\nkyu^kyu^sha,きゅうきゅうしゃ\r\n"s);
+    game.writeText("romajimojiren.txt"s, "a,あ,0\r\nka,か,5\r\n"s);
     game.clock = 1000 + 7919ULL * tally.games;
     Program& program = *game.program;
     MainScreen& f = program.mainScreen();
@@ -174,13 +194,10 @@ void playOneGame(QRandomGenerator& rng, Tally& tally, int tickLimit) {
     ++tally.games;
     // The invariants after one step of play; false, with the test failed, when one is broken.
     const auto holds = [&](const char* step) {
-        const QString broken = brokenInvariant(f, pictures);
-        if (broken.isEmpty()) return true;
-        const QString where = QStringLiteral("tick %1, game %2, after %3: %4")
-                                  .arg(tally.ticks)
-                                  .arg(tally.games)
-                                  .arg(step, broken);
-        QTest::qFail(qPrintable(where), __FILE__, __LINE__);
+        const std::string broken = brokenInvariant(f, pictures);
+        if (broken.empty()) return true;
+        ADD_FAILURE() << "tick " << tally.ticks << ", game " << tally.games << ", after " << step << ": "
+                      << broken;
         return false;
     };
     while (tally.ticks < tickLimit) {
@@ -190,49 +207,39 @@ void playOneGame(QRandomGenerator& rng, Tally& tally, int tickLimit) {
         if (!holds("the player's step")) return;
         // Up to ten steps of a running catch fit into the half second before the chase tick.
         const MainScreenControls& c = f.controls();
-        for (int step = rng.bounded(11); step > 0 && c.catchTimer->isEnabled(); --step) {
+        for (int step = bounded(rng, 11); step > 0 && c.catchTimer->isEnabled(); --step) {
             f.onCatchTick();
             if (!holds("a catch step")) return;
         }
         f.onChaseTick();
-        // What the event loop does between ticks: deliver the layout and paint requests the handlers posted.
-        QCoreApplication::sendPostedEvents();
+        // What the front end does between ticks: let go of the windows the handlers closed.
+        game.flushDeletes();
         if (!f.isLoaded()) {
             // The fifth creature fell: the result was shown and every game window closed.
-            QCOMPARE(game.messageBox.shown.size(), 1);
-            QVERIFY(!program.practiceScreen().isLoaded() && !program.chartWindow().isLoaded());
+            ASSERT_EQ(game.messageBox.shown.size(), 1u);
+            ASSERT_TRUE(!program.practiceScreen().isLoaded() && !program.chartWindow().isLoaded());
             return;
         }
         if (!holds("the chase tick")) return;
         if (program.practiceScreen().isLoaded() && !program.practiceScreen().controls().runClock->isEnabled())
-            QFAIL("the practice clock stopped while the practice screen is open");
-        QVERIFY(game.errors.details.isEmpty());
+            FAIL() << "the practice clock stopped while the practice screen is open";
+        ASSERT_TRUE(game.errors.details.empty());
     }
 }
 
 } // namespace
 
-class SoakTest : public QObject {
-    Q_OBJECT
-private slots:
-    void initTestCase() { quietOffscreenWarnings(); }
-    void hundredThousandChaseTicks();
-};
-
-void SoakTest::hundredThousandChaseTicks() {
-    QRandomGenerator rng(20261208); // the player's choices; the game's own draws follow its clock
+TEST(Soak, hundredThousandChaseTicks) {
+    std::mt19937 rng(20261208); // the player's choices; the game's own draws follow its clock
     Tally tally;
     while (tally.ticks < 100000) {
         playOneGame(rng, tally, 100000);
-        if (QTest::currentTestFailed()) return;
+        if (HasFailure()) return;
     }
-    qInfo("%d games, %d right and %d wrong answers, %d creature clicks, %d practice visits", tally.games,
-          tally.right, tally.wrong, tally.clicks, tally.practiceVisits);
+    std::printf("%d games, %d right and %d wrong answers, %d creature clicks, %d practice visits\n",
+                tally.games, tally.right, tally.wrong, tally.clicks, tally.practiceVisits);
     // The run met what it was meant to: games that ended, catches, wrong answers and practice visits.
-    QVERIFY(tally.games > 10);
-    QVERIFY(tally.clicks > 1000 && tally.wrong > 1000 && tally.practiceVisits > 100);
-    QCOMPARE(tally.ticksInBox, 0);
+    ASSERT_TRUE(tally.games > 10);
+    ASSERT_TRUE(tally.clicks > 1000 && tally.wrong > 1000 && tally.practiceVisits > 100);
+    ASSERT_EQ(tally.ticksInBox, 0);
 }
-
-QTEST_MAIN(SoakTest)
-#include "test_soak.moc"
