@@ -102,12 +102,12 @@ TEST(Catching, caughtEvenWhenTheCliffTakesIt) {
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     const std::string rat = c.creatures(0)->picture();
-    f.stateForTests().score = 40;
+    f.setScoreForTests(40);
     placeCreature(f, 0, 3000, 500);
     f.onCreatureClicked(0);
     f.onCatchTick();
     placeCreature(f, 0, 400, 800); // the chase carried it into the zone
-    f.stateForTests().score = 0;
+    f.setScoreForTests(0);
     f.onChaseTick(); // eaten: parked, disabled, the eaten mark in its slot
     ASSERT_EQ(f.state().eatenCount, 1);
     ASSERT_EQ(f.state().score, -30);

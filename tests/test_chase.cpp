@@ -35,8 +35,8 @@ void PrintTo(const Place& p, std::ostream* out) {
 
 // A game one step before its end: four creatures lost already, creature 0 standing in the eat zone.
 void oneLossFromTheEnd(MainScreen& f, int scoreBefore) {
-    f.stateForTests().eatenCount = 4;
-    f.stateForTests().score = static_cast<std::int16_t>(scoreBefore);
+    f.setEatenCountForTests(4);
+    f.setScoreForTests(scoreBefore);
     placeCreature(f, 0, 400, 800);
 }
 
@@ -52,8 +52,8 @@ TEST(Chase, bigStepsAndOvershoot) {
         GameFixture game;
         game.start();
         MainScreen& f = game.program->mainScreen();
-        f.stateForTests().creatureSpeed[0] = 10;
-        f.stateForTests().score = static_cast<std::int16_t>(score);
+        f.setCreatureSpeedForTests(0, 10);
+        f.setScoreForTests(score);
         placeCreature(f, 0, from.left, from.top);
         for (const Place& next : expected) {
             f.onChaseTick();
@@ -82,7 +82,7 @@ TEST(Chase, eatZoneHasStrictBounds) {
         placeCreature(f, static_cast<std::int16_t>(i), inside[i].left, inside[i].top, i != 3); // 3 is hidden
         placeCreature(f, static_cast<std::int16_t>(4 + i), outside[i].left, outside[i].top);
     }
-    f.stateForTests().score = 0;
+    f.setScoreForTests(0);
     f.onChaseTick();
     ASSERT_EQ(f.state().eatenCount, 4);
     ASSERT_EQ(f.state().score, -120);
@@ -116,12 +116,12 @@ TEST(Chase, nothingMovesAtZeroOrBelow) {
         game.start();
         MainScreen& f = game.program->mainScreen();
         const auto& c = f.controls();
-        f.stateForTests().score = static_cast<std::int16_t>(score);
+        f.setScoreForTests(score);
         placeCreature(f, 0, 100, 100);
         placeCreature(f, 1, 400, 800, false); // hidden, in the zone: still eaten
-        f.stateForTests().returnTicks[2] = 18;
+        f.parkCreatureForTests(2, 18);
         c.praiseStamp->show();
-        f.stateForTests().praiseStampTicks = 0;
+        f.setPraiseTicksForTests(0);
         for (int tick = 1; tick <= 6; ++tick) {
             f.onChaseTick();
             ASSERT_EQ(c.praiseStamp->isHidden(), tick >= 4); // the stamp goes on the fourth tick
@@ -136,7 +136,7 @@ TEST(Chase, nothingMovesAtZeroOrBelow) {
     GameFixture game;
     game.start();
     MainScreen& f = game.program->mainScreen();
-    f.stateForTests().praiseStampTicks = 32767; // a game left alone for hours: no overflow
+    f.setPraiseTicksForTests(32767); // a game left alone for hours: no overflow
     f.onChaseTick();
     ASSERT_EQ(f.state().praiseStampTicks, 32767);
     ASSERT_TRUE(game.errors.details.empty());
@@ -148,8 +148,8 @@ TEST(Chase, caughtCreatureComesBackAfterTwentyTicks) {
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     const std::string rabbit = c.creatures(3)->picture();
-    f.stateForTests().score = 50;
-    f.stateForTests().creatureSpeed[3] = 5;
+    f.setScoreForTests(50);
+    f.setCreatureSpeedForTests(3, 5);
     placeCreature(f, 3, 3000, 500);
     f.onCreatureClicked(3);
     for (int step = 0; step < 9; ++step)
@@ -181,7 +181,7 @@ TEST(Chase, twoLostInOneTick) {
         GameFixture game;
         game.start();
         MainScreen& f = game.program->mainScreen();
-        f.stateForTests().score = 100; // both stand off every edge, so neither moves
+        f.setScoreForTests(100); // both stand off every edge, so neither moves
         placeCreature(f, 2, 400, 800);
         placeCreature(f, 5, 500, 700);
         f.onChaseTick();
@@ -284,7 +284,7 @@ TEST(Chase, chaseGoesOnWhileTheScreenIsHidden) {
     game.writeText("romajimojiren.txt"s, "a,あ,0\r\n"s);
     f.onPracticeMenu(); // the practice screen hides the main screen
     ASSERT_TRUE(!f.isVisible());
-    f.stateForTests().score = 10;
+    f.setScoreForTests(10);
     placeCreature(f, 0, 100, 100);
     tickIfRunning(f.controls().chaseTimer);
     ASSERT_TRUE(where(f, 0).left > 100); // the running timer moves it

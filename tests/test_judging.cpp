@@ -20,7 +20,7 @@ TEST(Judging, cueFollowsTheScoreBeforeTheAnswer) {
                  {3, Cue::Correct100},   {-3, Cue::Correct100}, {-4, Cue::Correct},
                  {-30, Cue::Correct100}, {299, Cue::Correct},   {32766, Cue::Correct100}};
     for (const auto& c : cases) {
-        f.stateForTests().score = static_cast<std::int16_t>(c.before);
+        f.setScoreForTests(c.before);
         game.sound.played.clear();
         answerRight(f);
         ASSERT_EQ(game.sound.played, std::vector<Cue>{c.cue}) << c.before;
@@ -59,7 +59,7 @@ TEST(Judging, wrongAnswerCostsFiveAndDealsAgain) {
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
-    f.stateForTests().score = 5;
+    f.setScoreForTests(5);
     f.onHintClicked(); // the hint label must survive the wrong answer
     ASSERT_EQ(f.state().score, 3);
     const std::string hint = c.hintLabel->text();
@@ -88,13 +88,13 @@ TEST(Judging, wrongAnswerCostsFiveAndDealsAgain) {
     f.onOkClicked(); // right this time: the retry cost nothing, the wrong answer cost its 5 points only
     ASSERT_EQ(f.state().score, 5);
 
-    f.stateForTests().score = 12;
-    f.stateForTests().answerLine = "x";
+    f.setScoreForTests(12);
+    f.setAnswerLineForTests("x");
     f.onOkClicked();
     ASSERT_EQ(f.state().score, 7);
     ASSERT_EQ(c.scoreLabel->text(), " 7"s);
     // A score the cliff made negative is raised to 0 by the floor.
-    f.stateForTests().score = -20;
+    f.setScoreForTests(-20);
     f.onOkClicked();
     ASSERT_EQ(f.state().score, 0);
 }
@@ -105,7 +105,7 @@ TEST(Judging, creaturesFollowTheirThresholds) {
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     auto answerFrom = [&](int before) {
-        f.stateForTests().score = static_cast<std::int16_t>(before);
+        f.setScoreForTests(before);
         answerRight(f);
     };
     const int thresholds[12] = {20, 40, 70, 110, 160, 220, 290, 370, 460, 560, 660, 760};
@@ -138,7 +138,7 @@ TEST(Judging, answerLineMustMatchExactly) {
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
-    f.stateForTests().answerLine = "romaji";
+    f.setAnswerLineForTests("romaji");
     f.onOkClicked();
     ASSERT_EQ(game.sound.played.back(), Cue::Wrong);
     ASSERT_TRUE(pressLetters(f, "ro^maji"s));
@@ -150,10 +150,10 @@ TEST(Judging, answerLineMustMatchExactly) {
     GameFixture plain("romaji,ローマじ\r\n"s);
     plain.start();
     MainScreen& p = plain.program->mainScreen();
-    p.stateForTests().answerLine = "ro^maji";
+    p.setAnswerLineForTests("ro^maji");
     p.onOkClicked();
     ASSERT_EQ(plain.sound.played.back(), Cue::Wrong);
-    p.stateForTests().answerLine = "Romaji"; // upper and lower case differ
+    p.setAnswerLineForTests("Romaji"); // upper and lower case differ
     p.onOkClicked();
     ASSERT_EQ(plain.sound.played.back(), Cue::Wrong);
     ASSERT_EQ(p.state().score, 0);
@@ -165,7 +165,7 @@ TEST(Judging, rightAnswerOpensTheNextQuestion) {
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
     const std::string first = f.state().answer;
-    f.stateForTests().praiseStampTicks = 9;
+    f.setPraiseTicksForTests(9);
     f.onHintClicked();
     f.onRetryClicked(); // the hint button turns red
     ASSERT_TRUE(pressLetters(f, f.state().answer));
@@ -193,7 +193,7 @@ TEST(Judging, scoreStopsAtItsLimit) {
     GameFixture game("sakan,さかん\r\n"s);
     game.start();
     MainScreen& f = game.program->mainScreen();
-    f.stateForTests().score = 32760;
+    f.setScoreForTests(32760);
     answerRight(f);
     ASSERT_EQ(f.state().score, 32767);
     ASSERT_EQ(f.controls().scoreLabel->text(), " 32767"s);

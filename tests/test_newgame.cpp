@@ -36,7 +36,7 @@ TEST(NewGame, newGameStartsClean) {
         ASSERT_TRUE(f.isVisible());
 
         // The rabbit is caught and waits in its slot; two letters of the answer are on the lines.
-        f.stateForTests().score = 200;
+        f.setScoreForTests(200);
         placeCreature(f, 3, 3000, 100);
         f.onCreatureClicked(3);
         for (int step = 0; step < 9; ++step)
@@ -48,7 +48,7 @@ TEST(NewGame, newGameStartsClean) {
         if (byQuitting) {
             f.onQuitMenu();
         } else {
-            f.stateForTests().eatenCount = 4;
+            f.setEatenCountForTests(4);
             placeCreature(f, 0, 300, 900); // in the eat zone
             f.onChaseTick();
             ASSERT_EQ(game.messageBox.shown.size(), 1u);

@@ -26,7 +26,7 @@ int usedCount(const MainScreen& f) {
 
 // What a correct answer does to the cycle before the next question is drawn.
 void nextQuestion(MainScreen& f) {
-    ++f.stateForTests().solvedCount;
+    f.setSolvedCountForTests(f.state().solvedCount + 1);
     f.pickQuestion();
 }
 
@@ -108,8 +108,8 @@ TEST(Questions, dealing) {
     const auto& c = f.controls();
     int faults = 0;
     const auto deal = [&](const std::string& answer) -> std::string {
-        f.stateForTests().answer = answer;
-        f.stateForTests().placedCount = 0;
+        f.setAnswerForTests(answer);
+        f.setPlacedCountForTests(0);
         f.dealTiles();
         std::string dealt;
         for (std::int16_t k = 0; k < 24; ++k) {
@@ -132,13 +132,13 @@ TEST(Questions, dealing) {
     ASSERT_TRUE(orders.size() > 10);
     ASSERT_EQ(faults, 0);
     // A character outside the Basic Multilingual Plane lies whole on one tile and counts as one letter.
-    f.stateForTests().answer = "a😀";
+    f.setAnswerForTests("a😀");
     f.dealTiles();
     ASSERT_EQ(f.state().answerLength, 2);
     ASSERT_TRUE(c.tiles(0)->text() == "😀" || c.tiles(1)->text() == "😀");
     ASSERT_TRUE(c.tiles(2)->isHidden());
     // An answer longer than the board (the word list lets none in) never deals past the last tile.
-    f.stateForTests().answer = std::string(30, 'a');
+    f.setAnswerForTests(std::string(30, 'a'));
     f.dealTiles();
     ASSERT_EQ(f.state().answerLength, 24);
     deal("aAiIuUeEoOx^"s);
@@ -155,22 +155,22 @@ TEST(Questions, answerLines) {
     game.start();
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
-    f.stateForTests().answer = "ro^maji";
+    f.setAnswerForTests("ro^maji");
     f.dealTiles();
     ASSERT_TRUE(pressLetters(f, f.state().answer));
     ASSERT_EQ(c.answerLabel->text(), "ro^maji"s);
     ASSERT_EQ(c.markedLineLabel->text(), "r＾maji"s);
     ASSERT_EQ(c.plainLineLabel->text(), "romaji"s);
     // A caret pressed first leaves a single full-width caret in the marked line.
-    f.stateForTests().placedCount = 0;
-    f.stateForTests().answer = "^a";
+    f.setPlacedCountForTests(0);
+    f.setAnswerForTests("^a");
     f.dealTiles();
     ASSERT_TRUE(pressLetters(f, "^"s));
     ASSERT_EQ(c.markedLineLabel->text(), "＾"s);
     ASSERT_EQ(c.plainLineLabel->text(), std::string());
     // A blank tile adds nothing to the lines but still counts as a press.
-    f.stateForTests().placedCount = 0;
-    f.stateForTests().answer = "a b";
+    f.setPlacedCountForTests(0);
+    f.setAnswerForTests("a b");
     f.dealTiles();
     ASSERT_TRUE(pressLetters(f, " "s));
     ASSERT_EQ(f.state().placedCount, 1);

@@ -18,6 +18,7 @@
 #include <random>
 
 using namespace std::string_literals;
+using mainscreen::CreatureState;
 
 namespace {
 
@@ -75,21 +76,34 @@ std::string brokenInvariant(const MainScreen& f, const Pictures& pictures) {
         if (catching && i != f.state().catchIndex && p->isEnabled()) return who + "clickable during a catch";
         if (f.state().returnTicks[i] < 0 || f.state().returnTicks[i] > 19)
             return who + "returnTicks out of range";
-        if (catching && i == f.state().catchIndex) {
-            // Being caught: still its own picture, on its way to an empty slot (or one showing the mark).
+        const CreatureState state = f.state().creatureState[i];
+        const bool target = catching && i == f.state().catchIndex;
+        if ((state == CreatureState::parked) != (f.state().returnTicks[i] >= 1))
+            return who + "waits to come back without being parked, or the other way round";
+        if (state == CreatureState::gliding && !target) return who + "glides with no catch under way";
+        switch (state) {
+        case CreatureState::gliding:
+            // Still its own picture, on its way to an empty slot (or one showing the mark).
             if (own != pictures.creature[i]) return who + "lost its picture while being caught";
             if (!slotEmpty && !slotEaten) return who + "caught into a full slot";
-        } else if (f.state().returnTicks[i] >= 1) {
-            // Caught: parked, its picture waiting in its slot.
+            break;
+        case CreatureState::parked:
+            // Its picture waiting in its slot.
             if (!isParked(p)) return who + "caught but not parked";
             if (!p->picture().empty()) return who + "caught but still showing its picture";
             if (inSlot != pictures.creature[i]) return who + "caught but its slot lacks its picture";
-        } else {
-            // Waiting, running or eaten: its own picture, and its slot empty or marked.
+            break;
+        case CreatureState::running:
             if (own != pictures.creature[i]) return who + "shows another picture";
-            if (!slotEmpty && !slotEaten) return who + "free while its slot holds a picture";
-            // Eaten: hidden at the parking place (until a threshold shows it there again).
-            if (slotEaten && p->isHidden() && !isParked(p)) return who + "eaten but not parked";
+            if (!slotEmpty) return who + "free while its slot holds a picture";
+            break;
+        case CreatureState::eaten:
+            // Hidden at the parking place (until a threshold shows it there again), unless the catch that
+            // the cliff interrupted still carries it to its slot.
+            if (own != pictures.creature[i]) return who + "eaten, showing another picture";
+            if (!slotEaten) return who + "eaten but its slot lacks the mark";
+            if (!target && p->isHidden() && !isParked(p)) return who + "eaten but not parked";
+            break;
         }
     }
     // A slot is disabled only by the cliff; a creature caught while falling may be eaten twice.

@@ -106,10 +106,8 @@ public:
     // nothing else (no label is redrawn).
     void setScoreForTests(int score) { s.score = static_cast<std::int16_t>(score); }
     void setAnswerForTests(std::string answer) { s.answer = std::move(answer); }
-    void setTypedForTests(std::string answerLine, int placedCount) {
-        s.answerLine = std::move(answerLine);
-        s.placedCount = static_cast<std::int16_t>(placedCount);
-    }
+    void setAnswerLineForTests(std::string typed) { s.answerLine = std::move(typed); }
+    void setPlacedCountForTests(int count) { s.placedCount = static_cast<std::int16_t>(count); }
     void setSolvedCountForTests(int count) { s.solvedCount = static_cast<std::int16_t>(count); }
     void setEatenCountForTests(int count) { s.eatenCount = static_cast<std::int16_t>(count); }
     void setHintLevelForTests(int level) { s.hintLevel = static_cast<std::int16_t>(level); }

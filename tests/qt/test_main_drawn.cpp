@@ -102,8 +102,9 @@ void MainDrawnTest::creaturesRunClockwise() {
     QtGameFixture game;
     game.start();
     MainScreen& f = game.program->mainScreen();
-    f.stateForTests().creatureSpeed.fill(5);
-    f.stateForTests().score = 30; // step 20
+    for (std::int16_t k = 0; k < 12; ++k)
+        f.setCreatureSpeedForTests(k, 5);
+    f.setScoreForTests(30); // step 20
     const struct {
         Place from, to;
     } cases[] = {
@@ -127,7 +128,7 @@ void MainDrawnTest::creaturesRunClockwise() {
     QCOMPARE(f.state().eatenCount, 0);
 
     // An odd score runs half twips, kept as real positions.
-    f.stateForTests().score = 31;
+    f.setScoreForTests(31);
     placeCreature(f, 0, 100, 100);
     f.onChaseTick();
     f.onChaseTick();
@@ -141,8 +142,8 @@ void MainDrawnTest::lastPressShowsOkWithFocus() {
     MainScreen& f = game.program->mainScreen();
     f.show();
     const auto& c = f.controls();
-    f.stateForTests().answer = "inu";
-    f.stateForTests().placedCount = 0;
+    f.setAnswerForTests("inu");
+    f.setPlacedCountForTests(0);
     f.dealTiles();
     // Any mouse button places a tile.
     QTest::mousePress(widget(c.tiles(0)), Qt::RightButton);
