@@ -17,9 +17,6 @@ class ChartTest : public QObject {
     Q_OBJECT
 private slots:
     void chartHoldsTheDefinedRowsAndColumns();
-    void windowIsCreatedHiddenAndHoldsTheTable();
-    void everyCellIsDrawnInsideTheWindow();
-    void showingAndHidingTwiceChangesNothing();
 };
 
 namespace {
@@ -106,100 +103,6 @@ void ChartTest::chartHoldsTheDefinedRowsAndColumns() {
     QCOMPARE(linesOf(bandLines(17, 6)), QStringList({"っ"}));
     QCOMPARE(linesOf(bandLines(17, 7)), QStringList({"っぷ", "ppu"}));
     QCOMPARE(linesOf(bandLines(17, 8)), QStringList({"っこ", "kko"}));
-}
-
-void ChartTest::windowIsCreatedHiddenAndHoldsTheTable() {
-    GameFixture game;
-    game.start();
-    ChartWindow& chartWindow = game.program->chartWindow();
-    QVERIFY(chartWindow.isLoaded());
-    QVERIFY(!chartWindow.isVisible());
-    QCOMPARE(qtWindow(chartWindow)->windowTitle(), QStringLiteral("ローマ字表"));
-    QWidget* client = qtWindow(chartWindow)->client();
-    QCOMPARE(client->size(), QSize(390, 584));
-    QCOMPARE(client->cursor().shape(), Qt::BitmapCursor);
-    QCOMPARE(client->cursor().hotSpot(), QPoint(2, 2));
-    const QWidget* view = widget(chartWindow.controls().chart);
-    QCOMPARE(view->geometry(), QRect(0, 8, 706, 541)); // Left 0, Top 120, 10590 × 8115 twips
-    const Layout& l = layoutOf(chartWindow);
-    // The whole table, all nine columns and the last row, lies inside the window.
-    const QRect table = qRect(l.tableRect()).translated(view->pos());
-    QVERIFY2(QRect(QPoint(0, 0), client->size()).contains(table), qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                                                                 .arg(table.x())
-                                                                                 .arg(table.y())
-                                                                                 .arg(table.width())
-                                                                                 .arg(table.height())));
-    QVERIFY(table.width() >= 360); // it fills the window's width, not a corner of it
-    QVERIFY(l.fontPixels >= 12);
-    const int lineHeight = chart::lineHeight(l.fontPixels, metrics);
-    for (int band = 0; band < bandCount; ++band)
-        for (int column = 0; column < columnCount; ++column) {
-            const QRect inside = qRect(l.cellRect(band, column));
-            const QStringList text = linesOf(bandLines(band, column));
-            const QString where = QStringLiteral("band %1 column %2").arg(band).arg(column);
-            QVERIFY2(text.size() * lineHeight <= inside.height(), qPrintable(where));
-            const QFontMetrics fontMetrics(frontend::makeFont(fontFor(band, column, l.fontPixels)));
-            for (const QString& line : text)
-                QVERIFY2(fontMetrics.horizontalAdvance(line) <= inside.width(),
-                         qPrintable(where + " " + line));
-        }
-}
-
-void ChartTest::everyCellIsDrawnInsideTheWindow() {
-    GameFixture game;
-    game.start();
-    ChartWindow& chartWindow = game.program->chartWindow();
-    chartWindow.show();
-    const QWidget* view = widget(chartWindow.controls().chart);
-    const QImage image = qtWindow(chartWindow)->client()->grab().toImage();
-    const Layout& l = layoutOf(chartWindow);
-    const QPoint at = view->pos();
-    for (int band = 0; band < bandCount; ++band)
-        for (int column = 0; column < columnCount; ++column) {
-            const QRect inside = qRect(l.cellRect(band, column)).translated(at).adjusted(1, 1, -1, -1);
-            const QString text = QString::fromStdString(bandCell(band, column));
-            QVERIFY2(hasInk(image, inside) == !text.isEmpty(), qPrintable(text));
-            if (isLongVowel(text.toStdString())) {
-                // The caret stands over the letter, in the upper half of the cell.
-                QVERIFY(hasInk(image, inside.adjusted(0, 0, 0, -inside.height() / 2)));
-            }
-        }
-    // Right of the table the page is blank up to the window's edge.
-    const QRect table = qRect(l.tableRect()).translated(at);
-    QVERIFY(
-        !hasInk(image, QRect(QPoint(table.right() + 1, 0), QPoint(image.width() - 1, image.height() - 1))));
-    QVERIFY(
-        !hasInk(image, QRect(QPoint(0, table.bottom() + 1), QPoint(image.width() - 1, image.height() - 1))));
-    // The rules frame the table.
-    QVERIFY(qGray(image.pixel(table.left(), table.center().y())) < 128);
-    QVERIFY(qGray(image.pixel(table.right(), table.center().y())) < 128);
-    QVERIFY(qGray(image.pixel(table.center().x(), table.bottom())) < 128);
-}
-
-void ChartTest::showingAndHidingTwiceChangesNothing() {
-    GameFixture game;
-    game.start();
-    ChartWindow& chartWindow = game.program->chartWindow();
-    const int loaded = game.program->loadedScreens();
-    chartWindow.show();
-    const toolkit::Window* first = chartWindow.window();
-    chartWindow.show();
-    QVERIFY(chartWindow.isVisible());
-    QCOMPARE(chartWindow.window(), first);
-    chartWindow.hide();
-    chartWindow.hide();
-    QVERIFY(chartWindow.isLoaded());
-    QVERIFY(!chartWindow.isVisible());
-    QCOMPARE(game.program->loadedScreens(), loaded);
-    // Closed and shown again, it is built anew with the same chart.
-    const QRect table = qRect(layoutOf(chartWindow).tableRect());
-    chartWindow.close();
-    QVERIFY(chartWindow.controls().chart == nullptr);
-    QCOMPARE(game.program->loadedScreens(), loaded - 1);
-    chartWindow.show();
-    QVERIFY(chartWindow.isVisible());
-    QCOMPARE(qRect(layoutOf(chartWindow).tableRect()), table);
-    QCOMPARE(game.program->loadedScreens(), loaded);
 }
 
 QTEST_MAIN(ChartTest)

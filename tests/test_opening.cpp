@@ -12,12 +12,10 @@
 class OpeningTest : public QObject {
     Q_OBJECT
 private slots:
-    void loadStepCoversTheTrail();
     void tickScheduleShowsOneBallAtATime();
     void endRecreatesAClosedMainScreen();
     void showingWhilePlayingDoesNotRestart();
     void closingTheWindowEndsTheOpening();
-    void realTimerEndsTheOpening();
 };
 
 namespace {
@@ -31,40 +29,6 @@ int tickToEnd(OpeningScreen& opening, int limit = 100) {
     return ticks;
 }
 } // namespace
-
-void OpeningTest::loadStepCoversTheTrail() {
-    GameFixture game;
-    game.start();
-    OpeningScreen& opening = game.program->openingScreen();
-    QVERIFY(opening.isLoaded());
-    QVERIFY(opening.isVisible());
-    QCOMPARE(qtWindow(opening)->windowTitle(), QStringLiteral("オープニング"));
-    QCOMPARE(qtWindow(opening)->client()->size(), QSize(426, 222));
-    const OpeningScreenControls& c = opening.controls();
-    QCOMPARE(opening.ticks(), std::int16_t(0));
-    QVERIFY(c.animationTimer->isEnabled());
-    QCOMPARE(c.animationTimer->interval(), 50);
-    QVERIFY(!c.titleCover->isHidden());
-    for (std::int16_t i = 0; i < 12; ++i) {
-        QVERIFY(c.balls(i)->isHidden());
-        QVERIFY(!c.footprintCovers(i)->isHidden());
-        // Covers and title cover are plain areas: no picture, the window colour.
-        QVERIFY(c.footprintCovers(i)->picture().empty());
-        QCOMPARE(c.footprintCovers(i)->backColor(), QColor(Qt::white));
-        QVERIFY(!c.balls(i)->picture().empty());
-    }
-    QVERIFY(c.titleCover->picture().empty());
-    const auto pictureOf = [](const toolkit::PictureBox* box) {
-        return widget<frontend::PictureWidget>(box)->pixmap();
-    };
-    QCOMPARE(pictureOf(c.background).size(), QSize(425, 225));
-    QCOMPARE(pictureOf(c.balls(0)).size(), QSize(64, 63));
-    QCOMPARE(pictureOf(c.balls(11)).size(), QSize(64, 64));
-    // Front to back: title cover, balls, covers, background.
-    const QObjectList stack = widget(c.background)->children();
-    QCOMPARE(stack.last(), widget(c.titleCover));
-    QVERIFY(stack.indexOf(widget(c.balls(0))) > stack.indexOf(widget(c.footprintCovers(11))));
-}
 
 void OpeningTest::tickScheduleShowsOneBallAtATime() {
     GameFixture game;
@@ -145,16 +109,6 @@ void OpeningTest::closingTheWindowEndsTheOpening() {
     QVERIFY(!opening.isLoaded());
     QVERIFY(game.program->mainScreen().isVisible());
     QVERIFY(game.errors.details.isEmpty());
-}
-
-void OpeningTest::realTimerEndsTheOpening() {
-    // The timer is wired to the tick: left to itself, the opening ends and the game comes up.
-    GameFixture game;
-    game.start();
-    QVERIFY(!game.program->mainScreen().isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(!game.program->openingScreen().isLoaded(), 20000);
-    QVERIFY(game.program->mainScreen().isVisible());
-    QCOMPARE(game.program->openingScreen().ticks(), std::int16_t(27));
 }
 
 QTEST_MAIN(OpeningTest)

@@ -17,8 +17,6 @@ class PracticeAnsweringTest : public QObject {
 private slots:
     void rightAndWrongClicks();
     void cuesForEveryTenthAnswer();
-    void targetTimerRestartsOnlyInATimedRun();
-    void finishAtThe103rdAnswer();
     void targetChoiceNeverLoopsForever();
     void shippedDataReachesTheFinish();
     void promptsInTheChosenSpelling();
@@ -89,69 +87,6 @@ void PracticeAnsweringTest::cuesForEveryTenthAnswer() {
     }
     QCOMPARE(game.sound.played, expected);
     QCOMPARE(game.sound.played.count(Cue::Correct100), 10);
-}
-
-void PracticeAnsweringTest::targetTimerRestartsOnlyInATimedRun() {
-    {
-        GameFixture game;
-        PracticeScreen& r = openPractice(game, fullPracticeData());
-        r.onStartClicked();
-        // A right answer gives the new prompt a full second before the timer shows it again.
-        QTRY_VERIFY_WITH_TIMEOUT(r.controls().targetTimer->remainingTime() < 700, 5000);
-        answerCurrentTarget(r);
-        QVERIFY(r.controls().targetTimer->isEnabled());
-        QVERIFY(r.controls().targetTimer->remainingTime() > 900);
-        r.onQuitPracticeMenu();
-        // On the next visit the last answer is still set: a right click before any choice starts the timer.
-        game.program->mainScreen().onPracticeMenu();
-        QVERIFY(!r.controls().targetTimer->isEnabled());
-        answerCurrentTarget(r);
-        QCOMPARE(r.state().correctCount, 1);
-        QVERIFY(r.controls().targetTimer->isEnabled());
-    }
-    {
-        GameFixture game;
-        PracticeScreen& r = openPractice(game, fullPracticeData());
-        r.onNoTimeMenu(0);
-        r.onBeginClicked();
-        for (int k = 0; k < 5; ++k)
-            answerCurrentTarget(r);
-        QCOMPARE(r.state().correctCount, 5);
-        QVERIFY(!r.controls().targetTimer->isEnabled());
-        QVERIFY(!r.controls().runClock->isEnabled());
-    }
-}
-
-void PracticeAnsweringTest::finishAtThe103rdAnswer() {
-    GameFixture game;
-    PracticeScreen& r = openPractice(game, fullPracticeData());
-    Program& p = *game.program;
-    p.openingScreen().close(); // the opening of the start-up has ended
-    r.onAdvancedMenu();
-    r.onStartClicked();
-    QSet<int> answered;
-    for (int n = 1; n <= 102; ++n) {
-        // Targets are drawn only among the kana not answered yet.
-        QVERIFY(!answered.contains(targetLabel(r)));
-        answered.insert(targetLabel(r));
-        answerCurrentTarget(r);
-        QVERIFY(r.isLoaded());
-    }
-    QCOMPARE(r.controls().countLabel->text(), QStringLiteral("102こ"));
-    QVERIFY(!p.openingScreen().isLoaded());
-    game.sound.played.clear();
-    answerCurrentTarget(r);
-    QCOMPARE(r.state().correctCount, 103);
-    QCOMPARE(game.sound.played, (QList<Cue>{Cue::Correct, Cue::Correct100, Cue::Correct, Cue::Correct100}));
-    QVERIFY(p.openingScreen().isVisible());
-    QVERIFY(!r.isLoaded());
-    QVERIFY(p.mainScreen().isVisible());
-    QVERIFY(!p.chartWindow().isVisible());
-    // The reward is seen: the opening stays in front of the main screen that came back with it.
-    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(qtWindow(p.openingScreen())));
-    QCOMPARE(p.mainScreen().controls().chartMenuItem->text(), QStringLiteral("ローマ字表"));
-    QVERIFY(game.messageBox.shown.isEmpty());
-    QVERIFY(game.errors.details.isEmpty());
 }
 
 void PracticeAnsweringTest::targetChoiceNeverLoopsForever() {

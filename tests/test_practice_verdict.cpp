@@ -15,7 +15,6 @@ private slots:
     void verdictAfterTheLastTick();
     void noSecondVerdictWhileTheBoxIsOpen();
     void untimedRunNeverGivesAVerdict();
-    void realTimersDriveTheRun();
 };
 
 void PracticeVerdictTest::verdictAfterTheLastTick() {
@@ -110,31 +109,6 @@ void PracticeVerdictTest::untimedRunNeverGivesAVerdict() {
         QVERIFY(game.messageBox.shown.isEmpty());
         QVERIFY(r.isLoaded());
     }
-}
-
-void PracticeVerdictTest::realTimersDriveTheRun() {
-    GameFixture game;
-    PracticeScreen& r = openPractice(game, fullPracticeData());
-    // The run clock ticks by itself from the load; a level's target timer shows the first prompt a second
-    // later.
-    QTRY_VERIFY_WITH_TIMEOUT(r.state().tickCount >= 1, 3000);
-    QCOMPARE(r.controls().statusLabel->text(), QStringLiteral("あと%1タイム").arg(205 - r.state().tickCount));
-    r.onAdvancedMenu();
-    QTRY_COMPARE_WITH_TIMEOUT(r.controls().promptLabel->text(), promptFor(0), 3000);
-    // After the begin button nothing ticks any more. A timer armed now with the run clock's interval fires
-    // after any tick the clock could still have had due, so once it has fired the count must be unchanged.
-    r.onNoTimeMenu(0);
-    r.onBeginClicked();
-    const std::int16_t ticks = r.state().tickCount;
-    QTimer clockPeriod;
-    clockPeriod.setSingleShot(true);
-    clockPeriod.setTimerType(Qt::PreciseTimer);
-    QSignalSpy periodPassed(&clockPeriod, &QTimer::timeout);
-    clockPeriod.start(r.controls().runClock->interval());
-    QVERIFY(periodPassed.wait(5000));
-    QCOMPARE(r.state().tickCount, ticks);
-    QVERIFY(!r.controls().targetTimer->isEnabled() && !r.controls().runClock->isEnabled());
-    QVERIFY(game.errors.details.isEmpty());
 }
 
 QTEST_MAIN(PracticeVerdictTest)

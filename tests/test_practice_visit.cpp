@@ -15,7 +15,6 @@ class PracticeVisitTest : public QObject {
 private slots:
     void openingHidesTheGameAndShowsTheChart();
     void leavingBringsBackTheGame();
-    void closeBoxLeavesLikeTheMenu();
     void targetAndTextsCarryOverCountsAndMarksDoNot();
 };
 
@@ -74,15 +73,6 @@ void PracticeVisitTest::leavingBringsBackTheGame() {
     p.mainScreen().onPracticeMenu();
     QVERIFY(r.isLoaded());
     r.onQuitPracticeMenu();
-    verifyBackOnMainScreen(game);
-    QVERIFY(game.errors.details.isEmpty());
-}
-
-void PracticeVisitTest::closeBoxLeavesLikeTheMenu() {
-    GameFixture game;
-    PracticeScreen& r = openPractice(game, fullPracticeData());
-    r.onBeginnerMenu();
-    QVERIFY(qtWindow(r)->close() == false); // the screen decides; the window itself does not close
     verifyBackOnMainScreen(game);
     QVERIFY(game.errors.details.isEmpty());
 }
