@@ -1,206 +1,71 @@
 // SPDX-License-Identifier: MIT
-// The romaji chart window: the chart's rows and columns and the rules its cells follow, the window created
-// hidden at start-up, the whole table (all nine columns, the last row) inside the window with every text
-// fitting its cell and every filled cell drawn, and showing or hiding twice changing nothing.
-#include "frontends/qt/fonts.h"
-#include "frontends/qt/painter.h"
-#include "screens/chart/chart_window.h"
-#include "screens/main/main_screen.h"
-#include "support/gamefixture.h"
-#include "support/stdstring.h"
-#include "support/views.h"
-#include <QtTest>
+// The romaji chart: its rows and columns and the rules its cells follow. The chart window as the desktop
+// shows it (created hidden, the whole table inside it with every text fitting its cell and every filled cell
+// drawn, showing or hiding twice changing nothing) is checked in qt/test_screens_drawn.
+#include "screens/chart/chart_layout.h"
+#include "toolkit/text.h"
+#include <algorithm>
+#include <gtest/gtest.h>
 
 using namespace chart;
 
-class ChartTest : public QObject {
-    Q_OBJECT
-private slots:
-    void chartHoldsTheDefinedRowsAndColumns();
-    void windowIsCreatedHiddenAndHoldsTheTable();
-    void everyCellIsDrawnInsideTheWindow();
-    void showingAndHidingTwiceChangesNothing();
-};
-
 namespace {
-bool isRomaji(const QString& line) {
-    return !line.isEmpty() &&
-           std::all_of(line.begin(), line.end(), [](QChar ch) { return ch >= u'a' && ch <= u'z'; });
-}
-
-QStringList linesOf(const std::vector<std::string>& lines) {
-    QStringList list;
-    for (const std::string& line : lines)
-        list << QString::fromStdString(line);
-    return list;
-}
-
-QRect qRect(const toolkit::PixelRect& r) {
-    return QRect(r.left, r.top, r.width, r.height);
-}
-
-const frontend::QtTextMetrics metrics;
-
-// The table's layout on the chart's canvas, at the canvas's size in pixels.
-const Layout& layoutOf(ChartWindow& chartWindow) {
-    const QWidget* canvas = widget(chartWindow.controls().chart);
-    return chartWindow.chartLayout(canvas->width(), canvas->height(), metrics);
-}
-
-bool hasInk(const QImage& image, const QRect& area) {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 128) return true;
-    return false;
+bool isRomaji(const std::string& line) {
+    return !line.empty() &&
+           std::all_of(line.begin(), line.end(), [](char ch) { return ch >= 'a' && ch <= 'z'; });
 }
 } // namespace
 
-void ChartTest::chartHoldsTheDefinedRowsAndColumns() {
-    QCOMPARE(rowCount, 17);
-    QCOMPARE(columnCount, 9);
-    QStringList heads;
+TEST(Chart, chartHoldsTheDefinedRowsAndColumns) {
+    ASSERT_EQ(rowCount, 17);
+    ASSERT_EQ(columnCount, 9);
+    std::vector<std::string> heads;
     for (int column = 0; column < columnCount; ++column)
-        heads << QString::fromStdString(head(column));
-    QCOMPARE(heads, QStringList({"", "Aあ", "Ｉい", "Uう", "Ｅえ", "Ｏお", "ゃ", "ゅ", "ょ"}));
-    QStringList rowHeads;
+        heads.push_back(head(column));
+    ASSERT_EQ(heads, std::vector<std::string>({"", "Aあ", "Ｉい", "Uう", "Ｅえ", "Ｏお", "ゃ", "ゅ", "ょ"}));
+    std::vector<std::string> rowHeads;
     for (int row = 0; row < rowCount; ++row)
-        rowHeads << QString::fromStdString(cell(row, 0));
-    QCOMPARE(rowHeads, QStringList({"", "Ｋか", "Ｓさ", "Ｔた", "Ｎな", "Ｈは", "Ｍま", "Ｙや", "Ｒら",
-                                    "Ｗわ", "ん", "Ｇが", "Ｚざ", "Ｄだ", "Ｂば", "Ｐぱ", "あー"}));
-    const QString vowels = QStringLiteral("aiueo");
-    const QString smallKana = QStringLiteral("ゃゅょ");
+        rowHeads.push_back(cell(row, 0));
+    ASSERT_EQ(rowHeads,
+              std::vector<std::string>({"", "Ｋか", "Ｓさ", "Ｔた", "Ｎな", "Ｈは", "Ｍま", "Ｙや", "Ｒら",
+                                        "Ｗわ", "ん", "Ｇが", "Ｚざ", "Ｄだ", "Ｂば", "Ｐぱ", "あー"}));
+    const std::string vowels = "aiueo";
+    const char* const smallKana[] = {"ゃ", "ゅ", "ょ"};
     int filled = 0;
     for (int row = 0; row < rowCount - 1; ++row) {
         for (int column = 1; column < columnCount; ++column) {
-            const QString text = QString::fromStdString(cell(row, column));
-            const QStringList textLines = linesOf(bandLines(row + 1, column));
-            if (text.isEmpty()) continue;
+            const std::string text = cell(row, column);
+            const std::vector<std::string> textLines = bandLines(row + 1, column);
+            if (text.empty()) continue;
             ++filled;
-            QVERIFY(!isLongVowel(cell(row, column)));
+            ASSERT_TRUE(!isLongVowel(cell(row, column)));
             if (column <= 5) {
                 // A vowel column spells the row's sound ending in its vowel (ん alone is just "n").
-                const QChar vowel = cell(row, 0) == "ん" ? u'n' : vowels[column - 1];
-                for (const QString& line : textLines)
-                    QVERIFY2(isRomaji(line) && line.back() == vowel, qPrintable(text));
+                const char vowel = cell(row, 0) == "ん" ? 'n' : vowels[column - 1];
+                for (const std::string& line : textLines)
+                    ASSERT_TRUE(isRomaji(line) && line.back() == vowel) << text;
             } else {
                 // A contracted sound: its kana ending in the small ゃ, ゅ or ょ, then its spellings.
-                const QString small = smallKana.mid(column - 6, 1);
-                QVERIFY2(textLines.size() >= 2 && textLines[0].size() == 2 && textLines[0].endsWith(small),
-                         qPrintable(text));
-                for (const QString& line : textLines.mid(1))
-                    QVERIFY2(isRomaji(line) && line.back() == QStringLiteral("auo")[column - 6],
-                             qPrintable(text));
+                const char* small = smallKana[column - 6];
+                ASSERT_TRUE(textLines.size() >= 2 && toolkit::characterCount(textLines[0]) == 2 &&
+                            textLines[0].ends_with(small))
+                    << text;
+                for (auto line = textLines.begin() + 1; line != textLines.end(); ++line)
+                    ASSERT_TRUE(isRomaji(*line) && line->back() == "auo"[column - 6]) << text;
             }
         }
     }
     // Blank: the contracted sounds of the K, Y, W and G rows, two vowels of Y, three of W, four of ん.
-    QCOMPARE(filled, 16 * 8 - 4 * 3 - 2 - 3 - 4);
-    QCOMPARE(cell(3, 6), std::string("ちゃ/tya/cha"));
-    QCOMPARE(cell(0, 8), std::string("きょ/kyo"));  // the か row's contracted sounds stand one row higher
-    QCOMPARE(cell(10, 7), std::string("ぎゅ/gyu")); // and the が row's beside ん
+    ASSERT_EQ(filled, 16 * 8 - 4 * 3 - 2 - 3 - 4);
+    ASSERT_EQ(cell(3, 6), std::string("ちゃ/tya/cha"));
+    ASSERT_EQ(cell(0, 8), std::string("きょ/kyo"));  // the か row's contracted sounds stand one row higher
+    ASSERT_EQ(cell(10, 7), std::string("ぎゅ/gyu")); // and the が row's beside ん
     // The last row: each vowel with the caret over it, then the small っ and two doubled consonants.
     for (int column = 1; column <= 5; ++column) {
-        QVERIFY(isLongVowel(cell(16, column)));
-        QCOMPARE(longVowelLetter(cell(16, column)), vowels.mid(column - 1, 1).toStdString());
+        ASSERT_TRUE(isLongVowel(cell(16, column)));
+        ASSERT_EQ(longVowelLetter(cell(16, column)), std::string(1, vowels[column - 1]));
     }
-    QCOMPARE(linesOf(bandLines(17, 6)), QStringList({"っ"}));
-    QCOMPARE(linesOf(bandLines(17, 7)), QStringList({"っぷ", "ppu"}));
-    QCOMPARE(linesOf(bandLines(17, 8)), QStringList({"っこ", "kko"}));
+    ASSERT_EQ(bandLines(17, 6), std::vector<std::string>({"っ"}));
+    ASSERT_EQ(bandLines(17, 7), std::vector<std::string>({"っぷ", "ppu"}));
+    ASSERT_EQ(bandLines(17, 8), std::vector<std::string>({"っこ", "kko"}));
 }
-
-void ChartTest::windowIsCreatedHiddenAndHoldsTheTable() {
-    GameFixture game;
-    game.start();
-    ChartWindow& chartWindow = game.program->chartWindow();
-    QVERIFY(chartWindow.isLoaded());
-    QVERIFY(!chartWindow.isVisible());
-    QCOMPARE(qtWindow(chartWindow)->windowTitle(), QStringLiteral("ローマ字表"));
-    QWidget* client = qtWindow(chartWindow)->client();
-    QCOMPARE(client->size(), QSize(390, 584));
-    QCOMPARE(client->cursor().shape(), Qt::BitmapCursor);
-    QCOMPARE(client->cursor().hotSpot(), QPoint(2, 2));
-    const QWidget* view = widget(chartWindow.controls().chart);
-    QCOMPARE(view->geometry(), QRect(0, 8, 706, 541)); // Left 0, Top 120, 10590 × 8115 twips
-    const Layout& l = layoutOf(chartWindow);
-    // The whole table, all nine columns and the last row, lies inside the window.
-    const QRect table = qRect(l.tableRect()).translated(view->pos());
-    QVERIFY2(QRect(QPoint(0, 0), client->size()).contains(table), qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                                                                 .arg(table.x())
-                                                                                 .arg(table.y())
-                                                                                 .arg(table.width())
-                                                                                 .arg(table.height())));
-    QVERIFY(table.width() >= 360); // it fills the window's width, not a corner of it
-    QVERIFY(l.fontPixels >= 12);
-    const int lineHeight = chart::lineHeight(l.fontPixels, metrics);
-    for (int band = 0; band < bandCount; ++band)
-        for (int column = 0; column < columnCount; ++column) {
-            const QRect inside = qRect(l.cellRect(band, column));
-            const QStringList text = linesOf(bandLines(band, column));
-            const QString where = QStringLiteral("band %1 column %2").arg(band).arg(column);
-            QVERIFY2(text.size() * lineHeight <= inside.height(), qPrintable(where));
-            const QFontMetrics fontMetrics(frontend::makeFont(fontFor(band, column, l.fontPixels)));
-            for (const QString& line : text)
-                QVERIFY2(fontMetrics.horizontalAdvance(line) <= inside.width(),
-                         qPrintable(where + " " + line));
-        }
-}
-
-void ChartTest::everyCellIsDrawnInsideTheWindow() {
-    GameFixture game;
-    game.start();
-    ChartWindow& chartWindow = game.program->chartWindow();
-    chartWindow.show();
-    const QWidget* view = widget(chartWindow.controls().chart);
-    const QImage image = qtWindow(chartWindow)->client()->grab().toImage();
-    const Layout& l = layoutOf(chartWindow);
-    const QPoint at = view->pos();
-    for (int band = 0; band < bandCount; ++band)
-        for (int column = 0; column < columnCount; ++column) {
-            const QRect inside = qRect(l.cellRect(band, column)).translated(at).adjusted(1, 1, -1, -1);
-            const QString text = QString::fromStdString(bandCell(band, column));
-            QVERIFY2(hasInk(image, inside) == !text.isEmpty(), qPrintable(text));
-            if (isLongVowel(text.toStdString())) {
-                // The caret stands over the letter, in the upper half of the cell.
-                QVERIFY(hasInk(image, inside.adjusted(0, 0, 0, -inside.height() / 2)));
-            }
-        }
-    // Right of the table the page is blank up to the window's edge.
-    const QRect table = qRect(l.tableRect()).translated(at);
-    QVERIFY(
-        !hasInk(image, QRect(QPoint(table.right() + 1, 0), QPoint(image.width() - 1, image.height() - 1))));
-    QVERIFY(
-        !hasInk(image, QRect(QPoint(0, table.bottom() + 1), QPoint(image.width() - 1, image.height() - 1))));
-    // The rules frame the table.
-    QVERIFY(qGray(image.pixel(table.left(), table.center().y())) < 128);
-    QVERIFY(qGray(image.pixel(table.right(), table.center().y())) < 128);
-    QVERIFY(qGray(image.pixel(table.center().x(), table.bottom())) < 128);
-}
-
-void ChartTest::showingAndHidingTwiceChangesNothing() {
-    GameFixture game;
-    game.start();
-    ChartWindow& chartWindow = game.program->chartWindow();
-    const int loaded = game.program->loadedScreens();
-    chartWindow.show();
-    const toolkit::Window* first = chartWindow.window();
-    chartWindow.show();
-    QVERIFY(chartWindow.isVisible());
-    QCOMPARE(chartWindow.window(), first);
-    chartWindow.hide();
-    chartWindow.hide();
-    QVERIFY(chartWindow.isLoaded());
-    QVERIFY(!chartWindow.isVisible());
-    QCOMPARE(game.program->loadedScreens(), loaded);
-    // Closed and shown again, it is built anew with the same chart.
-    const QRect table = qRect(layoutOf(chartWindow).tableRect());
-    chartWindow.close();
-    QVERIFY(chartWindow.controls().chart == nullptr);
-    QCOMPARE(game.program->loadedScreens(), loaded - 1);
-    chartWindow.show();
-    QVERIFY(chartWindow.isVisible());
-    QCOMPARE(qRect(layoutOf(chartWindow).tableRect()), table);
-    QCOMPARE(game.program->loadedScreens(), loaded);
-}
-
-QTEST_MAIN(ChartTest)
-#include "test_chart.moc"

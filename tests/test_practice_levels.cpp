@@ -3,26 +3,18 @@
 // START with and without a level, and the run clock counting from the moment the screen opened.
 #include "screens/practice/practice_screen.h"
 #include "support/practicechart.h"
-#include "support/stdstring.h"
-#include <QtTest>
+#include <gtest/gtest.h>
 
-class PracticeLevelsTest : public QObject {
-    Q_OBJECT
-private slots:
-    void levelItemsSetTheClock();
-    void startWithoutLevel();
-    void noTimeThenBegin();
-    void clockCountsFromTheLoad();
-};
+using namespace std::string_literals;
 
-void PracticeLevelsTest::levelItemsSetTheClock() {
+TEST(PracticeLevels, levelItemsSetTheClock) {
     struct Level {
         void (PracticeScreen::*click)();
         toolkit::MenuItem* PracticeScreenControls::*item;
         int ms;
-        QString confirmation, name;
+        std::string confirmation, name;
     };
-    const QList<Level> levels = {
+    const std::vector<Level> levels = {
         {&PracticeScreen::onBeginnerMenu, &PracticeScreenControls::beginnerMenuItem, 3000, "初級ですね",
          "初級"},
         {&PracticeScreen::onIntermediateMenu, &PracticeScreenControls::intermediateMenuItem, 2000,
@@ -31,6 +23,7 @@ void PracticeLevelsTest::levelItemsSetTheClock() {
          "上級"},
     };
     for (const Level& level : levels) {
+        SCOPED_TRACE(level.name);
         GameFixture game;
         PracticeScreen& r = openPractice(game, fullPracticeData());
         const PracticeScreenControls& c = r.controls();
@@ -38,107 +31,104 @@ void PracticeLevelsTest::levelItemsSetTheClock() {
         // Twice: a level that stays in the menu can be chosen again with the same effect.
         for (int again = 0; again < 2; ++again) {
             (r.*level.click)();
-            QVERIFY(c.targetTimer->isEnabled());
-            QVERIFY(c.runClock->isEnabled());
-            QCOMPARE(c.runClock->interval(), level.ms);
-            QCOMPARE(c.statusLabel->text(), level.confirmation);
-            QCOMPARE(c.levelLabel->text(), level.name);
+            ASSERT_TRUE(c.targetTimer->isEnabled());
+            ASSERT_TRUE(c.runClock->isEnabled());
+            ASSERT_EQ(c.runClock->interval(), level.ms);
+            ASSERT_EQ(c.statusLabel->text(), level.confirmation);
+            ASSERT_EQ(c.levelLabel->text(), level.name);
             for (toolkit::MenuItem* item : {c.beginnerMenuItem, c.intermediateMenuItem, c.advancedMenuItem}) {
                 const bool chosen = item == c.*level.item;
-                QCOMPARE(item->isVisible(), chosen);
-                QCOMPARE(item->isEnabled(), chosen);
+                ASSERT_EQ(item->isVisible(), chosen);
+                ASSERT_EQ(item->isEnabled(), chosen);
             }
-            QVERIFY(c.noTimeMenuItems(0)->isVisible() && c.quitPracticeMenuItem->isVisible());
-            QVERIFY(c.startButton->isVisible());
-            QCOMPARE(r.state().tickCount, 1); // a level does not restart the count
+            ASSERT_TRUE(c.noTimeMenuItems(0)->isVisible() && c.quitPracticeMenuItem->isVisible());
+            ASSERT_TRUE(c.startButton->isVisible());
+            ASSERT_EQ(r.state().tickCount, 1); // a level does not restart the count
         }
         // The target timer's first tick shows the visit's first target before START.
-        QCOMPARE(c.promptLabel->text(), QString());
+        ASSERT_EQ(c.promptLabel->text(), std::string());
         r.onTargetTick();
-        QCOMPARE(c.promptLabel->text(), promptFor(0));
+        ASSERT_EQ(c.promptLabel->text(), promptFor(0));
         // The confirmation stays only until the clock's next tick.
         r.onClockTick();
-        QCOMPARE(c.statusLabel->text(), QStringLiteral("あと203タイム"));
+        ASSERT_EQ(c.statusLabel->text(), "あと203タイム"s);
     }
 }
 
-void PracticeLevelsTest::startWithoutLevel() {
+TEST(PracticeLevels, startWithoutLevel) {
     GameFixture game;
     PracticeScreen& r = openPractice(game, fullPracticeData());
     const PracticeScreenControls& c = r.controls();
     for (int k = 0; k < 3; ++k)
         r.onClockTick();
     r.onStartClicked();
-    QVERIFY(c.targetTimer->isEnabled());
-    QVERIFY(c.runClock->isEnabled());
-    QCOMPARE(c.runClock->interval(), 1000);
-    QVERIFY(c.startButton->isHidden());
-    QVERIFY(c.instructionLabel->isHidden());
-    QCOMPARE(c.levelLabel->text(), QString());
-    QCOMPARE(c.promptLabel->text(), promptFor(0));
-    QCOMPARE(r.state().tickCount, 3);
+    ASSERT_TRUE(c.targetTimer->isEnabled());
+    ASSERT_TRUE(c.runClock->isEnabled());
+    ASSERT_EQ(c.runClock->interval(), 1000);
+    ASSERT_TRUE(c.startButton->isHidden());
+    ASSERT_TRUE(c.instructionLabel->isHidden());
+    ASSERT_EQ(c.levelLabel->text(), std::string());
+    ASSERT_EQ(c.promptLabel->text(), promptFor(0));
+    ASSERT_EQ(r.state().tickCount, 3);
     // The levels stay available during the run; one chosen now only changes the speed of later ticks.
     for (toolkit::MenuItem* item : {c.beginnerMenuItem, c.intermediateMenuItem, c.advancedMenuItem})
-        QVERIFY(item->isVisible() && item->isEnabled());
+        ASSERT_TRUE(item->isVisible() && item->isEnabled());
     r.onIntermediateMenu();
-    QCOMPARE(r.state().tickCount, 3);
-    QCOMPARE(c.runClock->interval(), 2000);
-    QCOMPARE(c.statusLabel->text(), QStringLiteral("中級ですね"));
+    ASSERT_EQ(r.state().tickCount, 3);
+    ASSERT_EQ(c.runClock->interval(), 2000);
+    ASSERT_EQ(c.statusLabel->text(), "中級ですね"s);
 }
 
-void PracticeLevelsTest::noTimeThenBegin() {
+TEST(PracticeLevels, noTimeThenBegin) {
     GameFixture game;
     PracticeScreen& r = openPractice(game, fullPracticeData());
     const PracticeScreenControls& c = r.controls();
     r.onBeginnerMenu();
     r.onNoTimeMenu(0);
-    QCOMPARE(c.levelLabel->text(), QStringLiteral("がんばれ"));
-    QVERIFY(c.instructionLabel->isHidden());
-    QVERIFY(c.statusLabel->isHidden());
-    QVERIFY(c.startButton->isHidden());
-    QVERIFY(c.beginButton->isVisible());
+    ASSERT_EQ(c.levelLabel->text(), "がんばれ"s);
+    ASSERT_TRUE(c.instructionLabel->isHidden());
+    ASSERT_TRUE(c.statusLabel->isHidden());
+    ASSERT_TRUE(c.startButton->isHidden());
+    ASSERT_TRUE(c.beginButton->isVisible());
     for (toolkit::MenuItem* item : {c.beginnerMenuItem, c.intermediateMenuItem, c.advancedMenuItem})
-        QVERIFY(!item->isVisible() && !item->isEnabled());
-    QVERIFY(c.noTimeMenuItems(0)->isVisible() && c.noTimeMenuItems(0)->isEnabled());
+        ASSERT_TRUE(!item->isVisible() && !item->isEnabled());
+    ASSERT_TRUE(c.noTimeMenuItems(0)->isVisible() && c.noTimeMenuItems(0)->isEnabled());
     // "No time" alone stops nothing: the clock goes on counting into the hidden time display.
-    QVERIFY(c.targetTimer->isEnabled());
-    QVERIFY(c.runClock->isEnabled());
+    ASSERT_TRUE(c.targetTimer->isEnabled());
+    ASSERT_TRUE(c.runClock->isEnabled());
     r.onClockTick();
-    QCOMPARE(r.state().tickCount, 1);
-    QCOMPARE(c.statusLabel->text(), QStringLiteral("あと204タイム"));
-    QVERIFY(!r.state().untimed);
+    ASSERT_EQ(r.state().tickCount, 1);
+    ASSERT_EQ(c.statusLabel->text(), "あと204タイム"s);
+    ASSERT_TRUE(!r.state().untimed);
 
     r.onBeginClicked();
-    QVERIFY(!c.targetTimer->isEnabled());
-    QVERIFY(!c.runClock->isEnabled());
-    QVERIFY(c.beginButton->isHidden());
-    QVERIFY(c.statusLabel->isHidden());
-    QVERIFY(r.state().untimed);
-    QCOMPARE(c.promptLabel->text(), promptFor(0));
-    QVERIFY(game.errors.details.isEmpty());
+    ASSERT_TRUE(!c.targetTimer->isEnabled());
+    ASSERT_TRUE(!c.runClock->isEnabled());
+    ASSERT_TRUE(c.beginButton->isHidden());
+    ASSERT_TRUE(c.statusLabel->isHidden());
+    ASSERT_TRUE(r.state().untimed);
+    ASSERT_EQ(c.promptLabel->text(), promptFor(0));
+    ASSERT_TRUE(game.errors.details.empty());
 }
 
-void PracticeLevelsTest::clockCountsFromTheLoad() {
+TEST(PracticeLevels, clockCountsFromTheLoad) {
     GameFixture game;
     PracticeScreen& r = openPractice(game, fullPracticeData());
     const PracticeScreenControls& c = r.controls();
     r.onClockTick();
-    QCOMPARE(c.statusLabel->text(), QStringLiteral("あと204タイム"));
+    ASSERT_EQ(c.statusLabel->text(), "あと204タイム"s);
     for (int k = 1; k < 100; ++k)
         r.onClockTick();
     // "初級" after 100 ticks at one a second leaves 105 ticks at three seconds each.
     r.onBeginnerMenu();
-    QCOMPARE(r.state().tickCount, 100);
-    QCOMPARE(c.runClock->interval(), 3000);
+    ASSERT_EQ(r.state().tickCount, 100);
+    ASSERT_EQ(c.runClock->interval(), 3000);
     for (int k = 0; k < 104; ++k)
         r.onClockTick();
-    QCOMPARE(c.statusLabel->text(), QStringLiteral("あと1タイム"));
-    QVERIFY(game.messageBox.shown.isEmpty());
-    QVERIFY(r.isLoaded());
+    ASSERT_EQ(c.statusLabel->text(), "あと1タイム"s);
+    ASSERT_TRUE(game.messageBox.shown.empty());
+    ASSERT_TRUE(r.isLoaded());
     r.onClockTick();
-    QCOMPARE(game.messageBox.shown.size(), 1);
-    QVERIFY(!r.isLoaded());
+    ASSERT_EQ(game.messageBox.shown.size(), 1u);
+    ASSERT_TRUE(!r.isLoaded());
 }
-
-QTEST_MAIN(PracticeLevelsTest)
-#include "test_practice_levels.moc"

@@ -6,19 +6,11 @@
 #include "screens/main/main_screen.h"
 #include "screens/practice/practice_screen.h"
 #include "support/practicechart.h"
-#include "support/stdstring.h"
-#include <QtTest>
+#include <gtest/gtest.h>
 
-class PracticeVerdictTest : public QObject {
-    Q_OBJECT
-private slots:
-    void verdictAfterTheLastTick();
-    void noSecondVerdictWhileTheBoxIsOpen();
-    void untimedRunNeverGivesAVerdict();
-    void realTimersDriveTheRun();
-};
+using namespace std::string_literals;
 
-void PracticeVerdictTest::verdictAfterTheLastTick() {
+TEST(PracticeVerdict, verdictAfterTheLastTick) {
     // Counts reached by real answers; 31 right answers give "まだまだ！".
     GameFixture game;
     PracticeScreen& r = openPractice(game, fullPracticeData());
@@ -26,44 +18,42 @@ void PracticeVerdictTest::verdictAfterTheLastTick() {
     r.onStartClicked();
     for (int k = 0; k < 31; ++k)
         answerCurrentTarget(r);
-    QString timeShownInBox;
-    game.messageBox.whileOpen = [&] {
-        timeShownInBox = QString::fromStdString(r.controls().statusLabel->text());
-    };
+    std::string timeShownInBox;
+    game.messageBox.whileOpen = [&] { timeShownInBox = r.controls().statusLabel->text(); };
     for (int k = 0; k < 204; ++k)
         r.onClockTick();
-    QVERIFY(game.messageBox.shown.isEmpty());
-    QCOMPARE(r.controls().statusLabel->text(), QStringLiteral("あと1タイム"));
+    ASSERT_TRUE(game.messageBox.shown.empty());
+    ASSERT_EQ(r.controls().statusLabel->text(), "あと1タイム"s);
     r.onClockTick();
-    QCOMPARE(timeShownInBox, QStringLiteral("あと0タイム"));
-    QCOMPARE(game.messageBox.shown.size(), 1);
-    QCOMPARE(game.messageBox.shown[0].text, QStringLiteral("まだまだ！"));
-    QCOMPARE(game.messageBox.shown[0].title, QStringLiteral("はんてい"));
-    QVERIFY(game.messageBox.shown[0].icon == toolkit::MessageIcon::stop);
-    QCOMPARE(r.state().verdictText, QStringLiteral("まだまだ！"));
-    QVERIFY(!r.isLoaded());
-    QVERIFY(p.mainScreen().isVisible());
-    QVERIFY(!p.chartWindow().isVisible());
-    QCOMPARE(p.mainScreen().controls().chartMenuItem->text(), QStringLiteral("ローマ字表"));
+    ASSERT_EQ(timeShownInBox, "あと0タイム"s);
+    ASSERT_EQ(game.messageBox.shown.size(), 1u);
+    ASSERT_EQ(game.messageBox.shown[0].text, "まだまだ！"s);
+    ASSERT_EQ(game.messageBox.shown[0].title, "はんてい"s);
+    ASSERT_TRUE(game.messageBox.shown[0].icon == toolkit::MessageIcon::stop);
+    ASSERT_EQ(r.state().verdictText, "まだまだ！"s);
+    ASSERT_TRUE(!r.isLoaded());
+    ASSERT_TRUE(p.mainScreen().isVisible());
+    ASSERT_TRUE(!p.chartWindow().isVisible());
+    ASSERT_EQ(p.mainScreen().controls().chartMenuItem->text(), "ローマ字表"s);
 
     // A visit with no choice at all still ends 205 ticks after the screen opened.
     p.mainScreen().onPracticeMenu();
     for (int k = 0; k < 205; ++k)
         r.onClockTick();
-    QCOMPARE(game.messageBox.shown.size(), 2);
-    QCOMPARE(game.messageBox.shown[1].text, QStringLiteral("特訓がいるぞ！"));
-    QVERIFY(!r.isLoaded());
-    QVERIFY(game.errors.details.isEmpty());
+    ASSERT_EQ(game.messageBox.shown.size(), 2u);
+    ASSERT_EQ(game.messageBox.shown[1].text, "特訓がいるぞ！"s);
+    ASSERT_TRUE(!r.isLoaded());
+    ASSERT_TRUE(game.errors.details.empty());
 }
 
-void PracticeVerdictTest::noSecondVerdictWhileTheBoxIsOpen() {
+TEST(PracticeVerdict, noSecondVerdictWhileTheBoxIsOpen) {
     GameFixture game;
     PracticeScreen& r = openPractice(game, fullPracticeData());
     Program& p = *game.program;
     r.onStartClicked();
     const int loaded = p.loadedScreens();
     bool timersStopped = false;
-    QString timeShown;
+    std::string timeShown;
     game.messageBox.whileOpen = [&] {
         timersStopped = !r.controls().targetTimer->isEnabled() && !r.controls().runClock->isEnabled();
         // Ticks that still arrive while the box is open: the clock's change nothing, the target timer's only
@@ -72,20 +62,20 @@ void PracticeVerdictTest::noSecondVerdictWhileTheBoxIsOpen() {
             r.onClockTick();
             r.onTargetTick();
         }
-        timeShown = QString::fromStdString(r.controls().statusLabel->text());
+        timeShown = r.controls().statusLabel->text();
     };
     for (int k = 0; k < 205; ++k)
         r.onClockTick();
-    QCOMPARE(game.messageBox.shown.size(), 1);
-    QVERIFY(timersStopped);
-    QCOMPARE(timeShown, QStringLiteral("あと0タイム"));
-    QCOMPARE(r.state().tickCount, 205);
-    QCOMPARE(p.loadedScreens(), loaded - 1); // the leaving steps ran once
-    QVERIFY(p.mainScreen().isVisible());
-    QVERIFY(game.errors.details.isEmpty());
+    ASSERT_EQ(game.messageBox.shown.size(), 1u);
+    ASSERT_TRUE(timersStopped);
+    ASSERT_EQ(timeShown, "あと0タイム"s);
+    ASSERT_EQ(r.state().tickCount, 205);
+    ASSERT_EQ(p.loadedScreens(), loaded - 1); // the leaving steps ran once
+    ASSERT_TRUE(p.mainScreen().isVisible());
+    ASSERT_TRUE(game.errors.details.empty());
 }
 
-void PracticeVerdictTest::untimedRunNeverGivesAVerdict() {
+TEST(PracticeVerdict, untimedRunNeverGivesAVerdict) {
     {
         // After "タイムなし", the clock still runs until the begin button: reaching 205 gives the verdict.
         GameFixture game;
@@ -93,8 +83,8 @@ void PracticeVerdictTest::untimedRunNeverGivesAVerdict() {
         r.onNoTimeMenu(0);
         for (int k = 0; k < 205; ++k)
             r.onClockTick();
-        QCOMPARE(game.messageBox.shown.size(), 1);
-        QVERIFY(!r.isLoaded());
+        ASSERT_EQ(game.messageBox.shown.size(), 1u);
+        ASSERT_TRUE(!r.isLoaded());
     }
     {
         // After the begin button both timers are off for good: answers do not start them again.
@@ -104,38 +94,10 @@ void PracticeVerdictTest::untimedRunNeverGivesAVerdict() {
         r.onBeginClicked();
         for (int k = 0; k < 60; ++k)
             answerCurrentTarget(r);
-        QVERIFY(!r.controls().targetTimer->isEnabled());
-        QVERIFY(!r.controls().runClock->isEnabled());
-        QVERIFY(r.controls().statusLabel->isHidden());
-        QVERIFY(game.messageBox.shown.isEmpty());
-        QVERIFY(r.isLoaded());
+        ASSERT_TRUE(!r.controls().targetTimer->isEnabled());
+        ASSERT_TRUE(!r.controls().runClock->isEnabled());
+        ASSERT_TRUE(r.controls().statusLabel->isHidden());
+        ASSERT_TRUE(game.messageBox.shown.empty());
+        ASSERT_TRUE(r.isLoaded());
     }
 }
-
-void PracticeVerdictTest::realTimersDriveTheRun() {
-    GameFixture game;
-    PracticeScreen& r = openPractice(game, fullPracticeData());
-    // The run clock ticks by itself from the load; a level's target timer shows the first prompt a second
-    // later.
-    QTRY_VERIFY_WITH_TIMEOUT(r.state().tickCount >= 1, 3000);
-    QCOMPARE(r.controls().statusLabel->text(), QStringLiteral("あと%1タイム").arg(205 - r.state().tickCount));
-    r.onAdvancedMenu();
-    QTRY_COMPARE_WITH_TIMEOUT(r.controls().promptLabel->text(), promptFor(0), 3000);
-    // After the begin button nothing ticks any more. A timer armed now with the run clock's interval fires
-    // after any tick the clock could still have had due, so once it has fired the count must be unchanged.
-    r.onNoTimeMenu(0);
-    r.onBeginClicked();
-    const std::int16_t ticks = r.state().tickCount;
-    QTimer clockPeriod;
-    clockPeriod.setSingleShot(true);
-    clockPeriod.setTimerType(Qt::PreciseTimer);
-    QSignalSpy periodPassed(&clockPeriod, &QTimer::timeout);
-    clockPeriod.start(r.controls().runClock->interval());
-    QVERIFY(periodPassed.wait(5000));
-    QCOMPARE(r.state().tickCount, ticks);
-    QVERIFY(!r.controls().targetTimer->isEnabled() && !r.controls().runClock->isEnabled());
-    QVERIFY(game.errors.details.isEmpty());
-}
-
-QTEST_MAIN(PracticeVerdictTest)
-#include "test_practice_verdict.moc"
