@@ -53,7 +53,7 @@ TEST(Opening, endRecreatesAClosedMainScreen) {
     MainScreen& main = game.program->mainScreen();
     OpeningScreen& opening = game.program->openingScreen();
     main.close();
-    main.stateForTests().score = 99; // the load step puts it back to 0
+    main.setScoreForTests(99); // the load step puts it back to 0
     for (int tick = 0; tick < 25; ++tick)
         opening.onAnimationTick();
     ASSERT_TRUE(!main.isLoaded());
