@@ -270,8 +270,10 @@ TEST(BadData, hugeFiles) {
         // A 60 MB file is refused before anything of it is read (a sparse file: nothing is written).
         GameFixture game;
         game.writeText(practiceDataFile, "a,あ,0\r\n");
+        std::error_code failed;
         std::ofstream(game.dir.filePath(name), std::ios::binary).close();
-        fs::resize_file(game.dir.filePath(name), 60 * 1000 * 1000);
+        fs::resize_file(game.dir.filePath(name), 60 * 1000 * 1000, failed);
+        ASSERT_FALSE(failed) << failed.message();
         game.start();
         if (name == practiceDataFile)
             game.program->guard().run([&] { game.program->mainScreen().onPracticeMenu(); });
@@ -317,7 +319,11 @@ TEST(BadData, notAFile) {
             if (row.kind == "folder") {
                 ASSERT_TRUE(fs::create_directory(path));
             }
-            if (row.kind == "link") fs::create_symlink(row.target, path);
+            if (row.kind == "link") {
+                std::error_code failed;
+                fs::create_symlink(row.target, path, failed);
+                ASSERT_FALSE(failed) << failed.message();
+            }
             game.start();
             if (name == practiceDataFile)
                 game.program->guard().run([&] { game.program->mainScreen().onPracticeMenu(); });

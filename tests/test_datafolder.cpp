@@ -151,7 +151,9 @@ TEST(DataFolder, sameFolderIsSearchedOnce) {
         xdgBefore ? std::optional<std::string>(xdgBefore) : std::nullopt;
     setenv("XDG_DATA_HOME", f.root.path().c_str(), 1);
     const fs::path cwd = fs::current_path();
-    fs::current_path(f.work());
+    std::error_code failed;
+    fs::current_path(f.work(), failed);
+    ASSERT_FALSE(failed) << failed.message();
     const std::vector<std::string> folders = dataSearchFolders(programFolder());
     fs::current_path(cwd);
     if (before)

@@ -51,9 +51,9 @@ TEST(MainRules, creatureThresholds) {
         int score, threshold;
         bool comesOut, goesBack;
     } rows[] = {
-        {19, 20, false, true},   {20, 20, false, false},   {21, 20, true, false}, // at 20: kept as it is
-        {759, 760, false, true}, {760, 760, false, false}, {761, 760, true, false},
-        {-8, 20, false, true}, // a negative score
+        // One below each threshold, at it (kept as it is), one above.
+        {19, 20, false, true},    {20, 20, false, false},  {21, 20, true, false}, {759, 760, false, true},
+        {760, 760, false, false}, {761, 760, true, false}, {-8, 20, false, true}, // a negative score
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << "score " << r.score << ", threshold " << r.threshold);
