@@ -8,67 +8,82 @@
 #include "screens/main/main_screen.h"
 #include "screens/practice/practice_screen.h"
 #include "support/gamefixture.h"
-#include "support/stdstring.h"
-#include <QDir>
-#include <QFile>
-#include <QtTest>
+#include <algorithm>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
 #include <sys/stat.h>
+
+namespace fs = std::filesystem;
 
 namespace {
 
-const QString bankFile = QStringLiteral("romaji.txt");
+const std::string bankFile = "romaji.txt";
 
 struct Expected {
-    QString file;
-    int records = -1;      // the file loads with this many records; -1: it stops with an error
-    QString first, second; // the last record loaded: answer and word, or prompt and kana
-    int label = 0;         // and its label number (practice data)
-    int line = 0;          // the line the error names
-    QString fault;         // what the error says about that line
+    std::string file;
+    int records = -1;          // the file loads with this many records; -1: it stops with an error
+    std::string first, second; // the last record loaded: answer and word, or prompt and kana
+    int label = 0;             // and its label number (practice data)
+    int line = 0;              // the line the error names
+    std::string fault;         // what the error says about that line
 };
 
-Expected loads(const char* file, int records, const QString& first = {}, const QString& second = {},
+Expected loads(const char* file, int records, const std::string& first = {}, const std::string& second = {},
                int label = 0) {
-    return {QString::fromUtf8(file), records, first, second, label};
+    return {file, records, first, second, label};
 }
 
 Expected fails(const char* file, int line, const char* fault) {
-    return {QString::fromUtf8(file), -1, {}, {}, 0, line, QString::fromUtf8(fault)};
+    return {file, -1, {}, {}, 0, line, fault};
 }
 
-QByteArray corpusFile(const QString& folder, const QString& name) {
-    QFile file(QStringLiteral(POKURAKU_TEST_DATA "/bad/") + folder + QStringLiteral("/") + name);
-    if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", qPrintable(file.fileName()));
-    return file.readAll();
+std::string corpusFile(const std::string& folder, const std::string& name) {
+    const std::string path = POKURAKU_TEST_DATA "/bad/" + folder + "/" + name;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw std::runtime_error("cannot read " + path);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
 }
 
 // Every file of a corpus folder has its expected outcome, and every case its file.
-void checkCorpusIsCovered(const QString& folder, const QList<Expected>& cases) {
-    QStringList named;
+void checkCorpusIsCovered(const std::string& folder, const std::vector<Expected>& cases) {
+    std::vector<std::string> named, found;
     for (const Expected& e : cases)
-        named << e.file;
-    named.sort();
-    QCOMPARE(QDir(QStringLiteral(POKURAKU_TEST_DATA "/bad/") + folder).entryList(QDir::Files, QDir::Name),
-             named);
+        named.push_back(e.file);
+    for (const fs::directory_entry& entry : fs::directory_iterator(POKURAKU_TEST_DATA "/bad/" + folder))
+        if (entry.is_regular_file() && !entry.path().filename().string().starts_with('.'))
+            found.push_back(entry.path().filename().string());
+    std::sort(named.begin(), named.end());
+    std::sort(found.begin(), found.end());
+    ASSERT_EQ(found, named);
 }
 
-void checkFault(const Expected& e, const QString& dataFile, const QString& path,
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+void checkFault(const Expected& e, const std::string& dataFile, const std::string& path,
                 const RecordingErrors& errors) {
-    const QString what = e.file + QStringLiteral(": ") + errors.details.join(u'|');
-    QVERIFY2(errors.details.size() == 1, qPrintable(what));
-    const QString where = e.line > 0 ? QStringLiteral("%1, line %2: ").arg(dataFile).arg(e.line)
-                                     : dataFile + QStringLiteral(": ");
-    QVERIFY2(errors.details[0].startsWith(where + e.fault), qPrintable(what));
-    QVERIFY2(errors.playerTexts[0].contains(dataFile), qPrintable(errors.playerTexts[0]));
-    if (e.line > 0) QVERIFY(errors.playerTexts[0].contains(QStringLiteral("%1 行目").arg(e.line)));
+    ASSERT_EQ(errors.details.size(), 1u) << testing::PrintToString(errors.details);
+    const std::string& detail = errors.details[0];
+    const std::string where =
+        e.line > 0 ? dataFile + ", line " + std::to_string(e.line) + ": " : dataFile + ": ";
+    ASSERT_TRUE(detail.starts_with(where + e.fault)) << detail;
+    ASSERT_TRUE(contains(errors.playerTexts[0], dataFile)) << errors.playerTexts[0];
+    if (e.line > 0) {
+        ASSERT_TRUE(contains(errors.playerTexts[0], std::to_string(e.line) + " 行目"));
+    }
     // The full path says which file: the player's own, the working folder's or the installed one.
-    QVERIFY2(errors.details[0].endsWith(QStringLiteral(" (%1)").arg(path)), qPrintable(what));
-    QVERIFY(errors.playerTexts[0].contains(path));
+    ASSERT_TRUE(detail.ends_with(" (" + path + ")")) << detail;
+    ASSERT_TRUE(contains(errors.playerTexts[0], path));
 }
 
 // Starts a game on the given bytes as romaji.txt and checks the outcome the case expects.
-void checkBank(const Expected& e, const QByteArray& bytes) {
-    GameFixture game(QString{});
+void checkBank(const Expected& e, const std::string& bytes) {
+    SCOPED_TRACE(e.file);
+    GameFixture game(std::nullopt);
     game.writeBytes(bankFile, bytes);
     game.start();
     const MainScreen& f = game.program->mainScreen();
@@ -76,19 +91,20 @@ void checkBank(const Expected& e, const QByteArray& bytes) {
         checkFault(e, bankFile, game.dir.filePath(bankFile), game.errors);
         return;
     }
-    QVERIFY2(game.errors.details.isEmpty(), qPrintable(e.file + u' ' + game.errors.details.join(u'|')));
-    QCOMPARE(f.state().questionCount, e.records);
+    ASSERT_EQ(game.errors.details, std::vector<std::string>{});
+    ASSERT_EQ(f.state().questionCount, e.records);
     if (e.records == 0) return;
-    QCOMPARE(f.state().romajiList[e.records - 1], e.first);
-    QCOMPARE(f.state().wordList[e.records - 1], e.second);
+    ASSERT_EQ(f.state().romajiList[e.records - 1], e.first);
+    ASSERT_EQ(f.state().wordList[e.records - 1], e.second);
     // The first question is one of the words loaded.
-    QVERIFY(std::find(f.state().wordList.begin(), f.state().wordList.begin() + e.records,
-                      f.state().questionWord) != f.state().wordList.begin() + e.records);
+    ASSERT_TRUE(std::find(f.state().wordList.begin(), f.state().wordList.begin() + e.records,
+                          f.state().questionWord) != f.state().wordList.begin() + e.records);
 }
 
 // Starts a game, opens the practice screen from the menu over the given bytes as romajimojiren.txt and
 // checks the outcome the case expects.
-void checkPractice(const Expected& e, const QByteArray& bytes) {
+void checkPractice(const Expected& e, const std::string& bytes) {
+    SCOPED_TRACE(e.file);
     GameFixture game;
     game.writeBytes(practiceDataFile, bytes);
     game.start();
@@ -98,41 +114,32 @@ void checkPractice(const Expected& e, const QByteArray& bytes) {
         checkFault(e, practiceDataFile, game.dir.filePath(practiceDataFile), game.errors);
         return;
     }
-    QVERIFY2(game.errors.details.isEmpty(), qPrintable(e.file + u' ' + game.errors.details.join(u'|')));
-    QVERIFY(r.isVisible());
-    QCOMPARE(r.state().table.recordCount, e.records);
+    ASSERT_EQ(game.errors.details, std::vector<std::string>{});
+    ASSERT_TRUE(r.isVisible());
+    ASSERT_EQ(r.state().table.recordCount, e.records);
     if (e.records == 0) return;
     const auto last = static_cast<std::size_t>(e.records - 1);
-    QCOMPARE(QString::fromStdString(r.state().table.promptList[last]), e.first);
-    QCOMPARE(QString::fromStdString(r.state().table.answerList[last]), e.second);
-    QCOMPARE(int(r.state().table.labelList[last]), e.label);
+    ASSERT_EQ(r.state().table.promptList[last], e.first);
+    ASSERT_EQ(r.state().table.answerList[last], e.second);
+    ASSERT_EQ(int(r.state().table.labelList[last]), e.label);
 }
 
-template <class Check> void checkAll(const QString& folder, const QList<Expected>& cases, Check check) {
-    checkCorpusIsCovered(folder, cases);
+template <class Check>
+void checkAll(const std::string& folder, const std::vector<Expected>& cases, Check check) {
+    ASSERT_NO_FATAL_FAILURE(checkCorpusIsCovered(folder, cases));
     for (const Expected& e : cases) {
         check(e, corpusFile(folder, e.file));
-        if (QTest::currentTestFailed()) return;
+        if (testing::Test::HasFatalFailure()) return;
     }
 }
 
 } // namespace
 
-class BadDataTest : public QObject {
-    Q_OBJECT
-private slots:
-    void romajiCorpus();
-    void practiceCorpus();
-    void hugeFiles();
-    void notAFile_data();
-    void notAFile();
-};
-
-void BadDataTest::romajiCorpus() {
+TEST(BadData, romajiCorpus) {
     const char* cutShort = "the file ends in the middle of a record";
     const char* notShiftJis = "bytes that are not valid Shift_JIS";
     checkAll(
-        QStringLiteral("romaji"),
+        "romaji",
         {
             // A file with no word would deal no tile: refused, however it got so.
             fails("empty.txt", 0, "the file holds no word"),
@@ -197,10 +204,10 @@ void BadDataTest::romajiCorpus() {
         checkBank);
 }
 
-void BadDataTest::practiceCorpus() {
+TEST(BadData, practiceCorpus) {
     const char* notOnChart = "the label number";
     checkAll(
-        QStringLiteral("romajimojiren"),
+        "romajimojiren",
         {
             loads("empty.txt", 0),
             loads("records-201.txt", 201, "p200", "あ", 200 % 104),
@@ -236,9 +243,9 @@ void BadDataTest::practiceCorpus() {
         checkPractice);
 }
 
-void BadDataTest::hugeFiles() {
+TEST(BadData, hugeFiles) {
     // Just under the 1 MiB limit: long fields are read like any other.
-    const QByteArray long_(1000 * 1000, 'a');
+    const std::string long_(1000 * 1000, 'a');
     checkBank(fails("1 MB answer", 1,
                     "the answer 'aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa' is 1000000 letters long"),
               long_ + ",x\r\n");
@@ -247,89 +254,84 @@ void BadDataTest::hugeFiles() {
     checkBank(fails("1 MB quoted field never closed", 1, "a double quote opened here is never closed"),
               "\"" + long_ + "\r\n");
     // A long word is no fault: only the answer has to fit the tiles.
-    checkBank(loads("1 MB word", 1, QStringLiteral("inu"), QString::fromLatin1(long_)),
-              "inu," + long_ + "\r\n");
-    checkPractice(loads("1 MB prompt", 1, QString::fromLatin1(long_), QStringLiteral("あ"), 0),
-                  long_ + ",\x82\xa0,0\r\n");
+    checkBank(loads("1 MB word", 1, "inu", long_), "inu," + long_ + "\r\n");
+    checkPractice(loads("1 MB prompt", 1, long_, "あ", 0), long_ + ",\x82\xa0,0\r\n");
     checkPractice(fails("1 MB label", 1, "'aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa' is not a whole number"),
                   "a,\x82\xa0," + long_ + "\r\n");
     // Exactly at the limit still loads; one byte more does not.
-    const QByteArray word(1024 * 1024 - 6, 'b');
-    checkBank(loads("file of exactly 1 MiB", 1, QStringLiteral("inu"), QString::fromLatin1(word)),
-              "inu," + word + "\r\n");
+    const std::string word(1024 * 1024 - 6, 'b');
+    checkBank(loads("file of exactly 1 MiB", 1, "inu", word), "inu," + word + "\r\n");
     checkBank(fails("file of 1 MiB and a byte", 0,
                     "the file is too large (1048577 bytes; the game reads at most "
                     "1048576)"),
               "inu," + word + "b\r\n");
 
-    for (const QString& name : {bankFile, QString(practiceDataFile)}) {
+    for (const std::string& name : {bankFile, std::string(practiceDataFile)}) {
         // A 60 MB file is refused before anything of it is read (a sparse file: nothing is written).
         GameFixture game;
-        game.writeText(practiceDataFile, QStringLiteral("a,あ,0\r\n"));
-        QFile file(game.dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(60 * 1000 * 1000));
-        file.close();
+        game.writeText(practiceDataFile, "a,あ,0\r\n");
+        std::error_code failed;
+        std::ofstream(game.dir.filePath(name), std::ios::binary).close();
+        fs::resize_file(game.dir.filePath(name), 60 * 1000 * 1000, failed);
+        ASSERT_FALSE(failed) << failed.message();
         game.start();
         if (name == practiceDataFile)
             game.program->guard().run([&] { game.program->mainScreen().onPracticeMenu(); });
-        QCOMPARE(game.errors.details.size(), 1);
-        QVERIFY2(game.errors.details[0].startsWith(name +
-                                                   QStringLiteral(": the file is too large (60000000 bytes")),
-                 qPrintable(game.errors.details[0]));
+        ASSERT_EQ(game.errors.details.size(), 1u);
+        ASSERT_TRUE(game.errors.details[0].starts_with(name + ": the file is too large (60000000 bytes"))
+            << game.errors.details[0];
     }
     {
-        GameFixture game(QString{});
+        GameFixture game(std::nullopt);
         game.start();
-        QCOMPARE(game.errors.details.size(), 1);
-        QVERIFY(game.errors.details[0].startsWith(QStringLiteral("romaji.txt: file not found")));
+        ASSERT_EQ(game.errors.details.size(), 1u);
+        ASSERT_TRUE(game.errors.details[0].starts_with("romaji.txt: file not found"));
     }
 }
 
 // What stands in a data file's place is not a file: the start must neither wait on it nor read without
 // end, and the message says what it is.
-void BadDataTest::notAFile_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("kind");   // fifo, folder, or link
-    QTest::addColumn<QString>("target"); // what the link leads to
-    QTest::addColumn<QString>("reason");
-    for (const QString& name : {bankFile, QString(practiceDataFile)}) {
-        const auto row = [&](const char* tag, const char* kind, const char* target, const char* reason) {
-            QTest::addRow("%s %s", qPrintable(name), tag)
-                << name << QString::fromLatin1(kind) << QString::fromLatin1(target)
-                << QString::fromUtf8(reason);
-        };
-        row("FIFO", "fifo", "", "it is a named pipe (FIFO), not a file");
-        row("folder", "folder", "", "it is a folder, not a file");
+TEST(BadData, notAFile) {
+    const struct {
+        const char* name;
+        std::string kind;   // fifo, folder, or link
+        const char* target; // what the link leads to
+        std::string reason;
+    } rows[] = {
+        {"FIFO", "fifo", "", "it is a named pipe (FIFO), not a file"},
+        {"folder", "folder", "", "it is a folder, not a file"},
         // Endless input: a link to /dev/zero or /dev/urandom never reaches its end.
-        row("link to /dev/zero", "link", "/dev/zero",
-            "it is a character device (a link to /dev/zero), not a file");
-        row("link to /dev/urandom", "link", "/dev/urandom",
-            "it is a character device (a link to /dev/urandom)");
-        row("link to /dev/null", "link", "/dev/null", "it is a character device (a link to /dev/null)");
-        row("link to nothing", "link", "nothing", "cannot open the file (a link to ");
+        {"link to /dev/zero", "link", "/dev/zero",
+         "it is a character device (a link to /dev/zero), not a file"},
+        {"link to /dev/urandom", "link", "/dev/urandom", "it is a character device (a link to /dev/urandom)"},
+        {"link to /dev/null", "link", "/dev/null", "it is a character device (a link to /dev/null)"},
+        {"link to nothing", "link", "nothing", "cannot open the file (a link to "},
+    };
+    for (const std::string& name : {bankFile, std::string(practiceDataFile)}) {
+        for (const auto& row : rows) {
+            SCOPED_TRACE(name + " " + row.name);
+            GameFixture game;
+            const std::string path = game.dir.filePath(name);
+            fs::remove(path);
+            if (row.kind == "fifo") {
+                ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+            }
+            if (row.kind == "folder") {
+                ASSERT_TRUE(fs::create_directory(path));
+            }
+            if (row.kind == "link") {
+                std::error_code failed;
+                fs::create_symlink(row.target, path, failed);
+                ASSERT_FALSE(failed) << failed.message();
+            }
+            game.start();
+            if (name == practiceDataFile)
+                game.program->guard().run([&] { game.program->mainScreen().onPracticeMenu(); });
+            ASSERT_EQ(game.errors.details.size(), 1u);
+            const std::string& detail = game.errors.details[0];
+            ASSERT_TRUE(detail.starts_with(name + ": " + row.reason)) << detail;
+            ASSERT_TRUE(detail.ends_with(" (" + path + ")")) << detail;
+            ASSERT_TRUE(contains(game.errors.playerTexts[0], path));
+        }
     }
 }
-
-void BadDataTest::notAFile() {
-    QFETCH(QString, name);
-    QFETCH(QString, kind);
-    QFETCH(QString, target);
-    QFETCH(QString, reason);
-    GameFixture game;
-    const QString path = game.dir.filePath(name);
-    QFile::remove(path);
-    if (kind == "fifo") QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    if (kind == "folder") QVERIFY(QDir(game.dir.path()).mkdir(name));
-    if (kind == "link") QVERIFY(QFile::link(target, path));
-    game.start();
-    if (name == practiceDataFile)
-        game.program->guard().run([&] { game.program->mainScreen().onPracticeMenu(); });
-    QCOMPARE(game.errors.details.size(), 1);
-    const QString& detail = game.errors.details[0];
-    QVERIFY2(detail.startsWith(name + QStringLiteral(": ") + reason), qPrintable(detail));
-    QVERIFY2(detail.endsWith(QStringLiteral(" (%1)").arg(path)), qPrintable(detail));
-    QVERIFY(game.errors.playerTexts[0].contains(path));
-}
-
-QTEST_MAIN(BadDataTest)
-#include "test_baddata.moc"

@@ -8,176 +8,165 @@
 #include "services/data/datafileerror.h"
 #include "services/data/datafolder.h"
 #include "support/gamefixture.h"
-#include "support/stdstring.h"
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QtTest>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
 
-class DataFolderTest : public QObject {
-    Q_OBJECT
-private slots:
-    void firstFolderHoldingTheFileWins();
-    void missingFileNamesEveryFolder();
-    void userFolderFollowsXdgDataHome_data();
-    void userFolderFollowsXdgDataHome();
-    void installedFolder();
-    void sameFolderIsSearchedOnce();
-    void gameReadsEachFileFromItsFirstFolder();
-};
+namespace fs = std::filesystem;
 
 namespace {
 
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
+void write(const std::string& path, const std::string& bytes = "inu,x\r\n") {
+    std::ofstream file(path, std::ios::binary);
+    ASSERT_TRUE(file << bytes) << path;
 }
 
-QStringList q(const std::vector<std::string>& texts) {
-    QStringList list;
-    for (const std::string& text : texts)
-        list << q(text);
-    return list;
+bool link(const std::string& target, const std::string& path) {
+    std::error_code failed;
+    fs::create_symlink(target, path, failed);
+    return !failed;
 }
 
-void write(const QString& path, const QByteArray& bytes = "inu,x\r\n") {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+// The folder this test program runs from.
+std::string programFolder() {
+    return fs::read_symlink("/proc/self/exe").parent_path().string();
 }
 
 // Three look-up folders in a temporary folder: the player's, the working and the installed one.
 struct Folders {
     Folders() {
         for (const char* name : {"user", "work", "installed"})
-            QDir(root.path()).mkdir(QLatin1String(name));
+            fs::create_directory(root.path() / name);
     }
-    QString user() const { return root.filePath(QStringLiteral("user")); }
-    QString work() const { return root.filePath(QStringLiteral("work")); }
-    QString installed() const { return root.filePath(QStringLiteral("installed")); }
-    std::vector<std::string> all() const {
-        return {user().toStdString(), work().toStdString(), installed().toStdString()};
-    }
-    QTemporaryDir root;
+    std::string user() const { return root.filePath("user"); }
+    std::string work() const { return root.filePath("work"); }
+    std::string installed() const { return root.filePath("installed"); }
+    std::vector<std::string> all() const { return {user(), work(), installed()}; }
+    TemporaryFolder root;
 };
 
 } // namespace
 
-void DataFolderTest::firstFolderHoldingTheFileWins() {
+TEST(DataFolder, firstFolderHoldingTheFileWins) {
     Folders f;
     const std::string name = "romaji.txt";
     write(f.installed() + "/romaji.txt");
-    QCOMPARE(q(findDataFile(name, f.all())), f.installed() + "/romaji.txt");
+    ASSERT_EQ(findDataFile(name, f.all()), f.installed() + "/romaji.txt");
     write(f.work() + "/romaji.txt");
-    QCOMPARE(q(findDataFile(name, f.all())), f.work() + "/romaji.txt");
+    ASSERT_EQ(findDataFile(name, f.all()), f.work() + "/romaji.txt");
     write(f.user() + "/romaji.txt");
-    QCOMPARE(q(findDataFile(name, f.all())), f.user() + "/romaji.txt");
+    ASSERT_EQ(findDataFile(name, f.all()), f.user() + "/romaji.txt");
     // File by file: the practice data is still found where it is.
     write(f.installed() + "/romajimojiren.txt");
-    QCOMPARE(q(findDataFile("romajimojiren.txt", f.all())), f.installed() + "/romajimojiren.txt");
+    ASSERT_EQ(findDataFile("romajimojiren.txt", f.all()), f.installed() + "/romajimojiren.txt");
 
     // Whatever holds the name is taken, so the reader says what is wrong with it rather than another file
     // being read in its place: a folder, a link to nothing.
-    QVERIFY(QFile::remove(f.user() + "/romaji.txt"));
-    QVERIFY(QDir(f.user()).mkdir(q(name)));
-    QCOMPARE(q(findDataFile(name, f.all())), f.user() + "/romaji.txt");
-    QVERIFY(QFile::link(f.root.filePath("nothing"), f.user() + "/romajimojiren.txt"));
-    QCOMPARE(q(findDataFile("romajimojiren.txt", f.all())), f.user() + "/romajimojiren.txt");
+    ASSERT_TRUE(fs::remove(f.user() + "/romaji.txt"));
+    ASSERT_TRUE(fs::create_directory(f.user() + "/" + name));
+    ASSERT_EQ(findDataFile(name, f.all()), f.user() + "/romaji.txt");
+    ASSERT_TRUE(link(f.root.filePath("nothing"), f.user() + "/romajimojiren.txt"));
+    ASSERT_EQ(findDataFile("romajimojiren.txt", f.all()), f.user() + "/romajimojiren.txt");
 }
 
-void DataFolderTest::missingFileNamesEveryFolder() {
+TEST(DataFolder, missingFileNamesEveryFolder) {
     Folders f;
     try {
         findDataFile("romaji.txt", f.all());
-        QFAIL("no folder holds the file");
+        FAIL() << "no folder holds the file";
     } catch (const DataFileError& e) {
-        QCOMPARE(q(e.file()), QStringLiteral("romaji.txt"));
-        QCOMPARE(e.line(), 0);
-        const QString playerText = QString::fromStdString(dataFileMessage(e).playerText());
-        QVERIFY(playerText.contains(QStringLiteral("「romaji.txt」が見つかりません")));
-        QCOMPARE(QString::fromUtf8(e.what()),
-                 QStringLiteral("romaji.txt: file not found in any of the folders\n    %1\n    %2\n    %3")
-                     .arg(f.user(), f.work(), f.installed()));
+        ASSERT_EQ(e.file(), "romaji.txt");
+        ASSERT_EQ(e.line(), 0);
+        const std::string playerText = dataFileMessage(e).playerText();
+        ASSERT_NE(playerText.find("「romaji.txt」が見つかりません"), std::string::npos);
+        ASSERT_EQ(std::string(e.what()), "romaji.txt: file not found in any of the folders\n    " + f.user() +
+                                             "\n    " + f.work() + "\n    " + f.installed());
         // The player's message lists them in the order they were searched.
-        const qsizetype user = playerText.indexOf(f.user()), work = playerText.indexOf(f.work()),
-                        installed = playerText.indexOf(f.installed());
-        QVERIFY2(user > 0 && work > user && installed > work, qPrintable(playerText));
+        const std::size_t user = playerText.find(f.user()), work = playerText.find(f.work()),
+                          installed = playerText.find(f.installed());
+        ASSERT_TRUE(user > 0 && work > user && installed > work && installed != std::string::npos)
+            << playerText;
     }
     const DataFileError one = DataFileError::missing("romaji.txt", {"/home/kid"});
-    QCOMPARE(QString::fromUtf8(one.what()),
-             QStringLiteral("romaji.txt: file not found in the folder\n    /home/kid"));
+    ASSERT_EQ(std::string(one.what()), "romaji.txt: file not found in the folder\n    /home/kid");
 }
 
-void DataFolderTest::userFolderFollowsXdgDataHome_data() {
-    QTest::addColumn<QByteArray>("xdg");
-    QTest::addColumn<QString>("folder");
-    QTest::newRow("set") << QByteArray("/srv/kids/share") << QStringLiteral("/srv/kids/share/pokuraku");
-    QTest::newRow("trailing slash") << QByteArray("/srv/kids/share/")
-                                    << QStringLiteral("/srv/kids/share/pokuraku");
-    QTest::newRow("empty") << QByteArray("") << QStringLiteral("/home/kid/.local/share/pokuraku");
-    QTest::newRow("relative, so ignored")
-        << QByteArray("share") << QStringLiteral("/home/kid/.local/share/pokuraku");
-    QTest::newRow("unset") << QByteArray() << QStringLiteral("/home/kid/.local/share/pokuraku");
+TEST(DataFolder, userFolderFollowsXdgDataHome) {
+    const struct {
+        const char* name;
+        const char* xdg; // null: unset
+        std::string folder;
+    } rows[] = {
+        {"set", "/srv/kids/share", "/srv/kids/share/pokuraku"},
+        {"trailing slash", "/srv/kids/share/", "/srv/kids/share/pokuraku"},
+        {"empty", "", "/home/kid/.local/share/pokuraku"},
+        {"relative, so ignored", "share", "/home/kid/.local/share/pokuraku"},
+        {"unset", nullptr, "/home/kid/.local/share/pokuraku"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string home = std::getenv("HOME");
+        const char* xdgBefore = std::getenv("XDG_DATA_HOME");
+        const std::optional<std::string> before =
+            xdgBefore ? std::optional<std::string>(xdgBefore) : std::nullopt;
+        setenv("HOME", "/home/kid", 1);
+        if (row.xdg)
+            setenv("XDG_DATA_HOME", row.xdg, 1);
+        else
+            unsetenv("XDG_DATA_HOME");
+        const std::string found = userDataFolder();
+        setenv("HOME", home.c_str(), 1);
+        if (before)
+            setenv("XDG_DATA_HOME", before->c_str(), 1);
+        else
+            unsetenv("XDG_DATA_HOME");
+        ASSERT_EQ(found, row.folder);
+    }
 }
 
-void DataFolderTest::userFolderFollowsXdgDataHome() {
-    QFETCH(QByteArray, xdg);
-    QFETCH(QString, folder);
-    const QByteArray home = qgetenv("HOME"), before = qgetenv("XDG_DATA_HOME");
-    const bool hadXdg = qEnvironmentVariableIsSet("XDG_DATA_HOME");
-    qputenv("HOME", "/home/kid");
-    if (xdg.isNull())
-        qunsetenv("XDG_DATA_HOME");
-    else
-        qputenv("XDG_DATA_HOME", xdg);
-    const QString found = q(userDataFolder());
-    qputenv("HOME", home);
-    if (hadXdg)
-        qputenv("XDG_DATA_HOME", before);
-    else
-        qunsetenv("XDG_DATA_HOME");
-    QCOMPARE(found, folder);
-}
-
-void DataFolderTest::installedFolder() {
-    QTemporaryDir root;
-    const QDir dir(root.path());
-    QVERIFY(dir.mkpath("prefix/bin") && dir.mkpath("build"));
+TEST(DataFolder, installedFolder) {
+    TemporaryFolder root;
+    const auto dir = [&](const char* name) { return root.filePath(name); };
+    ASSERT_TRUE(fs::create_directories(dir("prefix/bin")) && fs::create_directories(dir("build")));
     // A build tree keeps the data beside the program.
-    QCOMPARE(q(installedDataFolder(dir.filePath("build").toStdString())), dir.filePath("build"));
-    QCOMPARE(q(installedDataFolder(dir.filePath("prefix/bin").toStdString())), dir.filePath("prefix/bin"));
+    ASSERT_EQ(installedDataFolder(dir("build")), dir("build"));
+    ASSERT_EQ(installedDataFolder(dir("prefix/bin")), dir("prefix/bin"));
     // Installed, the data lies in <prefix>/share/pokuraku.
-    QVERIFY(dir.mkpath("prefix/share/pokuraku"));
-    QCOMPARE(q(installedDataFolder(dir.filePath("prefix/bin").toStdString())),
-             dir.filePath("prefix/share/pokuraku"));
+    ASSERT_TRUE(fs::create_directories(dir("prefix/share/pokuraku")));
+    ASSERT_EQ(installedDataFolder(dir("prefix/bin")), dir("prefix/share/pokuraku"));
     // This test program runs in the build tree.
-    QCOMPARE(q(installedDataFolder(QCoreApplication::applicationDirPath().toStdString())),
-             QDir::cleanPath(QCoreApplication::applicationDirPath()));
+    ASSERT_EQ(installedDataFolder(programFolder()), programFolder());
 }
 
-void DataFolderTest::sameFolderIsSearchedOnce() {
+TEST(DataFolder, sameFolderIsSearchedOnce) {
     Folders f;
-    QVERIFY(QFile::link(f.work(), f.root.filePath("link")));
-    QCOMPARE(q(distinctFolders({f.user().toStdString(), f.work().toStdString() + "/",
-                                f.root.filePath("link").toStdString(), f.work().toStdString(),
-                                f.installed().toStdString()})),
-             (QStringList{f.user(), f.work(), f.installed()}));
-    QCOMPARE(q(distinctFolders({std::string(), f.work().toStdString()})), QStringList{f.work()});
+    ASSERT_TRUE(link(f.work(), f.root.filePath("link")));
+    ASSERT_EQ(distinctFolders({f.user(), f.work() + "/", f.root.filePath("link"), f.work(), f.installed()}),
+              (std::vector<std::string>{f.user(), f.work(), f.installed()}));
+    ASSERT_EQ(distinctFolders({std::string(), f.work()}), std::vector<std::string>{f.work()});
 
     // The game's own order: the player's folder, the working folder, the installed data.
-    const QByteArray before = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", QFile::encodeName(f.root.path()));
-    const QString cwd = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(f.work()));
-    const QStringList folders = q(dataSearchFolders(QCoreApplication::applicationDirPath().toStdString()));
-    QDir::setCurrent(cwd);
-    qputenv("XDG_DATA_HOME", before);
-    QCOMPARE(folders, (QStringList{f.root.filePath("pokuraku"), QDir(f.work()).canonicalPath(),
-                                   QDir::cleanPath(QCoreApplication::applicationDirPath())}));
+    const char* xdgBefore = std::getenv("XDG_DATA_HOME");
+    const std::optional<std::string> before =
+        xdgBefore ? std::optional<std::string>(xdgBefore) : std::nullopt;
+    setenv("XDG_DATA_HOME", f.root.path().c_str(), 1);
+    const fs::path cwd = fs::current_path();
+    std::error_code failed;
+    fs::current_path(f.work(), failed);
+    ASSERT_FALSE(failed) << failed.message();
+    const std::vector<std::string> folders = dataSearchFolders(programFolder());
+    fs::current_path(cwd);
+    if (before)
+        setenv("XDG_DATA_HOME", before->c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
+    ASSERT_EQ(folders, (std::vector<std::string>{f.root.filePath("pokuraku"),
+                                                 fs::canonical(f.work()).string(), programFolder()}));
 }
 
-void DataFolderTest::gameReadsEachFileFromItsFirstFolder() {
+TEST(DataFolder, gameReadsEachFileFromItsFirstFolder) {
     Folders f;
-    GameFixture game(QString{});
+    GameFixture game(std::nullopt);
     game.program = std::make_unique<Program>(Services{game.random, game.sound, game.messageBox, f.all()},
                                              game.errors, game.display);
     write(f.installed() + "/romaji.txt", "inu,installed\r\nneko,installed\r\n");
@@ -185,28 +174,25 @@ void DataFolderTest::gameReadsEachFileFromItsFirstFolder() {
     write(f.user() + "/romaji.txt", "ro^maji,user\r\n");
     write(f.installed() + "/romajimojiren.txt", "ka,\x82\xa9,5\r\n");
     game.start();
-    QVERIFY2(game.errors.details.isEmpty(), qPrintable(game.errors.details.join(u'|')));
+    ASSERT_EQ(game.errors.details, std::vector<std::string>{});
     const MainScreen& mainScreen = game.program->mainScreen();
-    QCOMPARE(mainScreen.state().questionCount, 1);
-    QCOMPARE(mainScreen.state().romajiList[0], QStringLiteral("ro^maji"));
-    QCOMPARE(mainScreen.state().questionWord, QStringLiteral("user"));
+    ASSERT_EQ(mainScreen.state().questionCount, 1);
+    ASSERT_EQ(mainScreen.state().romajiList[0], "ro^maji");
+    ASSERT_EQ(mainScreen.state().questionWord, "user");
     game.program->guard().run([&] { game.program->mainScreen().onPracticeMenu(); });
-    QVERIFY2(game.errors.details.isEmpty(), qPrintable(game.errors.details.join(u'|')));
-    QCOMPARE(game.program->practiceScreen().state().table.recordCount, 1);
-    QCOMPARE(q(game.program->practiceScreen().state().table.answerList[0]), QStringLiteral("か"));
+    ASSERT_EQ(game.errors.details, std::vector<std::string>{});
+    ASSERT_EQ(game.program->practiceScreen().state().table.recordCount, 1);
+    ASSERT_EQ(game.program->practiceScreen().state().table.answerList[0], "か");
 
     // A fault in the player's own file names that file in full, not the installed one.
-    GameFixture broken(QString{});
+    GameFixture broken(std::nullopt);
     broken.program = std::make_unique<Program>(
         Services{broken.random, broken.sound, broken.messageBox, f.all()}, broken.errors, broken.display);
     write(f.user() + "/romaji.txt", "inu,x\r\n,y\r\n");
     broken.start();
-    QCOMPARE(broken.errors.details.size(), 1);
-    QVERIFY2(broken.errors.details[0].startsWith("romaji.txt, line 2: the answer for 'y' is empty"),
-             qPrintable(broken.errors.details[0]));
-    QVERIFY(broken.errors.details[0].endsWith(QStringLiteral("(%1/romaji.txt)").arg(f.user())));
-    QVERIFY(broken.errors.playerTexts[0].contains(f.user() + "/romaji.txt"));
+    ASSERT_EQ(broken.errors.details.size(), 1u);
+    ASSERT_TRUE(broken.errors.details[0].starts_with("romaji.txt, line 2: the answer for 'y' is empty"))
+        << broken.errors.details[0];
+    ASSERT_TRUE(broken.errors.details[0].ends_with("(" + f.user() + "/romaji.txt)"));
+    ASSERT_NE(broken.errors.playerTexts[0].find(f.user() + "/romaji.txt"), std::string::npos);
 }
-
-QTEST_MAIN(DataFolderTest)
-#include "test_datafolder.moc"

@@ -4,48 +4,39 @@
 #include "screens/main/main_screen.h"
 #include "screens/opening/opening_screen.h"
 #include "support/gamefixture.h"
-#include <QtTest>
+#include <gtest/gtest.h>
 
-class FatalErrorTest : public QObject {
-    Q_OBJECT
-private slots:
-    void nothingRunsWhileTheErrorBoxIsOpen();
-};
-
-void FatalErrorTest::nothingRunsWhileTheErrorBoxIsOpen() {
+TEST(FatalError, nothingRunsWhileTheErrorBoxIsOpen) {
     {
         RecordingErrors errors;
         toolkit::Guard guard(errors);
         bool ranInside = false;
         errors.whileOpen = [&] { guard.run([&] { ranInside = true; }); };
         guard.run([] { throw std::runtime_error("first failure"); });
-        QVERIFY(!ranInside);
+        ASSERT_TRUE(!ranInside);
         bool ranAfter = false;
         errors.whileOpen = nullptr;
         guard.run([&] { ranAfter = true; }); // the test's box returns; a real one never does
-        QVERIFY(ranAfter);
+        ASSERT_TRUE(ranAfter);
     }
     {
         // No romaji.txt: the load step fails after it has shown the opening screen.
-        GameFixture game(QString{});
+        GameFixture game(std::nullopt);
         OpeningScreen& opening = game.program->openingScreen();
         int ticksSent = 0;
         game.errors.whileOpen = [&] {
             // More ticks than the whole animation needs before it brings up the main screen.
             for (; ticksSent < 40; ++ticksSent) {
-                QVERIFY(opening.isLoaded());
-                emit opening.controls().animationTimer->tick();
+                ASSERT_TRUE(opening.isLoaded());
+                opening.controls().animationTimer->tick();
             }
         };
         game.start();
-        QCOMPARE(ticksSent, 40);
-        QCOMPARE(game.errors.details.size(), 1);
-        QVERIFY(game.errors.details[0].startsWith(QStringLiteral("romaji.txt: file not found")));
-        QCOMPARE(opening.ticks(), 0);
-        QVERIFY(opening.isVisible());
-        QVERIFY(!game.program->mainScreen().isVisible());
+        ASSERT_EQ(ticksSent, 40);
+        ASSERT_EQ(game.errors.details.size(), 1u);
+        ASSERT_TRUE(game.errors.details[0].starts_with("romaji.txt: file not found"));
+        ASSERT_EQ(opening.ticks(), 0);
+        ASSERT_TRUE(opening.isVisible());
+        ASSERT_TRUE(!game.program->mainScreen().isVisible());
     }
 }
-
-QTEST_MAIN(FatalErrorTest)
-#include "test_fatalerror.moc"

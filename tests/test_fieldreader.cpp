@@ -5,213 +5,190 @@
 #include "screens/datafile_message.h"
 #include "services/data/cp932.h"
 #include "services/data/fieldreader.h"
-#include <QTemporaryDir>
-#include <QtTest>
+#include "support/gamefixture.h"
+#include <fstream>
+#include <gtest/gtest.h>
 
-class FieldReaderTest : public QObject {
-    Q_OBJECT
-private slots:
-    void fieldsAndLineEnds();
-    void endOfFileTest();
-    void integers();
-    void decodesCodePage932();
-    void choosesTheEncoding_data();
-    void choosesTheEncoding();
-    void refusesWhatCannotBeShown_data();
-    void refusesWhatCannotBeShown();
-    void utf8Rules_data();
-    void utf8Rules();
-    void faultsNameFileAndLine();
-};
+using namespace std::string_literals;
 
-static QStringList readAll(FieldReader& reader) {
-    QStringList fields;
+static std::vector<std::string> readAll(FieldReader& reader) {
+    std::vector<std::string> fields;
     while (!reader.atEnd())
-        fields << QString::fromStdString(reader.readText());
+        fields.push_back(reader.readText());
     return fields;
 }
 
-static QString detailOf(const DataFileError& e) {
-    return QString::fromUtf8(e.what());
+static std::string detailOf(const DataFileError& e) {
+    return e.what();
 }
 
-void FieldReaderTest::fieldsAndLineEnds() {
+TEST(FieldReader, fieldsAndLineEnds) {
     FieldReader r("t.txt", "\"a,b\",  c  \r\nd,\"e\" junk,f\ng\rh,,\r\n");
-    QCOMPARE(readAll(r), (QStringList{"a,b", "c", "d", "e", "f", "g", "h", "", ""}));
+    ASSERT_EQ(readAll(r), (std::vector<std::string>{"a,b", "c", "d", "e", "f", "g", "h", "", ""}));
     // A line end ends a field just as a comma does: a line of three fields shifts the records after it.
     FieldReader shifted("t.txt", "1,2,3\r\n4\r\n");
-    QCOMPARE(readAll(shifted), (QStringList{"1", "2", "3", "4"}));
+    ASSERT_EQ(readAll(shifted), (std::vector<std::string>{"1", "2", "3", "4"}));
     FieldReader lines("t.txt", "a,b\r\nc,\"multi\r\nline\"\r\nd");
     lines.readText();
-    QCOMPARE(lines.line(), 1);
+    ASSERT_EQ(lines.line(), 1);
     lines.readText();
     lines.readText();
-    QCOMPARE(lines.line(), 2);
+    ASSERT_EQ(lines.line(), 2);
     lines.readText();
-    QCOMPARE(lines.line(), 2);
-    QCOMPARE(QString::fromStdString(lines.readText()), QStringLiteral("d"));
-    QCOMPARE(lines.line(), 4);
+    ASSERT_EQ(lines.line(), 2);
+    ASSERT_EQ(lines.readText(), "d"s);
+    ASSERT_EQ(lines.line(), 4);
 }
 
-void FieldReaderTest::endOfFileTest() {
+TEST(FieldReader, endOfFileTest) {
     FieldReader empty("t.txt", std::string());
-    QVERIFY(empty.atEnd());
+    ASSERT_TRUE(empty.atEnd());
     FieldReader trailing("t.txt", "a,b\r\n\r\n  \r\n");
-    QCOMPARE(readAll(trailing), (QStringList{"a", "b"}));
+    ASSERT_EQ(readAll(trailing), (std::vector<std::string>{"a", "b"}));
     FieldReader noFinalBreak("t.txt", "a,b");
-    QCOMPARE(readAll(noFinalBreak), (QStringList{"a", "b"}));
+    ASSERT_EQ(readAll(noFinalBreak), (std::vector<std::string>{"a", "b"}));
     FieldReader cut("t.txt", "a,b\r\nc");
     readAll(cut);
-    QVERIFY(cut.atEnd());
+    ASSERT_TRUE(cut.atEnd());
     try {
         cut.readText();
-        QFAIL("reading past the end must fail");
+        FAIL() << "reading past the end must fail";
     } catch (const DataFileError& e) {
-        QCOMPARE(e.line(), 2);
-        QCOMPARE(QString::fromStdString(e.file()), QStringLiteral("t.txt"));
+        ASSERT_EQ(e.line(), 2);
+        ASSERT_EQ(e.file(), "t.txt"s);
     }
 }
 
-void FieldReaderTest::integers() {
+TEST(FieldReader, integers) {
     FieldReader r("p.txt", " 12,-3,32767,-32768,32768,x,1.5,\r\n");
-    QCOMPARE(r.readInteger(), std::int16_t(12));
-    QCOMPARE(r.readInteger(), std::int16_t(-3));
-    QCOMPARE(r.readInteger(), std::int16_t(32767));
-    QCOMPARE(r.readInteger(), std::int16_t(-32768));
+    ASSERT_EQ(r.readInteger(), std::int16_t(12));
+    ASSERT_EQ(r.readInteger(), std::int16_t(-3));
+    ASSERT_EQ(r.readInteger(), std::int16_t(32767));
+    ASSERT_EQ(r.readInteger(), std::int16_t(-32768));
     for (const char* bad : {"32768", "x", "1.5", ""}) {
         try {
             r.readInteger();
-            QFAIL(bad);
+            FAIL() << bad;
         } catch (const DataFileError& e) {
-            QVERIFY2(detailOf(e).contains(QLatin1String(bad)) || QByteArray(bad).isEmpty(), e.what());
+            ASSERT_TRUE(detailOf(e).find(bad) != std::string::npos || *bad == '\0') << e.what();
         }
     }
 }
 
-void FieldReaderTest::decodesCodePage932() {
+TEST(FieldReader, decodesCodePage932) {
     // Full-width and half-width katakana, hiragana, kanji, the full-width caret and the wave dash.
-    const QByteArray bytes("\x83\x8d\x81\x5b\x83\x7d\x8e\x9a,\xb8\xd8\xaf\xb8,\x82\xa0\x81\x4f\x81\x60");
-    const std::optional<std::string> text = decodeCp932(bytes.toStdString());
-    QVERIFY(text);
-    QCOMPARE(QString::fromStdString(*text), QStringLiteral("ローマ字,ｸﾘｯｸ,あ＾～"));
-    QCOMPARE(QByteArray::fromStdString(encodeCp932(*text)), bytes);
+    const std::string bytes("\x83\x8d\x81\x5b\x83\x7d\x8e\x9a,\xb8\xd8\xaf\xb8,\x82\xa0\x81\x4f\x81\x60");
+    const std::optional<std::string> text = decodeCp932(bytes);
+    ASSERT_TRUE(text);
+    ASSERT_EQ(*text, "ローマ字,ｸﾘｯｸ,あ＾～"s);
+    ASSERT_EQ(encodeCp932(*text), bytes);
     Cp932Fault fault{};
-    QVERIFY(!decodeCp932(std::string("ab\r\nc\x82", 6), &fault));
-    QCOMPARE(fault.offset, std::size_t(5));
+    ASSERT_TRUE(!decodeCp932(std::string("ab\r\nc\x82", 6), &fault));
+    ASSERT_EQ(fault.offset, std::size_t(5));
 }
 
-void FieldReaderTest::choosesTheEncoding_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("utf8");
-    const auto row = [](const char* name, const QByteArray& bytes, const QString& text, bool utf8) {
-        QTest::newRow(name) << bytes << text << utf8;
+TEST(FieldReader, choosesTheEncoding) {
+    const struct {
+        const char* name;
+        std::string bytes, text;
+        bool utf8;
+    } rows[] = {
+        {"UTF-8", "neko,\xE3\x81\xAD\xE3\x81\x93\r\n", "neko,ねこ\r\n", true},
+        {"UTF-8 with byte-order mark", "\xEF\xBB\xBFneko,\xE3\x81\xAD\r\n", "neko,ね\r\n", true},
+        // Also valid Shift_JIS ("☒棲" once): an emoji is read as the emoji.
+        {"UTF-8 emoji", "neko,\xF0\x9F\x90\xB1\r\n", "neko,🐱\r\n", true},
+        // Only characters below U+0800, and not Shift_JIS (0x80 is no character there).
+        {"UTF-8 two-byte only", "a,\xC3\x80\r\n", "a,À\r\n", true},
+        {"Shift_JIS", "neko,\x82\xcb\x82\xb1\r\n", "neko,ねこ\r\n", false},
+        // Half-width katakana may happen to be valid UTF-8 ("ﾈｺ" is C8 BA, which is U+023A); such a file
+        // holds nothing from U+0800 up as UTF-8 and reads as it always did.
+        {"half-width katakana", "neko,\xC8\xBA\r\n", "neko,ﾈｺ\r\n", false},
+        {"plain ASCII", "inu,dog\r\n", "inu,dog\r\n", false},
+        {"empty", "", "", false},
+        {"byte-order mark alone", "\xEF\xBB\xBF", "", true},
+        // A trailing end-of-file mark ends the file; inside the text it is a character as before.
+        {"Ctrl-Z at the end", "inu,\x82\xa2\r\n\x1A", "inu,い\r\n", false},
+        {"two Ctrl-Z at the end", "inu,\x82\xa2\x1A\x1A", "inu,い", false},
+        {"Ctrl-Z after UTF-8", "inu,\xE3\x81\x84\r\n\x1A", "inu,い\r\n", true},
+        {"Ctrl-Z inside", "in\x1Au,x\r\n", "in\x1Au,x\r\n", false},
     };
-    row("UTF-8", "neko,\xE3\x81\xAD\xE3\x81\x93\r\n", QStringLiteral("neko,ねこ\r\n"), true);
-    row("UTF-8 with byte-order mark", "\xEF\xBB\xBFneko,\xE3\x81\xAD\r\n", QStringLiteral("neko,ね\r\n"),
-        true);
-    // Also valid Shift_JIS ("☒棲" once): an emoji is read as the emoji.
-    row("UTF-8 emoji", "neko,\xF0\x9F\x90\xB1\r\n", QStringLiteral("neko,🐱\r\n"), true);
-    // Only characters below U+0800, and not Shift_JIS (0x80 is no character there).
-    row("UTF-8 two-byte only", "a,\xC3\x80\r\n", QStringLiteral("a,À\r\n"), true);
-    row("Shift_JIS", "neko,\x82\xcb\x82\xb1\r\n", QStringLiteral("neko,ねこ\r\n"), false);
-    // Half-width katakana may happen to be valid UTF-8 ("ﾈｺ" is C8 BA, which is U+023A); such a file holds
-    // nothing from U+0800 up as UTF-8 and reads as it always did.
-    row("half-width katakana", "neko,\xC8\xBA\r\n", QStringLiteral("neko,ﾈｺ\r\n"), false);
-    row("plain ASCII", "inu,dog\r\n", QStringLiteral("inu,dog\r\n"), false);
-    row("empty", "", QString(), false);
-    row("byte-order mark alone", "\xEF\xBB\xBF", QString(), true);
-    // A trailing end-of-file mark ends the file; inside the text it is a character as before.
-    row("Ctrl-Z at the end", "inu,\x82\xa2\r\n\x1A", QStringLiteral("inu,い\r\n"), false);
-    row("two Ctrl-Z at the end", "inu,\x82\xa2\x1A\x1A", QStringLiteral("inu,い"), false);
-    row("Ctrl-Z after UTF-8", "inu,\xE3\x81\x84\r\n\x1A", QStringLiteral("inu,い\r\n"), true);
-    row("Ctrl-Z inside", "in\x1Au,x\r\n", QStringLiteral("in\x1Au,x\r\n"), false);
-}
-
-void FieldReaderTest::choosesTheEncoding() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    QFETCH(bool, utf8);
-    const DataText data = decodeDataFile(bytes.toStdString(), "t.txt");
-    QCOMPARE(QString::fromStdString(data.text), text);
-    QCOMPARE(data.encoding == DataEncoding::Utf8, utf8);
-}
-
-void FieldReaderTest::refusesWhatCannotBeShown_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("Shift_JIS user-defined F040")
-        << QByteArray("inu,\x82\xa2\r\nneko,\xF0\x40\r\n") << 2
-        << QStringLiteral("a user-defined character (U+E000, Shift_JIS F040 to F9FC) that no font can show");
-    QTest::newRow("Shift_JIS user-defined F9FC")
-        << QByteArray("a,\xF9\xFC\r\n") << 1 << QStringLiteral("a user-defined character (U+E757");
-    QTest::newRow("UTF-8 private use U+E000")
-        << QByteArray("a,\xE3\x81\x82\r\nb,c\r\nd,\xEE\x80\x80\r\n") << 3
-        << QStringLiteral("a private-use character (U+E000) that no font can show");
-    QTest::newRow("UTF-8 private use plane 15")
-        << QByteArray("a,\xF3\xB0\x80\x80\r\n") << 1 << QStringLiteral("a private-use character (U+F0000)");
-    QTest::newRow("line of a quoted field across lines")
-        << QByteArray("\"a\r\nb\",\xEE\x80\x80\r\n") << 2 << QStringLiteral("a private-use character");
-}
-
-void FieldReaderTest::refusesWhatCannotBeShown() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, line);
-    QFETCH(QString, reason);
-    try {
-        decodeDataFile(bytes.toStdString(), "romaji.txt");
-        QFAIL("the character must be refused");
-    } catch (const DataFileError& e) {
-        QCOMPARE(e.line(), line);
-        QVERIFY2(QString::fromStdString(e.reason()).startsWith(reason), e.what());
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const DataText data = decodeDataFile(row.bytes, "t.txt");
+        ASSERT_EQ(data.text, row.text);
+        ASSERT_EQ(data.encoding == DataEncoding::Utf8, row.utf8);
     }
 }
 
-void FieldReaderTest::utf8Rules_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<bool>("beyondTwoBytes");
-    QTest::addColumn<int>("badOffset");
-    QTest::newRow("ascii") << QByteArray("abc") << true << false << -1;
-    QTest::newRow("two bytes") << QByteArray("a\xC3\xA9") << true << false << -1;
-    QTest::newRow("three bytes") << QByteArray("\xE3\x81\x82") << true << true << -1;
-    QTest::newRow("four bytes, last") << QByteArray("\xF4\x8F\xBF\xBF") << true << true << -1;
-    QTest::newRow("overlong two") << QByteArray("a\xC0\x80") << false << false << 1;
-    QTest::newRow("overlong three") << QByteArray("\xE0\x80\x80") << false << false << 0;
-    QTest::newRow("overlong four") << QByteArray("\xF0\x80\x80\x80") << false << false << 0;
-    QTest::newRow("surrogate") << QByteArray("ab\xED\xA0\x80") << false << false << 2;
-    QTest::newRow("past U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << false << false << 0;
-    QTest::newRow("cut short") << QByteArray("\xE3\x81") << false << false << 0;
-    QTest::newRow("lone continuation") << QByteArray("\xE3\x81\x82\x82") << false << true << 3;
-    QTest::newRow("Shift_JIS hiragana") << QByteArray("\x82\xa0") << false << false << 0;
+TEST(FieldReader, refusesWhatCannotBeShown) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        int line;
+        std::string reason;
+    } rows[] = {
+        {"Shift_JIS user-defined F040", "inu,\x82\xa2\r\nneko,\xF0\x40\r\n", 2,
+         "a user-defined character (U+E000, Shift_JIS F040 to F9FC) that no font can show"},
+        {"Shift_JIS user-defined F9FC", "a,\xF9\xFC\r\n", 1, "a user-defined character (U+E757"},
+        {"UTF-8 private use U+E000", "a,\xE3\x81\x82\r\nb,c\r\nd,\xEE\x80\x80\r\n", 3,
+         "a private-use character (U+E000) that no font can show"},
+        {"UTF-8 private use plane 15", "a,\xF3\xB0\x80\x80\r\n", 1, "a private-use character (U+F0000)"},
+        {"line of a quoted field across lines", "\"a\r\nb\",\xEE\x80\x80\r\n", 2, "a private-use character"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        try {
+            decodeDataFile(row.bytes, "romaji.txt");
+            FAIL() << "the character must be refused";
+        } catch (const DataFileError& e) {
+            ASSERT_EQ(e.line(), row.line);
+            ASSERT_TRUE(e.reason().starts_with(row.reason)) << e.what();
+        }
+    }
 }
 
-void FieldReaderTest::utf8Rules() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, valid);
-    QFETCH(bool, beyondTwoBytes);
-    QFETCH(int, badOffset);
-    const Utf8Scan scan = scanUtf8(bytes.toStdString());
-    QCOMPARE(scan.valid, valid);
-    QCOMPARE(scan.beyondTwoBytes, beyondTwoBytes);
-    QCOMPARE(scan.badOffset, std::ptrdiff_t(badOffset));
+TEST(FieldReader, utf8Rules) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool valid, beyondTwoBytes;
+        std::ptrdiff_t badOffset;
+    } rows[] = {
+        {"ascii", "abc", true, false, -1},
+        {"two bytes", "a\xC3\xA9", true, false, -1},
+        {"three bytes", "\xE3\x81\x82", true, true, -1},
+        {"four bytes, last", "\xF4\x8F\xBF\xBF", true, true, -1},
+        {"overlong two", "a\xC0\x80", false, false, 1},
+        {"overlong three", "\xE0\x80\x80", false, false, 0},
+        {"overlong four", "\xF0\x80\x80\x80", false, false, 0},
+        {"surrogate", "ab\xED\xA0\x80", false, false, 2},
+        {"past U+10FFFF", "\xF4\x90\x80\x80", false, false, 0},
+        {"cut short", "\xE3\x81", false, false, 0},
+        {"lone continuation", "\xE3\x81\x82\x82", false, true, 3},
+        {"Shift_JIS hiragana", "\x82\xa0", false, false, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Utf8Scan scan = scanUtf8(row.bytes);
+        ASSERT_EQ(scan.valid, row.valid);
+        ASSERT_EQ(scan.beyondTwoBytes, row.beyondTwoBytes);
+        ASSERT_EQ(scan.badOffset, row.badOffset);
+    }
 }
 
-void FieldReaderTest::faultsNameFileAndLine() {
-    QTemporaryDir dir;
-    const auto write = [&](const QByteArray& bytes) {
-        QFile f(dir.filePath(QStringLiteral("romaji.txt")));
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-        return f.fileName();
+TEST(FieldReader, faultsNameFileAndLine) {
+    TemporaryFolder dir;
+    const auto write = [&](const std::string& bytes) {
+        const std::string path = dir.filePath("romaji.txt");
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
     };
     const struct {
-        QByteArray bytes;
+        std::string bytes;
         int line;
         const char* detail;
     } cases[] = {
-        {QByteArray("a,b\r\nc,\0d\r\n", 11), 2, "NUL"},
+        {std::string("a,b\r\nc,\0d\r\n", 11), 2, "NUL"},
         {"a,b\r\n\r\nc,\xff\r\n", 3, "Shift_JIS"},
         // UTF-8 with one bad byte: the line of that byte, not where Shift_JIS gave up (line 1).
         {"a,\xE3\x81\x82\r\nb,\xE3\x81\x84\r\nc,\xE3\x81\r\n", 3, "not valid UTF-8 nor Shift_JIS"},
@@ -221,31 +198,28 @@ void FieldReaderTest::faultsNameFileAndLine() {
         {"a,b\r\n\"c,d\r\n", 2, "never closed"},
     };
     for (const auto& c : cases) {
-        const QString path = write(c.bytes);
+        const std::string path = write(c.bytes);
         try {
-            FieldReader r = FieldReader::open(path.toStdString());
+            FieldReader r = FieldReader::open(path);
             while (!r.atEnd())
                 r.readText();
-            QFAIL(c.detail);
+            FAIL() << c.detail;
         } catch (const DataFileError& e) {
-            QCOMPARE(e.line(), c.line);
-            QVERIFY2(detailOf(e).contains(QLatin1String(c.detail)), e.what());
-            QVERIFY(detailOf(e).startsWith(QStringLiteral("romaji.txt, line %1:").arg(c.line)));
+            ASSERT_EQ(e.line(), c.line);
+            ASSERT_NE(detailOf(e).find(c.detail), std::string::npos) << e.what();
+            ASSERT_TRUE(detailOf(e).starts_with("romaji.txt, line " + std::to_string(c.line) + ":"));
             // The full path tells a bank in the player's folder from the installed one.
-            QCOMPARE(QString::fromStdString(e.path()), path);
-            QVERIFY(detailOf(e).endsWith(QStringLiteral(" (%1)").arg(path)));
-            QVERIFY(QString::fromStdString(dataFileMessage(e).playerText()).contains(path));
+            ASSERT_EQ(e.path(), path);
+            ASSERT_TRUE(detailOf(e).ends_with(" (" + path + ")"));
+            ASSERT_NE(dataFileMessage(e).playerText().find(path), std::string::npos);
         }
     }
     try {
-        FieldReader::open(dir.filePath(QStringLiteral("nothing.txt")).toStdString());
-        QFAIL("a missing file must fail");
+        FieldReader::open(dir.filePath("nothing.txt"));
+        FAIL() << "a missing file must fail";
     } catch (const DataFileError& e) {
-        QCOMPARE(e.line(), 0);
-        QVERIFY(detailOf(e).contains(QDir::toNativeSeparators(dir.path())));
-        QVERIFY(detailOf(e).startsWith(QStringLiteral("nothing.txt: file not found")));
+        ASSERT_EQ(e.line(), 0);
+        ASSERT_NE(detailOf(e).find(dir.path().string()), std::string::npos);
+        ASSERT_TRUE(detailOf(e).starts_with("nothing.txt: file not found"));
     }
 }
-
-QTEST_GUILESS_MAIN(FieldReaderTest)
-#include "test_fieldreader.moc"

@@ -4,96 +4,90 @@
 #include "screens/main/main_screen.h"
 #include "screens/opening/opening_screen.h"
 #include "support/gamefixture.h"
-#include "support/stdstring.h"
-#include <QtTest>
+#include <gtest/gtest.h>
 
-class StartupTest : public QObject {
-    Q_OBJECT
-private slots:
-    void loadStepSetsUpTheFirstQuestion();
-    void bankBounds();
-    void badBanksStopWithFileAndLine();
-    void programEndsWhenNoScreenIsLoaded();
-};
+using namespace std::string_literals;
 
-void StartupTest::loadStepSetsUpTheFirstQuestion() {
+TEST(Startup, loadStepSetsUpTheFirstQuestion) {
     GameFixture game;
     game.start();
-    QVERIFY(game.errors.details.isEmpty());
+    ASSERT_TRUE(game.errors.details.empty());
     MainScreen& f = game.program->mainScreen();
     const auto& c = f.controls();
-    QVERIFY(f.isLoaded());
-    QVERIFY(!f.isVisible()); // the opening screen brings it up later
-    QVERIFY(game.program->openingScreen().isVisible());
-    QCOMPARE(f.state().questionCount, 5);
-    QCOMPARE(c.scoreLabel->text(), QStringLiteral("0"));
-    QVERIFY(c.creditLabel->isHidden());
+    ASSERT_TRUE(f.isLoaded());
+    ASSERT_TRUE(!f.isVisible()); // the opening screen brings it up later
+    ASSERT_TRUE(game.program->openingScreen().isVisible());
+    ASSERT_EQ(f.state().questionCount, 5);
+    ASSERT_EQ(c.scoreLabel->text(), "0"s);
+    ASSERT_TRUE(c.creditLabel->isHidden());
     for (std::int16_t k = 0; k < 12; ++k) {
-        QVERIFY(c.creatures(k)->isHidden());
-        QCOMPARE(c.creatures(k)->left(), 100.f);
-        QCOMPARE(c.creatures(k)->top(), 100.f);
-        QVERIFY(f.state().creatureSpeed[k] >= 1 && f.state().creatureSpeed[k] <= 50);
+        ASSERT_TRUE(c.creatures(k)->isHidden());
+        ASSERT_EQ(c.creatures(k)->left(), 100.f);
+        ASSERT_EQ(c.creatures(k)->top(), 100.f);
+        ASSERT_TRUE(f.state().creatureSpeed[k] >= 1 && f.state().creatureSpeed[k] <= 50);
     }
-    QVERIFY(f.state().romajiList.begin() + 5 !=
-            std::find(f.state().romajiList.begin(), f.state().romajiList.begin() + 5, f.state().answer));
-    QCOMPARE(c.wordLabel->text(), f.state().questionWord);
-    QVERIFY(!c.wordLabel->isHidden());
+    ASSERT_TRUE(f.state().romajiList.begin() + 5 !=
+                std::find(f.state().romajiList.begin(), f.state().romajiList.begin() + 5, f.state().answer));
+    ASSERT_EQ(c.wordLabel->text(), f.state().questionWord);
+    ASSERT_TRUE(!c.wordLabel->isHidden());
     // No design-time caption survives the load step.
-    QCOMPARE(c.markedLineLabel->text(), QString());
-    QCOMPARE(c.plainLineLabel->text(), QString());
+    ASSERT_EQ(c.markedLineLabel->text(), std::string());
+    ASSERT_EQ(c.plainLineLabel->text(), std::string());
     for (std::int16_t k = 0; k < 24; ++k)
-        if (!c.tiles(k)->isHidden()) QVERIFY(c.tiles(k)->text() != "Label1");
+        if (!c.tiles(k)->isHidden()) {
+            ASSERT_NE(c.tiles(k)->text(), "Label1");
+        }
 }
 
-void StartupTest::bankBounds() {
+TEST(Startup, bankBounds) {
     {
         // A bank without a word would deal no tile: it is refused, naming the file.
-        GameFixture game(QStringLiteral(""));
+        GameFixture game(""s);
         game.start();
-        QCOMPARE(game.errors.details.size(), 1);
-        QVERIFY(game.errors.playerTexts[0].contains(QStringLiteral("ことばが一つもありません")));
+        ASSERT_EQ(game.errors.details.size(), 1u);
+        ASSERT_NE(game.errors.playerTexts[0].find("ことばが一つもありません"), std::string::npos);
     }
     {
-        QString bank;
+        std::string bank;
         for (int i = 0; i < 401; ++i)
-            bank += QStringLiteral("w%1,ことば%1\r\n").arg(i);
+            bank += "w" + std::to_string(i) + ",ことば" + std::to_string(i) + "\r\n";
         GameFixture game(bank);
         game.start();
-        QVERIFY(game.errors.details.isEmpty());
-        QCOMPARE(game.program->mainScreen().state().questionCount, 401);
-        QCOMPARE(game.program->mainScreen().state().romajiList[400], QStringLiteral("w400"));
+        ASSERT_TRUE(game.errors.details.empty());
+        ASSERT_EQ(game.program->mainScreen().state().questionCount, 401);
+        ASSERT_EQ(game.program->mainScreen().state().romajiList[400], "w400"s);
     }
     {
         // A quoted answer may hold a comma; blanks before a field are not part of it.
-        GameFixture game(QStringLiteral("\"a,b\",  えー\r\n"));
+        GameFixture game("\"a,b\",  えー\r\n"s);
         game.start();
-        QCOMPARE(game.program->mainScreen().state().romajiList[0], QStringLiteral("a,b"));
-        QCOMPARE(game.program->mainScreen().state().wordList[0], QStringLiteral("えー"));
+        ASSERT_EQ(game.program->mainScreen().state().romajiList[0], "a,b"s);
+        ASSERT_EQ(game.program->mainScreen().state().wordList[0], "えー"s);
     }
     {
         // A line of three fields shifts every later record by one field.
-        GameFixture game(QStringLiteral("a,あ,b\r\nい\r\n"));
+        GameFixture game("a,あ,b\r\nい\r\n"s);
         game.start();
         const MainScreen& f = game.program->mainScreen();
-        QCOMPARE(f.state().questionCount, 2);
-        QCOMPARE(f.state().romajiList[1], QStringLiteral("b"));
-        QCOMPARE(f.state().wordList[1], QStringLiteral("い"));
+        ASSERT_EQ(f.state().questionCount, 2);
+        ASSERT_EQ(f.state().romajiList[1], "b"s);
+        ASSERT_EQ(f.state().wordList[1], "い"s);
     }
 }
 
-void StartupTest::badBanksStopWithFileAndLine() {
+TEST(Startup, badBanksStopWithFileAndLine) {
     struct Case {
         const char* name;
-        QByteArray bytes;
+        std::string bytes;
         const char* expected;
     };
-    QString tooMany;
+    std::string tooMany;
     for (int i = 0; i < 402; ++i)
-        tooMany += QStringLiteral("w,x\r\n");
-    const QList<Case> cases = {
+        tooMany += "w,x\r\n";
+    const std::vector<Case> cases = {
         {"cut off", "inu,\x82\xa2\x82\xca\r\nneko\r\n",
          "romaji.txt, line 2: the file ends in the middle of a record"},
-        {"402 records", tooMany.toLatin1(), "romaji.txt, line 402: more than 401 records"},
+        {"402 records", tooMany, "romaji.txt, line 402: more than 401 records"},
         {"25 letters", "abcdefghijklmnopqrstuvwxy,x\r\n",
          "romaji.txt, line 1: the answer 'abcdefghijklmnopqrstuvwxy' is 25"},
         {"invalid cp932", "inu,x\r\nneko,\x82\r\n", "romaji.txt, line 2: bytes that are not valid Shift_JIS"},
@@ -102,36 +96,32 @@ void StartupTest::badBanksStopWithFileAndLine() {
         {"quote", "\"inu,x\r\n", "romaji.txt, line 1: a double quote opened here is never closed"},
     };
     for (const Case& c : cases) {
-        GameFixture game(QString{});
-        game.writeBytes(QStringLiteral("romaji.txt"), c.bytes);
+        GameFixture game(std::nullopt);
+        game.writeBytes("romaji.txt", c.bytes);
         game.start();
-        QVERIFY2(game.errors.details.size() == 1, c.name);
-        QVERIFY2(game.errors.details[0].startsWith(QLatin1String(c.expected)),
-                 qPrintable(game.errors.details[0]));
-        QVERIFY(game.errors.playerTexts[0].contains(QStringLiteral("romaji.txt")));
+        ASSERT_TRUE(game.errors.details.size() == 1) << c.name;
+        ASSERT_TRUE(game.errors.details[0].starts_with(c.expected)) << game.errors.details[0];
+        ASSERT_NE(game.errors.playerTexts[0].find("romaji.txt"), std::string::npos);
     }
-    GameFixture missing(QString{});
+    GameFixture missing(std::nullopt);
     missing.start();
-    QCOMPARE(missing.errors.details.size(), 1);
-    QVERIFY(missing.errors.details[0].contains(missing.dir.path()));
-    QVERIFY(missing.errors.playerTexts[0].contains(QStringLiteral("見つかりません")));
+    ASSERT_EQ(missing.errors.details.size(), 1u);
+    ASSERT_NE(missing.errors.details[0].find(missing.dir.path().string()), std::string::npos);
+    ASSERT_NE(missing.errors.playerTexts[0].find("見つかりません"), std::string::npos);
 }
 
-void StartupTest::programEndsWhenNoScreenIsLoaded() {
+TEST(Startup, programEndsWhenNoScreenIsLoaded) {
     GameFixture game;
     int ended = 0;
     game.program->onLastScreenClosed = [&] { ++ended; };
     game.start();
-    QCOMPARE(game.program->loadedScreens(), 3); // main (hidden), opening, chart (hidden)
+    ASSERT_EQ(game.program->loadedScreens(), 3); // main (hidden), opening, chart (hidden)
     game.program->mainScreen().hide();
-    QCOMPARE(ended, 0); // a hidden loaded screen keeps the program running
+    ASSERT_EQ(ended, 0); // a hidden loaded screen keeps the program running
     game.program->openingScreen().close();
-    QCOMPARE(ended, 0);
+    ASSERT_EQ(ended, 0);
     game.program->mainScreen().onQuitMenu();
-    QCOMPARE(ended, 1);
+    ASSERT_EQ(ended, 1);
     game.program->openingScreen().close(); // closing a screen that is not loaded does nothing
-    QCOMPARE(ended, 1);
+    ASSERT_EQ(ended, 1);
 }
-
-QTEST_MAIN(StartupTest)
-#include "test_startup.moc"

@@ -27,6 +27,14 @@ using sound::Fault;
 
 namespace {
 
+// Samples and built WAV files as Qt's bytes.
+QByteArray qtBytes(std::span<const unsigned char> bytes) {
+    return QByteArray::fromStdString(wav::toBytes(bytes));
+}
+QByteArray qtBytes(const std::string& bytes) {
+    return QByteArray::fromStdString(bytes);
+}
+
 // What the back-end was asked to do, shared between the test and the sound thread.
 struct Record {
     std::mutex mutex;
@@ -70,7 +78,7 @@ struct RecordingBackend : sound::AudioBackend {
     void start(const sound::Pcm& pcm) override {
         const std::lock_guard lock(r->mutex);
         r->calls << QStringLiteral("start");
-        r->started << wav::toBytes(pcm.samples);
+        r->started << qtBytes(pcm.samples);
         r->changed.notify_all();
     }
     bool holdsSound() const override {
@@ -98,13 +106,13 @@ QString cueFileName(Cue cue) {
     return QString::fromStdString(sound::fileName(cue));
 }
 QByteArray samplesOf(const QString& path) {
-    return wav::toBytes(sound::decodeWav(wav::view(readFile(path)), 60.0).pcm.samples);
+    return qtBytes(sound::decodeWav(wav::view(readFile(path)), 60.0).pcm.samples);
 }
 QByteArray cueSamples(Cue cue) {
     return samplesOf(shipped + cueFileName(cue));
 }
 QByteArray defaultSamples() {
-    return wav::toBytes(sound::decodeWav(sound::defaultCueFile(), 60.0).pcm.samples);
+    return qtBytes(sound::decodeWav(sound::defaultCueFile(), 60.0).pcm.samples);
 }
 
 // The folders as the sound service takes them.
@@ -250,7 +258,7 @@ void SoundTest::outputIsLetGoAndOpenedAfresh() {
 
 void SoundTest::anotherFormatOpensTheOutputAfresh() {
     CueFolder folder;
-    folder.write(Cue::Hint, wav::file(1, 2, 44100, 16, wav::samples16({1, 2, 3, 4})));
+    folder.write(Cue::Hint, qtBytes(wav::file(1, 2, 44100, 16, wav::samples16({1, 2, 3, 4}))));
     Rig rig({folder.dir.path()});
     rig.player->play(Cue::Correct);
     QVERIFY(rig.started(1));
@@ -350,10 +358,12 @@ void SoundTest::defaultCueForFilesThatCannotBePlayed() {
     if (kind == "text") folder.write(Cue::Hint, QByteArray(400, 'x'));
     if (kind == "header") folder.write(Cue::Hint, whole.left(30));
     if (kind == "sound") folder.write(Cue::Hint, whole.left(whole.size() - 100));
-    if (kind == "adpcm") folder.write(Cue::Hint, wav::file(2, 1, 22050, 4, QByteArray(1000, '\x11')));
-    if (kind == "long") folder.write(Cue::Hint, wav::file(1, 1, 1000, 8, QByteArray(61000, char(0x80))));
+    if (kind == "adpcm")
+        folder.write(Cue::Hint, qtBytes(wav::file(2, 1, 22050, 4, std::string(1000, '\x11'))));
+    if (kind == "long")
+        folder.write(Cue::Hint, qtBytes(wav::file(1, 1, 1000, 8, std::string(61000, char(0x80)))));
     if (kind == "big") // a good header over 10 MiB of sound: refused by its size, before it is read
-        folder.write(Cue::Hint, wav::file(1, 1, 44100, 16, QByteArray(10 * 1024 * 1024, '\0')));
+        folder.write(Cue::Hint, qtBytes(wav::file(1, 1, 44100, 16, std::string(10 * 1024 * 1024, '\0'))));
     if (kind == "folder") QVERIFY(QDir(folder.dir.path()).mkdir(cueFileName(Cue::Hint)));
     if (kind == "fifo")
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);          // would block for good
@@ -412,17 +422,17 @@ void SoundTest::eachFileIsDecodedOnce() {
     const auto hint = library.sound(Cue::Hint);
     QCOMPARE(library.sound(Cue::Hint), hint); // the same samples, not read again
     QCOMPARE(library.decodes(), 1);
-    QCOMPARE(wav::toBytes(hint->samples), cueSamples(Cue::Hint));
+    QCOMPARE(qtBytes(hint->samples), cueSamples(Cue::Hint));
     // Replaced by another file: read anew.
     QFile::remove(folder.path(Cue::Hint));
     QVERIFY(QFile::copy(shipped + cueFileName(Cue::Click), folder.path(Cue::Hint)));
-    QCOMPARE(wav::toBytes(library.sound(Cue::Hint)->samples), cueSamples(Cue::Click));
+    QCOMPARE(qtBytes(library.sound(Cue::Hint)->samples), cueSamples(Cue::Click));
     QCOMPARE(library.decodes(), 2);
     // A refused file is not read again either while it stays the same.
     folder.write(Cue::Wrong, QByteArray(100, 'x'));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("matigai.wav is not a WAV file"));
-    QCOMPARE(wav::toBytes(library.sound(Cue::Wrong)->samples), defaultSamples());
-    QCOMPARE(wav::toBytes(library.sound(Cue::Wrong)->samples), defaultSamples());
+    QCOMPARE(qtBytes(library.sound(Cue::Wrong)->samples), defaultSamples());
+    QCOMPARE(qtBytes(library.sound(Cue::Wrong)->samples), defaultSamples());
     QCOMPARE(library.decodes(), 3);
 
     // The samples kept for reuse are bounded: with room for one cue only, the others are read again.
@@ -450,13 +460,13 @@ void SoundTest::shippedCues() {
         QCOMPARE(d.source.bitsPerSample, 16);
         QCOMPARE(d.pcm.format, (sound::PcmFormat{22050, 1, sound::SampleType::Int16}));
         QVERIFY2(d.pcm.seconds() > 0.03 && d.pcm.seconds() < 1.5, qPrintable(name));
-        contents.insert(wav::toBytes(d.pcm.samples));
+        contents.insert(qtBytes(d.pcm.samples));
     }
     QCOMPARE(contents.size(), 7);
     QVERIFY(sound::fileName(Cue::Default).empty());
     QCOMPARE(sound::name(Cue::GameOver), "GameOver");
     // The default cue built into the program is assets/sounds/default.wav as it is.
-    QCOMPARE(wav::toBytes(sound::defaultCueFile()),
+    QCOMPARE(qtBytes(sound::defaultCueFile()),
              readFile(QStringLiteral(POKURAKU_SOURCE_DIR "/assets/sounds/default.wav")));
 }
 

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The window toolkit: screens that outlive their windows, the program's end, timers, control arrays,
-// picture boxes and labels, and the guard that turns an untrapped error into the error box.
+// The window toolkit on the desktop: screens that outlive their windows, the program's end, timers, picture
+// boxes and labels (control arrays and the guard are checked without a front end in test_toolkit_core).
 #include "frontends/qt/widgets.h"
 #include "frontends/qt/window.h"
 #include "qt/views.h"
 #include "support/fakes.h"
 #include "toolkit/builder.h"
-#include "toolkit/controlarray.h"
 #include "toolkit/screen.h"
 #include "toolkit/timer.h"
 #include <QPointer>
@@ -71,9 +70,7 @@ private slots:
     void closedWindowsSendNoEvents();
     void timerSemantics();
     void hiddenScreensKeepTicking();
-    void controlArrayBounds();
     void pictureBoxes();
-    void guardReportsUntrappedErrors();
 };
 
 void ToolkitTest::screenLifetime() {
@@ -150,25 +147,6 @@ void ToolkitTest::hiddenScreensKeepTicking() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void ToolkitTest::controlArrayBounds() {
-    toolkit::Window window("array", 1500, 1500);
-    toolkit::ControlArray<toolkit::Label> array("Label1");
-    toolkit::Label* a = window.add<toolkit::Label>(nullptr);
-    toolkit::Label* b = window.add<toolkit::Label>(nullptr);
-    array.set(0, a);
-    array.set(1, b);
-    QCOMPARE(array(1), b);
-    for (int bad : {-1, 2, 32767}) {
-        try {
-            array(bad);
-            QFAIL("an index beyond the array must fail");
-        } catch (const toolkit::RuntimeError& e) {
-            QCOMPARE(QString::fromStdString(e.detail()),
-                     QStringLiteral("Subscript out of range: Label1(%1)").arg(bad));
-        }
-    }
-}
-
 void ToolkitTest::pictureBoxes() {
     LooseWindow loose;
     toolkit::Window& window = *loose.window;
@@ -202,18 +180,6 @@ void ToolkitTest::pictureBoxes() {
     for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
         QTest::mousePress(widget(label), b);
     QCOMPARE(downs.size(), 3);
-}
-
-void ToolkitTest::guardReportsUntrappedErrors() {
-    RecordingErrors errors;
-    toolkit::Guard guard(errors);
-    bool after = false;
-    guard.run([] { throw toolkit::subscriptOutOfRange("Picture1", 12); });
-    guard.run([] { throw std::runtime_error("plain failure"); });
-    guard.run([&] { after = true; });
-    QCOMPARE(errors.details,
-             (std::vector<std::string>{"Subscript out of range: Picture1(12)", "plain failure"}));
-    QVERIFY(after);
 }
 
 QTEST_MAIN(ToolkitTest)
