@@ -2,14 +2,15 @@
 # SPDX-License-Identifier: MIT
 # The game itself (the toolkit's contract, the services, the screens and the program object) uses the C++
 # standard library alone, so it can be built where no window library is (a browser); only the desktop front
-# end (frontends/qt/) and its entry point (app/) know Qt. Fails naming file and line of every Qt header, Qt
-# type or Qt macro found in the game.
+# end (frontends/qt/) and its entry point (app/) know Qt. So do the game's tests (tests/test_*.cpp and their
+# support), which play it on a display with no screen; only the desktop's own tests (tests/qt/) know Qt.
+# Fails naming file and line of every Qt header, Qt type or Qt macro found in the game or its tests.
 # Usage: qt_free.sh <pokuraku binary> <source dir> <binary dir>   (only the source dir is used)
 set -euo pipefail
 
-QT_FREE_PATHS="toolkit services screens game"
-
 cd "${2:-$(dirname "$0")/..}"
+
+QT_FREE_PATHS="toolkit services screens game tests/support $(echo tests/test_*.cpp)"
 
 # A Qt or SDL header (#include <QString>, <QtCore/…>, <qglobal.h>, <SDL.h>), a Qt type or macro (QString,
 # QStringLiteral, Q_OBJECT, Q_DECL_…) or one of Qt's global functions (qPrintable(, qEnvironmentVariable(,
@@ -28,6 +29,6 @@ for path in $QT_FREE_PATHS; do
     done < <(grep -rHnE --include='*.h' --include='*.cpp' "$include|$name" "$path" || true)
 done
 
-paths=$(xargs <<<"$QT_FREE_PATHS") # on one line
+paths="toolkit services screens game tests/support tests/test_*.cpp"
 [ "$faults" -eq 0 ] || { echo "$faults uses of Qt in files meant to be free of it ($paths)"; exit 1; }
 echo "no Qt in $paths"
