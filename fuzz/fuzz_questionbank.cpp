@@ -49,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 broken("every answer fits the tiles", answer);
             if (answer.empty()) broken("no answer is empty");
             for (std::size_t i = 0; i < answer.size();) {
-                const char32_t c = nextCharacter(answer, i);
-                if (isBlankCharacter(c) && c != U'\r' && c != U'\n')
+                const char32_t c = toolkit::nextCharacter(answer, i);
+                if (toolkit::isBlankCharacter(c) && c != U'\r' && c != U'\n')
                     broken("no answer holds a blank", answer);
                 if (privateUse(c)) broken("no private-use character", answer);
             }
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             dealInEverySpelling(bank.answers[i], bank.words[i]);
         for (const std::string& word : bank.words)
             for (std::size_t i = 0; i < word.size();)
-                if (privateUse(nextCharacter(word, i))) broken("no private-use character", word);
+                if (privateUse(toolkit::nextCharacter(word, i))) broken("no private-use character", word);
     } catch (const DataFileError& e) {
         if (e.file() != name || e.line() < 0) broken("a fault names romaji.txt and a line", e.what());
         if (std::string_view(e.what()).substr(0, name.size()) != name)

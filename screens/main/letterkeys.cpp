@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "screens/main/letterkeys.h"
-#include "services/data/utf8text.h"
+#include "toolkit/text.h"
 
 namespace {
 
@@ -13,31 +13,9 @@ std::optional<int> firstTileWith(const std::string& letter, const TileBoard& til
 // The one character of a key's text, or none when the text is empty, holds more than one character, is not
 // well-formed UTF-8, or lies beyond the characters a key of the desktop's keyboards types alone (U+FFFF).
 std::optional<char32_t> onlyCharacter(const std::string& text) {
-    if (text.empty()) return std::nullopt;
-    const auto byte = [&text](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    char32_t c = 0;
-    if (lead < 0x80) {
-        length = 1;
-        c = lead;
-    } else if (lead >= 0xc2 && lead < 0xe0) {
-        length = 2;
-        c = lead & 0x1fu;
-    } else if (lead >= 0xe0 && lead < 0xf0) {
-        length = 3;
-        c = lead & 0x0fu;
-    } else {
-        return std::nullopt;
-    }
-    if (text.size() != length) return std::nullopt;
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(k) & 0xc0u) != 0x80u) return std::nullopt;
-        c = (c << 6) | (byte(k) & 0x3fu);
-    }
-    const bool overlong = length == 3 && c < 0x800;
-    const bool surrogate = c >= 0xd800 && c <= 0xdfff;
-    if (overlong || surrogate) return std::nullopt;
+    std::size_t end = 0;
+    const std::optional<char32_t> c = toolkit::readCharacter(text, end);
+    if (text.empty() || !c || end != text.size() || *c > 0xFFFF) return std::nullopt;
     return c;
 }
 
@@ -65,7 +43,7 @@ std::string letterOfKey(int key, const std::string& text) {
     if (key == caretKey || key == deadCaretKey) return "^";
     const std::optional<char32_t> typed = onlyCharacter(text);
     // Blanks of every width type no letter.
-    if (!typed || printsNothing(*typed) || isBlankCharacter(*typed)) return {};
+    if (!typed || printsNothing(*typed) || toolkit::isBlankCharacter(*typed)) return {};
     return text;
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "services/data/cp932.h"
 #include "services/data/cp932_table.h"
-#include "services/data/utf8text.h"
+#include "toolkit/text.h"
 #include <algorithm>
 #include <unordered_map>
 
@@ -54,7 +54,7 @@ std::optional<std::string> decodeCp932(std::string_view bytes, Cp932Fault* fault
         if (c < 0x80)
             text += static_cast<char>(c);
         else
-            text += utf8Of(c);
+            text += toolkit::utf8Of(c);
         i += length;
     }
     return text;
@@ -64,7 +64,7 @@ std::string encodeCp932(std::string_view text) {
     static const std::unordered_map<char32_t, unsigned> codes = makeCodes();
     std::string bytes;
     for (std::size_t i = 0; i < text.size();) {
-        const auto found = codes.find(nextCharacter(text, i));
+        const auto found = codes.find(toolkit::nextCharacter(text, i));
         if (found == codes.end()) return {};
         if (found->second > 0xFF) bytes += static_cast<char>(found->second >> 8);
         bytes += static_cast<char>(found->second & 0xFF);

@@ -2,7 +2,7 @@
 #include "services/data/datatext.h"
 #include "services/data/cp932.h"
 #include "services/data/datafileerror.h"
-#include "services/data/utf8text.h"
+#include "toolkit/text.h"
 #include <iomanip>
 #include <sstream>
 
@@ -35,7 +35,7 @@ void refuseUnshowable(const DataText& data, const std::string& name, const std::
     const std::string& text = data.text;
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t at = i;
-        const char32_t c = nextCharacter(text, i);
+        const char32_t c = toolkit::nextCharacter(text, i);
         if (!isPrivateUse(c)) continue;
         const std::string what =
             data.encoding == DataEncoding::Cp932
@@ -55,42 +55,19 @@ void dropEndOfFileMark(std::string& bytes) {
 
 Utf8Scan scanUtf8(std::string_view bytes) {
     Utf8Scan scan;
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto n = static_cast<std::ptrdiff_t>(bytes.size());
-    for (std::ptrdiff_t i = 0; i < n;) {
-        const unsigned char b = p[i];
-        if (b < 0x80) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t at = i;
+        if (static_cast<unsigned char>(bytes[at]) < 0x80) {
             ++i;
             continue;
         }
         scan.ascii = false;
-        int more = 0;
-        unsigned char low = 0x80, high = 0xBF; // the range of the byte after the lead byte
-        if (b >= 0xC2 && b <= 0xDF) {
-            more = 1;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            more = 2;
-            if (b == 0xE0) low = 0xA0;  // no overlong forms
-            if (b == 0xED) high = 0x9F; // no surrogates
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            more = 3;
-            if (b == 0xF0) low = 0x90;
-            if (b == 0xF4) high = 0x8F; // nothing past U+10FFFF
-        } else {
+        if (!toolkit::readCharacter(bytes, i)) {
             scan.valid = false;
-            scan.badOffset = i;
+            scan.badOffset = static_cast<std::ptrdiff_t>(at);
             return scan;
         }
-        bool ok = i + more < n && p[i + 1] >= low && p[i + 1] <= high;
-        for (int k = 2; ok && k <= more; ++k)
-            ok = p[i + k] >= 0x80 && p[i + k] <= 0xBF;
-        if (!ok) {
-            scan.valid = false;
-            scan.badOffset = i;
-            return scan;
-        }
-        if (more >= 2) scan.beyondTwoBytes = true;
-        i += more + 1;
+        if (i - at >= 3) scan.beyondTwoBytes = true;
     }
     return scan;
 }

@@ -2,6 +2,7 @@
 #include "services/data/questionbank.h"
 #include "services/data/fieldreader.h"
 #include "services/data/utf8text.h"
+#include "toolkit/text.h"
 
 // The letter (0-based) of the first blank (a space, a tab, an ideographic space, …) in an answer; -1 when
 // none. A line break inside a quoted answer is not counted: such answers have always loaded, and its tile
@@ -9,8 +10,8 @@
 static long firstBlank(const std::string& answer) {
     long letter = 0;
     for (std::size_t i = 0; i < answer.size();) {
-        const char32_t c = nextCharacter(answer, i);
-        if (isBlankCharacter(c) && c != U'\r' && c != U'\n') return letter;
+        const char32_t c = toolkit::nextCharacter(answer, i);
+        if (toolkit::isBlankCharacter(c) && c != U'\r' && c != U'\n') return letter;
         letter += c > 0xFFFF ? 2 : 1;
     }
     return -1;

@@ -1,28 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "services/data/utf8text.h"
+#include "toolkit/text.h"
 
-char32_t nextCharacter(std::string_view text, std::size_t& i) {
-    const auto byte = [&](std::size_t k) {
-        return k < text.size() ? static_cast<unsigned char>(text[k]) : static_cast<unsigned char>(0x80);
-    };
-    const unsigned char lead = byte(i);
-    if (lead < 0x80) {
-        ++i;
-        return lead;
-    }
-    int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
-    char32_t c = lead & (0x3F >> more);
-    for (int k = 1; k <= more; ++k)
-        c = (c << 6) | (byte(i + static_cast<std::size_t>(k)) & 0x3F);
-    i += static_cast<std::size_t>(more) + 1;
-    return c;
-}
-
-bool isBlankCharacter(char32_t c) {
-    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
-           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
-           c == 0x3000;
-}
+using toolkit::isBlankCharacter;
+using toolkit::nextCharacter;
 
 std::size_t letterCount(std::string_view text) {
     std::size_t count = 0;
@@ -57,24 +38,4 @@ std::string withoutOuterBlanks(std::string_view text) {
     }
     if (begin >= text.size()) return {};
     return std::string(text.substr(begin, end - begin));
-}
-
-std::string utf8Of(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
 }

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "services/romaji/syllables.h"
+#include "toolkit/text.h"
+#include <optional>
 #include <string>
 
 namespace romaji {
@@ -52,17 +54,14 @@ constexpr std::size_t kanaBytes = 3;
 // The word in hiragana (katakana moved onto it, ー kept); empty when a character is not kana.
 std::string hiraganaOf(std::string_view text) {
     std::string out;
-    for (std::size_t i = 0; i + kanaBytes <= text.size(); i += kanaBytes) {
-        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
-        if ((byte(0) & 0xF0) != 0xE0 || (byte(1) & 0xC0) != 0x80 || (byte(2) & 0xC0) != 0x80) return {};
-        char32_t c = (char32_t{byte(0)} & 0x0F) << 12 | (char32_t{byte(1)} & 0x3F) << 6 | (byte(2) & 0x3F);
-        if (c >= U'ァ' && c <= U'ヶ') c -= U'ァ' - U'ぁ';
-        if ((c < U'ぁ' || c > U'ゖ') && c != U'ー') return {};
-        out += static_cast<char>(0xE0 | c >> 12);
-        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+    for (std::size_t i = 0; i < text.size();) {
+        std::optional<char32_t> c = toolkit::readCharacter(text, i);
+        if (!c) return {};
+        if (*c >= U'ァ' && *c <= U'ヶ') *c -= U'ァ' - U'ぁ';
+        if ((*c < U'ぁ' || *c > U'ゖ') && *c != U'ー') return {};
+        out += toolkit::utf8Of(*c);
     }
-    return out.size() == text.size() ? out : std::string();
+    return out;
 }
 
 const Syllable* syllableAt(std::string_view text) {
