@@ -49,14 +49,10 @@ void Program::keepOpeningInFront() {
 }
 
 void Program::quit() {
-    chartWindow_->close();
-    mainScreen_->close();
-    practiceScreen_->close();
-    openingScreen_->close();
+    closeScreens(nullptr);
 }
 
+// The opening, if it plays, plays to its end: the program ends as it closes.
 void Program::gameOver() {
-    mainScreen_->close();
-    chartWindow_->close();
-    practiceScreen_->close();
+    closeScreens(openingScreen_.get());
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "game/program.h"
+#include <initializer_list>
 
 namespace {
 // Where the choice of spelling is remembered.
@@ -17,10 +18,13 @@ Program::Program(Services services, toolkit::ErrorReporter& errors, toolkit::Dis
 Program::~Program() {
     // Windows go before the screens that own their handlers.
     onLastScreenClosed = nullptr;
-    openingScreen_->close();
-    practiceScreen_->close();
-    chartWindow_->close();
-    mainScreen_->close();
+    closeScreens(nullptr);
+}
+
+void Program::closeScreens(const toolkit::Screen* spared) {
+    for (toolkit::Screen* screen : std::initializer_list<toolkit::Screen*>{
+             chartWindow_.get(), mainScreen_.get(), practiceScreen_.get(), openingScreen_.get()})
+        if (screen != spared) screen->close();
 }
 
 void Program::start() {

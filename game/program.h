@@ -49,6 +49,9 @@ public:
     toolkit::Display& display() override { return display_; }
 
 private:
+    // Closes every loaded screen but the spared one, in one order: the chart, the main screen, the practice
+    // screen, the opening.
+    void closeScreens(const toolkit::Screen* spared);
     Services services_;
     toolkit::Guard guard_;
     toolkit::Display& display_;
