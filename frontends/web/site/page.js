@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The page side of the browser front end. The game (pokuraku.js) makes and changes panels, controls and
-// menus through the functions of pokurakuPage, by the numbers it gives them; the page hands every click,
-// tap, key and closed dialog back to it. The panels are laid out on a stage at the size the game draws them
-// on a desktop (a twip is 1/15 of a CSS pixel), and the stage is scaled to fill the viewport.
+// menus through the functions of pokurakuPage, by the numbers it gives them, each function taking one
+// object of named values; the page hands every click, tap, key and closed dialog back to it. The panels are
+// laid out on a stage at the size the game draws them on a desktop, in CSS pixels, and the stage is scaled
+// to fill the viewport.
 'use strict';
 
 (() => {
-  const TWIPS_PER_PIXEL = 15;
-  const px = (twips) => twips / TWIPS_PER_PIXEL;
   const GAP = 6; // between panels, in stage pixels
 
   const desk = document.getElementById('desk');
@@ -40,11 +39,11 @@
   };
   const P_GOTHIC = '"PK P Gothic", "Noto Sans CJK JP", "Hiragino Kaku Gothic ProN", "Yu Gothic", sans-serif';
   const fontStack = (family) => FAMILIES[family] || P_GOTHIC;
-  const cssFont = (family, pixels, bold) => `${bold ? 'bold ' : ''}${pixels}px ${fontStack(family)}`;
+  const cssFont = ({ family, pixels, bold }) => `${bold ? 'bold ' : ''}${pixels}px ${fontStack(family)}`;
 
   // ---- Panels ------------------------------------------------------------------------------------------
 
-  function makeWindow(id, caption, name, width, height, back, designX, designY, isMain, takesKeys) {
+  function makeWindow({ id, caption, name, width, height, back, designX, designY, isMain, takesKeys }) {
     const panel = document.createElement('section');
     panel.className = 'panel';
     panel.dataset.name = name;
@@ -70,8 +69,8 @@
     bar.style.display = 'none';
     const client = document.createElement('div');
     client.className = 'client';
-    client.style.width = `${px(width)}px`;
-    client.style.height = `${px(height)}px`;
+    client.style.width = `${width}px`;
+    client.style.height = `${height}px`;
     client.style.background = back;
     panel.append(bar, client);
     panel.addEventListener('pointerdown', () => { frontWindow = id; }, true);
@@ -82,7 +81,7 @@
 
   let frontWindow = 0;
 
-  function showWindow(id, besideId) {
+  function showWindow({ id, besideId }) {
     const w = windows.get(id);
     if (!w) return;
     w.beside = besideId;
@@ -117,7 +116,7 @@
     });
   }
 
-  function hideWindow(id) {
+  function hideWindow({ id }) {
     const w = windows.get(id);
     if (!w) return;
     w.panel.style.display = 'none';
@@ -126,25 +125,25 @@
     arrangeSoon();
   }
 
-  function raiseWindow(id) {
+  function raiseWindow({ id }) {
     if (!shownOrder.includes(id)) return;
     shownOrder = shownOrder.filter((n) => n !== id).concat(id);
     frontWindow = id;
     arrangeSoon();
   }
 
-  function focusWindow(id) {
+  function focusWindow({ id }) {
     frontWindow = id;
   }
 
-  function removeWindow(id) {
+  function removeWindow({ id }) {
     const w = windows.get(id);
     if (!w) return;
     for (const [n, c] of controls) if (c.window === id) controls.delete(n);
     for (const [n, m] of menus) if (m.window === id) menus.delete(n);
     w.panel.remove();
     windows.delete(id);
-    hideWindow(id);
+    hideWindow({ id });
   }
 
   // The shown panels stand side by side in the order of their places on a desktop (or one below the other,
@@ -180,7 +179,7 @@
     const own = new Map(shown.map((w) => [w, { width: w.panel.offsetWidth, height: w.panel.offsetHeight }]));
     let sizes = own;
     const main = [...windows.values()].find((w) => w.isMain);
-    const least = main ? { width: px(main.design.width), height: px(main.design.height) + 24 } : { width: 1, height: 1 };
+    const least = main ? { width: main.design.width, height: main.design.height + 24 } : { width: 1, height: 1 };
     const extent = (across) => {
       let width = 0;
       let height = 0;
@@ -260,7 +259,7 @@
 
   // ---- Controls ----------------------------------------------------------------------------------------
 
-  function makeControl(id, windowId, parentId, kind, name, pressable) {
+  function makeControl({ id, windowId, parentId, kind, name, pressable }) {
     const w = windows.get(windowId);
     const parent = parentId ? controls.get(parentId).el : w.client;
     let el;
@@ -310,35 +309,33 @@
     controls.set(id, c);
   }
 
-  function place(id, left, top, width, height) {
+  function place({ id, left, top, width, height }) {
     const c = controls.get(id);
-    c.el.style.left = `${px(left)}px`;
-    c.el.style.top = `${px(top)}px`;
+    c.el.style.left = `${left}px`;
+    c.el.style.top = `${top}px`;
     // A picture box is made at its size and afterwards only moves; an auto-sized one takes its picture's.
     if (c.kind !== 'picture' || !c.sized) {
-      c.el.style.width = `${px(width)}px`;
-      c.el.style.height = `${px(height)}px`;
-      c.size = { width: px(width), height: px(height) };
+      c.el.style.width = `${width}px`;
+      c.el.style.height = `${height}px`;
+      c.size = { width, height };
       c.sized = true;
     }
     fit(c);
   }
 
-  function line(id, x1, y1, x2, y2, colour) {
+  function line({ id, x, y, dx, dy, colour }) {
     const c = controls.get(id);
-    const dx = px(x2 - x1);
-    const dy = px(y2 - y1);
-    Object.assign(c.el.style, { left: `${px(x1)}px`, top: `${px(y1)}px`, width: `${Math.hypot(dx, dy) + 1}px`,
+    Object.assign(c.el.style, { left: `${x}px`, top: `${y}px`, width: `${Math.hypot(dx, dy) + 1}px`,
       height: '1px', background: colour, transform: `rotate(${Math.atan2(dy, dx)}rad)` });
   }
 
-  function shown(id, on) {
+  function shown({ id, on }) {
     const c = controls.get(id);
     c.el.style.display = on ? '' : 'none';
     if (on) fit(c);
   }
 
-  function enabled(id, on) {
+  function enabled({ id, on }) {
     const c = controls.get(id);
     c.enabled = on;
     c.el.classList.toggle('disabled', !on);
@@ -346,7 +343,7 @@
     else c.el.setAttribute('aria-disabled', String(!on));
   }
 
-  function pointer(id, picture, hotX, hotY, arrow, tip) {
+  function pointer({ id, picture, hotX, hotY, arrow, tip }) {
     const c = controls.get(id);
     if (arrow) c.el.style.cursor = 'default';
     else if (picture) c.el.style.cursor = `url("pictures/${picture}") ${hotX} ${hotY}, pointer`;
@@ -363,7 +360,7 @@
     c.el.setAttribute('aria-label', c.tip || shows || c.el.dataset.name);
   }
 
-  function font(id, family, pixels, bold) {
+  function font({ id, font: { family, pixels, bold } }) {
     const c = controls.get(id);
     c.font = { family, pixels, bold };
     c.el.style.fontFamily = fontStack(family);
@@ -371,7 +368,7 @@
   }
 
   const ALIGN = ['left', 'center', 'right'];
-  function look(id, fore, back, align, border, mayRunBelow) {
+  function look({ id, fore, back, align, border, mayRunBelow }) {
     const c = controls.get(id);
     c.el.style.color = fore;
     c.el.style.backgroundColor = back;
@@ -382,7 +379,7 @@
   }
 
   // A caption, with only the characters of inkOnly (when given) drawn: the others keep their places unseen.
-  function text(id, value, inkOnly = '') {
+  function text({ id, value, inkOnly = '' }) {
     const c = controls.get(id);
     const holder = c.text || c.el;
     if (!inkOnly) {
@@ -418,7 +415,7 @@
 
   // The canvas's measure of text in a control's font at a size.
   function metricsOf(c, size, text) {
-    measure.font = cssFont(c.font.family, size, c.font.bold);
+    measure.font = cssFont({ ...c.font, pixels: size });
     return measure.measureText(text);
   }
 
@@ -510,7 +507,7 @@
     for (const c of fresh) fitAnew(c);
   }
 
-  function picture(id, name, autoSize) {
+  function picture({ id, name, autoSize }) {
     const c = controls.get(id);
     c.autoSize = autoSize;
     if (!name) {
@@ -549,7 +546,7 @@
     }
   }
 
-  function focusControl(id) {
+  function focusControl({ id }) {
     const c = controls.get(id);
     if (c && c.kind === 'button') c.el.focus({ preventScroll: true });
   }
@@ -558,37 +555,39 @@
 
   // A canvas of a panel that is hidden, or shown but not yet arranged, is drawn once it is: its size is
   // not known before, and asking for it would lay the page out.
-  function canvasSize(id) {
+  function canvasSize({ id }) {
     const c = controls.get(id);
-    if (!shownOrder.includes(c.window) || toFit.has(c.window)) return [0, 0];
+    if (!shownOrder.includes(c.window) || toFit.has(c.window)) return { width: 0, height: 0 };
     const ratio = scale * (window.devicePixelRatio || 1);
     const width = Math.max(0, Math.round(c.el.clientWidth * ratio));
     const height = Math.max(0, Math.round(c.el.clientHeight * ratio));
     if (c.el.width !== width) c.el.width = width;
     if (c.el.height !== height) c.el.height = height;
     c.el.getContext('2d').clearRect(0, 0, width, height);
-    return [width, height];
+    return { width, height };
   }
 
-  function lineHeight(family, pixels, bold) {
-    measure.font = cssFont(family, pixels, bold);
+  function lineHeight({ font }) {
+    measure.font = cssFont(font);
     const m = measure.measureText('国Ag');
     return Math.ceil(m.fontBoundingBoxAscent + m.fontBoundingBoxDescent);
   }
 
-  function advance(family, pixels, bold, value) {
-    measure.font = cssFont(family, pixels, bold);
+  function advance({ font, text: value }) {
+    measure.font = cssFont(font);
     return Math.round(measure.measureText(value).width);
   }
 
   // Lines centred in a box, each line centred, at the font's size or as much smaller as they need.
-  function layoutText(lines, family, pixels, bold, box) {
-    const [left, top, width, height] = box;
+  function layoutText({ lines, font, box }) {
+    const { left, top, width, height } = box;
+    const pixels = font.pixels;
     let size = pixels;
     for (;;) {
-      measure.font = cssFont(family, size, bold);
+      const sized = { ...font, pixels: size };
+      measure.font = cssFont(sized);
       const metrics = lines.map((l) => measure.measureText(l));
-      const high = lineHeight(family, size, bold);
+      const high = lineHeight({ font: sized });
       const wide = Math.max(0, ...metrics.map((m) => m.width));
       if (size <= smallestPixels || (wide <= width && high * lines.length <= height)) {
         const first = top + (height - high * lines.length) / 2;
@@ -601,8 +600,8 @@
     }
   }
 
-  function inkOf(lines, family, pixels, bold, box) {
-    const laid = layoutText(lines, family, pixels, bold, box);
+  function inkOf(text) {
+    const laid = layoutText(text);
     let x1 = Infinity; let y1 = Infinity; let x2 = -Infinity; let y2 = -Infinity;
     for (const p of laid.placed) {
       if (!p.text) continue;
@@ -611,19 +610,19 @@
       y1 = Math.min(y1, p.baseline - p.m.actualBoundingBoxAscent);
       y2 = Math.max(y2, p.baseline + p.m.actualBoundingBoxDescent);
     }
-    if (x1 === Infinity) return [0, 0, 0, 0, laid.kept];
-    return [x1, y1, x2 - x1, y2 - y1, laid.kept];
+    if (x1 === Infinity) return { left: 0, top: 0, width: 0, height: 0, kept: laid.kept };
+    return { left: x1, top: y1, width: x2 - x1, height: y2 - y1, kept: laid.kept };
   }
 
   const context = (id) => controls.get(id).el.getContext('2d');
 
-  function paintFill(id, box, colour) {
+  function paintFill({ id, box, colour }) {
     const ctx = context(id);
     ctx.fillStyle = colour;
-    ctx.fillRect(box[0], box[1], box[2], box[3]);
+    ctx.fillRect(box.left, box.top, box.width, box.height);
   }
 
-  function paintLine(id, x1, y1, x2, y2, colour) {
+  function paintLine({ id, x1, y1, x2, y2, colour }) {
     const ctx = context(id);
     ctx.fillStyle = colour;
     if (x1 === x2) ctx.fillRect(x1, Math.min(y1, y2), 1, Math.abs(y2 - y1) + 1);
@@ -638,7 +637,7 @@
     }
   }
 
-  function paintPolyline(id, flat, colour, width) {
+  function paintPolyline({ id, points: flat, colour, width }) {
     if (flat.length < 2) return;
     const ctx = context(id);
     ctx.strokeStyle = colour;
@@ -649,10 +648,10 @@
     ctx.stroke();
   }
 
-  function paintText(id, lines, family, pixels, bold, box, colour) {
+  function paintText({ id, lines, font, box, colour }) {
     const ctx = context(id);
-    const laid = layoutText(lines, family, pixels, bold, box);
-    ctx.font = cssFont(family, laid.size, bold);
+    const laid = layoutText({ lines, font, box });
+    ctx.font = cssFont({ ...font, pixels: laid.size });
     ctx.fillStyle = colour;
     ctx.textBaseline = 'alphabetic';
     for (const p of laid.placed) ctx.fillText(p.text, p.x, p.baseline);
@@ -660,7 +659,7 @@
 
   // ---- Menus -------------------------------------------------------------------------------------------
 
-  function makeMenu(id, windowId, parentId, isMenu, name) {
+  function makeMenu({ id, windowId, parentId, isMenu, name }) {
     const w = windows.get(windowId);
     const item = document.createElement('button');
     item.type = 'button';
@@ -709,7 +708,7 @@
     openMenu = null;
   }
 
-  function menuState(id, value, on, visible, checkable, checked) {
+  function menuState({ id, text: value, enabled: on, visible, checkable, checked }) {
     const m = menus.get(id);
     m.item.textContent = checkable ? `${checked ? '✓' : '　'} ${value}` : value;
     m.item.setAttribute('aria-label', value);
@@ -722,7 +721,7 @@
   // ---- Dialogs and the closing panel ----------------------------------------------------------------------
 
   const pendingDialogs = [];
-  function message(id, value, title, stop, detail = '') {
+  function message({ id = 0, text: value, title, stop, detail = '' }) {
     pendingDialogs.push({ id, value, title, stop, detail });
     if (!dialog.open) nextDialog();
   }
@@ -749,7 +748,7 @@
   // The game stops behind its error box. What the page brought into a game that failed while it started
   // (a teacher's list, a setting) is set aside, so the next game starts with the shipped words and the
   // usual settings.
-  function fatal(value, detail) {
+  function fatal({ text: value, detail }) {
     const aside = [];
     if (listInForce) {
       aside.push(`先生のことば「${listInForce.name}」`);
@@ -781,7 +780,7 @@
   const memory = new Map();
   const toldNotKept = new Set();
 
-  function stored(key) {
+  function storedValue(key) {
     if (memory.has(key)) return memory.get(key);
     try {
       return localStorage.getItem(key);
@@ -802,19 +801,22 @@
     }
   }
 
+  // A setting the game reads.
+  const stored = ({ key }) => storedValue(key);
+
   // A setting the game keeps.
-  function store(key, value) {
+  function store({ key, value }) {
     if (keep(key, value) || toldNotKept.has(key)) return;
     toldNotKept.add(key);
-    message(0, 'この設定は、このブラウザに残せませんでした（保存する場所がいっぱいか、使えないようになっています）。\n' +
-      'このページを開いているあいだは使えますが、次に開いたときは もとの設定にもどります。', '設定', false);
+    message({ text: 'この設定は、このブラウザに残せませんでした（保存する場所がいっぱいか、使えないようになっています）。\n' +
+      'このページを開いているあいだは使えますが、次に開いたときは もとの設定にもどります。', title: '設定', stop: false });
   }
 
   // True when there were settings to set aside.
   function putSettingsAside() {
     const keys = settingKeys();
     for (const key of keys) {
-      keep(`${key}${ASIDE}`, stored(key));
+      keep(`${key}${ASIDE}`, storedValue(key));
       keep(key, null);
     }
     return keys.length > 0;
@@ -841,22 +843,22 @@
   let starting = false; // from a new game until its main panel shows
 
   function keptList() {
-    const kept = stored(LIST_KEY);
+    const kept = storedValue(LIST_KEY);
     if (!kept) return null;
     try {
       if (kept.startsWith('{')) {
         const { name, data } = JSON.parse(kept);
         return { name, bytes: fromBase64(data) };
       }
-      return { name: stored(OLD_NAME_KEY) || 'romaji.txt', bytes: fromBase64(kept) };
+      return { name: storedValue(OLD_NAME_KEY) || 'romaji.txt', bytes: fromBase64(kept) };
     } catch (e) {
       return { name: 'romaji.txt', bytes: null };
     }
   }
 
   function setListAside() {
-    if (!stored(LIST_KEY)) return;
-    keep(`${LIST_KEY}${ASIDE}`, stored(LIST_KEY));
+    if (!storedValue(LIST_KEY)) return;
+    keep(`${LIST_KEY}${ASIDE}`, storedValue(LIST_KEY));
     keep(LIST_KEY, null);
     keep(OLD_NAME_KEY, null);
     listInForce = null;
@@ -873,14 +875,14 @@
     const bytes = new Uint8Array(await file.arrayBuffer());
     const refusal = game.checkWordList(file.name, bytes);
     if (refusal) {
-      message(0, refusal.text, 'ことば', true, refusal.detail);
+      message({ text: refusal.text, title: 'ことば', stop: true, detail: refusal.detail });
       return;
     }
     keep(OLD_NAME_KEY, null);
     if (!keep(LIST_KEY, JSON.stringify({ name: file.name, data: toBase64(bytes) }))) {
-      message(0, `「${file.name}」のことばで遊びます。\nただし、このブラウザには このことばを残せませんでした` +
+      message({ text: `「${file.name}」のことばで遊びます。\nただし、このブラウザには このことばを残せませんでした` +
         '（保存する場所がいっぱいか、使えないようになっています）。次に開いたときには このことばは ありません。' +
-        'そのときは、もういちど読みこんでください。', 'ことば', false);
+        'そのときは、もういちど読みこんでください。', title: 'ことば', stop: false });
     }
     newGame();
   });
@@ -913,8 +915,8 @@
         : { text: 'ブラウザに残したデータがこわれています。', detail: '' });
       if (refusal) {
         setListAside();
-        message(0, `先生のことば「${list.name}」は使えないので、わきによけました。もとのことばで遊びます。` +
-          `\n\n${refusal.text}`, 'ことば', true, refusal.detail);
+        message({ text: `先生のことば「${list.name}」は使えないので、わきによけました。もとのことばで遊びます。` +
+          `\n\n${refusal.text}`, title: 'ことば', stop: true, detail: refusal.detail });
         list = null;
       }
       listInForce = list;
@@ -940,13 +942,13 @@
     }
   }
 
-  function keepCue(key, samples, channels, rate) {
+  function keepCue({ key, samples, channels, rate }) {
     cues.set(key, { samples: new Float32Array(samples), channels, rate });
   }
 
   // A cue asked for while the audio is still starting (some browsers take a moment after the first tap)
   // sounds as soon as it has started.
-  function playCue(key, fileName) {
+  function playCue({ key, fileName }) {
     const cue = cues.get(key);
     if (!audio || !cue || audio.state === 'closed') return;
     if (audio.state !== 'running') audio.resume().catch(() => {});
@@ -1042,7 +1044,7 @@
 
   // The first look into the browser's storage reads it from disk: done while the program downloads, not
   // when the first game starts.
-  stored(LIST_KEY);
+  storedValue(LIST_KEY);
 
   function cannotStart(what, detail = '') {
     clearTimeout(startLimit);
