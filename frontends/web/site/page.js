@@ -977,6 +977,15 @@
 
   let heldKey = null;
 
+  // The game's key for a DOM key event, and the character typed, if any; null for a key the game does not
+  // know. Enter on the keypad goes by the key's code, every other key by its name or the character it types.
+  function gameKeyOf(event) {
+    if (event.code === 'NumpadEnter') return { key: KEYS.NumpadEnter, typed: '' };
+    if (KEYS[event.key]) return { key: KEYS[event.key], typed: '' };
+    if ([...event.key].length === 1) return { key: event.key.toUpperCase().codePointAt(0), typed: event.key };
+    return null;
+  }
+
   document.addEventListener('keydown', (event) => {
     unlockAudio();
     if (dialog.open || !closing.hidden || !game) return;
@@ -989,15 +998,9 @@
     heldKey = null;
     const w = windows.get(frontWindow);
     if (!w || !w.takesKeys || !shownOrder.includes(frontWindow)) return;
-    let key;
-    let typed = '';
-    if (event.code === 'NumpadEnter') key = KEYS.NumpadEnter;
-    else if (KEYS[event.key]) key = KEYS[event.key];
-    else if ([...event.key].length === 1) {
-      typed = event.key;
-      key = typed.toUpperCase().codePointAt(0);
-    } else return;
-    if (game.windowKey(frontWindow, key, typed)) {
+    const pressed = gameKeyOf(event);
+    if (!pressed) return;
+    if (game.windowKey(frontWindow, pressed.key, pressed.typed)) {
       event.preventDefault();
       heldKey = event.key;
     }
