@@ -9,7 +9,8 @@ build=$(realpath "$1")
 site=$(realpath -m "$2")
 rm -rf "$site"
 mkdir -p "$site/fonts" "$site/icons" "$site/pictures"
-cp "$root"/frontends/web/site/{page.js,page.css,manifest.webmanifest} "$site/"
+cp "$root"/frontends/web/site/{page.css,manifest.webmanifest} "$site/"
+cp -r "$root/frontends/web/site/page" "$site/"
 # The program's script and wasm carry one release name, taken from both, so that no browser can put the
 # script of one release together with the wasm of another from its HTTP cache.
 release=$(cat "$build/pokuraku.js" "$build/pokuraku.wasm" | sha256sum | cut -c1-12)

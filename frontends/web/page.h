@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The page the browser front end draws in. The page script (site/page.js) makes and changes the elements at
+// The page the browser front end draws in. The page's scripts (site/page/) make and change the elements at
 // the game's asking (page_calls.h); the page hands back what happens through the handlers listed here,
 // each under the number of the view it belongs to.
 #include <emscripten/val.h>
