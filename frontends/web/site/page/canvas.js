@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Owns drawing on the canvases (the chart): their size in the screen's pixels, measuring text in them, and
 // painting fills, lines and text as the game draws.
-import { smallestPixels } from './link.js';
-import { cssFont, lineHeightOf, measureText } from './fonts.js';
-import { stageScale } from './stage.js';
+import { stageScale } from './panels.js';
+import { cssFont, lineHeightOf, measureText } from './text.js';
 import * as views from './views.js';
 
 // A canvas of a panel that is hidden, or shown but not yet arranged, is drawn once it is: its size is
@@ -34,7 +33,7 @@ function layoutText({ lines, font, box }) {
     const metrics = lines.map((l) => measureText(sized, l));
     const high = lineHeightOf(sized);
     const wide = Math.max(0, ...metrics.map((m) => m.width));
-    if (size <= smallestPixels() || (wide <= width && high * lines.length <= height)) {
+    if (size <= views.smallestPixels() || (wide <= width && high * lines.length <= height)) {
       const first = top + (height - high * lines.length) / 2;
       const ascent = metrics.length ? metrics[0].fontBoundingBoxAscent : 0;
       const placed = metrics.map((m, i) => ({ text: lines[i], m, x: left + (width - m.width) / 2,

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Owns the games one after another: each new game with the word list in force, the teacher picking a list
 // or going back to the shipped one, the error box a game stops behind, and the closing panel after it.
-import { running } from './link.js';
-import { message, queueDialog } from './dialogs.js';
-import { closeMenu } from './menus.js';
-import { putSettingsAside } from './storage.js';
-import { dropList, keepList, keptList, setListAside } from './words.js';
+import { closeMenu, message, queueDialog } from './popups.js';
+import { dropList, keepList, keptList, putSettingsAside, setListAside } from './storage.js';
+import { running } from './views.js';
 
 const closing = document.getElementById('closing');
 const filePicker = document.getElementById('word-file');

@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: MIT
 // Owns the player's input to the page: keys, turned into the game's keys and sent to the panel in front;
 // taps and clicks, a ghost tap swallowed; and the first touch that lets the page sound.
-import { keyCode, running } from './link.js';
-import { dialogOpen } from './dialogs.js';
 import { closingShown } from './games.js';
-import { closeMenu, menuOpen } from './menus.js';
+import { arrange } from './panels.js';
+import { closeMenu, dialogOpen, menuOpen } from './popups.js';
 import { unlockAudio } from './sound.js';
-import { arrange } from './stage.js';
 import * as views from './views.js';
 
 // The game's key for a DOM key event, and the character typed, if any; null for a key the game does not
 // know. Enter on the keypad goes by the key's code, every other key by its name or the character it types.
 function gameKeyOf(event) {
-  if (event.code === 'NumpadEnter') return { key: keyCode('NumpadEnter'), typed: '' };
-  if (keyCode(event.key)) return { key: keyCode(event.key), typed: '' };
+  if (event.code === 'NumpadEnter') return { key: views.keyCode('NumpadEnter'), typed: '' };
+  if (views.keyCode(event.key)) return { key: views.keyCode(event.key), typed: '' };
   if ([...event.key].length === 1) return { key: event.key.toUpperCase().codePointAt(0), typed: event.key };
   return null;
 }
@@ -22,7 +20,7 @@ export function listenToThePlayer() {
   let heldKey = null;
   document.addEventListener('keydown', (event) => {
     unlockAudio();
-    const game = running();
+    const game = views.running();
     if (dialogOpen() || closingShown() || !game) return;
     if (event.key === 'Escape' && menuOpen()) { closeMenu(); return; }
     if (event.ctrlKey || event.altKey || event.metaKey) return;

@@ -5,14 +5,13 @@
 // pokurakuPage, by the numbers it gives them, each function taking one object of named values; the page
 // hands every click, tap, key and closed dialog back to it. The panels are laid out on a stage at the size
 // the game draws them on a desktop, in CSS pixels, and the stage is scaled to fill the viewport.
-import { connect, running } from './link.js';
-import { shippedFontsLoaded } from './fonts.js';
+import { connect, running } from './views.js';
 import { focusWindow, hideWindow, makeWindow, raiseWindow, removeWindow, showWindow } from './panels.js';
-import { enabled, focusControl, font, line, look, makeControl, place, pointer, shown, text } from './controls.js';
-import { picture } from './pictures.js';
+import { enabled, focusControl, font, line, look, makeControl, picture, place, pointer, shown, text }
+  from './controls.js';
+import { shippedFontsLoaded } from './text.js';
 import { advance, canvasSize, inkOf, lineHeight, paintFill, paintLine, paintPolyline, paintText } from './canvas.js';
-import { makeMenu, menuState } from './menus.js';
-import { message } from './dialogs.js';
+import { makeMenu, menuState, message } from './popups.js';
 import { LIST_KEY, stored, storedValue, store } from './storage.js';
 import { dropWordList, fatal, gameClosed, newGame, pickWordList } from './games.js';
 import { keepCue, playCue } from './sound.js';

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Owns what the page keeps in the browser's storage from one visit to the next: the game's settings, the
-// teacher's word list, and what was set aside; and what it holds for the visit alone when the browser
-// refuses to keep it.
-import { message } from './dialogs.js';
+// teacher's word list with the name the teacher's file had, and what was set aside; and what it holds for
+// the visit alone when the browser refuses to keep it.
+import { message } from './popups.js';
 
 // The names the page keeps things under.
 export const LIST_KEY = 'pokuraku/wordList';
-export const OLD_NAME_KEY = 'pokuraku/wordListName'; // where releases before this one kept the list's name
-export const ASIDE = '.setAside'; // added to the name of what was set aside
+const OLD_NAME_KEY = 'pokuraku/wordListName'; // where releases before this one kept the list's name
+const ASIDE = '.setAside'; // added to the name of what was set aside
 
 // The browser keeps the teacher's list and the settings from one visit to the next. When it refuses to
 // (storage full, blocked by the school's policy, a private window), they last as long as the page, and
@@ -65,4 +65,54 @@ function settingKeys() {
     // nothing kept beyond this visit
   }
   return [...keys].filter((k) => k.startsWith('pokuraku/') && !k.startsWith(LIST_KEY) && !k.endsWith(ASIDE));
+}
+
+// ---- The teacher's word list
+
+// The kept list, { name, bytes } (bytes null when what is kept is damaged), or null.
+export function keptList() {
+  const kept = storedValue(LIST_KEY);
+  if (!kept) return null;
+  try {
+    if (kept.startsWith('{')) {
+      const { name, data } = JSON.parse(kept);
+      return { name, bytes: fromBase64(data) };
+    }
+    return { name: storedValue(OLD_NAME_KEY) || 'romaji.txt', bytes: fromBase64(kept) };
+  } catch (e) {
+    return { name: 'romaji.txt', bytes: null };
+  }
+}
+
+// True when the browser holds the list for the next visit.
+export function keepList(name, bytes) {
+  keep(OLD_NAME_KEY, null);
+  return keep(LIST_KEY, JSON.stringify({ name, data: toBase64(bytes) }));
+}
+
+export function dropList() {
+  keep(LIST_KEY, null);
+  keep(OLD_NAME_KEY, null);
+}
+
+// True when there was a list to set aside.
+export function setListAside() {
+  if (!storedValue(LIST_KEY)) return false;
+  keep(`${LIST_KEY}${ASIDE}`, storedValue(LIST_KEY));
+  keep(LIST_KEY, null);
+  keep(OLD_NAME_KEY, null);
+  return true;
+}
+
+function toBase64(bytes) {
+  let binary = '';
+  for (let i = 0; i < bytes.length; i += 0x8000) binary += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+  return btoa(binary);
+}
+
+function fromBase64(text) {
+  const binary = atob(text);
+  const bytes = new Uint8Array(binary.length);
+  for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+  return bytes;
 }

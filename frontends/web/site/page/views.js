@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Owns the views the game has made, by their numbers: the panels, the controls and the menus; which panels
-// are shown, in which order, which is in front, and which have just shown and wait to be arranged.
+// Owns what the page shares with the game: the views the game has made, by their numbers (the panels, the
+// controls and the menus; which panels are shown, in which order, which is in front, and which wait to be
+// arranged), and the link to the running game: its module, once it has started, and the numbers it hands
+// over as it starts (its event kinds, its keys and the smallest size of a caption), used here by name.
 
 const windows = new Map(); // panel number -> panel
 const controls = new Map(); // control number -> control
@@ -46,3 +48,26 @@ export const awaitArrangement = (id) => unarranged.add(id);
 export const isArranged = (id) => !unarranged.has(id);
 export const arranged = (id) => unarranged.delete(id);
 export const waitingForArrangement = () => [...unarranged];
+
+// ---- The link to the game
+
+let game = null;
+let numbers = { events: {}, keys: {}, smallestPixels: 6 };
+
+export function connect(module, given) {
+  game = module;
+  numbers = given;
+}
+
+// The running game module, or null before it has started.
+export const running = () => game;
+
+// Tells the game what happened to one of its views: an event kind by its name (click, repaint …).
+export function send(id, kind, arg = 0) {
+  if (game) game.viewEvent(id, numbers.events[kind], arg);
+}
+
+// The game's number for a key it knows by its DOM name, or undefined.
+export const keyCode = (name) => numbers.keys[name];
+
+export const smallestPixels = () => numbers.smallestPixels;

@@ -1,9 +1,40 @@
 // SPDX-License-Identifier: MIT
-// Owns the fitting of captions: the size each label's and button's caption is drawn at, its line spacing
-// and how far it moves to keep its ink inside its box, and what is known of the captions met so far.
-import { smallestPixels } from './link.js';
-import { measureText } from './fonts.js';
+// Owns text: the fonts, as the families the game names and the fonts the site ships and the device's own;
+// measuring text on a canvas without laying the page out; and fitting captions: the size each label's and
+// button's caption is drawn at, its line spacing and how far it moves to keep its ink inside its box.
 import * as views from './views.js';
+
+// The families the game names, as the fonts the site ships (subset to the game's texts) and then the
+// device's own Japanese fonts for whatever a teacher's list adds.
+const FAMILIES = {
+  'ＭＳ ゴシック': '"PK Gothic", "Noto Sans Mono CJK JP", "Hiragino Kaku Gothic ProN", "Yu Gothic", monospace',
+  'ＭＳ 明朝': '"PK Mincho", "Noto Serif CJK JP", "Hiragino Mincho ProN", "Yu Mincho", serif',
+};
+const P_GOTHIC = '"PK P Gothic", "Noto Sans CJK JP", "Hiragino Kaku Gothic ProN", "Yu Gothic", sans-serif';
+export const fontStack = (family) => FAMILIES[family] || P_GOTHIC;
+export const cssFont = ({ family, pixels, bold }) => `${bold ? 'bold ' : ''}${pixels}px ${fontStack(family)}`;
+
+const measure = document.createElement('canvas').getContext('2d');
+
+// The canvas's measure of the text in the font ({ family, pixels, bold }).
+export function measureText(font, text) {
+  measure.font = cssFont(font);
+  return measure.measureText(text);
+}
+
+// The height of a line in the font: its ascent and descent.
+export function lineHeightOf(font) {
+  const m = measureText(font, '国Ag');
+  return Math.ceil(m.fontBoundingBoxAscent + m.fontBoundingBoxDescent);
+}
+
+// The fonts the site ships, loaded; never fails.
+export function shippedFontsLoaded() {
+  const fonts = ['PK Gothic', 'PK P Gothic', 'PK Mincho'].map((f) => document.fonts.load(`16px "${f}"`, 'あ'));
+  return Promise.all(fonts).catch(() => {});
+}
+
+// ---- Captions
 
 // A caption is drawn in its font's size, or smaller as far as it takes to stay inside its box, with its
 // lines spaced by the font's own ascent and descent. A caption whose ink alone sticks out of its box (the
@@ -51,7 +82,7 @@ function fitAnew(c) {
   // its box.
   let size = c.font.pixels;
   if (!fitsOnOneLine(c) && !at(size)) {
-    let lo = smallestPixels() * 2;
+    let lo = views.smallestPixels() * 2;
     let hi = Math.floor(c.font.pixels * 2) - 1;
     while (lo < hi) {
       const mid = Math.ceil((lo + hi) / 2);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Owns the menus in the panels' menu bars: their titles and items, the one list open at a time, and each
-// item's caption, check mark and state.
-import { send } from './link.js';
+// Owns what opens over the panels: the menus of the panels' menu bars (the one list open at a time, and
+// each item's caption, check mark and state), and the dialog box with the messages waiting for it, shown
+// one after another, telling the game when the one it asked for is closed.
 import * as views from './views.js';
 
 let openMenu = null;
@@ -34,7 +34,7 @@ export function makeMenu({ id, windowId, parentId, isMenu, name }) {
       event.stopPropagation();
       if (openMenu === m) { closeMenu(); return; }
       closeMenu();
-      send(id, 'menuAboutToShow');
+      views.send(id, 'menuAboutToShow');
       openMenu = m;
       m.list.style.left = `${item.offsetLeft}px`;
       m.list.hidden = false;
@@ -44,7 +44,7 @@ export function makeMenu({ id, windowId, parentId, isMenu, name }) {
     item.addEventListener('click', (event) => {
       event.stopPropagation();
       closeMenu();
-      send(id, 'menuTriggered');
+      views.send(id, 'menuTriggered');
     });
   }
   views.addMenu(m);
@@ -66,3 +66,40 @@ export function menuState({ id, text, enabled, visible, checkable, checked }) {
   m.item.disabled = !enabled;
   m.item.style.display = visible ? '' : 'none';
 }
+
+// ---- The dialog box
+
+const dialog = document.getElementById('message');
+const pendingDialogs = []; // the one shown first
+
+export const dialogOpen = () => dialog.open;
+
+// A message for the player; id, when not 0, hears dialogClosed once the player closes it.
+export function message({ id = 0, text, title, stop, detail = '' }) {
+  queueDialog({ id, text, title, stop, detail });
+}
+
+// A message of the page's own; then(), when given, runs once the player closes it.
+export function queueDialog(d) {
+  pendingDialogs.push(d);
+  if (!dialog.open) nextDialog();
+}
+
+function nextDialog() {
+  const d = pendingDialogs[0];
+  if (!d) return;
+  closeMenu();
+  dialog.querySelector('.title').textContent = d.title;
+  dialog.querySelector('.text').textContent = d.text;
+  dialog.querySelector('.detail').textContent = d.detail || '';
+  dialog.classList.toggle('stop', d.stop);
+  dialog.showModal();
+  dialog.querySelector('button').focus();
+}
+
+dialog.addEventListener('close', () => {
+  const d = pendingDialogs.shift();
+  if (d && d.id) views.send(d.id, 'dialogClosed');
+  if (d && d.then) d.then();
+  nextDialog();
+});
