@@ -4,6 +4,7 @@
 // word list is checked by the game's own reader before the page keeps it.
 #include "frontends/web/display.h"
 #include "frontends/web/page.h"
+#include "frontends/web/page_calls.h"
 #include "frontends/web/services.h"
 #include "game/program.h"
 #include "screens/datafile_message.h"
@@ -52,7 +53,7 @@ void startGame() {
     if (g.teacherList) folders.insert(folders.begin(), teacherFolder);
     g.program = std::make_unique<Program>(Services{g.random, g.sound, g.messageBox, folders, &g.settings},
                                           g.errors, g.display);
-    g.program->onLastScreenClosed = [] { web::page().call<void>("gameClosed"); };
+    g.program->onLastScreenClosed = [] { web::page::gameClosed(); };
     g.program->start();
 }
 
@@ -101,12 +102,12 @@ int main() {
         menu->setObjectName("wordList");
         toolkit::MenuItem* own = menu->add("先生のことばを読む…");
         own->setObjectName("teacherList");
-        own->triggered.connect([] { web::page().call<void>("pickWordList"); });
+        own->triggered.connect([] { web::page::pickWordList(); });
         toolkit::MenuItem* shipped = menu->add("もとのことばにもどす");
         shipped->setObjectName("shippedList");
         shipped->setEnabled(game().teacherList);
-        shipped->triggered.connect([] { web::page().call<void>("dropWordList"); });
+        shipped->triggered.connect([] { web::page::dropWordList(); });
     };
-    web::page().call<void>("ready", web::pageNumbers());
+    web::page::ready(web::pageNumbers());
     return 0;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frontends/web/display.h"
 #include "frontends/web/page.h"
+#include "frontends/web/page_calls.h"
 #include "frontends/web/painter.h"
 #include <cmath>
 #include <emscripten/bind.h>
@@ -8,7 +9,6 @@
 #include <emscripten/eventloop.h>
 #include <unordered_map>
 
-using emscripten::val;
 using namespace toolkit;
 
 namespace web {
@@ -16,6 +16,7 @@ namespace web {
 namespace {
 
 constexpr unsigned everything = ~0u;
+constexpr Colour black{0, 0, 0};
 
 const char* kindName(Control::Kind kind) {
     switch (kind) {
@@ -62,16 +63,16 @@ bool pressable(const Control& control) {
     }
 }
 
-void sendFont(val& pageObject, int id, const Font& font) {
-    pageObject.call<void>("font", id, font.family, pixelsOf(font), font.bold);
+void sendFont(int id, const Font& font) {
+    page::font({id, {font.family, pixelsOf(font), font.bold}});
 }
 
 // A control's element: follows every change of the control and hands its clicks back.
 class ControlElement : public ControlView {
 public:
     ControlElement(Control& control, int windowId, int parentId) : control_(&control), id_(newViewId()) {
-        page().call<void>("makeControl", id_, windowId, parentId, std::string(kindName(control.kind())),
-                          control.objectName(), pressable(control));
+        page::makeControl(
+            {id_, windowId, parentId, kindName(control.kind()), control.objectName(), pressable(control)});
         listen(id_, [this](PageEvent event, int arg) { heard(event, arg); });
         control.setView(this);
         changed(everything);
@@ -88,42 +89,40 @@ public:
 
     void changed(unsigned what) override {
         if (!control_) return;
-        val p = page();
         const Control& c = *control_;
-        if (what & changedPlace) place(p);
-        if (what & changedShown) p.call<void>("shown", id_, !c.isHidden());
-        if (what & changedEnabled) p.call<void>("enabled", id_, c.isEnabled());
+        if (what & changedPlace) place();
+        if (what & changedShown) page::shown({id_, !c.isHidden()});
+        if (what & changedEnabled) page::enabled({id_, c.isEnabled()});
         if (what & changedPointer) {
             const Cursor& cursor = c.cursor();
-            p.call<void>("pointer", id_, cursor.picture, cursor.hotSpot.x, cursor.hotSpot.y, cursor.arrow,
-                         c.toolTip());
+            page::pointer(
+                {id_, cursor.picture, cursor.hotSpot.x, cursor.hotSpot.y, cursor.arrow, c.toolTip()});
         }
         switch (c.kind()) {
         case Control::Kind::label: {
             const auto& label = static_cast<const Label&>(c);
             if (what & changedLook) {
-                sendFont(p, id_, label.font());
-                p.call<void>("look", id_, css(label.foreColor()), css(label.backColor()),
-                             static_cast<int>(label.alignment()), label.hasBorder(), label.textMayRunBelow());
+                sendFont(id_, label.font());
+                page::look({id_, label.foreColor(), label.backColor(), label.alignment(), label.hasBorder(),
+                            label.textMayRunBelow()});
             }
-            if (what & (changedText | changedLook)) p.call<void>("text", id_, label.text(), label.inkOnly());
+            if (what & (changedText | changedLook)) page::text({id_, label.text(), label.inkOnly()});
             break;
         }
         case Control::Kind::button: {
             const auto& button = static_cast<const Button&>(c);
             if (what & changedLook) {
-                sendFont(p, id_, button.font());
-                p.call<void>("look", id_, std::string("#000000"), css(button.backColor()), 1, true, false);
+                sendFont(id_, button.font());
+                page::look({id_, black, button.backColor(), Align::centre, true, false});
             }
-            if (what & (changedText | changedLook)) p.call<void>("text", id_, button.text());
+            if (what & (changedText | changedLook)) page::text({id_, button.text(), {}});
             break;
         }
         case Control::Kind::picture: {
             const auto& box = static_cast<const PictureBox&>(c);
             if (what & changedLook)
-                p.call<void>("look", id_, std::string("#000000"), css(box.backColor()), 0, box.hasBorder(),
-                             false);
-            if (what & changedPicture) p.call<void>("picture", id_, box.picture(), box.autoSize());
+                page::look({id_, black, box.backColor(), Align::left, box.hasBorder(), false});
+            if (what & changedPicture) page::picture({id_, box.picture(), box.autoSize()});
             break;
         }
         case Control::Kind::canvas:
@@ -134,24 +133,28 @@ public:
         }
     }
 
-    void takeFocus() override { page().call<void>("focusControl", id_); }
+    void takeFocus() override { page::focusControl(id_); }
 
 private:
-    void place(val& p) {
+    void place() {
         const Control& c = *control_;
         if (c.kind() == Control::Kind::line) {
             const auto& line = static_cast<const Line&>(c);
-            p.call<void>("line", id_, line.from().x, line.from().y, line.to().x, line.to().y,
-                         css(line.colour()));
+            const Point from = line.from();
+            const Point to = line.to();
+            page::line({id_, cssPixels(from.x), cssPixels(from.y), cssPixels(to.x - from.x),
+                        cssPixels(to.y - from.y), line.colour()});
             return;
         }
         const Rect at = c.geometry();
+        double left = at.left, top = at.top;
         if (c.kind() == Control::Kind::picture) {
+            // A picture box keeps its place in fractions of a twip; the page has it at the nearest twip.
             const auto& box = static_cast<const PictureBox&>(c);
-            p.call<void>("place", id_, std::lround(box.left()), std::lround(box.top()), at.width, at.height);
-            return;
+            left = static_cast<double>(std::lround(box.left()));
+            top = static_cast<double>(std::lround(box.top()));
         }
-        p.call<void>("place", id_, at.left, at.top, at.width, at.height);
+        page::place({id_, cssPixels(left), cssPixels(top), cssPixels(at.width), cssPixels(at.height)});
     }
 
     void repaint() {
@@ -193,7 +196,7 @@ private:
 class MenuElement : public MenuView {
 public:
     MenuElement(MenuItem& item, int windowId, int parentId) : item_(&item), id_(newViewId()) {
-        page().call<void>("makeMenu", id_, windowId, parentId, item.isMenu(), item.objectName());
+        page::makeMenu({id_, windowId, parentId, item.isMenu(), item.objectName()});
         listen(id_, [this](PageEvent event, int) {
             if (!item_) return;
             if (event == PageEvent::menuTriggered) item_->triggered();
@@ -212,8 +215,8 @@ public:
     }
     void changed() override {
         if (!item_) return;
-        page().call<void>("menuState", id_, item_->text(), item_->isEnabled(), item_->isVisible(),
-                          item_->isCheckable(), item_->isChecked());
+        page::menuState({id_, item_->text(), item_->isEnabled(), item_->isVisible(), item_->isCheckable(),
+                         item_->isChecked()});
     }
 
 private:
@@ -295,11 +298,11 @@ struct WebDisplay::Panel : WindowView {
 
     void show(const Window* beside) override {
         const auto* other = beside ? dynamic_cast<const Panel*>(beside->view()) : nullptr;
-        page().call<void>("showWindow", id, other ? other->id : 0);
+        page::showWindow({id, other ? other->id : 0});
     }
-    void hide() override { page().call<void>("hideWindow", id); }
-    void raise() override { page().call<void>("raiseWindow", id); }
-    void focus() override { page().call<void>("focusWindow", id); }
+    void hide() override { page::hideWindow(id); }
+    void raise() override { page::raiseWindow(id); }
+    void focus() override { page::focusWindow(id); }
 
     void addMenus(MenuItem& parent, int parentId) {
         for (const auto& item : parent.items()) {
@@ -319,7 +322,7 @@ struct WebDisplay::Panel : WindowView {
             menu->detach();
         if (window) window->setView(nullptr);
         window = nullptr;
-        page().call<void>("removeWindow", id);
+        page::removeWindow(id);
     }
 };
 
@@ -335,10 +338,10 @@ void WebDisplay::realize(Window& window) {
     auto panel = std::make_unique<Panel>();
     Panel& p = *panel;
     p.window = &window;
-    page().call<void>("makeWindow", p.id, window.caption(), window.objectName(), window.clientWidth(),
-                      window.clientHeight(), css(window.backColor()), window.designPosition().x,
-                      window.designPosition().y, window.zoomsWithFrame(),
-                      static_cast<bool>(window.keyHandler));
+    page::makeWindow({p.id, window.caption(), window.objectName(), cssPixels(window.clientWidth()),
+                      cssPixels(window.clientHeight()), window.backColor(),
+                      cssPixels(window.designPosition().x), cssPixels(window.designPosition().y),
+                      window.zoomsWithFrame(), static_cast<bool>(window.keyHandler)});
     listen(p.id, [&window](PageEvent event, int) {
         if (event == PageEvent::closeRequested && window.closeRequested) window.closeRequested();
     });
@@ -383,7 +386,7 @@ void WebDisplay::sweep() {
 void WebDisplay::stopEverything() {
     for (auto& panel : panels_) {
         if (panel->window) panel->window->stopTimers();
-        page().call<void>("hideWindow", panel->id);
+        page::hideWindow(panel->id);
     }
 }
 

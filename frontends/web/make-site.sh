@@ -9,14 +9,20 @@ build=$(realpath "$1")
 site=$(realpath -m "$2")
 rm -rf "$site"
 mkdir -p "$site/fonts" "$site/icons" "$site/pictures"
-cp "$root"/frontends/web/site/{page.js,page.css,manifest.webmanifest} "$site/"
+cp "$root"/frontends/web/site/{page.css,manifest.webmanifest} "$site/"
+cp -r "$root/frontends/web/site/page" "$site/"
 # The program's script and wasm carry one release name, taken from both, so that no browser can put the
 # script of one release together with the wasm of another from its HTTP cache.
 release=$(cat "$build/pokuraku.js" "$build/pokuraku.wasm" | sha256sum | cut -c1-12)
 cp "$build/pokuraku.js" "$site/pokuraku-$release.js"
 cp "$build/pokuraku.wasm" "$site/pokuraku-$release.wasm"
+# The page's modules are preloaded all at once, instead of one import after another, and after the program,
+# the fonts and the opening's first picture: they are small, and many.
+preloads=$(cd "$site" && for module in page/*.js; do
+  printf '<link rel="modulepreload" href="%s" fetchpriority="low">\\n' "$module"
+done)
 sed -e "s|pokuraku\.js|pokuraku-$release.js|g" -e "s|pokuraku\.wasm|pokuraku-$release.wasm|g" \
-  "$root/frontends/web/site/index.html" > "$site/index.html"
+  -e "s|^<!-- page modules: .*|${preloads%\\n}|" "$root/frontends/web/site/index.html" > "$site/index.html"
 (cd "$root/assets" && cp -r --parents creatures cursors main opening "$site/pictures/")
 cp "$root/assets/icon/pokuraku.png" "$site/icons/"
 for size in 192 512; do

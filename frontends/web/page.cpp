@@ -2,7 +2,6 @@
 #include "frontends/web/page.h"
 #include "toolkit/font.h"
 #include "toolkit/keys.h"
-#include <cstdio>
 #include <emscripten/bind.h>
 #include <unordered_map>
 
@@ -26,10 +25,6 @@ void dispatch(int id, int event, int arg) {
 
 } // namespace
 
-emscripten::val page() {
-    return emscripten::val::global("pokurakuPage");
-}
-
 int newViewId() {
     static int last = 0;
     return ++last;
@@ -41,12 +36,6 @@ void listen(int id, std::function<void(PageEvent, int)> handler) {
 
 void forget(int id) {
     handlers().erase(id);
-}
-
-std::string css(toolkit::Colour colour) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.r, colour.g, colour.b);
-    return text;
 }
 
 EMSCRIPTEN_BINDINGS(page_events) {

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The page the browser front end draws in. The page script (site/page.js) makes and changes the elements;
-// the C++ side calls its functions by name and hears back from it through the handlers listed here, each
-// under the number of the view it belongs to.
-#include "toolkit/colour.h"
+// The page the browser front end draws in. The page's scripts (site/page/) make and change the elements at
+// the game's asking (page_calls.h); the page hands back what happens through the handlers listed here,
+// each under the number of the view it belongs to.
 #include <emscripten/val.h>
 #include <functional>
 #include <string>
@@ -21,15 +20,10 @@ enum class PageEvent : int {
     repaint = 7, // a canvas changed its size in pixels
 };
 
-// The page script's object.
-emscripten::val page();
 // A number for a new view, never given twice.
 int newViewId();
 void listen(int id, std::function<void(PageEvent, int)> handler);
 void forget(int id);
-
-// The colour as CSS writes it ("#rrggbb").
-std::string css(toolkit::Colour colour);
 
 // The game's numbers the page needs, handed over as it starts, so they are written here alone: the event
 // kinds above (events.mouseDown …), the keys the game knows by their DOM names (keys.Escape …,

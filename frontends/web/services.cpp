@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "frontends/web/services.h"
 #include "frontends/web/page.h"
+#include "frontends/web/page_calls.h"
 #include <cstdio>
 #include <cstring>
-
-using emscripten::val;
 
 namespace web {
 
@@ -17,23 +16,23 @@ void PageMessageBox::show(const std::string& text, const std::string& title, too
         forget(id);
         done();
     });
-    page().call<void>("message", id, text, title, icon == toolkit::MessageIcon::stop);
+    page::message({id, text, title, icon == toolkit::MessageIcon::stop});
 }
 
 void PageErrors::fatal(const std::string& playerText, const std::string& detail) {
     std::fprintf(stderr, "pokuraku: %s\n", detail.c_str());
     // Nothing of the game may go on behind the error box: no animation, no chase, no window coming up.
     if (stopGame_) stopGame_();
-    page().call<void>("fatal", toolkit::fatalText(playerText), detail);
+    page::fatal({toolkit::fatalText(playerText), detail});
 }
 
 std::string PageSettings::value(const std::string& key) const {
-    const val stored = page().call<val>("stored", "pokuraku/" + key);
+    const emscripten::val stored = page::stored("pokuraku/" + key);
     return stored.isString() ? stored.as<std::string>() : std::string();
 }
 
 void PageSettings::setValue(const std::string& key, const std::string& value) {
-    page().call<void>("store", "pokuraku/" + key, value);
+    page::store({"pokuraku/" + key, value});
 }
 
 void PageSound::play(Cue cue) {
@@ -60,10 +59,9 @@ void PageSound::play(Cue cue) {
                 planar[static_cast<std::size_t>(ch * frames + f)] = sample;
             }
         }
-        page().call<void>("keepCue", key, val(emscripten::typed_memory_view(planar.size(), planar.data())),
-                          channels, pcm->format.sampleRate);
+        page::keepCue({key, planar.data(), planar.size(), channels, pcm->format.sampleRate});
     }
-    page().call<void>("playCue", key, std::string(sound::fileName(cue)));
+    page::playCue({key, sound::fileName(cue)});
 }
 
 } // namespace web
