@@ -275,15 +275,23 @@ std::unordered_map<int, Window*>& keyedWindows() {
     return map;
 }
 
-// A key pressed while the panel is in front and no dialog is open; true when the screen took it.
-bool windowKey(int id, int key, std::string text) {
+// A key pressed while the panel is in front and no dialog is open ({key, text, autoRepeat, forOthers}); true
+// when the window took it.
+bool windowKey(int id, const emscripten::val& press) {
     const auto found = keyedWindows().find(id);
-    if (found == keyedWindows().end() || !found->second->keyHandler) return false;
-    return found->second->keyHandler(KeyPress{key, std::move(text)});
+    if (found == keyedWindows().end()) return false;
+    return found->second->keyDown(KeyPress{press["key"].as<int>(), press["text"].as<std::string>(),
+                                           press["autoRepeat"].as<bool>(), press["forOthers"].as<bool>()});
+}
+
+void windowKeyUp(int id, int key) {
+    const auto found = keyedWindows().find(id);
+    if (found != keyedWindows().end()) found->second->keyUp(key, false);
 }
 
 EMSCRIPTEN_BINDINGS(window_keys) {
     emscripten::function("windowKey", &windowKey);
+    emscripten::function("windowKeyUp", &windowKeyUp);
 }
 
 } // namespace

@@ -17,29 +17,29 @@ function gameKeyOf(event) {
 }
 
 export function listenToThePlayer() {
-  let heldKey = null;
-  document.addEventListener('keydown', (event) => {
-    unlockAudio();
+  // The game's window holds the key rules (a held key presses once, keys with Ctrl, Alt or Meta are for
+  // others): every press and release of a key it knows goes to the panel in front.
+  const toFront = (event, send) => {
     const game = views.running();
-    if (dialogOpen() || closingShown() || !game) return;
-    if (event.key === 'Escape' && menuOpen()) { closeMenu(); return; }
-    if (event.ctrlKey || event.altKey || event.metaKey) return;
-    if (event.repeat) {
-      if (heldKey === event.key) event.preventDefault();
-      return;
-    }
-    heldKey = null;
+    if (dialogOpen() || closingShown() || !game) return false;
     const front = views.frontWindow();
     const w = views.windowOf(front);
-    if (!w || !w.takesKeys || !views.isShown(front)) return;
     const pressed = gameKeyOf(event);
-    if (!pressed) return;
-    if (game.windowKey(front, pressed.key, pressed.typed)) {
-      event.preventDefault();
-      heldKey = event.key;
-    }
+    if (!w || !w.takesKeys || !views.isShown(front) || !pressed) return false;
+    return send(game, front, pressed);
+  };
+  document.addEventListener('keydown', (event) => {
+    unlockAudio();
+    if (event.key === 'Escape' && menuOpen() && !dialogOpen() && !closingShown()) { closeMenu(); return; }
+    const taken = toFront(event, (game, front, pressed) => game.windowKey(front, {
+      key: pressed.key, text: pressed.typed, autoRepeat: event.repeat,
+      forOthers: event.ctrlKey || event.altKey || event.metaKey,
+    }));
+    if (taken) event.preventDefault();
   }, true);
-  document.addEventListener('keyup', (event) => { if (heldKey === event.key) heldKey = null; });
+  document.addEventListener('keyup', (event) => {
+    toFront(event, (game, front, pressed) => game.windowKeyUp(front, pressed.key));
+  });
 
   // A tap presses only what was under the finger as it went down. A tile hides at once, and the click the
   // browser sends as the finger lifts lands on whatever is under it by then (the Ｏ．Ｋ button that the last
