@@ -269,6 +269,11 @@ private:
     double since_ = 0;
 };
 
+SystemLook& keptSystemLook() {
+    static SystemLook look;
+    return look;
+}
+
 // The windows that take keys, by the number of their panel.
 std::unordered_map<int, Window*>& keyedWindows() {
     static std::unordered_map<int, Window*> map;
@@ -289,9 +294,18 @@ void windowKeyUp(int id, int key) {
     if (found != keyedWindows().end()) found->second->keyUp(key, false);
 }
 
+// The system's wishes, as the page reads them from the browser ({contrast, lessMotion}), now and whenever
+// they change.
+void takeSystemLook(const emscripten::val& look) {
+    SystemLook& kept = keptSystemLook();
+    kept.clearColours = look["contrast"].as<bool>();
+    kept.lessMotion = look["lessMotion"].as<bool>();
+}
+
 EMSCRIPTEN_BINDINGS(window_keys) {
     emscripten::function("windowKey", &windowKey);
     emscripten::function("windowKeyUp", &windowKeyUp);
+    emscripten::function("systemLook", &takeSystemLook);
 }
 
 } // namespace
@@ -333,6 +347,10 @@ struct WebDisplay::Panel : WindowView {
         page::removeWindow(id);
     }
 };
+
+const SystemLook& systemLook() {
+    return keptSystemLook();
+}
 
 WebDisplay::WebDisplay() = default;
 
