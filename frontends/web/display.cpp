@@ -63,6 +63,16 @@ bool pressable(const Control& control) {
     }
 }
 
+// What a screen reader calls the control, and whether it is only decoration. The toolkit has no such
+// name yet: the page names the control by its caption, or a picture by its part in the game.
+std::string spokenName(const Control&) {
+    return {};
+}
+
+bool decorative(const Control&) {
+    return false;
+}
+
 void sendFont(int id, const Font& font) {
     page::font({id, {font.family, pixelsOf(font), font.bold}});
 }
@@ -71,8 +81,8 @@ void sendFont(int id, const Font& font) {
 class ControlElement : public ControlView {
 public:
     ControlElement(Control& control, int windowId, int parentId) : control_(&control), id_(newViewId()) {
-        page::makeControl(
-            {id_, windowId, parentId, kindName(control.kind()), control.objectName(), pressable(control)});
+        page::makeControl({id_, windowId, parentId, kindName(control.kind()), control.objectName(),
+                           pressable(control), spokenName(control), decorative(control)});
         listen(id_, [this](PageEvent event, int arg) { heard(event, arg); });
         control.setView(this);
         changed(everything);

@@ -188,7 +188,7 @@ try {
   // The creature runs while it is tapped: tap until its catch has begun (the click cue sounds).
   const caught = () => page.evaluate(() => window.startedCues.some((c) => c.cue === 'a.wav'));
   for (let tries = 0; tries < 20 && !(await caught()); ++tries) {
-    const creature = await page.waitForSelector('section[data-name="Form1"] .picture[aria-label="nezumi"]:not([style*="display: none"])');
+    const creature = await page.waitForSelector('section[data-name="Form1"] .picture[aria-label="どうぶつ1"]:not([style*="display: none"])');
     await creature.tap();
     await page.waitForFunction(() => window.startedCues.some((c) => c.cue === 'a.wav'), { timeout: 1000 }).catch(() => {});
   }
