@@ -38,6 +38,8 @@ export function makeControl({ id, windowId, parentId, kind, name, pressable, spo
   } else if (kind === 'line') {
     el.setAttribute('aria-hidden', 'true');
   }
+  // Whatever the player presses takes the focus in its turn, in the order the game made the controls.
+  if (pressable && kind !== 'button') el.tabIndex = 0;
   if (pressable) {
     el.addEventListener('pointerdown', (event) => {
       downOn = c;
@@ -96,6 +98,11 @@ export function enabled({ id, on }) {
   c.el.classList.toggle('disabled', !on);
   if (c.kind === 'button') c.el.disabled = !on;
   else c.el.setAttribute('aria-disabled', String(!on));
+  // A pressable control that cannot be pressed now is passed over by Tab, as a disabled button is.
+  if (c.pressable && c.kind !== 'button') {
+    if (on) c.el.tabIndex = 0;
+    else c.el.removeAttribute('tabindex');
+  }
 }
 
 export function pointer({ id, picture, hotX, hotY, arrow, tip }) {

@@ -15,6 +15,8 @@ export function makeWindow({ id, caption, name, width, height, back, designX, de
   panel.className = 'panel';
   panel.dataset.name = name;
   panel.style.display = 'none';
+  // The panel takes the focus itself when nothing in it has it (back from its menus).
+  panel.tabIndex = -1;
   if (!isMain) {
     // Named by its title; the close button by what it does, its drawn × left out.
     const title = document.createElement('div');
