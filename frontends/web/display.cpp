@@ -63,6 +63,16 @@ bool pressable(const Control& control) {
     }
 }
 
+// What a screen reader calls the control, and whether it is only decoration. The toolkit has no such
+// name yet: the page names the control by its caption, or a picture by its part in the game.
+std::string spokenName(const Control&) {
+    return {};
+}
+
+bool decorative(const Control&) {
+    return false;
+}
+
 void sendFont(int id, const Font& font) {
     page::font({id, {font.family, pixelsOf(font), font.bold}});
 }
@@ -71,8 +81,8 @@ void sendFont(int id, const Font& font) {
 class ControlElement : public ControlView {
 public:
     ControlElement(Control& control, int windowId, int parentId) : control_(&control), id_(newViewId()) {
-        page::makeControl(
-            {id_, windowId, parentId, kindName(control.kind()), control.objectName(), pressable(control)});
+        page::makeControl({id_, windowId, parentId, kindName(control.kind()), control.objectName(),
+                           pressable(control), spokenName(control), decorative(control)});
         listen(id_, [this](PageEvent event, int arg) { heard(event, arg); });
         control.setView(this);
         changed(everything);
@@ -269,6 +279,11 @@ private:
     double since_ = 0;
 };
 
+SystemLook& keptSystemLook() {
+    static SystemLook look;
+    return look;
+}
+
 // The windows that take keys, by the number of their panel.
 std::unordered_map<int, Window*>& keyedWindows() {
     static std::unordered_map<int, Window*> map;
@@ -289,9 +304,18 @@ void windowKeyUp(int id, int key) {
     if (found != keyedWindows().end()) found->second->keyUp(key, false);
 }
 
+// The system's wishes, as the page reads them from the browser ({contrast, lessMotion}), now and whenever
+// they change.
+void takeSystemLook(const emscripten::val& look) {
+    SystemLook& kept = keptSystemLook();
+    kept.clearColours = look["contrast"].as<bool>();
+    kept.lessMotion = look["lessMotion"].as<bool>();
+}
+
 EMSCRIPTEN_BINDINGS(window_keys) {
     emscripten::function("windowKey", &windowKey);
     emscripten::function("windowKeyUp", &windowKeyUp);
+    emscripten::function("systemLook", &takeSystemLook);
 }
 
 } // namespace
@@ -333,6 +357,10 @@ struct WebDisplay::Panel : WindowView {
         page::removeWindow(id);
     }
 };
+
+const SystemLook& systemLook() {
+    return keptSystemLook();
+}
 
 WebDisplay::WebDisplay() = default;
 

@@ -9,6 +9,14 @@
 
 namespace web {
 
+// What the player's system asks of every screen: clear colours (a high-contrast setting) and less motion.
+struct SystemLook {
+    bool clearColours = false;
+    bool lessMotion = false;
+};
+// As the browser last said; the page tells it as the game starts and whenever the player changes it.
+const SystemLook& systemLook();
+
 class WebDisplay : public toolkit::Display {
 public:
     WebDisplay();

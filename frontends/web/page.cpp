@@ -9,6 +9,10 @@ namespace web {
 
 namespace {
 
+// The down arrow, numbered as the desktop's window library numbers it, as toolkit/keys.h numbers the other
+// keys; the game saves the creature nearest the cliff with it.
+constexpr int downKey = 0x01000015;
+
 std::unordered_map<int, std::function<void(PageEvent, int)>>& handlers() {
     static std::unordered_map<int, std::function<void(PageEvent, int)>> map;
     return map;
@@ -59,7 +63,8 @@ emscripten::val pageNumbers() {
                                     {"Backspace", k::backspace},
                                     {"Enter", k::enter},
                                     {"NumpadEnter", k::keypadEnter},
-                                    {"Dead", k::deadCircumflex}})
+                                    {"Dead", k::deadCircumflex},
+                                    {"ArrowDown", downKey}})
         keys.set(name, key);
     val numbers = val::object();
     numbers.set("events", events);

@@ -27,7 +27,8 @@ void forget(int id);
 
 // The game's numbers the page needs, handed over as it starts, so they are written here alone: the event
 // kinds above (events.mouseDown …), the keys the game knows by their DOM names (keys.Escape …,
-// keys.NumpadEnter by the key's code) and the smallest size a caption is drawn at (smallestPixels).
+// keys.ArrowDown; keys.NumpadEnter by the key's code) and the smallest size a caption is drawn at
+// (smallestPixels).
 emscripten::val pageNumbers();
 
 } // namespace web

@@ -117,6 +117,8 @@ void makeControl(const NewControl& control) {
     what.set("kind", control.kind);
     what.set("name", control.name);
     what.set("pressable", control.pressable);
+    what.set("spokenName", control.spokenName);
+    what.set("decorative", control.decorative);
     send("makeControl", what);
 }
 

@@ -53,6 +53,10 @@ struct NewControl {
     std::string kind; // label, button, picture, line or canvas
     std::string name;
     bool pressable = false;
+    // What a screen reader calls it; empty: the page names it by its caption, or a picture by its part in
+    // the game. A decorative picture is left out for screen readers.
+    std::string spokenName;
+    bool decorative = false;
 };
 void makeControl(const NewControl& control);
 

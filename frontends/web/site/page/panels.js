@@ -14,20 +14,29 @@ export function makeWindow({ id, caption, name, width, height, back, designX, de
   const panel = document.createElement('section');
   panel.className = 'panel';
   panel.dataset.name = name;
-  panel.setAttribute('aria-label', caption);
   panel.style.display = 'none';
+  // The panel takes the focus itself when nothing in it has it (back from its menus).
+  panel.tabIndex = -1;
   if (!isMain) {
+    // Named by its title; the close button by what it does, its drawn × left out.
     const title = document.createElement('div');
     title.className = 'caption';
-    title.textContent = caption;
+    const words = document.createElement('span');
+    words.id = `panel-title-${id}`;
+    words.textContent = caption;
     const close = document.createElement('button');
     close.className = 'close';
-    close.textContent = '×';
+    const cross = document.createElement('span');
+    cross.textContent = '×';
+    cross.setAttribute('aria-hidden', 'true');
+    close.append(cross);
     close.setAttribute('aria-label', '閉じる');
     close.addEventListener('click', () => views.send(id, 'closeRequested'));
-    title.append(close);
+    title.append(words, close);
     panel.append(title);
+    panel.setAttribute('aria-labelledby', words.id);
   } else {
+    panel.setAttribute('aria-label', caption);
     document.title = caption.replace(/　+/g, ' ');
   }
   const bar = document.createElement('nav');
@@ -42,7 +51,7 @@ export function makeWindow({ id, caption, name, width, height, back, designX, de
   panel.append(bar, client);
   panel.addEventListener('pointerdown', () => views.setFrontWindow(id), true);
   stage.append(panel);
-  views.addWindow({ id, panel, bar, client, back, isMain, takesKeys, beside: 0,
+  views.addWindow({ id, panel, bar, client, back, isMain, takesKeys, caption, beside: 0,
     design: { x: designX, y: designY, width, height } });
 }
 

@@ -16,6 +16,7 @@ import { LIST_KEY, stored, storedValue, store } from './storage.js';
 import { dropWordList, fatal, gameClosed, newGame, pickWordList } from './games.js';
 import { keepCue, playCue } from './sound.js';
 import { listenToThePlayer } from './input.js';
+import { followTheSystem } from './system.js';
 
 // The program's two files carry one release's name (pokuraku-<release>.js and .wasm), so a browser
 // never runs the script of one release with the program of another; the page's script tag names both. A
@@ -45,6 +46,7 @@ function cannotStart(what, detail = '') {
 function ready(numbers) {
   clearTimeout(startLimit);
   connect(window.Module, numbers);
+  followTheSystem();
   shippedFontsLoaded().then(() => {
     document.getElementById('loading').remove();
     newGame();
