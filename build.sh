@@ -64,7 +64,9 @@ case "$what" in
   test)
     # The browser check drives Debian's Chromium through puppeteer-core, from the npm registry.
     build_site
-    [ -d tests/web/node_modules ] || (cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund)
+    # (again whenever the lock file is newer than what was installed from it)
+    [ tests/web/node_modules/.package-lock.json -nt tests/web/package-lock.json ] ||
+      (cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund)
     ctest --preset "$preset" -j"$(nproc)" ;;
   package)
     (cd "$build" && cpack -G DEB)
