@@ -16,10 +16,10 @@ cp -r "$root/frontends/web/site/page" "$site/"
 release=$(cat "$build/pokuraku.js" "$build/pokuraku.wasm" | sha256sum | cut -c1-12)
 cp "$build/pokuraku.js" "$site/pokuraku-$release.js"
 cp "$build/pokuraku.wasm" "$site/pokuraku-$release.wasm"
-# The page's modules are preloaded all at once, instead of one import after another, and after the program,
-# the fonts and the opening's first picture: they are small, and many.
+# The page's modules are preloaded all at once, instead of one import after another, and first: they are
+# small, and the game's script waits for all of them.
 preloads=$(cd "$site" && for module in page/*.js; do
-  printf '<link rel="modulepreload" href="%s" fetchpriority="low">\\n' "$module"
+  printf '<link rel="modulepreload" href="%s">\\n' "$module"
 done)
 sed -e "s|pokuraku\.js|pokuraku-$release.js|g" -e "s|pokuraku\.wasm|pokuraku-$release.wasm|g" \
   -e "s|^<!-- page modules: .*|${preloads%\\n}|" "$root/frontends/web/site/index.html" > "$site/index.html"
