@@ -5,6 +5,24 @@
 namespace {
 // Where the choice of spelling is remembered.
 const std::string spellingKey = "romaji/spelling";
+// Where the choices of the 見え方 menu are remembered: on or off; anything else was never chosen.
+const std::string clearColoursKey = "look/clearColours";
+const std::string lessMotionKey = "look/lessMotion";
+
+std::optional<bool> remembered(const toolkit::Settings* settings, const std::string& key) {
+    const std::string value = settings ? settings->value(key) : std::string();
+    if (value == "on") return true;
+    if (value == "off") return false;
+    return std::nullopt;
+}
+
+// Remembers a choice the player has just changed.
+void remember(std::optional<bool>& chosen, bool wanted, bool now, toolkit::Settings* settings,
+              const std::string& key) {
+    if (wanted == now) return;
+    chosen = wanted;
+    if (settings) settings->setValue(key, wanted ? "on" : "off");
+}
 } // namespace
 
 Program::Program(Services services, toolkit::ErrorReporter& errors, toolkit::Display& display)
@@ -13,6 +31,9 @@ Program::Program(Services services, toolkit::ErrorReporter& errors, toolkit::Dis
       practiceScreen_(std::make_unique<PracticeScreen>(*this)),
       openingScreen_(std::make_unique<OpeningScreen>(*this)) {
     if (services_.settings) spelling_ = romaji::spellingNamed(services_.settings->value(spellingKey));
+    clearColoursChosen_ = remembered(services_.settings, clearColoursKey);
+    lessMotionChosen_ = remembered(services_.settings, lessMotionKey);
+    display_.setLook(look());
 }
 
 Program::~Program() {
@@ -34,6 +55,24 @@ void Program::start() {
 void Program::chooseSpelling(romaji::Spelling spelling) {
     spelling_ = spelling;
     if (services_.settings) services_.settings->setValue(spellingKey, romaji::nameOf(spelling));
+}
+
+toolkit::Look Program::look() const {
+    return {clearColoursChosen_.value_or(systemLook_.clearColours),
+            lessMotionChosen_.value_or(systemLook_.lessMotion)};
+}
+
+void Program::chooseLook(const toolkit::Look& wanted) {
+    const toolkit::Look now = look();
+    remember(clearColoursChosen_, wanted.clearColours, now.clearColours, services_.settings, clearColoursKey);
+    remember(lessMotionChosen_, wanted.lessMotion, now.lessMotion, services_.settings, lessMotionKey);
+    display_.setLook(look());
+}
+
+void Program::followSystemLook(const toolkit::Look& asked) {
+    systemLook_ = asked;
+    display_.setLook(look());
+    mainScreen_->showLookChoice();
 }
 
 void Program::screenUnloaded() {

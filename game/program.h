@@ -10,6 +10,7 @@
 #include "screens/practice/practice_screen.h"
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Program : public Navigator {
 public:
@@ -38,6 +39,11 @@ public:
     void gameOver() override;
     romaji::Spelling spelling() const override { return spelling_; }
     void chooseSpelling(romaji::Spelling spelling) override;
+    toolkit::Look look() const override;
+    void chooseLook(const toolkit::Look& look) override;
+    // What the system asks for (a high-contrast theme, reduced motion), for each choice the player has not
+    // made; a front end hands it in at the start and whenever the system's setting changes.
+    void followSystemLook(const toolkit::Look& asked);
 
     int loadedScreens() const { return loaded_; }
     // Called when no screen is loaded any more: the program ends.
@@ -57,6 +63,8 @@ private:
     toolkit::Display& display_;
     int loaded_ = 0;
     romaji::Spelling spelling_ = romaji::Spelling::kunrei;
+    std::optional<bool> clearColoursChosen_, lessMotionChosen_; // none: never chosen
+    toolkit::Look systemLook_;
     std::unique_ptr<MainScreen> mainScreen_;
     std::unique_ptr<ChartWindow> chartWindow_;
     std::unique_ptr<PracticeScreen> practiceScreen_;

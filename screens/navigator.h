@@ -41,4 +41,9 @@ public:
     // takes effect with the next word.
     virtual romaji::Spelling spelling() const = 0;
     virtual void chooseSpelling(romaji::Spelling spelling) = 0;
+
+    // How the game looks and moves (toolkit/look.h): the player's choice from the 見え方 menu, remembered
+    // for the next start; a choice the player has never made follows what the system asks for.
+    virtual toolkit::Look look() const = 0;
+    virtual void chooseLook(const toolkit::Look& look) = 0;
 };

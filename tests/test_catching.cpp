@@ -96,6 +96,21 @@ TEST(Catching, nineStepGlideIntoTheSlot) {
         ASSERT_TRUE(c.creatures(k)->isEnabled());
 }
 
+// With less motion the glide goes as ever, but the picture stays where the creature was caught.
+TEST(Catching, lessMotionKeepsTheCaughtPictureStill) {
+    GameFixture game;
+    game.program->chooseLook({false, true});
+    game.start();
+    MainScreen& f = game.program->mainScreen();
+    placeCreature(f, 3, 1000, 100);
+    f.onCreatureClicked(3);
+    for (int step = 1; step <= 8; ++step) {
+        f.onCatchTick();
+        ASSERT_NEAR(f.state().creaturePlace[3].top, glided(100, 4200, step), 0.01);
+        expectAt(f.controls().creatures(3), 1000, 100);
+    }
+}
+
 TEST(Catching, caughtEvenWhenTheCliffTakesIt) {
     GameFixture game;
     game.start();

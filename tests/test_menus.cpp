@@ -7,6 +7,7 @@
 #include "screens/chart/chart_window.h"
 #include "screens/main/main_screen.h"
 #include "screens/opening/opening_screen.h"
+#include "screens/practice/look.h"
 #include "screens/practice/practice_screen.h"
 #include "support/gamefixture.h"
 #include "support/play.h"
@@ -30,6 +31,28 @@ struct PlayingGame : GameFixture {
     MainScreen& main() { return program->mainScreen(); }
     int ended = 0;
 };
+
+// Every text, tile edge and button of the window as the look draws it, against what lies behind.
+void expectReadable(const toolkit::Window& window, const toolkit::Look& look) {
+    using namespace toolkit;
+    for (const auto& control : window.controls()) {
+        const auto check = [&](Colour a, Colour b, double ratio) {
+            EXPECT_GE(contrastRatio(a, b), ratio) << control->objectName();
+        };
+        if (const auto* label = dynamic_cast<const Label*>(control.get())) {
+            const LabelColours drawn = drawnColours(*label, look);
+            check(drawn.fore, drawn.back, contrastFor(label->font()));
+            if (label->mouseDown.isConnected() || label->clicked.isConnected())
+                check(drawn.edge.value_or(drawn.back), behind(*label), markContrast);
+        } else if (const auto* button = dynamic_cast<const Button*>(control.get())) {
+            check(drawnCaption(*button, look).value_or(buttonCaption), button->backColor(), textContrast);
+            check(drawnEdge(*button, look), behind(*button), markContrast);
+        } else if (const auto* box = dynamic_cast<const PictureBox*>(control.get());
+                   box && box->hasBorder()) {
+            check(drawnEdge(*box, look), box->backColor(), markContrast);
+        }
+    }
+}
 } // namespace
 
 TEST(Menus, practiceHidesTheChartBehindTheToggle) {
@@ -179,4 +202,32 @@ TEST(Menus, spellingIsChosenForTheNextWordAndRemembered) {
     ASSERT_EQ(game.program->spelling(), romaji::Spelling::hepburnDoubled);
     ASSERT_TRUE(game.main().controls().spellingItems[2]->isChecked());
     ASSERT_EQ(game.main().state().answer, std::string("tsuuchi"));
+}
+
+// A 見え方 choice never made follows the system; one made is checked, changes every window at once and
+// stands at the next start. In clear colours every pair the main and practice screens show reads, each kana
+// of the chart also on the red of an answered one.
+TEST(Menus, lookIsChosenForEveryWindowAndRemembered) {
+    PlayingGame game;
+    MainScreen& f = game.main();
+    const MainScreenControls& c = f.controls();
+    game.program->followSystemLook({true, false});
+    ASSERT_TRUE(c.clearColoursItem->isChecked() && !c.lessMotionItem->isChecked());
+    choose(*f.window(), c.lessMotionItem);
+    ASSERT_EQ(game.display.look(), (toolkit::Look{true, true}));
+    expectReadable(*f.window(), game.display.look());
+    f.onPracticeMenu();
+    expectReadable(*game.program->practiceScreen().window(), game.display.look());
+    const PracticeScreenControls& p = game.program->practiceScreen().controls();
+    for (std::int16_t k = 0; k < p.chartLabels.count(); ++k)
+        p.chartLabels(k)->setBackColor(practiceLook::answeredMark);
+    expectReadable(*game.program->practiceScreen().window(), game.display.look());
+
+    game.program->quit();
+    game.program = std::make_unique<Program>(
+        Services{game.random, game.sound, game.messageBox, {game.dir.path().string()}, &game.settings},
+        game.errors, game.display);
+    game.start();
+    ASSERT_EQ(game.display.look(), (toolkit::Look{false, true}));
+    ASSERT_TRUE(game.main().controls().lessMotionItem->isChecked());
 }

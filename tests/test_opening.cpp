@@ -100,3 +100,18 @@ TEST(Opening, closingTheWindowEndsTheOpening) {
     ASSERT_TRUE(game.program->mainScreen().isVisible());
     ASSERT_TRUE(game.errors.details.empty());
 }
+
+// With less motion the opening shows its last picture, the globe and the title, from the start, and ends
+// on the same tick as ever.
+TEST(Opening, lessMotionShowsTheLastPictureAtOnce) {
+    GameFixture game;
+    game.program->chooseLook({false, true});
+    game.start();
+    OpeningScreen& opening = game.program->openingScreen();
+    const OpeningScreenControls& c = opening.controls();
+    for (int tick = 0; tick <= 25; ++tick, opening.onAnimationTick())
+        for (std::int16_t i = 0; i < 12; ++i)
+            ASSERT_TRUE(c.balls(i)->isHidden() == (i != 11) && c.footprintCovers(i)->isHidden() &&
+                        c.titleCover->isHidden());
+    ASSERT_TRUE(!opening.isLoaded());
+}

@@ -5,6 +5,7 @@
 // of it (Display::realize) and shows it; the window tells the view what the screen asks for.
 #include "toolkit/controls.h"
 #include "toolkit/keys.h"
+#include "toolkit/look.h"
 #include "toolkit/menu.h"
 #include "toolkit/timer.h"
 #include <functional>
@@ -114,6 +115,21 @@ public:
     // delivering the event that closed it: unless now is set, both go once that event is over; no event of
     // the window reaches the screen again either way.
     virtual void release(std::unique_ptr<Window> window, bool now) = 0;
+
+    // The look every window is drawn in (toolkit/look.h); a new one redraws every window at once.
+    const Look& look() const { return look_; }
+    void setLook(const Look& look) {
+        if (look == look_) return;
+        look_ = look;
+        lookChanged();
+    }
+
+protected:
+    // Draws every window's controls anew in look().
+    virtual void lookChanged() {}
+
+private:
+    Look look_;
 };
 
 } // namespace toolkit

@@ -52,6 +52,11 @@ double ControlWidget::zoomOf(const QWidget& widget) {
     return window ? window->zoom() : 1;
 }
 
+Look ControlWidget::lookOf(const QWidget& widget) {
+    const auto* window = dynamic_cast<const QtWindow*>(widget.window());
+    return window ? window->look() : Look{};
+}
+
 QWidget* ControlWidget::of(const Control* control) {
     return control ? dynamic_cast<QWidget*>(control->view()) : nullptr;
 }
@@ -92,10 +97,12 @@ void LabelWidget::changed(unsigned what) {
     follow(*this, *label_, what);
     if (what & changedText) setText(QString::fromStdString(label_->text()));
     if (what & changedLook) {
+        const LabelColours drawn = drawnColours(*label_, lookOf(*this));
         QPalette p = palette();
-        p.setColor(QPalette::Window, toQColor(label_->backColor()));
-        p.setColor(QPalette::WindowText, toQColor(label_->foreColor()));
+        p.setColor(QPalette::Window, toQColor(drawn.back));
+        p.setColor(QPalette::WindowText, toQColor(drawn.fore));
         setPalette(p);
+        edge_ = drawn.edge ? std::optional<QColor>(toQColor(*drawn.edge)) : std::nullopt;
         setFont(makeFont(label_->font(), zoomOf(*this)));
         setAlignment(alignmentOf(label_->alignment()) | Qt::AlignTop);
         setFrameStyle(label_->hasBorder() ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
@@ -128,6 +135,10 @@ void LabelWidget::paintEvent(QPaintEvent*) {
     drawFrame(&painter);
     painter.setPen(palette().color(QPalette::WindowText));
     textFit().draw(painter, label_ ? QString::fromStdString(label_->inkOnly()) : QString());
+    if (edge_) {
+        painter.setPen(*edge_);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 PictureWidget::PictureWidget(PictureBox& box, QWidget* parent) : QWidget(parent), box_(&box) {
@@ -155,6 +166,7 @@ void PictureWidget::changed(unsigned what) {
     if (what & changedLook) {
         back_ = toQColor(box_->backColor());
         border_ = box_->hasBorder();
+        edge_ = toQColor(drawnEdge(*box_, lookOf(*this)));
         update();
     }
 }
@@ -173,7 +185,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     if (!picture_.isNull()) painter.drawPixmap(QRect(QPoint(inset, inset), pictureSize()), picture_);
     if (border_) {
         painter.setClipping(false);
-        painter.setPen(QColor(160, 160, 160));
+        painter.setPen(edge_);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
@@ -204,11 +216,15 @@ void ButtonWidget::changed(unsigned what) {
     follow(*this, *button_, what);
     if (what & changedText) setText(QString::fromStdString(button_->text()));
     if (what & changedLook) {
+        const Look look = lookOf(*this);
         const QColor colour = toQColor(button_->backColor());
-        setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #808080; }"
-                                     "QPushButton:focus { border: 2px solid #404040; }"
-                                     "QPushButton:pressed { background-color: %2; }")
-                          .arg(colour.name(), colour.darker(115).name()));
+        setStyleSheet(
+            QStringLiteral("QPushButton { background-color: %1; border: 1px solid %3; }"
+                           "QPushButton:focus { border: 2px solid #404040; }"
+                           "QPushButton:pressed { background-color: %2; }")
+                .arg(colour.name(), colour.darker(115).name(), toQColor(drawnEdge(*button_, look)).name()));
+        const std::optional<Colour> caption = drawnCaption(*button_, look);
+        caption_ = caption ? std::optional<QColor>(toQColor(*caption)) : std::nullopt;
         setFont(makeFont(button_->font(), zoomOf(*this)));
     }
 }
@@ -230,8 +246,10 @@ void ButtonWidget::paintEvent(QPaintEvent*) {
     initStyleOption(&option);
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    painter.setPen(
-        option.palette.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.setPen(caption_ && isEnabled()
+                       ? *caption_
+                       : option.palette.color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                              QPalette::ButtonText));
     textFit().draw(painter);
 }
 
@@ -253,9 +271,10 @@ void LineWidget::changed(unsigned what) {
     const double zoom = zoomOf(*this);
     from_ = QPoint(px(line_->from().x, zoom), px(line_->from().y, zoom));
     to_ = QPoint(px(line_->to().x, zoom), px(line_->to().y, zoom));
-    colour_ = toQColor(line_->colour());
+    colour_ = toQColor(drawnColour(*line_, lookOf(*this)));
     setGeometry(QRect(from_, to_).normalized().adjusted(0, 0, 1, 1));
     follow(*this, *line_, what & ~changedPlace);
+    update();
 }
 
 void LineWidget::paintEvent(QPaintEvent*) {

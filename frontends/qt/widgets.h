@@ -5,9 +5,11 @@
 // nothing.
 #include "frontends/qt/textfit.h"
 #include "toolkit/controls.h"
+#include "toolkit/look.h"
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
+#include <optional>
 
 namespace frontend {
 
@@ -19,6 +21,8 @@ public:
     static QWidget* of(const toolkit::Control* control);
     // The zoom of the window a widget lies in.
     static double zoomOf(const QWidget& widget);
+    // The look the window a widget lies in is drawn in.
+    static toolkit::Look lookOf(const QWidget& widget);
 
 protected:
     // Place, visibility, enabled state, cursor and tooltip, which every control has.
@@ -40,6 +44,7 @@ protected:
 
 private:
     toolkit::Label* label_;
+    std::optional<QColor> edge_; // round a tile in clear colours
     bool mayRunBelow_ = false;
     mutable FitCache fit_;
 };
@@ -63,6 +68,7 @@ private:
     QPixmap picture_;
     QColor back_;
     bool border_ = false;
+    QColor edge_;
     bool pressed_ = false;
 };
 
@@ -83,6 +89,7 @@ protected:
 
 private:
     toolkit::Button* button_;
+    std::optional<QColor> caption_; // none: the style's own
     mutable FitCache fit_;
 };
 

@@ -228,6 +228,15 @@ void QtWindow::setZoom(double zoom) {
         client_->move((stage_->width() - client_->width()) / 2, (stage_->height() - client_->height()) / 2);
 }
 
+const toolkit::Look& QtWindow::look() const {
+    return display_.look();
+}
+
+void QtWindow::lookChanged() {
+    for (ControlWidget* widget : widgets_)
+        widget->changed(toolkit::changedLook);
+}
+
 void QtWindow::fitToZoom() {
     if (!stage_ || isMaximized() || fullScreen_) return;
     fitting_ = true;
@@ -323,6 +332,11 @@ void QtDisplay::realize(Window& window) {
     view->setZoom(zoomFor(*view));
     view->fitToZoom();
     windows_.insert(view);
+}
+
+void QtDisplay::lookChanged() {
+    for (QtWindow* window : windows_)
+        window->lookChanged();
 }
 
 double QtDisplay::fittingZoom(const QtWindow& gameWindow) const {

@@ -32,6 +32,9 @@ public:
     void focus() override;
 
     double zoom() const { return zoom_; }
+    const toolkit::Look& look() const;
+    // Draws every control anew in the display's look.
+    void lookChanged();
     // Draws the window at another zoom: its client area, every control, its pointer and its menus.
     void setZoom(double zoom);
     bool zoomsWithFrame() const { return stage_ != nullptr; }
@@ -82,6 +85,9 @@ public:
     void zoomTo(double zoom, std::optional<ZoomChoice> remember);
     // The zoom at which the game's window with its frame takes about three quarters of the screen.
     double fittingZoom(const QtWindow& gameWindow) const;
+
+protected:
+    void lookChanged() override;
 
 private:
     double zoomFor(const QtWindow& window) const;

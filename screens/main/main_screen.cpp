@@ -24,6 +24,10 @@ void MainScreen::showScore() {
 
 void MainScreen::moveCreatureTo(std::int16_t i, mainscreen::TwipPoint place) {
     s.creaturePlace[i] = place;
+    // With less motion a caught creature does not glide down to its slot: its picture stays where it was
+    // caught until it appears in the slot. It goes exactly as far and as fast; only its picture keeps still.
+    const bool gliding = s.creatureState[i] == mainscreen::CreatureState::gliding && s.creatureShown[i];
+    if (gliding && navigator_.look().lessMotion) return;
     c.creatures(i)->setPosition(place.left, place.top);
 }
 

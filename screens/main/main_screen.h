@@ -40,6 +40,8 @@ public:
     void onMakerMenuOpened();
     void onOpeningMenu();
     void onSpellingMenu(romaji::Spelling spelling);
+    void onClearColoursMenu();
+    void onLessMotionMenu();
     bool onKeyDown(const toolkit::KeyPress& key); // keyboard play; true when the key was taken
 
     // The screen's own procedures.
@@ -57,6 +59,8 @@ public:
     void setCreatureState(std::int16_t i, mainscreen::CreatureState state);
 
     const MainScreenControls& controls() const { return c; }
+    // Checks the 見え方 items that are in force.
+    void showLookChoice();
     // The chart menu item's caption; the end of a practice visit offers the chart again without touching
     // chartShown.
     void setChartMenuCaption(const std::string& caption);

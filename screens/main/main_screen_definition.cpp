@@ -136,6 +136,9 @@ void buildMenus(Window& window, MainScreenControls& c) {
     c.spellingMenu = bar.add("書き方");
     for (std::size_t i = 0; i < std::size(spellingChoices); ++i)
         c.spellingItems[i] = c.spellingMenu->add(spellingChoices[i].caption);
+    c.lookMenu = bar.add("見え方");
+    c.clearColoursItem = c.lookMenu->add("見やすい色");
+    c.lessMotionItem = c.lookMenu->add("すくない動き");
     c.makerMenu = bar.add("製作者");
     c.makerMessageItem = c.makerMenu->add("minasan. tanosimi nagara ro^maji no benkyo^  wo site kudasai ne.");
     c.openingMenuItem = c.makerMenu->add("ポクラク開発チーム（オープニングをもう一度）");
@@ -179,6 +182,10 @@ std::unique_ptr<Window> buildMainScreen(MainScreenControls& c, MainScreen& scree
             {c.quitMenuItem, "owaru", c.quitMenuItem->triggered, [s] { s->onQuitMenu(); }},
             {c.howToPlayMenu, "asobikata"},
             {c.spellingMenu, "spellingMenu"},
+            {c.lookMenu, "mienkata"},
+            {c.clearColoursItem, "clearColoursItem", c.clearColoursItem->triggered,
+             [s] { s->onClearColoursMenu(); }},
+            {c.lessMotionItem, "lessMotionItem", c.lessMotionItem->triggered, [s] { s->onLessMotionMenu(); }},
             {c.makerMenu, "saku", c.makerMenu->aboutToShow, [s] { s->onMakerMenuOpened(); }},
             {c.makerMessageItem, "zxcv"},
             {c.openingMenuItem, "sakusya", c.openingMenuItem->triggered, [s] { s->onOpeningMenu(); }}});

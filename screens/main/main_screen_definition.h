@@ -51,6 +51,10 @@ struct MainScreenControls {
     // marked or doubled.
     toolkit::MenuItem* spellingMenu = nullptr;
     std::array<toolkit::MenuItem*, 3> spellingItems{}; // in the order of spellingChoices
+    // How the game looks and moves: colours anyone can read, and less motion.
+    toolkit::MenuItem* lookMenu = nullptr;
+    toolkit::MenuItem* clearColoursItem = nullptr;
+    toolkit::MenuItem* lessMotionItem = nullptr;
     toolkit::MenuItem* makerMenu = nullptr;
     toolkit::MenuItem* makerMessageItem = nullptr;
     toolkit::MenuItem* openingMenuItem = nullptr;

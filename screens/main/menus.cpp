@@ -38,6 +38,28 @@ void MainScreen::showSpellingChoice() {
         c.spellingItems[i]->setChecked(chosen == spellingChoices[i].spelling);
 }
 
+// Each 見え方 item turns its choice on or off for every window at once; the choice in force is checked.
+void MainScreen::onClearColoursMenu() {
+    toolkit::Look look = navigator_.look();
+    look.clearColours = !look.clearColours;
+    navigator_.chooseLook(look);
+    showLookChoice();
+}
+
+void MainScreen::onLessMotionMenu() {
+    toolkit::Look look = navigator_.look();
+    look.lessMotion = !look.lessMotion;
+    navigator_.chooseLook(look);
+    showLookChoice();
+}
+
+void MainScreen::showLookChoice() {
+    if (!isLoaded()) return;
+    const toolkit::Look look = navigator_.look();
+    c.clearColoursItem->setChecked(look.clearColours);
+    c.lessMotionItem->setChecked(look.lessMotion);
+}
+
 mainscreen::MarkLook MainScreen::markLook() const {
     return romaji::drawsMacrons(s.spelling) ? mainscreen::MarkLook::macron : mainscreen::MarkLook::caret;
 }

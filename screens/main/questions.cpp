@@ -29,6 +29,7 @@ void MainScreen::onLoad() {
     c.creditLabel->hide();
     navigator_.prepareChart();
     showSpellingChoice();
+    showLookChoice();
     readQuestionBank();
     for (std::int16_t k = 0; k < 12; ++k) {
         setCreatureShown(k, false);

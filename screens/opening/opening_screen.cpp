@@ -15,15 +15,30 @@ void OpeningScreen::onLoad() {
         c.balls(i)->hide();
         c.footprintCovers(i)->show();
     }
+    if (navigator_.look().lessMotion) showLastPicture();
+}
+
+// With less motion the ball never hops: the opening shows its last picture from the start, the globe and
+// the title over the whole trail, and ends when it would have.
+void OpeningScreen::showLastPicture() {
+    for (std::int16_t i = 0; i < hopCount; ++i) {
+        c.balls(i)->setVisible(i == lastHop);
+        c.footprintCovers(i)->hide();
+    }
+    c.titleCover->hide();
 }
 
 void OpeningScreen::onAnimationTick() {
     const std::int16_t n = tickCounter;
+    const bool still = navigator_.look().lessMotion;
+    if (still) showLastPicture();
     if (n <= lastHop) {
         // One ball at a time: the previous one goes before the next appears, and its footprint is uncovered.
-        if (n >= 1) c.balls(n - 1)->hide();
-        c.balls(n)->show();
-        c.footprintCovers(n)->hide();
+        if (!still) {
+            if (n >= 1) c.balls(n - 1)->hide();
+            c.balls(n)->show();
+            c.footprintCovers(n)->hide();
+        }
         // The ball slows down as it goes: 50, 50, 51, 53 … 90 ms.
         c.animationTimer->setInterval(intervalAfterHop(n));
         tickCounter = static_cast<std::int16_t>(n + 1);

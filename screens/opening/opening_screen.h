@@ -35,6 +35,7 @@ protected:
 private:
     // Hides and closes the opening and makes the main game screen visible, creating it if it was closed.
     void finish();
+    void showLastPicture();
     Navigator& navigator_;
     OpeningScreenControls c;
     std::int16_t tickCounter = 0;

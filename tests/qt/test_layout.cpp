@@ -2,6 +2,7 @@
 // The main screen's look as the player sees it: window caption and size, a sample of every control group
 // at its place with its colours and font, the stacking of the answer lines, the menus, and fonts that can
 // draw Japanese.
+#include "frontends/qt/qtcolour.h"
 #include "frontends/qt/twips.h"
 #include "qt/qtgame.h"
 #include "qt/stdstring.h"
@@ -26,6 +27,7 @@ private slots:
     void menuCaptions();
     void fontsDrawJapanese();
     void creaturesTellTheirNames();
+    void clearColoursRedrawAtOnce();
 
 private:
     QtGameFixture game;
@@ -170,3 +172,13 @@ void LayoutTest::creaturesTellTheirNames() {
 
 QTEST_MAIN(LayoutTest)
 #include "test_layout.moc"
+
+// 見やすい色 redraws the shown window at once: a tile gets the edge the toolkit gives; off again, none.
+void LayoutTest::clearColoursRedrawAtOnce() {
+    for (int turn = 0; turn < 2; ++turn) {
+        c().clearColoursItem->trigger();
+        const auto edge = toolkit::drawnColours(*c().tiles(0), game.display.look()).edge;
+        QCOMPARE(widget(c().tiles(0))->grab().toImage().pixelColor(0, 0),
+                 frontend::toQColor(edge.value_or(c().tiles(0)->backColor())));
+    }
+}
