@@ -313,7 +313,9 @@ void QtWindow::closeEvent(QCloseEvent* event) {
 }
 
 QtDisplay::QtDisplay(ZoomChoice choice, toolkit::Settings* remember)
-    : choice_(choice), remember_(remember), zoom_(choice.fit ? 1 : choice.factor) {}
+    : choice_(choice), remember_(remember), zoom_(choice.fit ? 1 : choice.factor) {
+    ControlWidget::hideDecorativeFromScreenReaders();
+}
 
 void QtDisplay::realize(Window& window) {
     auto* view = new QtWindow(window, *this);
