@@ -193,3 +193,21 @@ TEST(Catching, slotClickLetsTheCreatureOut) {
     ASSERT_TRUE(c.creatures(1)->isHidden());
     ASSERT_EQ(f.state().returnTicks[1], 1);
 }
+
+// The Down arrow clicks the creature nearest the cliff that a click reaches (not one hidden, switched off or
+// off the field), and nothing while a catch runs.
+TEST(Catching, downArrowSavesTheNearest) {
+    GameFixture game;
+    game.start();
+    MainScreen& f = game.program->mainScreen();
+    f.show();
+    placeCreature(f, 6, 3000, 1100);
+    placeCreature(f, 9, 100, 1050, false);
+    placeCreature(f, 4, -600, 1100);
+    placeCreature(f, 11, 100, 1040);
+    f.controls().creatures(11)->setEnabled(false);
+    ASSERT_TRUE(f.window()->keyDown({toolkit::keys::down, {}}));
+    ASSERT_TRUE(f.window()->keyDown({toolkit::keys::down, {}}));
+    ASSERT_EQ(game.sound.played, std::vector<Cue>{Cue::Click});
+    ASSERT_EQ(f.state().catchIndex, 6);
+}

@@ -165,3 +165,23 @@ TEST(MainRules, glide) {
         ASSERT_EQ(glideStep(r.from, slotPlace(r.slot), r.step), r.to);
     }
 }
+
+// The Down arrow's choice: the creature furthest along the track, over every edge and corner (a big step
+// past the bottom left corner included); only those that can be saved count, the first of two equally far.
+TEST(MainRules, nearestToTheCliff) {
+    const TwipPoint inTrackOrder[] = {startPlace,  {5530, 100},  {5540, 120}, {5540, 1090}, {5520, 1100},
+                                      {150, 1100}, {-200, 1100}, {100, 1080}, {100, 990}};
+    std::array<TwipPoint, creatureCount> places{};
+    std::array<bool, creatureCount> saveable{};
+    ASSERT_EQ(nearestToCliff(places, saveable), std::nullopt);
+    for (std::int16_t k = 0; k < 9; ++k) {
+        places[8 - k] = inTrackOrder[k];
+        saveable[8 - k] = true;
+        ASSERT_EQ(nearestToCliff(places, saveable), std::optional<std::int16_t>(8 - k)) << k;
+    }
+    saveable[0] = false;
+    places[4] = places[1];
+    ASSERT_EQ(nearestToCliff(places, saveable), std::optional<std::int16_t>(1));
+    ASSERT_TRUE(inField({-539, 4904}, 6135, 4905) && inField({6134, -539}, 6135, 4905));
+    ASSERT_TRUE(!inField({-540, 500}, 6135, 4905) && !inField({6135, 500}, 6135, 4905));
+}

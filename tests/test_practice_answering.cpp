@@ -140,3 +140,20 @@ TEST(PracticeAnswering, promptsInTheChosenSpelling) {
     r.onStartClicked();
     ASSERT_EQ(r.controls().promptLabel->text(), "shi"s);
 }
+
+// Typed romaji answers as a click on its kana does, right or wrong; the help line shows the letters.
+TEST(PracticeAnswering, typedRomajiAnswers) {
+    GameFixture game;
+    PracticeScreen& r = openPractice(game, fullPracticeData()); // the prompts run from r0 to r103
+    r.onStartClicked();                                         // the target is あ, r0
+    const auto type = [&r](const std::string& keys) {
+        for (char key : keys)
+            r.window()->keyDown({key == '\b' ? toolkit::keys::backspace : key, std::string(1, key)});
+    };
+    type("r1"); // r10 to r19 and r100 to r103 go on from it
+    ASSERT_EQ(r.controls().typingLabel->text(), typingHelp + "r1"s);
+    type("\b12R0"); // す: wrong; then あ
+    ASSERT_EQ(r.controls().chartLabels(12)->text(), expectedKana(12));
+    ASSERT_EQ(r.state().correctCount, 1);
+    ASSERT_EQ(game.sound.played, std::vector<Cue>{Cue::Correct});
+}

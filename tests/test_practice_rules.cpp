@@ -171,3 +171,29 @@ TEST(PracticeRules, labelOffTheChartIsAnError) {
         ASSERT_THROW(isAnswered(AnsweredKana{}, label), toolkit::RuntimeError);
     }
 }
+
+// Typing romaji key by key ('\n' is Enter): the records picked in turn and the letters left.
+TEST(PracticeRules, typingPicksByPrompt) {
+    PracticeTable table = tableOf({0, 50, 20, 21, 5, 80, 11, 11, 4, 49});
+    const char* prompts[] = {"a", "n", "na", "ni", "ka", "kya", "si", "shi", "o", "o"};
+    for (std::size_t k = 0; k < std::size(prompts); ++k)
+        table.promptList[k] = prompts[k];
+    const struct {
+        const char* keys;
+        std::vector<int> picked;
+        const char* left;
+    } rows[] = {{"a", {0}, ""},   {"n", {}, "n"},        {"nana", {2, 2}, ""}, {"n\n", {1}, ""},
+                {"KyA", {5}, ""}, {"ky\n", {}, "ky"},    {"\n", {}, ""},       {"kn", {}, "n"},
+                {"kxa", {0}, ""}, {"shisi", {7, 6}, ""}, {"o", {}, "o"},       {"o\n", {8}, ""}};
+    for (const auto& row : rows) {
+        std::string letters;
+        std::vector<int> picked;
+        for (const char* key = row.keys; *key; ++key) {
+            const Typing typing = *key == '\n' ? typeEnter(table, letters) : typeLetter(table, letters, *key);
+            letters = typing.letters;
+            if (typing.picked) picked.push_back(*typing.picked);
+        }
+        ASSERT_EQ(picked, row.picked) << row.keys;
+        ASSERT_EQ(letters, row.left) << row.keys;
+    }
+}

@@ -39,6 +39,25 @@ void Control::setToolTip(std::string text) {
     changed(changedPointer);
 }
 
+std::string Control::accessibleName() const {
+    if (decorative_) return {};
+    if (accessibleName_.empty())
+        if (const std::string* shown = caption()) return *shown;
+    return accessibleName_;
+}
+
+void Control::setAccessibleName(std::string name) {
+    if (name == accessibleName_) return;
+    accessibleName_ = std::move(name);
+    changed(changedName);
+}
+
+void Control::setDecorative(bool on) {
+    if (on == decorative_) return;
+    decorative_ = on;
+    changed(changedName);
+}
+
 void Label::setText(std::string text) {
     if (text == text_) return;
     text_ = std::move(text);

@@ -25,6 +25,7 @@ enum Change : unsigned {
     changedEnabled = 16,
     changedPicture = 32,
     changedPointer = 64, // cursor and tooltip
+    changedName = 128,   // the accessible name, or whether the control is decorative
 };
 
 class ControlView {
@@ -79,6 +80,13 @@ public:
     void setCursor(Cursor cursor);
     const std::string& toolTip() const { return toolTip_; }
     void setToolTip(std::string text);
+    // The name screen readers give the control, by its role in the game ("ねずみ", "ねずみの へや"). A label
+    // or button with no name of its own is named by its caption; a decorative control has no name at all
+    // and is left out by screen readers.
+    std::string accessibleName() const;
+    void setAccessibleName(std::string name);
+    bool isDecorative() const { return decorative_; }
+    void setDecorative(bool on);
     void setFocus() {
         if (view_) view_->takeFocus();
     }
@@ -90,6 +98,8 @@ protected:
     void changed(unsigned what) {
         if (view_) view_->changed(what);
     }
+    // The caption a label or button shows; none for other controls.
+    virtual const std::string* caption() const { return nullptr; }
 
 private:
     Window& window_;
@@ -101,6 +111,8 @@ private:
     bool enabled_ = true;
     Cursor cursor_;
     std::string toolTip_;
+    std::string accessibleName_;
+    bool decorative_ = false;
     ControlView* view_ = nullptr;
 };
 
@@ -130,6 +142,9 @@ public:
     Event<MouseButton> mouseDown;
     Event<> clicked;
 
+protected:
+    const std::string* caption() const override { return &text_; }
+
 private:
     std::string text_;
     Colour fore_{0, 0, 0};
@@ -152,6 +167,9 @@ public:
     void setFont(Font font);
 
     Event<> clicked;
+
+protected:
+    const std::string* caption() const override { return &text_; }
 
 private:
     std::string text_;

@@ -22,6 +22,7 @@ inline constexpr int escape = 0x01000000;
 inline constexpr int backspace = 0x01000003;
 inline constexpr int enter = 0x01000004; // the main keyboard's Enter (Return)
 inline constexpr int keypadEnter = 0x01000005;
+inline constexpr int down = 0x01000015;           // the arrow key
 inline constexpr int caret = 0x5e;                // ^ typed as a character
 inline constexpr int deadCircumflex = 0x01001252; // the dead ^ of layouts that have one
 } // namespace keys

@@ -6,6 +6,7 @@
 #include "frontends/qt/qtcolour.h"
 #include "frontends/qt/twips.h"
 #include "frontends/qt/window.h"
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,6 +20,26 @@ namespace frontend {
 namespace {
 
 constexpr unsigned everything = ~0u;
+
+// Marks the widget of a control that is only there to look at.
+constexpr char decorativeProperty[] = "pokurakuDecorative";
+
+// A decorative control's widget as screen readers see it: there, but never shown, so they pass over it.
+class Unseen : public QAccessibleWidget {
+public:
+    explicit Unseen(QWidget* widget) : QAccessibleWidget(widget) {}
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
+QAccessibleInterface* decorativeFactory(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && widget->property(decorativeProperty).toBool()) return new Unseen(widget);
+    return nullptr;
+}
 
 Qt::Alignment alignmentOf(Align align) {
     switch (align) {
@@ -46,6 +67,14 @@ MouseButton buttonOf(Qt::MouseButton button) {
 }
 
 } // namespace
+
+void ControlWidget::hideDecorativeFromScreenReaders() {
+    static const bool installed = [] {
+        QAccessible::installFactory(decorativeFactory);
+        return true;
+    }();
+    (void)installed;
+}
 
 double ControlWidget::zoomOf(const QWidget& widget) {
     const auto* window = dynamic_cast<const QtWindow*>(widget.window());
@@ -75,10 +104,12 @@ void ControlWidget::follow(QWidget& widget, const Control& control, unsigned wha
         else
             widget.unsetCursor();
         const QString tip = QString::fromStdString(control.toolTip());
-        if (widget.toolTip() != tip) {
-            widget.setToolTip(tip);
-            widget.setAccessibleName(tip);
-        }
+        if (widget.toolTip() != tip) widget.setToolTip(tip);
+    }
+    // A label's or button's name follows its caption unless it has one of its own.
+    if (what & (changedName | changedText)) {
+        widget.setAccessibleName(QString::fromStdString(control.accessibleName()));
+        widget.setProperty(decorativeProperty, control.isDecorative());
     }
     widget.setObjectName(QString::fromStdString(control.objectName()));
 }

@@ -23,9 +23,12 @@ public:
     static double zoomOf(const QWidget& widget);
     // The look the window a widget lies in is drawn in.
     static toolkit::Look lookOf(const QWidget& widget);
+    // Lets screen readers pass over the widgets of decorative controls; once for the program, before the
+    // first widget is made.
+    static void hideDecorativeFromScreenReaders();
 
 protected:
-    // Place, visibility, enabled state, cursor and tooltip, which every control has.
+    // Place, visibility, enabled state, cursor, tooltip and accessible name, which every control has.
     static void follow(QWidget& widget, const toolkit::Control& control, unsigned what);
 };
 

@@ -13,9 +13,11 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMoveEvent>
+#include <QProxyStyle>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
@@ -57,6 +59,18 @@ QScreen* screenInUse() {
 
 // The frame round a window before any has been shown: a title bar and thin borders.
 const QSize guessedFrame(8, 32);
+
+// The menu bar as the keyboard plays it on every desktop: Alt, or F10, highlights its first item, the arrows
+// move along it and open its menus, Enter or Space picks, Escape leaves, and the focus goes back to where
+// it was. Desktop styles differ in whether Alt does this at all; the game's menu bars always do.
+class MenuKeysStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_MenuBar_AltKeyNavigation) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
 
 // The game's window: the game stands centred in it, the rest in the window's colour.
 class Stage : public QWidget {
@@ -135,6 +149,11 @@ QtWindow::QtWindow(Window& window, QtDisplay& display) : window_(&window), displ
     if (!window.menuBar().items().empty()) {
         menuFont_ = menuBar()->font();
         menuAtOne_ = menuBar()->sizeHint().height();
+        auto* keysStyle = new MenuKeysStyle;
+        keysStyle->setParent(this); // goes after the menu bar, which was made before it
+        menuBar()->setStyle(keysStyle);
+        connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+                [this] { openMenuBarForKeys(); });
     }
     if (stage_) addZoomKeys();
     if (window.keyHandler)
@@ -199,6 +218,15 @@ void QtWindow::addZoomKeys() {
             if (QScreen* screen = this->screen()) setGeometry(screen->geometry());
         }
     });
+}
+
+// The menu bar takes the keyboard only by watching Alt: it is handed an Alt pressed and let go, as the
+// player's Alt would be.
+void QtWindow::openMenuBarForKeys() {
+    QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(this, &release);
 }
 
 QSize QtWindow::frameAtOne() const {
@@ -322,7 +350,9 @@ void QtWindow::closeEvent(QCloseEvent* event) {
 }
 
 QtDisplay::QtDisplay(ZoomChoice choice, toolkit::Settings* remember)
-    : choice_(choice), remember_(remember), zoom_(choice.fit ? 1 : choice.factor) {}
+    : choice_(choice), remember_(remember), zoom_(choice.fit ? 1 : choice.factor) {
+    ControlWidget::hideDecorativeFromScreenReaders();
+}
 
 void QtDisplay::realize(Window& window) {
     auto* view = new QtWindow(window, *this);

@@ -56,6 +56,7 @@ protected:
 private:
     void buildMenus();
     void addZoomKeys();
+    void openMenuBarForKeys(); // F10
     QPoint firstPlace(const toolkit::Window* beside);
     toolkit::Window* window_;
     QtDisplay& display_;

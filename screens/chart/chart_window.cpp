@@ -27,6 +27,7 @@ std::unique_ptr<Window> ChartWindow::build() {
     // page is fitted to the container's height, so the last row (long vowels and っ) stays in view.
     c.chart = window->add<Canvas>(nullptr);
     c.chart->setGeometry({0, 120, 10590, 8115});
+    c.chart->setAccessibleName("ローマ字表");
     c.chart->paint = [this](Painter& painter) {
         drawChart(painter, chartLayout(painter.width(), painter.height(), painter));
     };

@@ -134,6 +134,7 @@ protected:
 private:
     void readQuestionBank();
     TileBoard tileBoard() const; // the tiles' letters and visibility, as the keyboard presses them
+    void saveNearestCreature();  // the Down arrow's click
     void setTileShown(std::int16_t k, bool shown);
     void showScore();
     // Empties the answer line and the marked and plain lines.

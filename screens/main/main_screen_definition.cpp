@@ -10,12 +10,18 @@ using namespace toolkit;
 using mainscreen::lightGreen;
 
 const CreatureDef creatureDefs[12] = {
-    {"nezumi", "creatures/creature00.gif", 20}, {"usi", "creatures/creature01.gif", 40},
-    {"tora", "creatures/creature02.gif", 70},   {"usagi", "creatures/creature03.gif", 110},
-    {"tatsu", "creatures/creature04.gif", 160}, {"hebi", "creatures/creature05.gif", 220},
-    {"uma", "creatures/creature06.gif", 290},   {"hituji", "creatures/creature07.gif", 370},
-    {"saru", "creatures/creature08.gif", 460},  {"tori", "creatures/creature09.gif", 560},
-    {"inu", "creatures/creature10.gif", 660},   {"inoshishi", "creatures/creature11.gif", 760},
+    {"nezumi", "creatures/creature00.gif", 20, "ねずみ"},
+    {"usi", "creatures/creature01.gif", 40, "うし"},
+    {"tora", "creatures/creature02.gif", 70, "とら"},
+    {"usagi", "creatures/creature03.gif", 110, "うさぎ"},
+    {"tatsu", "creatures/creature04.gif", 160, "たつ"},
+    {"hebi", "creatures/creature05.gif", 220, "へび"},
+    {"uma", "creatures/creature06.gif", 290, "うま"},
+    {"hituji", "creatures/creature07.gif", 370, "ひつじ"},
+    {"saru", "creatures/creature08.gif", 460, "さる"},
+    {"tori", "creatures/creature09.gif", 560, "とり"},
+    {"inu", "creatures/creature10.gif", 660, "いぬ"},
+    {"inoshishi", "creatures/creature11.gif", 760, "いのしし"},
 };
 
 namespace {
@@ -68,6 +74,7 @@ void buildLabels(Window& w, MainScreenControls& c, MainScreen& screen, Guard& gu
     c.markedLineLabel->setTextMayRunBelow(true);
     c.markedLineLabel->setInkOnly(mainscreen::markedLineMarks);
     c.answerRule = w.add<Line>(nullptr, Point{480, 2040}, Point{5640, 2040}, Colour{0, 0, 255});
+    c.answerRule->setDecorative(true);
     c.scoreLabel = makeLabel(
         w, nullptr,
         {{4680, 3360, 1215, 735}, "", Colour{128, 255, 128}, white, {mincho, 21.75, true}, Align::right});
@@ -94,6 +101,7 @@ void buildPictures(Window& w, MainScreenControls& c, MainScreen& screen, Guard& 
         auto* creature =
             makePicture(w, nullptr, {{100, 100, 0, 0}, def.picture, windowColour, true, true, def.toolTip});
         creature->setCursor(creatureCursor);
+        creature->setAccessibleName(def.name);
         const auto index = static_cast<std::int16_t>(k);
         c.creatures.set(index, creature);
         wire(guard, creature->clicked, [&screen, index] { screen.onCreatureClicked(index); });
@@ -103,6 +111,7 @@ void buildPictures(Window& w, MainScreenControls& c, MainScreen& screen, Guard& 
         const Rect slot{slotRowLeft + slotPitch * k, slotRowTop, slotSize, slotSize};
         const auto index = static_cast<std::int16_t>(k);
         c.parkingSlots.set(index, makePicture(w, nullptr, {slot, "", windowColour, true, false, "", true}));
+        c.parkingSlots(index)->setAccessibleName(std::string(creatureDefs[k].name) + "の へや");
         wire(guard, c.parkingSlots(index)->clicked, [&screen, index] { screen.onSlotClicked(index); });
     }
     c.praiseStamp = makePicture(w, nullptr, {{4080, 1080, 735, 700}, "main/stamp.gif", white, false});
@@ -110,6 +119,11 @@ void buildPictures(Window& w, MainScreenControls& c, MainScreen& screen, Guard& 
         w, nullptr, {{240, 1080, 480, 495}, "main/stop.gif", white, true, false, "この先にガケがあるよ！"});
     c.eatenMark = makePicture(w, nullptr, {{5640, 4200, 495, 495}, "main/eaten.gif", white, false});
     c.blankPicture = makePicture(w, nullptr, {{5280, 4440, 375, 375}, "", white, false});
+    c.praiseStamp->setAccessibleName("はなまる");
+    c.cliffSign->setAccessibleName(c.cliffSign->toolTip());
+    // The eaten mark and the blank only keep pictures for the slots and creatures; they never show.
+    for (PictureBox* store : {c.eatenMark, c.blankPicture})
+        store->setDecorative(true);
 }
 
 void buildButtons(Window& w, MainScreenControls& c) {
@@ -131,7 +145,11 @@ void buildMenus(Window& window, MainScreenControls& c) {
          {"ローマ字をならべかえて問題の言葉にします", "ヒントなしだと、得点2倍",
           "「やりなおし」は、何度でも(ならべなおし)", "動物をｸﾘｯｸしてｷｹﾝから救い出してください",
           "５回救えなかったら、ゲームオーバーです", "※「ヘボン式」と「訓令式」がまじっています",
-          "※　＾　はａｉｕｅｏの後でクリックします"})
+          "※　＾　はａｉｕｅｏの後でクリックします",
+          // Playing without a mouse.
+          "キーボードでも遊べます：文字のキーでその文字をおします", "＾　は　＾　のキーで打ちます",
+          "Ｅｎｔｅｒキーで答え合わせ（Ｏ．Ｋ）", "Ｅｓｃキーで「やりなおし」",
+          "↓キーでガケにいちばん近い動物を救い出します", "文字練習では、かなのローマ字を打つと選べます"})
         c.howToPlayMenu->add(text);
     c.spellingMenu = bar.add("書き方");
     for (std::size_t i = 0; i < std::size(spellingChoices); ++i)

@@ -60,11 +60,13 @@ struct MainScreenControls {
     toolkit::MenuItem* openingMenuItem = nullptr;
 };
 
-// Twelve creatures, in index order: the tooltip names the animal and the score above which it appears.
+// Twelve creatures, in index order (the zodiac's): the tooltip names the animal in romaji, the score above
+// which it appears, and the animal's name in kana, which screen readers say for it and for its slot.
 struct CreatureDef {
     const char* toolTip;
     const char* picture;
     int threshold;
+    const char* name;
 };
 extern const CreatureDef creatureDefs[12];
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "screens/main/track.h"
+#include <algorithm>
 
 namespace mainscreen {
 
@@ -18,6 +19,30 @@ TwipPoint alongTrack(TwipPoint from, double step) {
 
 bool inEatZone(TwipPoint place) {
     return place.top > 600 && place.top < 1000 && place.left > -300 && place.left < 800;
+}
+
+double trackProgress(TwipPoint place) {
+    const double across = rightEdge - startPlace.left, down = bottomEdge - startPlace.top;
+    // Up the left edge, from the bottom left corner on (also when a big step carried it past the corner).
+    if (place.left <= startPlace.left && place.top > startPlace.top)
+        return 2 * across + down + std::max(0.0, bottomEdge - place.top);
+    if (place.top >= bottomEdge) return across + down + std::max(0.0, rightEdge - place.left);
+    if (place.left >= rightEdge) return across + std::max(0.0, place.top - double(startPlace.top));
+    return place.left - startPlace.left;
+}
+
+bool inField(TwipPoint place, int fieldWidth, int fieldHeight) {
+    return place.left > -creatureReach && place.left < fieldWidth && place.top > -creatureReach &&
+           place.top < fieldHeight;
+}
+
+std::optional<std::int16_t> nearestToCliff(const std::array<TwipPoint, creatureCount>& places,
+                                           const std::array<bool, creatureCount>& saveable) {
+    std::optional<std::int16_t> nearest;
+    for (std::int16_t i = 0; i < creatureCount; ++i)
+        if (saveable[i] && (!nearest || trackProgress(places[i]) > trackProgress(places[*nearest])))
+            nearest = i;
+    return nearest;
 }
 
 TwipPoint slotPlace(std::int16_t i) {

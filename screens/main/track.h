@@ -3,7 +3,9 @@
 // The chase field as plain numbers: where the creatures stand, the track they run round clockwise, the cliff
 // that eats them, and the glide that carries a caught creature into its slot. Positions are twips, kept as
 // single-precision reals (a step can be half a twip); the picture boxes only show them.
+#include <array>
 #include <cstdint>
+#include <optional>
 
 namespace mainscreen {
 
@@ -56,6 +58,21 @@ TwipPoint alongTrack(TwipPoint from, double step);
 
 // The cliff on the left of the track; all four bounds are strict.
 bool inEatZone(TwipPoint place);
+
+// How far along the track towards the cliff a creature stands: 0 at the start, growing along the top edge,
+// down the right edge, back along the bottom edge and up the left edge into the cliff. A place off the
+// track counts by its left, as on the top edge.
+double trackProgress(TwipPoint place);
+
+// Whether a creature standing here shows on a field of this size, at least in part: its picture reaches at
+// most creatureReach twips right of and below its place.
+inline constexpr int creatureReach = 540;
+bool inField(TwipPoint place, int fieldWidth, int fieldHeight);
+
+// Of the creatures that can be saved now (saveable), the one nearest the cliff: the furthest along the
+// track, the lowest index of those equally far. None when no creature can be saved.
+std::optional<std::int16_t> nearestToCliff(const std::array<TwipPoint, creatureCount>& places,
+                                           const std::array<bool, creatureCount>& saveable);
 
 // Where slot i stands (its upper-left corner).
 TwipPoint slotPlace(std::int16_t i);

@@ -46,6 +46,12 @@ std::unique_ptr<Window> OpeningScreen::build() {
     for (std::int16_t k = 0; k < hopCount; ++k)
         c.balls.set(k, makePicture(w, c.background, {trail[k].ball, ballPicture(k)}));
     c.titleCover = makePicture(w, c.background, {{360, 0, 5535, 735}, "", windowColour});
+    // The background carries the title; the balls hopping along it and the covers are only to look at.
+    c.background->setAccessibleName("ポクラク　ローマ字であそぼう");
+    for (std::int16_t k = 0; k < hopCount; ++k)
+        for (PictureBox* p : {c.footprintCovers(k), c.balls(k)})
+            p->setDecorative(true);
+    c.titleCover->setDecorative(true);
     c.animationTimer = window->addTimer(opening::firstIntervalMs, true);
     define(guard(), {{window.get(), "cright"},
                      {c.background, "Picture7"},

@@ -62,3 +62,37 @@ void PracticeScreen::onChartLabelClicked(std::int16_t index) {
 void PracticeScreen::play(Cue cue) {
     navigator_.services().sound.play(cue);
 }
+
+// The keyboard picks a kana by its romaji: the chart label of the record picked is clicked, a right or a
+// wrong answer as the mouse gives it. Enter, Backspace and Escape act only while letters are typed;
+// otherwise they, Space and every key that types no character are left to the focused button.
+bool PracticeScreen::onKeyDown(const toolkit::KeyPress& key) {
+    switch (key.key) {
+    case toolkit::keys::enter:
+    case toolkit::keys::keypadEnter:
+        if (s.typedLetters.empty()) return false;
+        typed(practice::typeEnter(s.table, s.typedLetters));
+        return true;
+    case toolkit::keys::backspace:
+        if (s.typedLetters.empty()) return false;
+        typed({s.typedLetters.substr(0, s.typedLetters.size() - 1), std::nullopt});
+        return true;
+    case toolkit::keys::escape:
+        if (s.typedLetters.empty()) return false;
+        typed({});
+        return true;
+    default:
+        break;
+    }
+    if (key.text.size() != 1 || key.text[0] <= ' ' || key.text[0] > '~') return false;
+    typed(practice::typeLetter(s.table, s.typedLetters, key.text[0]));
+    return true;
+}
+
+void PracticeScreen::typed(const practice::Typing& typing) {
+    s.typedLetters = typing.letters;
+    c.typingLabel->setText(typingHelp + s.typedLetters);
+    if (typing.picked)
+        onChartLabelClicked(
+            s.table.labelList[static_cast<std::size_t>(*typing.picked)]); // may close the window
+}

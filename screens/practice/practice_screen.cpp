@@ -10,7 +10,9 @@ PracticeScreen::PracticeScreen(Navigator& navigator) : Screen(navigator), naviga
 
 std::unique_ptr<Window> PracticeScreen::build() {
     std::unique_ptr<Window> window = buildPracticeScreen(c, *this, guard());
-    // Every window comes up with the chart unanswered, each label showing its kana.
+    onKey(*window, [this](const KeyPress& key) { return onKeyDown(key); });
+    // Every window comes up with the chart unanswered, each label showing its kana, and nothing typed.
+    s.typedLetters.clear();
     s.answeredKana.reset();
     for (int k = 0; k < practice::chartSize; ++k)
         s.chartCaptions[static_cast<std::size_t>(k)] = chartKana(k);

@@ -29,6 +29,7 @@ public:
     void onAdvancedMenu();
     void onNoTimeMenu(std::int16_t index);
     void onQuitPracticeMenu();
+    bool onKeyDown(const toolkit::KeyPress& key); // typing the romaji of a kana; true when the key was taken
 
     // The screen's own procedures.
     void chooseTarget();
@@ -56,6 +57,8 @@ public:
         // answered). A new window starts with none answered and every kana in place.
         practice::AnsweredKana answeredKana;
         std::array<std::string, practice::chartSize> chartCaptions;
+        // The romaji typed so far towards a kana; a new window starts with none.
+        std::string typedLetters;
     };
     const State& state() const { return s; }
 
@@ -71,6 +74,7 @@ protected:
 private:
     void chooseLevel(practice::Level level, toolkit::MenuItem* chosen);
     void dropLevelItem(toolkit::MenuItem* item);
+    void typed(const practice::Typing& typing);
 
     Navigator& navigator_;
     PracticeScreenControls c;

@@ -22,6 +22,9 @@ void buildLabels(Window& w, PracticeScreenControls& c) {
         makeLabel(w, nullptr, {{1560, 3600, 2175, 375}, "「級」は？", red, paper, {pGothic, 14.25}});
     c.countLabel = makeLabel(
         w, nullptr, {{3480, 3480, 1335, 495}, "", red, windowColour, {pGothic, 18}, Align::left, true, true});
+    // In the corner the chart leaves free below its plain kana.
+    c.typingLabel =
+        makeLabel(w, nullptr, {{0, 3630, 1545, 405}, typingHelp, windowText, paper, {pGothic, 9}});
 }
 
 // Buttons lie in front of the labels; the begin button covers the count exactly while it is shown.
@@ -65,6 +68,7 @@ std::unique_ptr<Window> buildPracticeScreen(PracticeScreenControls& c, PracticeS
             {c.countLabel, "Label4"},
             {c.statusLabel, "Label5"},
             {c.levelLabel, "Label6"},
+            {c.typingLabel, "typingLabel"},
             {c.startButton, "Command1", c.startButton->clicked, [s] { s->onStartClicked(); }},
             {c.beginButton, "Command2", c.beginButton->clicked, [s] { s->onBeginClicked(); }},
             {c.targetTimer, "Timer1", c.targetTimer->tick, [s] { s->onTargetTick(); }},

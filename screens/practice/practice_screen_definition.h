@@ -15,6 +15,7 @@ struct PracticeScreenControls {
     toolkit::Label* countLabel = nullptr;                        // count of correct answers
     toolkit::Label* statusLabel = nullptr;  // level question, level confirmation, time left
     toolkit::Label* levelLabel = nullptr;   // level name or cheer
+    toolkit::Label* typingLabel = nullptr;  // the keyboard's help and the letters typed so far
     toolkit::Button* startButton = nullptr; // START
     toolkit::Button* beginButton = nullptr; // begin an untimed run
     toolkit::Timer* targetTimer = nullptr;  // target timer
@@ -27,6 +28,9 @@ struct PracticeScreenControls {
 };
 
 class PracticeScreen;
+
+// The help line's words, on two lines; the letters typed so far follow them.
+inline constexpr char typingHelp[] = "ローマ字を打つと\nかなを選べます：";
 
 // Builds the window and every control, and connects each control's event to its handler of the screen.
 std::unique_ptr<toolkit::Window> buildPracticeScreen(PracticeScreenControls& c, PracticeScreen& screen,

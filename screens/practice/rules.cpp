@@ -27,7 +27,49 @@ bool anyRecordLeft(const PracticeTable& table, const AnsweredKana& answered) {
     return false;
 }
 
+std::string lowerCase(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+// The records whose prompt begins with the letters, and the first of those whose prompt is the letters.
+struct Matches {
+    int beginning = 0;
+    std::optional<std::int16_t> equal;
+};
+
+Matches matches(const PracticeTable& table, const std::string& letters) {
+    Matches found;
+    for (std::int16_t record = 0; record < table.recordCount; ++record) {
+        const std::string prompt = lowerCase(table.promptList[static_cast<std::size_t>(record)]);
+        if (prompt.compare(0, letters.size(), letters) != 0) continue;
+        ++found.beginning;
+        if (prompt.size() == letters.size() && !found.equal) found.equal = record;
+    }
+    return found;
+}
+
 } // namespace
+
+Typing typeLetter(const PracticeTable& table, const std::string& letters, char letter) {
+    const std::string typed = lowerCase(std::string(1, letter));
+    std::string text = letters + typed;
+    Matches found = matches(table, text);
+    if (found.beginning == 0) {
+        text = typed;
+        found = matches(table, text);
+        if (found.beginning == 0) return {};
+    }
+    if (found.beginning == 1 && found.equal) return {{}, found.equal};
+    return {text, std::nullopt};
+}
+
+Typing typeEnter(const PracticeTable& table, const std::string& letters) {
+    if (letters.empty()) return {};
+    if (const std::optional<std::int16_t> record = matches(table, letters).equal) return {{}, record};
+    return {letters, std::nullopt};
+}
 
 LevelSettings settingsFor(Level level) {
     switch (level) {

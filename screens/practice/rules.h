@@ -8,6 +8,7 @@
 #include <bitset>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 class Random;
@@ -56,6 +57,19 @@ bool finishesVisit(std::int16_t correct);
 
 // Whether chart label `label` is answered; a number that names no chart label is a run-time error.
 bool isAnswered(const AnsweredKana& answered, int label);
+
+// Picking a kana by typing its romaji. The letters gather (upper case read as lower); as soon as they are
+// one record's prompt and no other prompt begins with them, that record is picked and the letters start
+// afresh. A letter no prompt can go on with starts the letters over from itself (or from nothing, when no
+// prompt begins with it either).
+struct Typing {
+    std::string letters;                // typed so far, after the key
+    std::optional<std::int16_t> picked; // the record picked by the key
+};
+Typing typeLetter(const PracticeTable& table, const std::string& letters, char letter);
+// Enter picks the first record whose prompt the letters are, even though longer prompts begin with them
+// ("n" before "na"); letters that are no prompt stay as they are.
+Typing typeEnter(const PracticeTable& table, const std::string& letters);
 
 // A whole number from 0 to n - 1 (0 when n is 0), drawn at random.
 using Draw = std::function<int(int n)>;

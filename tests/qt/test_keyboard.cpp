@@ -11,8 +11,6 @@
 #include "support/practicechart.h"
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QtTest>
 
 namespace {
@@ -30,6 +28,9 @@ KeyStroke strokeOf(const QString& token) {
     if (token == u"KeypadEnter") return {Qt::Key_Enter, QStringLiteral("\r"), Qt::KeypadModifier};
     if (token == u"Escape") return {Qt::Key_Escape, QStringLiteral("\x1b"), {}};
     if (token == u"Space") return {Qt::Key_Space, QStringLiteral(" "), {}};
+    for (const auto& [name, key] :
+         {std::pair{u"Down", Qt::Key_Down}, {u"Right", Qt::Key_Right}, {u"F10", Qt::Key_F10}})
+        if (token == name) return {key, QString(), {}};
     if (token == u"^") return {Qt::Key_AsciiCircum, QStringLiteral("^"), {}};
     if (token == u"Shift+6") return {Qt::Key_AsciiCircum, QStringLiteral("^"), Qt::ShiftModifier};
     if (token == u"Dead^") return {Qt::Key_Dead_Circumflex, QString(), {}};
@@ -146,6 +147,7 @@ void KeyboardTest::sequences_data() {
     row("upper case presses no lower case", "koko", 0, "K o", "o", 0, false, 3);
     row("Ctrl and Alt letters", "inu", 0, "Ctrl+i Alt+n i", "i", 0, false, 2);
     row("Space presses the focused OK", "inu", 0, "i n u Space", "", 6, false, 3);
+    row("the first creature out, saved by Down", "inu", 16, "i n u Enter Down", "", 22, false, 3);
 }
 
 void KeyboardTest::sequences() {
@@ -169,6 +171,7 @@ void KeyboardTest::sequences() {
     QTEST(!c.okButton->isHidden(), "okShown");
     QTEST(tilesLeft(f), "tilesLeft");
     QCOMPARE(static_cast<int>(f.state().placedCount), f.state().answerLength - tilesLeft(f));
+    QCOMPARE(c.catchTimer->isEnabled(), keys.endsWith(u"Down"));
     QVERIFY(game.errors.details.empty());
 }
 
@@ -205,7 +208,8 @@ void KeyboardTest::nothingWhileAModalBoxIsOpen() {
     box.close();
 }
 
-// The practice screen keeps its own ways: letters typed there press no tile of the hidden main screen.
+// The practice screen keeps its own ways: letters typed there press no tile of the hidden main screen, and
+// Enter with no romaji typed presses the focused START.
 void KeyboardTest::nothingOnThePracticeScreen() {
     QtGameFixture game("inu,いぬ\r\n");
     game.writeText("romajimojiren.txt", fullPracticeData());
@@ -216,20 +220,15 @@ void KeyboardTest::nothingOnThePracticeScreen() {
     QVERIFY(practice.isVisible());
     QVERIFY(QTest::qWaitForWindowActive(qtWindow(practice)));
     type(QStringLiteral("i n u Enter"));
+    QTRY_VERIFY(game.program->practiceScreen().controls().startButton->isHidden());
     QTest::sendKeyEvent(QTest::Click, qtWindow(f)->windowHandle(), Qt::Key_I, QStringLiteral("i"), {});
     QCOMPARE(tilesLeft(f), 3);
     QCOMPARE(f.state().score, 0);
 }
 
-// Where the desktop style lets Alt alone open the menu bar for the keyboard, the keys typed then belong to
-// the menus and press no tile.
+// Alt or F10 opens the menu bar for the keyboard, whatever the desktop style: the keys typed then belong to
+// the menus and press no tile; Escape, or a pick with the arrows and Enter, gives them back to the game.
 void KeyboardTest::lettersInTheMenuBarStayThere() {
-    struct RestoreStyle {
-        QString name = QApplication::style()->name();
-        ~RestoreStyle() { QApplication::setStyle(name); }
-    } restore;
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
-    QVERIFY(QApplication::style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation));
     QtGameFixture game("inu,いぬ\r\n");
     MainScreen& f = showGame(game);
     QVERIFY(QTest::qWaitForWindowActive(qtWindow(f)));
@@ -237,8 +236,10 @@ void KeyboardTest::lettersInTheMenuBarStayThere() {
     QTest::simulateEvent(window, true, Qt::Key_Alt, {}, QString(), false);
     QTest::simulateEvent(window, false, Qt::Key_Alt, Qt::AltModifier, QString(), false);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(qtWindow(f)->menuBar()));
-    type(QStringLiteral("i n"));
-    QCOMPARE(tilesLeft(f), 3);
+    type(QStringLiteral("i n Escape F10 Right Right Right Right Down Down Enter")); // 書き方's second item
+    QTRY_VERIFY(f.controls().spellingItems[1]->isChecked());
+    type(QStringLiteral("i"));
+    QTRY_COMPARE(tilesLeft(f), 2);
 }
 
 // An open menu takes the keys typed while it is open: a letter presses no tile, Escape closes the menu and
