@@ -54,6 +54,12 @@ void startGame() {
     g.program = std::make_unique<Program>(Services{g.random, g.sound, g.messageBox, folders, &g.settings},
                                           g.errors, g.display);
     g.program->onLastScreenClosed = [] { web::page::gameClosed(); };
+    // The game follows what the system asks for (more contrast, less motion) wherever the player has not
+    // chosen in 見え方.
+    g.program->followSystemLook(web::systemLook());
+    web::onSystemLookChanged([] {
+        if (Program* program = game().program.get()) program->followSystemLook(web::systemLook());
+    });
     g.program->start();
 }
 

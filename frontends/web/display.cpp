@@ -63,14 +63,19 @@ bool pressable(const Control& control) {
     }
 }
 
-// What a screen reader calls the control, and whether it is only decoration. The toolkit has no such
-// name yet: the page names the control by its caption, or a picture by its part in the game.
-std::string spokenName(const Control&) {
-    return {};
+// What a screen reader calls the control, when the game names it other than by its caption (the page names
+// a label or button by its caption as it changes), and whether it is only decoration.
+std::string spokenName(const Control& control) {
+    const std::string name = control.accessibleName();
+    if (control.kind() == Control::Kind::label && name == static_cast<const Label&>(control).text())
+        return {};
+    if (control.kind() == Control::Kind::button && name == static_cast<const Button&>(control).text())
+        return {};
+    return name;
 }
 
-bool decorative(const Control&) {
-    return false;
+bool decorative(const Control& control) {
+    return control.isDecorative();
 }
 
 void sendFont(int id, const Font& font) {
@@ -80,7 +85,8 @@ void sendFont(int id, const Font& font) {
 // A control's element: follows every change of the control and hands its clicks back.
 class ControlElement : public ControlView {
 public:
-    ControlElement(Control& control, int windowId, int parentId) : control_(&control), id_(newViewId()) {
+    ControlElement(Control& control, int windowId, int parentId, const Display& display)
+        : control_(&control), display_(&display), id_(newViewId()) {
         page::makeControl({id_, windowId, parentId, kindName(control.kind()), control.objectName(),
                            pressable(control), spokenName(control), decorative(control)});
         listen(id_, [this](PageEvent event, int arg) { heard(event, arg); });
@@ -113,8 +119,9 @@ public:
             const auto& label = static_cast<const Label&>(c);
             if (what & changedLook) {
                 sendFont(id_, label.font());
-                page::look({id_, label.foreColor(), label.backColor(), label.alignment(), label.hasBorder(),
-                            label.textMayRunBelow()});
+                const LabelColours drawn = drawnColours(label, display_->look());
+                page::look({id_, drawn.fore, drawn.back, label.alignment(), label.hasBorder(),
+                            label.textMayRunBelow(), drawn.edge});
             }
             if (what & (changedText | changedLook)) page::text({id_, label.text(), label.inkOnly()});
             break;
@@ -123,7 +130,9 @@ public:
             const auto& button = static_cast<const Button&>(c);
             if (what & changedLook) {
                 sendFont(id_, button.font());
-                page::look({id_, black, button.backColor(), Align::centre, true, false});
+                const Look& look = display_->look();
+                page::look({id_, drawnCaption(button, look).value_or(black), button.backColor(),
+                            Align::centre, true, false, drawnEdge(button, look)});
             }
             if (what & (changedText | changedLook)) page::text({id_, button.text(), {}});
             break;
@@ -131,7 +140,8 @@ public:
         case Control::Kind::picture: {
             const auto& box = static_cast<const PictureBox&>(c);
             if (what & changedLook)
-                page::look({id_, black, box.backColor(), Align::left, box.hasBorder(), false});
+                page::look({id_, black, box.backColor(), Align::left, box.hasBorder(), false,
+                            drawnEdge(box, display_->look())});
             if (what & changedPicture) page::picture({id_, box.picture(), box.autoSize()});
             break;
         }
@@ -139,6 +149,7 @@ public:
             if (what & changedLook) repaint();
             break;
         case Control::Kind::line:
+            if (what & changedLook) place();
             break;
         }
     }
@@ -153,7 +164,7 @@ private:
             const Point from = line.from();
             const Point to = line.to();
             page::line({id_, cssPixels(from.x), cssPixels(from.y), cssPixels(to.x - from.x),
-                        cssPixels(to.y - from.y), line.colour()});
+                        cssPixels(to.y - from.y), drawnColour(line, display_->look())});
             return;
         }
         const Rect at = c.geometry();
@@ -199,6 +210,7 @@ private:
     }
 
     Control* control_;
+    const Display* display_;
     int id_;
 };
 
@@ -279,9 +291,14 @@ private:
     double since_ = 0;
 };
 
-SystemLook& keptSystemLook() {
-    static SystemLook look;
+Look& keptSystemLook() {
+    static Look look;
     return look;
+}
+
+std::function<void()>& systemLookListener() {
+    static std::function<void()> listener;
+    return listener;
 }
 
 // The windows that take keys, by the number of their panel.
@@ -307,9 +324,8 @@ void windowKeyUp(int id, int key) {
 // The system's wishes, as the page reads them from the browser ({contrast, lessMotion}), now and whenever
 // they change.
 void takeSystemLook(const emscripten::val& look) {
-    SystemLook& kept = keptSystemLook();
-    kept.clearColours = look["contrast"].as<bool>();
-    kept.lessMotion = look["lessMotion"].as<bool>();
+    keptSystemLook() = {look["contrast"].as<bool>(), look["lessMotion"].as<bool>()};
+    if (systemLookListener()) systemLookListener()();
 }
 
 EMSCRIPTEN_BINDINGS(window_keys) {
@@ -358,8 +374,18 @@ struct WebDisplay::Panel : WindowView {
     }
 };
 
-const SystemLook& systemLook() {
+Look systemLook() {
     return keptSystemLook();
+}
+
+void onSystemLookChanged(std::function<void()> listener) {
+    systemLookListener() = std::move(listener);
+}
+
+void WebDisplay::lookChanged() {
+    for (const auto& panel : panels_)
+        for (const auto& control : panel->controls)
+            control->changed(changedLook);
 }
 
 WebDisplay::WebDisplay() = default;
@@ -388,7 +414,7 @@ void WebDisplay::realize(Window& window) {
         int parentId = 0;
         if (const Control* parent = control->parent())
             if (const auto* view = dynamic_cast<const ControlElement*>(parent->view())) parentId = view->id();
-        p.controls.push_back(std::make_unique<ControlElement>(*control, p.id, parentId));
+        p.controls.push_back(std::make_unique<ControlElement>(*control, p.id, parentId, *this));
     }
     for (const auto& timer : window.timers())
         p.timers.push_back(std::make_unique<PageTimer>(*timer));

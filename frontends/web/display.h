@@ -9,13 +9,10 @@
 
 namespace web {
 
-// What the player's system asks of every screen: clear colours (a high-contrast setting) and less motion.
-struct SystemLook {
-    bool clearColours = false;
-    bool lessMotion = false;
-};
-// As the browser last said; the page tells it as the game starts and whenever the player changes it.
-const SystemLook& systemLook();
+// The look the system asks for (more contrast, less motion), as the page last read it from the browser; it
+// tells it as the game starts and whenever the player changes it, and each time calls the listener.
+toolkit::Look systemLook();
+void onSystemLookChanged(std::function<void()> listener);
 
 class WebDisplay : public toolkit::Display {
 public:
@@ -28,6 +25,8 @@ public:
     std::function<void(toolkit::MenuItem& bar)> addToMainMenus;
     // Stops every timer and hides every panel: the game is ending behind an error box.
     void stopEverything();
+    // Draws every control anew in the display's look.
+    void lookChanged() override;
 
     struct Panel;
 

@@ -9,10 +9,6 @@ namespace web {
 
 namespace {
 
-// The down arrow, numbered as the desktop's window library numbers it, as toolkit/keys.h numbers the other
-// keys; the game saves the creature nearest the cliff with it.
-constexpr int downKey = 0x01000015;
-
 std::unordered_map<int, std::function<void(PageEvent, int)>>& handlers() {
     static std::unordered_map<int, std::function<void(PageEvent, int)>> map;
     return map;
@@ -64,7 +60,7 @@ emscripten::val pageNumbers() {
                                     {"Enter", k::enter},
                                     {"NumpadEnter", k::keypadEnter},
                                     {"Dead", k::deadCircumflex},
-                                    {"ArrowDown", downKey}})
+                                    {"ArrowDown", k::down}})
         keys.set(name, key);
     val numbers = val::object();
     numbers.set("events", events);

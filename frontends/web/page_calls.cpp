@@ -176,6 +176,7 @@ void look(const Look& look) {
     what.set("align", static_cast<int>(look.align)); // the page's 0 left, 1 centre, 2 right
     what.set("border", look.border);
     what.set("mayRunBelow", look.mayRunBelow);
+    what.set("edge", look.edge ? css(*look.edge) : std::string());
     send("look", what);
 }
 

@@ -7,6 +7,7 @@
 #include "toolkit/colour.h"
 #include "toolkit/controls.h"
 #include <emscripten/val.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,8 @@ struct Look {
     toolkit::Align align = toolkit::Align::left;
     bool border = false;
     bool mayRunBelow = false;
+    // The colour of the border, or of an edge round a label that has none; none: the page's own.
+    std::optional<toolkit::Colour> edge;
 };
 void look(const Look& look);
 

@@ -4,14 +4,8 @@
 // the canvas is drawn.
 import * as views from './views.js';
 
-// The pictures the player presses on the main screen, by the name of their row: the creatures and the
-// places they are saved to, each numbered from 1 along its row.
-const PICTURE_PARTS = { Picture1: 'どうぶつ', Picture2: 'へや' };
-
-// A picture is known by its tooltip (the cliff sign's warning), else by the name of the file it shows.
+// A picture the game does not name is known by its tooltip, else by the name of the file it shows.
 function pictureName(c) {
-  const part = c.pressable && views.windowOf(c.window).isMain && PICTURE_PARTS[c.el.dataset.name];
-  if (part) return `${part}${c.index + 1}`;
   const shows = (c.src || '').replace(/^.*\//, '').replace(/(@2x)?\.\w+$/, '');
   return c.tip || shows || c.el.dataset.name;
 }
@@ -20,7 +14,7 @@ function pictureName(c) {
 const decorates = (c) => c.decorative || (c.kind === 'picture' && !c.spokenName && !c.pressable && !c.tip);
 
 // The one place that names a control for a screen reader: by the game's own name for it when it gives
-// one, else by its caption, a picture by its part in the game. Called whenever any of these changes.
+// one, else by its caption or, for a picture, its tooltip or file. Called whenever any of these changes.
 export function nameControl(c) {
   const { el } = c;
   if (c.kind === 'line' || c.kind === 'canvas') return;

@@ -124,12 +124,16 @@ export function font({ id, font: { family, pixels, bold } }) {
 }
 
 const ALIGN = ['left', 'center', 'right'];
-export function look({ id, fore, back, align, border, mayRunBelow }) {
+// An edge is the colour of the border, or a line drawn just inside a control that has none (a tile in clear
+// colours).
+export function look({ id, fore, back, align, border, mayRunBelow, edge }) {
   const c = views.controlOf(id);
   c.el.style.color = fore;
   c.el.style.backgroundColor = back;
   c.el.style.textAlign = ALIGN[align] || 'left';
   c.el.classList.toggle('bordered', border);
+  c.el.style.borderColor = border && edge ? edge : '';
+  c.el.style.boxShadow = !border && edge ? `inset 0 0 0 1px ${edge}` : '';
   c.mayRunBelow = mayRunBelow;
   fit(c);
 }
