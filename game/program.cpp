@@ -34,6 +34,7 @@ void Program::start() {
 void Program::chooseSpelling(romaji::Spelling spelling) {
     spelling_ = spelling;
     if (services_.settings) services_.settings->setValue(spellingKey, romaji::nameOf(spelling));
+    chartWindow_->spellingChosen();
 }
 
 void Program::screenUnloaded() {
