@@ -55,6 +55,7 @@ void Program::start() {
 void Program::chooseSpelling(romaji::Spelling spelling) {
     spelling_ = spelling;
     if (services_.settings) services_.settings->setValue(spellingKey, romaji::nameOf(spelling));
+    chartWindow_->spellingChosen();
 }
 
 toolkit::Look Program::look() const {

@@ -3,6 +3,7 @@
 // shows it (created hidden, the whole table inside it with every text fitting its cell and every filled cell
 // drawn, showing or hiding twice changing nothing) is checked in qt/test_screens_drawn.
 #include "screens/chart/chart_layout.h"
+#include "support/gamefixture.h"
 #include "toolkit/text.h"
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -68,4 +69,29 @@ TEST(Chart, chartHoldsTheDefinedRowsAndColumns) {
     ASSERT_EQ(bandLines(17, 6), std::vector<std::string>({"っ"}));
     ASSERT_EQ(bandLines(17, 7), std::vector<std::string>({"っぷ", "ppu"}));
     ASSERT_EQ(bandLines(17, 8), std::vector<std::string>({"っこ", "kko"}));
+}
+
+using namespace toolkit;
+// Every letter 5 pixels wide, every line 10 high: enough to lay the chart out without a screen.
+struct EvenMetrics : TextMetrics {
+    int lineHeight(const Font&) const override { return 10; }
+    int advance(const Font&, const std::string& line) const override { return 5 * int(characterCount(line)); }
+    Ink inkOf(const std::vector<std::string>&, const Font&, PixelRect) const override { return {}; }
+};
+
+// In both Hepburn spellings the Hepburn form comes first, ぢ is ji, and the long vowels have a macron or are
+// doubled, never the caret; the chart window follows the spelling the player picks.
+TEST(Chart, hepburnSpellings) {
+    using romaji::Spelling;
+    for (const Spelling spelling : {Spelling::hepburnMacron, Spelling::hepburnDoubled}) {
+        ASSERT_EQ(bandLines(3, 6, spelling), std::vector<std::string>({"しゃ", "sha", "sya"}));
+        ASSERT_EQ(bandLines(14, 2, spelling), std::vector<std::string>({"ji", "di"}));
+    }
+    ASSERT_EQ(bandLines(17, 1, Spelling::hepburnMacron), std::vector<std::string>({"ā"}));
+    ASSERT_EQ(bandLines(17, 5, Spelling::hepburnDoubled), std::vector<std::string>({"oo", "ou"}));
+    GameFixture game;
+    game.start();
+    game.program->mainScreen().onSpellingMenu(Spelling::hepburnMacron);
+    ASSERT_EQ(game.program->chartWindow().chartLayout(400, 600, EvenMetrics()).spelling,
+              Spelling::hepburnMacron);
 }

@@ -74,6 +74,7 @@ TEST(LetterKeys, tileForKey) {
         {"no letter", sakana, "", -1},
         {"unused tiles never match", {"a", "", ""}, "", -1},
         {"caret", {"o", "r", "^", "i"}, "^", 2},
+        {"apostrophe of n'", {"p", "a", "n", "'", "y", "a"}, "'", 3},
         {"upper case presses upper case", {"k", "K"}, "K", 1},
         {"lower case presses lower case", {"K", "k"}, "k", 1},
         {"lower case presses an upper-case-only tile", {"a", "T"}, "t", 1},

@@ -173,12 +173,15 @@ TEST(Menus, spellingIsChosenForTheNextWordAndRemembered) {
     const MainScreenControls& c = f.controls();
     ASSERT_TRUE(c.spellingItems[0]->isChecked() && !c.spellingItems[1]->isChecked());
     ASSERT_EQ(f.state().answer, std::string("tu^ti"));
+    const auto longVowelHelp = [&c] { return c.howToPlayMenu->items().at(6)->text(); };
+    ASSERT_EQ(longVowelHelp(), "※　＾　はａｉｕｅｏの後でクリックします"s);
     c.spellingItems[1]->trigger();
     ASSERT_TRUE(!c.spellingItems[0]->isChecked() && c.spellingItems[1]->isChecked());
     ASSERT_EQ(f.state().answer, std::string("tu^ti"));
     answerRight(f);
     ASSERT_EQ(f.state().score, 10);
     ASSERT_EQ(f.state().answer, std::string("tsu^chi"));
+    ASSERT_EQ(longVowelHelp(), "※　¯　はａｉｕｅｏの後でクリックします（－キーでも）"s);
     int macrons = 0;
     for (int k = 0; k < 7; ++k)
         macrons += c.tiles(k)->text() == "¯";
@@ -193,6 +196,7 @@ TEST(Menus, spellingIsChosenForTheNextWordAndRemembered) {
     c.spellingItems[2]->trigger();
     answerRight(f);
     ASSERT_EQ(f.state().answer, std::string("tsuuchi"));
+    ASSERT_EQ(longVowelHelp(), "※　のばす音に印はありません。かなのとおりに書きます（とう→tou）"s);
 
     game.program->quit();
     game.program = std::make_unique<Program>(

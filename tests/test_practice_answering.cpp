@@ -131,14 +131,18 @@ TEST(PracticeAnswering, shippedDataReachesTheFinish) {
     ASSERT_TRUE(game.program->mainScreen().isVisible());
 }
 
-// A prompt the data writes in Kunrei is shown in the Hepburn the player chose on the main screen.
+// A prompt the data writes in Kunrei is shown in the Hepburn the player chose, bracketed kana too.
 TEST(PracticeAnswering, promptsInTheChosenSpelling) {
-    GameFixture game;
-    game.start();
-    game.program->mainScreen().onSpellingMenu(romaji::Spelling::hepburnMacron);
-    PracticeScreen& r = openPractice(game, "si,し,11\r\n"s);
-    r.onStartClicked();
-    ASSERT_EQ(r.controls().promptLabel->text(), "shi"s);
+    const std::pair<std::string, std::string> rows[] = {
+        {"si,し,11", "shi"}, {"zya,じゃ(ぢゃ),95", "ja"}, {"di,ぢ,66", "ji"}, {"du,づ,67", "zu"}};
+    for (const auto& [record, hepburn] : rows) {
+        GameFixture game;
+        game.start();
+        game.program->mainScreen().onSpellingMenu(romaji::Spelling::hepburnDoubled);
+        PracticeScreen& r = openPractice(game, record + "\r\n");
+        r.onStartClicked();
+        ASSERT_EQ(r.controls().promptLabel->text(), hepburn) << record;
+    }
 }
 
 // Typed romaji answers as a click on its kana does, right or wrong; the help line shows the letters.

@@ -19,7 +19,7 @@ struct Row {
 
 // The practice data gives chart label n in Hepburn as record n, then Kunrei spellings where the systems
 // differ. A label's kana is its chart caption, じゃ(ぢゃ) read both ways; no long vowel, so both Hepburn
-// spellings are the label's Hepburn record.
+// spellings are the label's Hepburn record (its di and du are ji and zu).
 void addChartRows(std::vector<Row>& rows) {
     const PracticeTable t = loadPracticeTable(POKURAKU_SOURCE_DIR "/data/romajimojiren.txt");
     ASSERT_GT(t.recordCount, kanaChartSize);
@@ -28,12 +28,14 @@ void addChartRows(std::vector<Row>& rows) {
         kunreiLabels.insert(t.labelList[r]);
     for (int r = 0; r < t.recordCount; ++r) {
         const int label = t.labelList[r];
-        const System system = r >= kanaChartSize          ? System::kunrei
+        const std::string& prompt = t.promptList[r];
+        const bool older = prompt == "di" || prompt == "du";
+        const System system = r >= kanaChartSize || older ? System::kunrei
                               : kunreiLabels.count(label) ? System::hepburn
                                                           : System::both;
         const std::string caption(kanaChartCaption(label));
-        const std::string& prompt = t.promptList[r];
-        const std::string& hepburn = t.promptList[label];
+        const std::string hepburn = older ? (prompt == "di" ? "ji" : "zu") : t.promptList[label];
+        rows.push_back({"chart " + prompt + " " + caption, prompt, caption, hepburn, hepburn, system});
         std::size_t from = 0;
         while (from < caption.size()) {
             const std::size_t to = std::min(caption.find_first_of("()", from), caption.size());
@@ -57,8 +59,9 @@ TEST(Romaji, spellings) {
             {"kk", "gakko^", "がっこう", "gakko^", "gakkou", System::both},
             {"ssh", "zassi", "ざっし", "zasshi", "zasshi", System::kunrei},
             {"tt", "kitte", "きって", "kitte", "kitte", System::both},
-            {"tch", "mattya", "まっちゃ", "matcha", "matcha", System::kunrei},
-            {"tch as written", "matcha", "まっちゃ", "matcha", "matcha", System::hepburn},
+            {"cch", "mattya", "まっちゃ", "maccha", "maccha", System::kunrei},
+            {"cch of nittyoku", "nittyoku", "にっちょく", "nicchoku", "nicchoku", System::kunrei},
+            {"older tch", "botchan", "ぼっちゃん", "bocchan", "bocchan", System::hepburn},
             {"tts", "mittu", "みっつ", "mittsu", "mittsu", System::kunrei},
             {"pp", "happa", "はっぱ", "happa", "happa", System::both},
             {"gg", "baggu", "バッグ", "baggu", "baggu", System::both},
@@ -67,10 +70,11 @@ TEST(Romaji, spellings) {
             {"bb", "sunobbu", "スノッブ", "sunobbu", "sunobbu", System::both},
             {"ff", "sutahhu", "スタッフ", "sutaffu", "sutaffu", System::kunrei},
             {"ending the word", "a", "あっ", "a", "a", System::neither},
-            // ん is n; n' and nn before a vowel or y, and m before b, m, p, are kept as written.
+            // ん is n; nn before a vowel or y is n', m before b, m, p is kept as written.
             {"n before a vowel", "kinen", "きんえん", "kinen", "kinen", System::both},
             {"n' before y", "kon'ya", "こんや", "kon'ya", "kon'ya", System::both},
-            {"nn before y", "honnya", "ほんや", "honnya", "honnya", System::both},
+            {"nn before y", "honnya", "ほんや", "hon'ya", "hon'ya", System::both},
+            {"nn before a vowel", "Kinnen", "きんえん", "Kin'en", "Kin'en", System::both},
             {"n before b", "sinbun", "しんぶん", "shinbun", "shinbun", System::kunrei},
             {"m before b", "shimbun", "しんぶん", "shimbun", "shimbun", System::hepburn},
             {"n before m", "anman", "あんまん", "anman", "anman", System::both},
@@ -78,7 +82,7 @@ TEST(Romaji, spellings) {
             // A long vowel written ^ is doubled with the vowel of its kana; vowels written twice stay.
             {"ou", "to^hoku", "とうほく", "to^hoku", "touhoku", System::both},
             {"oo", "o^kami", "おおかみ", "o^kami", "ookami", System::both},
-            {"ei", "e^ga", "えいが", "e^ga", "eiga", System::both},
+            {"ei", "e^ga", "えいが", "eiga", "eiga", System::both},
             {"uu", "ku^ki", "くうき", "ku^ki", "kuuki", System::both},
             {"katakana ー", "kangaru^", "カンガルー", "kangaru^", "kangaruu", System::both},
             {"after Kunrei", "kyo^si", "きょうし", "kyo^shi", "kyoushi", System::kunrei},
@@ -87,7 +91,8 @@ TEST(Romaji, spellings) {
             // Syllables, not letters, are changed.
             {"ティ", "tisshu", "ティッシュ", "tisshu", "tisshu", System::hepburn},
             {"ぢ as zi", "hanazi", "はなぢ", "hanaji", "hanaji", System::kunrei},
-            {"ぢ as di", "hanadi", "はなぢ", "hanadi", "hanadi", System::both},
+            {"ぢ as di", "hanadi", "はなぢ", "hanaji", "hanaji", System::kunrei},
+            {"づ as du", "tuduku", "つづく", "tsuzuku", "tsuzuku", System::kunrei},
             {"を as wo", "honwoyomu", "ほんをよむ", "honwoyomu", "honwoyomu", System::both},
             {"mixed", "sitsu", "しつ", "shitsu", "shitsu", System::mixed},
             // Capitals.
@@ -110,12 +115,14 @@ TEST(Romaji, spellings) {
 }
 
 TEST(Romaji, shippedBank) {
-    // Every answer has both Hepburn spellings, the doubled one without ^, and each reads back as Hepburn.
+    // Every answer has both Hepburn spellings, the doubled one without ^, and each reads back as Hepburn;
+    // no ん is written so that it reads as part of the next kana.
     const QuestionBank bank = readQuestionBank(POKURAKU_SOURCE_DIR "/data/romaji.txt");
     ASSERT_TRUE(!bank.answers.empty());
     for (std::size_t i = 0; i < bank.answers.size(); ++i) {
         SCOPED_TRACE(bank.answers[i]);
         const std::string& k = bank.words[i];
+        ASSERT_FALSE(remarksOn(bank.answers[i], k).nReadsOn);
         for (const LongVowels form : {LongVowels::marked, LongVowels::doubled}) {
             const std::optional<std::string> spelt = hepburn(bank.answers[i], k, form);
             ASSERT_TRUE(spelt.has_value());

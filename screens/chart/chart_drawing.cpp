@@ -15,15 +15,16 @@ constexpr Colour ink{0, 0, 0};
 void drawCell(toolkit::Painter& painter, const Layout& l, int band, int column) {
     const PixelRect inside = l.cellRect(band, column);
     if (isHead(band, column)) painter.fill(inside, headBack);
-    const std::string text = bandCell(band, column);
+    const std::string text = bandCell(band, column, l.spelling);
+    const std::vector<std::string> textLines = lines(text);
     const toolkit::Font font = fontFor(band, column, l.fontPixels);
     if (!isLongVowel(text)) {
-        painter.drawText(bandLines(band, column), font, inside, ink);
+        painter.drawText(textLines, font, inside, ink);
         return;
     }
     // The caret is drawn as a roof over the letter, as the game's answer line shows a long vowel.
     const int height = lineHeight(l.fontPixels, painter);
-    const int lineCount = static_cast<int>(bandLines(band, column).size());
+    const int lineCount = static_cast<int>(textLines.size());
     const int y = inside.top + (inside.height - height * lineCount) / 2;
     const double half = painter.advance(font, "a") * 0.55;
     const double cx = (inside.left + inside.right()) / 2 + 0.5;

@@ -14,10 +14,10 @@ constexpr int bandPadding = 3;
 // Row heads and contracted sounds hold two kana; the vowel columns hold short romaji.
 constexpr double columnWeights[columnCount] = {1.3, 1, 1, 1, 1, 1, 1.5, 1.5, 1.5};
 
-int linesIn(int band) {
+int linesIn(int band, romaji::Spelling spelling) {
     std::size_t most = 1;
     for (int column = 0; column < columnCount; ++column)
-        most = std::max(most, bandLines(band, column).size());
+        most = std::max(most, bandLines(band, column, spelling).size());
     return static_cast<int>(most);
 }
 
@@ -42,7 +42,7 @@ bool textFits(const Layout& l, int pixels, const toolkit::TextMetrics& metrics) 
     for (int band = 0; band < bandCount; ++band)
         for (int column = 0; column < columnCount; ++column) {
             const PixelRect inside = l.cellRect(band, column);
-            const std::vector<std::string> text = bandLines(band, column);
+            const std::vector<std::string> text = bandLines(band, column, l.spelling);
             if (static_cast<int>(text.size()) * height > inside.height) return false;
             const toolkit::Font font = fontFor(band, column, pixels);
             for (const std::string& line : text)
@@ -62,12 +62,12 @@ bool textFits(const Layout& l, int pixels, const toolkit::TextMetrics& metrics) 
 } // namespace
 
 // The text of a band's cell: band 0 holds the column heads, the others the chart's rows.
-std::string bandCell(int band, int column) {
-    return band == 0 ? head(column) : cell(band - 1, column);
+std::string bandCell(int band, int column, romaji::Spelling spelling) {
+    return band == 0 ? head(column) : cell(band - 1, column, spelling);
 }
 
-std::vector<std::string> bandLines(int band, int column) {
-    return lines(bandCell(band, column));
+std::vector<std::string> bandLines(int band, int column, romaji::Spelling spelling) {
+    return lines(bandCell(band, column, spelling));
 }
 
 PixelRect Layout::cellRect(int band, int column) const {
@@ -96,16 +96,17 @@ int lineHeight(int pixels, const toolkit::TextMetrics& metrics) {
                     std::min(metrics.lineHeight(fontFor(1, 1, pixels)), layoutFonts));
 }
 
-Layout layout(int width, int height, const toolkit::TextMetrics& metrics) {
+Layout layout(int width, int height, const toolkit::TextMetrics& metrics, romaji::Spelling spelling) {
     Layout l;
+    l.spelling = spelling;
     double bandWeights[bandCount];
     int totalLines = 0;
     for (int band = 0; band < bandCount; ++band)
-        totalLines += linesIn(band);
+        totalLines += linesIn(band, spelling);
     // Every band gets its padding and a share of the rest by the lines it holds.
     const double perLine = double(height - 1 - bandCount * bandPadding) / totalLines;
     for (int band = 0; band < bandCount; ++band)
-        bandWeights[band] = bandPadding + perLine * linesIn(band);
+        bandWeights[band] = bandPadding + perLine * linesIn(band, spelling);
     l.columnEdges = edges(columnWeights, width);
     l.bandEdges = edges(bandWeights, height);
     for (l.fontPixels = static_cast<int>(perLine); l.fontPixels > 6; --l.fontPixels)

@@ -16,6 +16,7 @@ struct Layout {
     std::array<int, columnCount + 1> columnEdges{}; // x of the vertical rules, left to right
     std::array<int, bandCount + 1> bandEdges{};     // y of the horizontal rules, top to bottom
     int fontPixels = 0;
+    romaji::Spelling spelling = romaji::Spelling::kunrei; // the spelling the chart is laid out in
 
     // The inside of a cell, between its rules; band 0 holds the column heads.
     toolkit::PixelRect cellRect(int band, int column) const;
@@ -23,16 +24,18 @@ struct Layout {
     toolkit::PixelRect tableRect() const;
 };
 
-Layout layout(int width, int height, const toolkit::TextMetrics& metrics);
+Layout layout(int width, int height, const toolkit::TextMetrics& metrics,
+              romaji::Spelling spelling = romaji::Spelling::kunrei);
 
 // Heads are drawn in the Mincho face, the cells in the Gothic face.
 toolkit::Font fontFor(int band, int column, int pixels);
 bool isHead(int band, int column);
 // Line height of the text in a cell: the taller of the two faces.
 int lineHeight(int pixels, const toolkit::TextMetrics& metrics);
-std::string bandCell(int band, int column);
+std::string bandCell(int band, int column, romaji::Spelling spelling = romaji::Spelling::kunrei);
 // The lines of that cell as the chart draws them.
-std::vector<std::string> bandLines(int band, int column);
+std::vector<std::string> bandLines(int band, int column,
+                                   romaji::Spelling spelling = romaji::Spelling::kunrei);
 
 // Draws the table at the top-left corner of the painter's canvas, the table filling the given share of its
 // width and its full height.

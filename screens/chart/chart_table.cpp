@@ -31,6 +31,34 @@ const char* const rows[rowCount][columnCount] = {
     {"あー", "^a", "^i", "^u", "^e", "^o", "っ", "っぷ/ppu", "っこ/kko"},
 };
 
+// The cells Hepburn spells its own way, the Hepburn form first and the Kunrei one below it: row, column,
+// text. ぢ and づ sound as じ and ず, and Hepburn writes them so.
+struct HepburnCell {
+    int row, column;
+    const char* text;
+};
+constexpr HepburnCell hepburnCells[] = {
+    {2, 2, "shi/si"},       {2, 6, "しゃ/sha/sya"}, {2, 7, "しゅ/shu/syu"}, {2, 8, "しょ/sho/syo"},
+    {3, 2, "chi/ti"},       {3, 3, "tsu/tu"},       {3, 6, "ちゃ/cha/tya"}, {3, 7, "ちゅ/chu/tyu"},
+    {3, 8, "ちょ/cho/tyo"}, {5, 3, "fu/hu"},        {12, 2, "ji/zi"},       {12, 6, "じゃ/ja/zya"},
+    {12, 7, "じゅ/ju/zyu"}, {12, 8, "じょ/jo/zyo"}, {13, 2, "ji/di"},       {13, 3, "zu/du"},
+    {13, 6, "ぢゃ/ja/zya"}, {13, 7, "ぢゅ/ju/zyu"}, {13, 8, "ぢょ/jo/zyo"},
+};
+
+// The long vowels of the last row: a macron over the vowel, or the vowel written twice as the kana have it
+// (おう ou); えい is ei in both.
+constexpr int longVowelRow = rowCount - 1;
+const char* const macronVowels[] = {"ā", "ī", "ū", "ē/ei", "ō"};
+const char* const doubledVowels[] = {"aa", "ii", "uu", "ee/ei", "oo/ou"};
+
+std::string hepburnCell(int row, int column, romaji::Spelling spelling) {
+    if (row == longVowelRow && column >= 1 && column <= 5)
+        return (spelling == romaji::Spelling::hepburnMacron ? macronVowels : doubledVowels)[column - 1];
+    for (const HepburnCell& c : hepburnCells)
+        if (c.row == row && c.column == column) return c.text;
+    return rows[row][column];
+}
+
 void checkColumn(int column) {
     if (column < 0 || column >= columnCount) throw toolkit::subscriptOutOfRange("chart column", column);
 }
@@ -42,10 +70,10 @@ std::string head(int column) {
     return heads[column];
 }
 
-std::string cell(int row, int column) {
+std::string cell(int row, int column, romaji::Spelling spelling) {
     checkColumn(column);
     if (row < 0 || row >= rowCount) throw toolkit::subscriptOutOfRange("chart row", row);
-    return rows[row][column];
+    return spelling == romaji::Spelling::kunrei ? rows[row][column] : hepburnCell(row, column, spelling);
 }
 
 std::vector<std::string> lines(const std::string& cell) {

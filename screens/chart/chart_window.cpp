@@ -6,15 +6,20 @@
 
 using namespace toolkit;
 
-ChartWindow::ChartWindow(Navigator& navigator) : Screen(navigator) {}
+ChartWindow::ChartWindow(Navigator& navigator) : Screen(navigator), navigator_(navigator) {}
 
 const chart::Layout& ChartWindow::chartLayout(int width, int height, const TextMetrics& metrics) {
-    if (width != laidOutWidth_ || height != laidOutHeight_) {
-        layout_ = chart::layout(static_cast<int>(std::lround(width * tableShare)), height, metrics);
+    const romaji::Spelling spelling = navigator_.spelling();
+    if (width != laidOutWidth_ || height != laidOutHeight_ || spelling != layout_.spelling) {
+        layout_ = chart::layout(static_cast<int>(std::lround(width * tableShare)), height, metrics, spelling);
         laidOutWidth_ = width;
         laidOutHeight_ = height;
     }
     return layout_;
+}
+
+void ChartWindow::spellingChosen() {
+    if (c.chart) c.chart->update();
 }
 
 std::unique_ptr<Window> ChartWindow::build() {

@@ -150,6 +150,7 @@ private:
     mainscreen::MarkLook markLook() const;
     std::string shownAnswer(const std::string& answer) const;
     void showSpellingChoice();
+    void showLongVowelHelp();
     Navigator& navigator_;
     MainScreenControls c;
     State s;

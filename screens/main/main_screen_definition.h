@@ -9,17 +9,24 @@
 #include <array>
 #include <memory>
 
-// The spellings the 書き方 menu offers, in its order: each with its item's caption and defined name.
+// The spellings the 書き方 menu offers, in its order: each with its item's caption and defined name, and
+// what the last 遊び方 explanation says of long vowels while a word in that spelling is in play.
 struct SpellingChoice {
     romaji::Spelling spelling;
     const char* caption;
     const char* objectName;
+    const char* longVowelHelp;
 };
 inline constexpr SpellingChoice spellingChoices[] = {
-    {romaji::Spelling::kunrei, "訓令式　（si  tu  o^）", "kunreiItem"},
-    {romaji::Spelling::hepburnMacron, "ヘボン式（shi  tsu  ō）", "hepburnMacronItem"},
-    {romaji::Spelling::hepburnDoubled, "ヘボン式（shi  tsu  oo）", "hepburnDoubledItem"},
+    {romaji::Spelling::kunrei, "訓令式　（si  tu  o^）", "kunreiItem",
+     "※　＾　はａｉｕｅｏの後でクリックします"},
+    {romaji::Spelling::hepburnMacron, "ヘボン式（shi  tsu  ō）", "hepburnMacronItem",
+     "※　¯　はａｉｕｅｏの後でクリックします（－キーでも）"},
+    {romaji::Spelling::hepburnDoubled, "ヘボン式（shi  tsu  oo）", "hepburnDoubledItem",
+     "※　のばす音に印はありません。かなのとおりに書きます（とう→tou）"},
 };
+// The 遊び方 explanation of the long-vowel mark, counted from 0.
+inline constexpr std::size_t longVowelHelpItem = 6;
 
 struct MainScreenControls {
     toolkit::ControlArray<toolkit::Label> tiles{"Label1"};               // letter tiles 0..23

@@ -60,6 +60,13 @@ void MainScreen::showLookChoice() {
     c.lessMotionItem->setChecked(look.lessMotion);
 }
 
+// The explanation of the long-vowel mark speaks of the word in play: its tile, or that it has none.
+void MainScreen::showLongVowelHelp() {
+    for (const SpellingChoice& choice : spellingChoices)
+        if (choice.spelling == s.spelling)
+            c.howToPlayMenu->items().at(longVowelHelpItem)->setText(choice.longVowelHelp);
+}
+
 mainscreen::MarkLook MainScreen::markLook() const {
     return romaji::drawsMacrons(s.spelling) ? mainscreen::MarkLook::macron : mainscreen::MarkLook::caret;
 }

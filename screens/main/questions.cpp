@@ -79,6 +79,7 @@ void MainScreen::pickQuestion() {
     // The word is dealt and judged in the spelling chosen when it comes up.
     s.spelling = navigator_.spelling();
     s.answer = romaji::spell(s.romajiList[i], s.wordList[i], s.spelling);
+    showLongVowelHelp();
     s.questionWord = s.wordList[i];
     c.wordLabel->show();
 }

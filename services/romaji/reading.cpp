@@ -11,6 +11,7 @@ struct Way {
     std::string hepburn;
     char longVowel = 0;
     Mark mark = Mark::either;
+    Note note = Note::none;
 };
 using Ways = std::vector<Way>;
 
@@ -35,31 +36,39 @@ Ways syllableWays(const Syllable& s) {
     const bool differ = s.hepburn != s.kunrei;
     Ways ways{{std::string(s.hepburn), std::string(s.hepburn), 0, differ ? Mark::hepburn : Mark::either}};
     if (differ) ways.push_back({std::string(s.kunrei), std::string(s.hepburn), 0, Mark::kunrei});
+    if (!s.olderKunrei.empty())
+        ways.push_back({std::string(s.olderKunrei), std::string(s.hepburn), 0, Mark::kunrei});
     if (!s.other.empty()) ways.push_back({std::string(s.other), std::string(s.other)});
     return ways;
 }
 
-// Letters after a small っ: the first consonant written twice, or t before ch.
+// Letters after a small っ: the first consonant written twice (kk, ss, cch).
 std::string doubled(const std::string& letters) {
-    return (letters.starts_with("ch") ? 't' : letters.front()) + letters;
+    return letters.front() + letters;
 }
 
-// The ways after a small っ; none for a syllable that starts with a vowel.
+// The ways after a small っ; none for a syllable that starts with a vowel. tch, the older Hepburn for っち,
+// is read too and becomes cch.
 Ways afterSmallTsu(const Ways& ways) {
     Ways out;
-    for (const Way& way : ways)
-        if (!isVowel(way.written.front()))
-            out.push_back({doubled(way.written), doubled(way.hepburn), 0, way.mark});
+    for (const Way& way : ways) {
+        if (isVowel(way.written.front())) continue;
+        out.push_back({doubled(way.written), doubled(way.hepburn), 0, way.mark});
+        if (way.written.starts_with("ch"))
+            out.push_back({'t' + way.written, doubled(way.hepburn), 0, Mark::hepburn, Note::olderTch});
+    }
     return out;
 }
 
-// ん is n; before a vowel or y also n' or nn, before b, m or p also m (older Hepburn), each kept as written.
+// ん is n; before a vowel or y also n' or nn, both n' in Hepburn; before b, m or p also m (older Hepburn,
+// kept as written).
 Ways nWays(const KanaPiece* next) {
-    Ways ways{{"n", "n"}};
     const char after = next != nullptr && next->syllable != nullptr ? next->syllable->hepburn.front() : 0;
-    if (isVowel(after) || after == 'y') {
+    const bool apart = isVowel(after) || after == 'y';
+    Ways ways{{"n", "n", 0, Mark::either, apart ? Note::nReadsOn : Note::none}};
+    if (apart) {
         ways.push_back({"n'", "n'"});
-        ways.push_back({"nn", "nn"});
+        ways.push_back({"nn", "n'"});
     }
     if (after == 'b' || after == 'm' || after == 'p') ways.push_back({"m", "m", 0, Mark::hepburn});
     return ways;
@@ -90,7 +99,9 @@ std::optional<std::vector<Ways>> waysOf(const std::vector<KanaPiece>& pieces) {
                 ways = afterSmallTsu(ways);
                 if (ways.empty()) return std::nullopt;
             } else if (letters.size() == 1 && vowel != 0 && lengthens(vowel, letters.front())) {
-                ways.push_back({"^", "^", letters.front()});
+                // えい is ei in Hepburn however it is written; the other long vowels stay marked.
+                const bool ei = vowel == 'e' && letters == "i";
+                ways.push_back({"^", ei ? "i" : "^", letters.front()});
             }
             afterTsu = false;
             vowel = finalVowel(letters);
@@ -113,7 +124,7 @@ public:
         if (dead_[here]) return false;
         for (const Way& way : steps_[step]) {
             if (!std::string_view(answer_).substr(at).starts_with(way.written)) continue;
-            syllables.push_back({at, way.written.size(), way.hepburn, way.longVowel, way.mark});
+            syllables.push_back({at, way.written.size(), way.hepburn, way.longVowel, way.mark, way.note});
             if (read(step + 1, at + way.written.size())) return true;
             syllables.pop_back();
         }
@@ -129,10 +140,7 @@ private:
     std::vector<bool> dead_; // steps from which the rest of the answer cannot be read
 };
 
-} // namespace
-
-std::optional<std::vector<WrittenSyllable>> readAnswer(std::string_view answer, std::string_view kana) {
-    if (answer.size() > longestAnswer) return std::nullopt;
+std::optional<std::vector<WrittenSyllable>> readOneKana(std::string_view answer, std::string_view kana) {
     const std::optional<std::vector<KanaPiece>> pieces = kanaPieces(kana);
     if (!pieces) return std::nullopt;
     const std::optional<std::vector<Ways>> steps = waysOf(*pieces);
@@ -144,6 +152,16 @@ std::optional<std::vector<WrittenSyllable>> readAnswer(std::string_view answer, 
     Reader reader(std::move(lower), *steps);
     if (!reader.read(0, 0)) return std::nullopt;
     return std::move(reader.syllables);
+}
+
+} // namespace
+
+std::optional<std::vector<WrittenSyllable>> readAnswer(std::string_view answer, std::string_view kana) {
+    if (answer.size() > longestAnswer) return std::nullopt;
+    const std::size_t open = kana.find('(');
+    if (open == std::string_view::npos || !kana.ends_with(')')) return readOneKana(answer, kana);
+    if (auto first = readOneKana(answer, kana.substr(0, open))) return first;
+    return readOneKana(answer, kana.substr(open + 1, kana.size() - open - 2));
 }
 
 } // namespace romaji

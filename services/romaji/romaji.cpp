@@ -37,7 +37,8 @@ std::optional<std::string> hepburn(std::string_view answer, std::string_view kan
     std::string out;
     for (const WrittenSyllable& s : *syllables) {
         const std::string_view written = answer.substr(s.begin, s.length);
-        if (s.longVowel != 0 && longVowels == LongVowels::doubled)
+        // A long vowel Hepburn writes out (えい ei) takes the case of the vowel before it, as a doubled one.
+        if (s.longVowel != 0 && (longVowels == LongVowels::doubled || s.hepburn != "^"))
             out += withCaseOf(s.longVowel, !out.empty() && isUpper(out.back()));
         else if (lowered(written) == s.hepburn)
             out += written;
@@ -86,6 +87,21 @@ std::string withMacrons(std::string_view text) {
         }
     }
     return out;
+}
+
+Remarks remarksOn(std::string_view answer, std::string_view kana) {
+    Remarks remarks;
+    if (const auto syllables = readAnswer(answer, kana))
+        for (const WrittenSyllable& s : *syllables) {
+            remarks.olderTch = remarks.olderTch || s.note == Note::olderTch;
+            // ん before を written wo reads right: only a vowel or y written next joins the n.
+            const std::size_t next = s.begin + s.length;
+            const char after = next < answer.size() ? lowered(answer.substr(next, 1)).front() : 0;
+            remarks.nReadsOn =
+                remarks.nReadsOn || (s.note == Note::nReadsOn &&
+                                     std::string_view("aiueoy").find(after) != std::string_view::npos);
+        }
+    return remarks;
 }
 
 System systemOf(std::string_view answer, std::string_view kana) {

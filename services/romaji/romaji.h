@@ -8,13 +8,15 @@
 // How an answer becomes Hepburn:
 // - It is read syllable by syllable against the word's kana (hiragana and/or full-width katakana), never
 //   letter by letter: the "ti" of ティッシュ stays ti, the "ti" of ち becomes chi.
-// - Each Kunrei syllable becomes its Hepburn syllable (si shi, ti chi, tu tsu, hu fu, zi ji, sya sha,
-//   tya cha, zya ja, …); small っ doubles the next consonant, t before ch (mattya → matcha).
-// - Everything else is kept as written: Hepburn syllables, the spellings both systems share, the other
-//   spellings of ぢ, づ, を (di, du, wo), ん as n' or nn before a vowel or y and as m before b, m or p,
-//   and vowels written out twice (ookami, sensei) in either Hepburn spelling.
-// - A long vowel written ^ stays ^ in the marked spelling (the screen draws it as a macron); in the doubled
-//   spelling it becomes the vowel of the word's kana: おう ou, おお oo, えい ei, うう uu, ー the vowel again.
+// - Each Kunrei syllable becomes its Hepburn syllable (si shi, ti chi, tu tsu, hu fu, zi ji, di ji, du zu,
+//   sya sha, tya cha, zya ja, dya ja, …); small っ doubles the next consonant, c before ch (nittyoku →
+//   nicchoku, and the older tch too: matcha → maccha).
+// - ん before a vowel or y written nn or n' becomes n' (honnya → hon'ya); written n it is kept.
+// - Everything else is kept as written: Hepburn syllables, the spellings both systems share, を as wo,
+//   ん as m before b, m or p, and vowels written out twice (ookami, sensei) in either Hepburn spelling.
+// - A long vowel written ^ stays ^ in the marked spelling (the screen draws it as a macron), but えい is ei
+//   (e^ga → eiga); in the doubled spelling ^ becomes the vowel of the word's kana: おう ou, おお oo, えい
+//   ei, うう uu, ー the vowel again.
 // - Letters keep their case where a syllable is kept; a changed syllable takes the case of its first written
 //   letter for its first letter and that of its last written letter for the rest (Si Shi, SI SHI, Tyo Cho),
 //   and a vowel that replaces ^ takes the case of the vowel before it (TO^ TOU).
@@ -53,6 +55,15 @@ enum class LongVowels { marked, doubled };
 // The Hepburn spelling of answer (romaji of the word kana, UTF-8); none when the answer does not read as
 // romaji of that word.
 std::optional<std::string> hepburn(std::string_view answer, std::string_view kana, LongVowels longVowels);
+
+// What the word-list checker tells a teacher about an answer that reads as romaji of its word: tch written
+// for っち (older Hepburn, dealt as cch in Hepburn), and ん written n before a vowel or y, which a reader
+// takes as part of the next kana (panya reads ぱにゃ; pan'ya is パンや).
+struct Remarks {
+    bool olderTch = false;
+    bool nReadsOn = false;
+};
+Remarks remarksOn(std::string_view answer, std::string_view kana);
 
 // Which system an answer is written in, for the word-list checker: both when no syllable tells the
 // systems apart (kana, gakko^), mixed when it holds syllables of each (sitsu), neither when it does not

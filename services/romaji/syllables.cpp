@@ -7,7 +7,7 @@
 namespace romaji {
 namespace {
 
-// Every syllable the game reads: kana, Hepburn, Kunrei, one more spelling kept as written.
+// Every syllable the game reads: kana, Hepburn, Kunrei, older Kunrei, one more spelling kept as written.
 // clang-format off
 constexpr Syllable syllables[] = {
     {"あ", "a", "a"}, {"い", "i", "i"}, {"う", "u", "u"}, {"え", "e", "e"}, {"お", "o", "o"},
@@ -24,7 +24,7 @@ constexpr Syllable syllables[] = {
     {"ま", "ma", "ma"}, {"み", "mi", "mi"}, {"む", "mu", "mu"}, {"め", "me", "me"}, {"も", "mo", "mo"},
     {"や", "ya", "ya"}, {"ゆ", "yu", "yu"}, {"よ", "yo", "yo"},
     {"ら", "ra", "ra"}, {"り", "ri", "ri"}, {"る", "ru", "ru"}, {"れ", "re", "re"}, {"ろ", "ro", "ro"},
-    {"わ", "wa", "wa"}, {"を", "o", "o", "wo"}, {"ゐ", "i", "i", "wi"}, {"ゑ", "e", "e", "we"}, {"ゔ", "vu", "vu"},
+    {"わ", "wa", "wa"}, {"を", "o", "o", "", "wo"}, {"ゐ", "i", "i", "", "wi"}, {"ゑ", "e", "e", "", "we"}, {"ゔ", "vu", "vu"},
     {"きゃ", "kya", "kya"}, {"きゅ", "kyu", "kyu"}, {"きょ", "kyo", "kyo"},
     {"ぎゃ", "gya", "gya"}, {"ぎゅ", "gyu", "gyu"}, {"ぎょ", "gyo", "gyo"},
     {"しゃ", "sha", "sya"}, {"しゅ", "shu", "syu"}, {"しょ", "sho", "syo"},

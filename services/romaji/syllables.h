@@ -8,12 +8,14 @@
 
 namespace romaji {
 
-// How a syllable is written in Hepburn and in Kunrei (the same letters where the systems agree), and one
-// more spelling kept as written (ぢ di, を wo), empty when there is none. Letters are lower case.
+// How a syllable is written in Hepburn and in Kunrei (the same letters where the systems agree), the older
+// Kunrei spelling that follows the kana's row (ぢ di, づ du, ぢゃ dya), which Hepburn writes its own way, and
+// one more spelling kept as written (を wo), each empty when there is none. Letters are lower case.
 struct Syllable {
     std::string_view kana; // hiragana, UTF-8
     std::string_view hepburn;
     std::string_view kunrei;
+    std::string_view olderKunrei;
     std::string_view other;
 };
 

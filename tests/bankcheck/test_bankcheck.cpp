@@ -138,6 +138,17 @@ void TestBankCheck::reportsFixturesWithFileAndLine_data() {
         << QStringList{u"kunrei_bank.txt：訓令式で書かれています"_s, u"kunrei_bank.txt: written in Kunrei"_s,
                        u"kunrei_bank.txt：3件をUTF-8として読みました。まちがいは見つかりませんでした"_s,
                        u"kunrei_bank.txt: 3 records, read as UTF-8, no problems found"_s};
+    QTest::newRow("older tch, ん that reads on")
+        << QStringList{u"older_spellings_bank.txt"_s} << 0
+        << QStringList{
+               u"older_spellings_bank.txt 1行目：注意：答え「botchan」の tch は古いヘボン式の書き方です。ヘボン式では cch（bocchan）で出します"_s,
+               u"older_spellings_bank.txt:1: note: answer 'botchan' writes tch, the older Hepburn; the Hepburn spellings deal it with cch (bocchan)"_s,
+               u"older_spellings_bank.txt 2行目：注意：答え「panya」では「ん」の n が次の文字とつながり、ほかのかなに読めます。n の後に ' を入れてください（例：pan'ya）"_s,
+               u"older_spellings_bank.txt:2: note: answer 'panya' writes ん as n before a vowel or y, where it reads as another kana; put ' after the n (e.g. pan'ya)"_s,
+               u"older_spellings_bank.txt：ヘボン式で書かれています"_s,
+               u"older_spellings_bank.txt: written in Hepburn"_s,
+               u"older_spellings_bank.txt：2件をUTF-8として読みました。まちがいは見つかりませんでした"_s,
+               u"older_spellings_bank.txt: 2 records, read as UTF-8, no problems found"_s};
     QTest::newRow("missing comma")
         << QStringList{u"missing_comma_bank.txt"_s} << 1
         << QStringList{

@@ -4,11 +4,40 @@
 #include "kana_romaji.h"
 
 #include "screens/main/word_list.h"
+#include "services/romaji/romaji.h"
 
 #include <QHash>
 
 namespace bankcheck {
 namespace {
+
+// Spellings the game plays as they are but a teacher may want to change: notes, not faults.
+void noteSpellings(const QString& answer, const QString& word, int line, Findings& findings) {
+    const std::string a = answer.toStdString(), w = word.toStdString();
+    const romaji::Remarks remarks = romaji::remarksOn(a, w);
+    if (remarks.olderTch) {
+        const QString hepburn =
+            QString::fromStdString(romaji::withMacrons(romaji::spell(a, w, romaji::Spelling::hepburnMacron)));
+        findings << Finding{
+            line,
+            QStringLiteral("注意：答え「%1」の tch は古いヘボン式の書き方です。ヘボン式では cch"
+                           "（%2）で出します")
+                .arg(answer, hepburn),
+            QStringLiteral("note: answer '%1' writes tch, the older Hepburn; the Hepburn "
+                           "spellings deal it with cch (%2)")
+                .arg(answer, hepburn),
+            true};
+    }
+    if (remarks.nReadsOn)
+        findings << Finding{line,
+                            QStringLiteral("注意：答え「%1」では「ん」の n が次の文字とつながり、ほかのかなに"
+                                           "読めます。n の後に ' を入れてください（例：pan'ya）")
+                                .arg(answer),
+                            QStringLiteral("note: answer '%1' writes ん as n before a vowel or y, where it "
+                                           "reads as another kana; put ' after the n (e.g. pan'ya)")
+                                .arg(answer),
+                            true};
+}
 
 void checkAnswer(const Record& record, Findings& findings) {
     const QString& answer = record.fields[0];
@@ -57,6 +86,8 @@ void checkAnswer(const Record& record, Findings& findings) {
                                 .arg(answer, word, expected),
                             QStringLiteral("answer '%1' is not a spelling of %2 (expected e.g. %3)")
                                 .arg(answer, word, expected)};
+    } else if (!answer.isEmpty()) {
+        noteSpellings(answer, word, line, findings);
     }
 }
 

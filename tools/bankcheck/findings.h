@@ -14,6 +14,7 @@ struct Finding {
     int line = 0; // 1-based; 0 when the fault concerns the file as a whole
     QString japanese;
     QString english;
+    bool note = false; // a word to the teacher about a spelling the game plays; the file still passes
 };
 
 using Findings = QList<Finding>;

@@ -44,13 +44,13 @@ QString toHiragana(const QString& text) {
     return out;
 }
 
-// Small っ before a mora: its consonant is written twice (kk, ss, pp), and ch also as tch.
+// Small っ before a mora: its consonant is written twice (kk, ss, pp, cch), and ch also as the older tch.
 QStringList doubled(const QStringList& spellings) {
     QStringList out;
     for (const QString& s : spellings) {
         if (isVowelLetter(s.front())) continue;
-        if (s.startsWith(u"ch")) out << u't' + s;
         out << s.front() + s;
+        if (s.startsWith(u"ch")) out << u't' + s;
     }
     return out;
 }

@@ -24,9 +24,9 @@ struct Romanisation {
 };
 
 // Reads a word written in hiragana and/or katakana (full- or half-width). Each mora may be written in
-// Hepburn, Kunrei or Nihon-shiki romaji; っ doubles the next consonant (tch before ch); ん is n, or n' / nn
-// before a vowel or y; ー after a vowel is ^; the second vowel of おう, おお, うう, えい, ええ, いい and ああ
-// may be written as ^ or spelled out.
+// Hepburn, Kunrei or Nihon-shiki romaji; っ doubles the next consonant (cch, or the older tch); ん is n, or
+// n' / nn before a vowel or y; ー after a vowel is ^; the second vowel of おう, おお, うう, えい, ええ, いい
+// and ああ may be written as ^ or spelled out.
 Romanisation romanise(const QString& word);
 
 // True when answer is one of the spellings of a word that could be read.

@@ -31,7 +31,8 @@ const char* const kDescription =
     "Question bank: no blank field; each answer without blanks, at most 24 letters and a romaji\n"
     "spelling of its kana word (Hepburn, Kunrei or Nihon-shiki per kana; small tsu doubles the\n"
     "next consonant; n before a vowel or y may also be n' or nn; a long vowel is the vowel\n"
-    "followed by ^); no word twice; at most 401 words.\n"
+    "followed by ^); no word twice; at most 401 words. A note (not a problem) names tch, the\n"
+    "older Hepburn for cch, and n before a vowel or y that reads as another kana (panya).\n"
     "Practice data: label numbers 0 to 103, each answer exactly the caption of its label, each\n"
     "prompt a romaji spelling of that kana used for one label only, all 104 labels named, at\n"
     "most 201 records.\n"
@@ -89,18 +90,20 @@ int run(const Job& job, QTextStream& out, QTextStream& err) {
     }
     if (job.kind == DataKind::Bank && report.records > 0) tellSystem(out, job.path, report);
     const bool utf8 = report.encoding == DataEncoding::Utf8;
-    const QString records = QString::number(report.records),
-                  problems = QString::number(report.findings.size());
+    // Notes are told but are no problem: the file passes with them.
+    const auto faults = std::count_if(report.findings.begin(), report.findings.end(),
+                                      [](const Finding& f) { return !f.note; });
+    const QString records = QString::number(report.records), problems = QString::number(faults);
     tell(out,
          QStringLiteral("%1：%2件を%3読みました。%4")
              .arg(job.path, records, utf8 ? QStringLiteral("UTF-8として") : QString(),
-                  report.findings.isEmpty() ? QStringLiteral("まちがいは見つかりませんでした")
-                                            : QStringLiteral("まちがいは%1件です").arg(problems)),
+                  faults == 0 ? QStringLiteral("まちがいは見つかりませんでした")
+                              : QStringLiteral("まちがいは%1件です").arg(problems)),
          QStringLiteral("%1: %2 records, %3%4")
              .arg(job.path, records, utf8 ? QStringLiteral("read as UTF-8, ") : QString(),
-                  report.findings.isEmpty() ? QStringLiteral("no problems found")
-                                            : QStringLiteral("%1 problem(s)").arg(problems)));
-    return report.findings.isEmpty() ? kClean : kFaultsFound;
+                  faults == 0 ? QStringLiteral("no problems found")
+                              : QStringLiteral("%1 problem(s)").arg(problems)));
+    return faults == 0 ? kClean : kFaultsFound;
 }
 
 } // namespace
