@@ -19,6 +19,7 @@ cp "$build/pokuraku.wasm" "$site/pokuraku-$release.wasm"
 # The page's modules are preloaded all at once, instead of one import after another, and first: they are
 # small, and the game's script waits for all of them.
 preloads=$(cd "$site" && for module in page/*.js; do
+  [ "$module" = page/boot.js ] && continue # a plain script, loaded by its own tag
   printf '<link rel="modulepreload" href="%s">\\n' "$module"
 done)
 sed -e "s|pokuraku\.js|pokuraku-$release.js|g" -e "s|pokuraku\.wasm|pokuraku-$release.wasm|g" \

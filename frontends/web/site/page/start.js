@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Owns the start of the page: it hands the game the page's functions (pokurakuPage), then loads the game's
-// own script, starts the first game once the game and the fonts are there, and says so when the site
-// cannot start. The game (pokuraku-<release>.js) makes and changes panels, controls and menus through
+// Owns the start of the page: it hands the game the page's functions (pokurakuPage), then lets the game's
+// program start (page/boot.js holds it until then), starts the first game once the game and the fonts are
+// there, and says so when the site cannot start. The game (pokuraku-<release>.js) makes and changes panels, controls and menus through
 // pokurakuPage, by the numbers it gives them, each function taking one object of named values; the page
 // hands every click, tap, key and closed dialog back to it. The panels are laid out on a stage at the size
 // the game draws them on a desktop, in CSS pixels, and the stage is scaled to fill the viewport.
@@ -24,7 +24,7 @@ import { followTheSystem } from './system.js';
 const START_LIMIT_MS = 10000;
 const startLimit = setTimeout(() => cannotStart('10 秒たっても始まりませんでした。'), START_LIMIT_MS);
 const names = document.querySelector('script[data-program]');
-const programName = names ? names.dataset.program : 'pokuraku.js';
+const programName = names ? names.getAttribute('src') : 'pokuraku.js';
 const wasmName = names ? names.dataset.wasm : 'pokuraku.wasm';
 
 function cannotStart(what, detail = '') {
@@ -68,18 +68,20 @@ window.pokurakuPage = {
   paintFill, paintLine, paintPolyline, paintText, makeMenu, menuState, message, fatal, gameClosed,
   pickWordList, dropWordList, stored, store, keepCue, playCue, ready,
 };
-window.Module = {
-  locateFile: (name) => (name.endsWith('.wasm') ? wasmName : name),
-  onAbort: (what) => cannotStart(`プログラムのファイル（${wasmName}）を読めないか、こわれています。`, String(what || '')),
-};
+// The program's script (loaded beside the modules, see page/boot.js) waits for this moment to start.
+const program = window.Module;
+const cannotRead = () => cannotStart(`プログラムのファイル（${programName}）を読めませんでした。`);
+const broken = (what) =>
+  cannotStart(`プログラムのファイル（${wasmName}）を読めないか、こわれています。`, String(what || ''));
+program.onAbort = broken;
+addEventListener('error', (event) => {
+  if (event.target instanceof HTMLScriptElement && 'program' in event.target.dataset) cannotRead();
+}, true);
+if (program.earlyFault?.program) cannotRead();
+else if (program.earlyFault?.wasm) broken(program.earlyFault.what);
 listenToThePlayer();
 
 // The first look into the browser's storage reads it from disk: done while the program downloads, not
 // when the first game starts.
 storedValue(LIST_KEY);
-
-// Last, the game's script: everything it calls on is there by now.
-const program = document.createElement('script');
-program.src = programName;
-program.addEventListener('error', () => cannotStart(`プログラムのファイル（${programName}）を読めませんでした。`));
-document.body.append(program);
+program.pageThere();
