@@ -257,6 +257,20 @@ try {
   check(chart.length === 18 && chart.includes('Ｓさsasi shisusesoしゃ syaしゅ syuしょ syo') && chart[17].includes('a^'),
     `the chart's words for screen readers are not the chart: ${chart.join(' / ')}`);
   step(`with the chart axe-core finds ${await axeClean('the practice panel and the chart')}`);
+  // By keys alone: Tab to START, Space presses it, the prompt typed in romaji answers it.
+  const practice = (name) => page.$eval(`section[data-name="rensyu"] [data-name="${name}"]`, (e) => e.textContent);
+  for (let tabs = 0; tabs < 150 && (await focus()).name !== 'START'; ++tabs) await keys('Tab');
+  await keys('Space');
+  await page.waitForFunction(() => document.querySelector('section[data-name="rensyu"] [data-name="Label2"]')
+    .textContent !== '', { timeout: 10000 });
+  const [prompt, count] = [await practice('Label2'), await practice('Label4')];
+  await keys(...prompt);
+  const answered = () => page.waitForFunction((c) => document.querySelector('section[data-name="rensyu"] ' +
+    '[data-name="Label4"]').textContent !== c, { timeout: 3000 }, count).then(() => true, () => false);
+  // A prompt that begins a longer one (n before na) waits for Enter.
+  if (!(await answered())) await keys('Enter');
+  check(await answered(), `typing ${prompt} left the count at ${await practice('Label4')}`);
+  step(`START pressed by Space, and typing "${prompt}" answers the prompt: the count shows ${await practice('Label4')}`);
   await keys('F10', 'ArrowLeft', 'Enter');
   await panelShown('Form1');
   await panelGone('rensyu');
