@@ -16,23 +16,6 @@ using namespace std::string_literals;
 
 namespace {
 
-struct Place {
-    double left, top;
-};
-
-Place where(const MainScreen& f, int i) {
-    const toolkit::PictureBox* p = f.controls().creatures(i);
-    return {p->left(), p->top()};
-}
-
-bool operator==(Place a, Place b) {
-    return a.left == b.left && a.top == b.top;
-}
-
-void PrintTo(const Place& p, std::ostream* out) {
-    *out << "(" << p.left << ", " << p.top << ")";
-}
-
 // A game one step before its end: four creatures lost already, creature 0 standing in the eat zone.
 void oneLossFromTheEnd(MainScreen& f, int scoreBefore) {
     f.setEatenCountForTests(4);

@@ -19,19 +19,6 @@ namespace {
 const std::string showChart = "ローマ字表"s;
 const std::string hideChart = "表を消す"s;
 
-// A started game whose opening has ended, so the main screen is in front of the player.
-struct PlayingGame : GameFixture {
-    PlayingGame() {
-        writeText("romajimojiren.txt"s, "a,あ,0\r\n"s);
-        program->onLastScreenClosed = [this] { ++ended; };
-        start();
-        for (int tick = 0; tick < 26; ++tick)
-            program->openingScreen().onAnimationTick();
-    }
-    MainScreen& main() { return program->mainScreen(); }
-    int ended = 0;
-};
-
 // Every text, tile edge and button of the window as the look draws it, against what lies behind.
 void expectReadable(const toolkit::Window& window, const toolkit::Look& look) {
     using namespace toolkit;
@@ -56,7 +43,7 @@ void expectReadable(const toolkit::Window& window, const toolkit::Look& look) {
 } // namespace
 
 TEST(Menus, practiceHidesTheChartBehindTheToggle) {
-    PlayingGame game;
+    PlayingGame<> game;
     MainScreen& f = game.main();
     ChartWindow& chartWindow = game.program->chartWindow();
     PracticeScreen& practice = game.program->practiceScreen();
@@ -85,7 +72,7 @@ TEST(Menus, practiceHidesTheChartBehindTheToggle) {
 TEST(Menus, quitCreatesNothing) {
     {
         // The chart loaded but hidden, the practice screen never opened.
-        PlayingGame game;
+        PlayingGame<> game;
         game.main().onQuitMenu();
         ASSERT_EQ(game.program->loadedScreens(), 0);
         ASSERT_EQ(game.ended, 1);
@@ -93,7 +80,7 @@ TEST(Menus, quitCreatesNothing) {
     }
     {
         // The chart window closed as well: quitting does not bring it back to close it.
-        PlayingGame game;
+        PlayingGame<> game;
         game.program->chartWindow().close();
         game.main().onQuitMenu();
         ASSERT_EQ(game.program->loadedScreens(), 0);
@@ -106,7 +93,7 @@ TEST(Menus, quitCreatesNothing) {
 }
 
 TEST(Menus, closingTheMainWindowQuits) {
-    PlayingGame game;
+    PlayingGame<> game;
     MainScreen& f = game.main();
     f.onChartMenu();
     f.onOpeningMenu();
@@ -118,7 +105,7 @@ TEST(Menus, closingTheMainWindowQuits) {
 }
 
 TEST(Menus, sakuTogglesTheCreditOnEveryOpening) {
-    PlayingGame game;
+    PlayingGame<> game;
     MainScreen& f = game.main();
     ASSERT_TRUE(f.controls().creditLabel->isHidden());
     for (int opening = 1; opening <= 4; ++opening) {
@@ -132,7 +119,7 @@ TEST(Menus, sakuTogglesTheCreditOnEveryOpening) {
 }
 
 TEST(Menus, sakusyaPlaysTheOpeningAgain) {
-    PlayingGame game;
+    PlayingGame<> game;
     OpeningScreen& opening = game.program->openingScreen();
     ASSERT_TRUE(!opening.isLoaded());
     game.main().controls().openingMenuItem->trigger();
@@ -149,7 +136,7 @@ TEST(Menus, sakusyaPlaysTheOpeningAgain) {
 }
 
 TEST(Menus, menuTexts) {
-    PlayingGame game;
+    PlayingGame<> game;
     const MainScreenControls& c = game.main().controls();
     ASSERT_EQ(c.makerMenu->items().size(), std::size_t(2));
     ASSERT_EQ(c.makerMenu->items()[1].get(), c.openingMenuItem);
@@ -165,7 +152,7 @@ TEST(Menus, menuTexts) {
 // The word in play keeps its spelling; the next one is dealt, shown and judged in the chosen one, and the
 // choice is there again when the game starts anew.
 TEST(Menus, spellingIsChosenForTheNextWordAndRemembered) {
-    PlayingGame game;
+    PlayingGame<> game;
     game.writeText("romaji.txt"s, "tu^ti,つうち\r\n"s);
     game.program->quit();
     game.start();
@@ -212,7 +199,7 @@ TEST(Menus, spellingIsChosenForTheNextWordAndRemembered) {
 // stands at the next start. In clear colours every pair the main and practice screens show reads, each kana
 // of the chart also on the red of an answered one.
 TEST(Menus, lookIsChosenForEveryWindowAndRemembered) {
-    PlayingGame game;
+    PlayingGame<> game;
     MainScreen& f = game.main();
     const MainScreenControls& c = f.controls();
     game.program->followSystemLook({true, false});

@@ -24,40 +24,15 @@ private slots:
     void quitWhileTheOpeningPlaysEndsTheProgram();
 };
 
-namespace {
-
-struct Place {
-    double left, top;
-};
-
-Place where(const MainScreen& f, int i) {
-    const toolkit::PictureBox* p = f.controls().creatures(i);
-    return {p->left(), p->top()};
-}
-
-bool operator==(Place a, Place b) {
-    return a.left == b.left && a.top == b.top;
-}
-
+// Failed checks print a creature's place.
 char* toString(const Place& p) {
     return QTest::toString(QStringLiteral("(%1, %2)").arg(p.left).arg(p.top));
 }
 
+namespace {
+
 const QString showChart = QStringLiteral("ローマ字表");
 const QString hideChart = QStringLiteral("表を消す");
-
-// A started game whose opening has ended, so the main screen is in front of the player.
-struct PlayingGame : QtGameFixture {
-    PlayingGame() {
-        writeText("romajimojiren.txt", "a,あ,0\r\n");
-        program->onLastScreenClosed = [this] { ++ended; };
-        start();
-        for (int tick = 0; tick < 26; ++tick)
-            program->openingScreen().onAnimationTick();
-    }
-    MainScreen& main() { return program->mainScreen(); }
-    int ended = 0;
-};
 
 } // namespace
 
@@ -158,7 +133,7 @@ void MainDrawnTest::lastPressShowsOkWithFocus() {
 }
 
 void MainDrawnTest::hyouTogglesTheChart() {
-    PlayingGame game;
+    PlayingGame<QtGameFixture> game;
     MainScreen& f = game.main();
     ChartWindow& chartWindow = game.program->chartWindow();
     QVERIFY(f.isVisible());
@@ -182,7 +157,7 @@ void MainDrawnTest::hyouTogglesTheChart() {
 }
 
 void MainDrawnTest::quitWhileTheOpeningPlaysEndsTheProgram() {
-    PlayingGame game;
+    PlayingGame<QtGameFixture> game;
     MainScreen& f = game.main();
     f.onOpeningMenu();
     for (int tick = 0; tick < 20; ++tick)

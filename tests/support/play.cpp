@@ -25,3 +25,8 @@ void placeCreature(MainScreen& form, std::int16_t i, double left, double top, bo
     form.moveCreatureTo(i, {static_cast<float>(left), static_cast<float>(top)});
     form.setCreatureShown(i, visible);
 }
+
+Place where(const MainScreen& form, int i) {
+    const toolkit::PictureBox* p = form.controls().creatures(static_cast<std::int16_t>(i));
+    return {p->left(), p->top()};
+}
