@@ -84,6 +84,8 @@ public:
     // or button with no name of its own is named by its caption; a decorative control has no name at all
     // and is left out by screen readers.
     std::string accessibleName() const;
+    // The name the screen gave the control; empty: it is known by its caption, if it has one.
+    const std::string& ownAccessibleName() const { return accessibleName_; }
     void setAccessibleName(std::string name);
     bool isDecorative() const { return decorative_; }
     void setDecorative(bool on);

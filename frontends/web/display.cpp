@@ -66,12 +66,7 @@ bool pressable(const Control& control) {
 // What a screen reader calls the control, when the game names it other than by its caption (the page names
 // a label or button by its caption as it changes), and whether it is only decoration.
 std::string spokenName(const Control& control) {
-    const std::string name = control.accessibleName();
-    if (control.kind() == Control::Kind::label && name == static_cast<const Label&>(control).text())
-        return {};
-    if (control.kind() == Control::Kind::button && name == static_cast<const Button&>(control).text())
-        return {};
-    return name;
+    return control.isDecorative() ? std::string() : control.ownAccessibleName();
 }
 
 bool decorative(const Control& control) {

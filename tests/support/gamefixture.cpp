@@ -27,7 +27,7 @@ GameFixture::GameFixture(const std::optional<std::string>& bank, std::unique_ptr
 
 GameFixture::~GameFixture() {
     program.reset();
-    if (auto* headless = dynamic_cast<HeadlessDisplay*>(&display)) headless->flush();
+    GameFixture::flushDeletes();
 }
 
 std::string GameFixture::defaultBank() {
