@@ -2,6 +2,7 @@
 #include "frontends/web/page_calls.h"
 #include <cstdio>
 #include <emscripten/val.h>
+#include <unordered_map>
 
 using emscripten::val;
 
@@ -9,22 +10,37 @@ namespace web::page {
 
 namespace {
 
-// The page's object: the page's start-up sets it before the game's script runs.
-val pageObject() {
-    return val::global("pokurakuPage");
+// The only ways to the page: a function of the page's object (pokurakuPage, set by the page's start-up
+// before the game's script runs) by name, with one object or nothing. Each function, and each name of a
+// field, crosses over as a page value once and is kept by the address of its name: the game starts by
+// making a few thousand of these calls.
+const val& pageValue(std::unordered_map<const char*, val>& kept, const char* name, bool function) {
+    auto found = kept.find(name);
+    if (found == kept.end())
+        found = kept.emplace(name, function ? val::global("pokurakuPage")[name] : val(name)).first;
+    return found->second;
 }
 
-// The only ways to the page: a function of it by name, with one object or nothing.
+const val& pageFunction(const char* name) {
+    static std::unordered_map<const char*, val> functions;
+    return pageValue(functions, name, true);
+}
+
+const val& key(const char* name) {
+    static std::unordered_map<const char*, val> keys;
+    return pageValue(keys, name, false);
+}
+
 void send(const char* function, const val& what) {
-    pageObject().call<void>(function, what);
+    pageFunction(function)(what);
 }
 
 void send(const char* function) {
-    pageObject().call<void>(function);
+    pageFunction(function)();
 }
 
 val ask(const char* function, const val& what) {
-    return pageObject().call<val>(function, what);
+    return pageFunction(function)(what);
 }
 
 // The colour as CSS writes it ("#rrggbb").
@@ -36,24 +52,24 @@ std::string css(toolkit::Colour colour) {
 
 val withId(int id) {
     val what = val::object();
-    what.set("id", id);
+    what.set(key("id"), id);
     return what;
 }
 
 val fontOf(const TextFont& font) {
     val what = val::object();
-    what.set("family", font.family);
-    what.set("pixels", font.pixels);
-    what.set("bold", font.bold);
+    what.set(key("family"), font.family);
+    what.set(key("pixels"), font.pixels);
+    what.set(key("bold"), font.bold);
     return what;
 }
 
 val boxOf(const Box& box) {
     val what = val::object();
-    what.set("left", box.left);
-    what.set("top", box.top);
-    what.set("width", box.width);
-    what.set("height", box.height);
+    what.set(key("left"), box.left);
+    what.set(key("top"), box.top);
+    what.set(key("width"), box.width);
+    what.set(key("height"), box.height);
     return what;
 }
 
@@ -66,9 +82,9 @@ val linesOf(const std::vector<std::string>& lines) {
 
 val textInBox(const TextInBox& text) {
     val what = val::object();
-    what.set("lines", linesOf(text.lines));
-    what.set("font", fontOf(text.font));
-    what.set("box", boxOf(text.box));
+    what.set(key("lines"), linesOf(text.lines));
+    what.set(key("font"), fontOf(text.font));
+    what.set(key("box"), boxOf(text.box));
     return what;
 }
 
@@ -76,21 +92,21 @@ val textInBox(const TextInBox& text) {
 
 void makeWindow(const NewWindow& window) {
     val what = withId(window.id);
-    what.set("caption", window.caption);
-    what.set("name", window.name);
-    what.set("width", window.width);
-    what.set("height", window.height);
-    what.set("back", css(window.back));
-    what.set("designX", window.designX);
-    what.set("designY", window.designY);
-    what.set("isMain", window.isMain);
-    what.set("takesKeys", window.takesKeys);
+    what.set(key("caption"), window.caption);
+    what.set(key("name"), window.name);
+    what.set(key("width"), window.width);
+    what.set(key("height"), window.height);
+    what.set(key("back"), css(window.back));
+    what.set(key("designX"), window.designX);
+    what.set(key("designY"), window.designY);
+    what.set(key("isMain"), window.isMain);
+    what.set(key("takesKeys"), window.takesKeys);
     send("makeWindow", what);
 }
 
 void showWindow(const Showing& show) {
     val what = withId(show.id);
-    what.set("besideId", show.besideId);
+    what.set(key("besideId"), show.besideId);
     send("showWindow", what);
 }
 
@@ -112,85 +128,85 @@ void removeWindow(int id) {
 
 void makeControl(const NewControl& control) {
     val what = withId(control.id);
-    what.set("windowId", control.windowId);
-    what.set("parentId", control.parentId);
-    what.set("kind", control.kind);
-    what.set("name", control.name);
-    what.set("pressable", control.pressable);
-    what.set("spokenName", control.spokenName);
-    what.set("decorative", control.decorative);
+    what.set(key("windowId"), control.windowId);
+    what.set(key("parentId"), control.parentId);
+    what.set(key("kind"), control.kind);
+    what.set(key("name"), control.name);
+    what.set(key("pressable"), control.pressable);
+    what.set(key("spokenName"), control.spokenName);
+    what.set(key("decorative"), control.decorative);
     send("makeControl", what);
 }
 
 void place(const Placing& place) {
     val what = withId(place.id);
-    what.set("left", place.left);
-    what.set("top", place.top);
-    what.set("width", place.width);
-    what.set("height", place.height);
+    what.set(key("left"), place.left);
+    what.set(key("top"), place.top);
+    what.set(key("width"), place.width);
+    what.set(key("height"), place.height);
     send("place", what);
 }
 
 void line(const LinePlace& line) {
     val what = withId(line.id);
-    what.set("x", line.x);
-    what.set("y", line.y);
-    what.set("dx", line.dx);
-    what.set("dy", line.dy);
-    what.set("colour", css(line.colour));
+    what.set(key("x"), line.x);
+    what.set(key("y"), line.y);
+    what.set(key("dx"), line.dx);
+    what.set(key("dy"), line.dy);
+    what.set(key("colour"), css(line.colour));
     send("line", what);
 }
 
 void shown(const Switch& shown) {
     val what = withId(shown.id);
-    what.set("on", shown.on);
+    what.set(key("on"), shown.on);
     send("shown", what);
 }
 
 void enabled(const Switch& enabled) {
     val what = withId(enabled.id);
-    what.set("on", enabled.on);
+    what.set(key("on"), enabled.on);
     send("enabled", what);
 }
 
 void pointer(const PointerLook& pointer) {
     val what = withId(pointer.id);
-    what.set("picture", pointer.picture);
-    what.set("hotX", pointer.hotX);
-    what.set("hotY", pointer.hotY);
-    what.set("arrow", pointer.arrow);
-    what.set("tip", pointer.tip);
+    what.set(key("picture"), pointer.picture);
+    what.set(key("hotX"), pointer.hotX);
+    what.set(key("hotY"), pointer.hotY);
+    what.set(key("arrow"), pointer.arrow);
+    what.set(key("tip"), pointer.tip);
     send("pointer", what);
 }
 
 void font(const ControlFont& font) {
     val what = withId(font.id);
-    what.set("font", fontOf(font.font));
+    what.set(key("font"), fontOf(font.font));
     send("font", what);
 }
 
 void look(const Look& look) {
     val what = withId(look.id);
-    what.set("fore", css(look.fore));
-    what.set("back", css(look.back));
-    what.set("align", static_cast<int>(look.align)); // the page's 0 left, 1 centre, 2 right
-    what.set("border", look.border);
-    what.set("mayRunBelow", look.mayRunBelow);
-    what.set("edge", look.edge ? css(*look.edge) : std::string());
+    what.set(key("fore"), css(look.fore));
+    what.set(key("back"), css(look.back));
+    what.set(key("align"), static_cast<int>(look.align)); // the page's 0 left, 1 centre, 2 right
+    what.set(key("border"), look.border);
+    what.set(key("mayRunBelow"), look.mayRunBelow);
+    what.set(key("edge"), look.edge ? css(*look.edge) : std::string());
     send("look", what);
 }
 
 void text(const Caption& text) {
     val what = withId(text.id);
-    what.set("value", text.value);
-    what.set("inkOnly", text.inkOnly);
+    what.set(key("value"), text.value);
+    what.set(key("inkOnly"), text.inkOnly);
     send("text", what);
 }
 
 void picture(const PictureShown& picture) {
     val what = withId(picture.id);
-    what.set("name", picture.name);
-    what.set("autoSize", picture.autoSize);
+    what.set(key("name"), picture.name);
+    what.set(key("autoSize"), picture.autoSize);
     send("picture", what);
 }
 
@@ -205,14 +221,14 @@ CanvasSize canvasSize(int id) {
 
 int lineHeight(const TextFont& font) {
     val what = val::object();
-    what.set("font", fontOf(font));
+    what.set(key("font"), fontOf(font));
     return ask("lineHeight", what).as<int>();
 }
 
 int advance(const TextRun& advance) {
     val what = val::object();
-    what.set("font", fontOf(advance.font));
-    what.set("text", advance.text);
+    what.set(key("font"), fontOf(advance.font));
+    what.set(key("text"), advance.text);
     return ask("advance", what).as<int>();
 }
 
@@ -225,25 +241,25 @@ Ink inkOf(const TextInBox& text) {
 
 void paintText(const PaintedText& text) {
     val what = textInBox(text.text);
-    what.set("id", text.id);
-    what.set("colour", css(text.colour));
+    what.set(key("id"), text.id);
+    what.set(key("colour"), css(text.colour));
     send("paintText", what);
 }
 
 void paintFill(const Fill& fill) {
     val what = withId(fill.id);
-    what.set("box", boxOf(fill.box));
-    what.set("colour", css(fill.colour));
+    what.set(key("box"), boxOf(fill.box));
+    what.set(key("colour"), css(fill.colour));
     send("paintFill", what);
 }
 
 void paintLine(const PaintedLine& line) {
     val what = withId(line.id);
-    what.set("x1", line.x1);
-    what.set("y1", line.y1);
-    what.set("x2", line.x2);
-    what.set("y2", line.y2);
-    what.set("colour", css(line.colour));
+    what.set(key("x1"), line.x1);
+    what.set(key("y1"), line.y1);
+    what.set(key("x2"), line.x2);
+    what.set(key("y2"), line.y2);
+    what.set(key("colour"), css(line.colour));
     send("paintLine", what);
 }
 
@@ -252,72 +268,72 @@ void paintPolyline(const Polyline& polyline) {
     for (const double value : polyline.points)
         points.call<void>("push", value);
     val what = withId(polyline.id);
-    what.set("points", points);
-    what.set("colour", css(polyline.colour));
-    what.set("width", polyline.width);
+    what.set(key("points"), points);
+    what.set(key("colour"), css(polyline.colour));
+    what.set(key("width"), polyline.width);
     send("paintPolyline", what);
 }
 
 void makeMenu(const NewMenu& menu) {
     val what = withId(menu.id);
-    what.set("windowId", menu.windowId);
-    what.set("parentId", menu.parentId);
-    what.set("isMenu", menu.isMenu);
-    what.set("name", menu.name);
+    what.set(key("windowId"), menu.windowId);
+    what.set(key("parentId"), menu.parentId);
+    what.set(key("isMenu"), menu.isMenu);
+    what.set(key("name"), menu.name);
     send("makeMenu", what);
 }
 
 void menuState(const MenuState& state) {
     val what = withId(state.id);
-    what.set("text", state.text);
-    what.set("enabled", state.enabled);
-    what.set("visible", state.visible);
-    what.set("checkable", state.checkable);
-    what.set("checked", state.checked);
+    what.set(key("text"), state.text);
+    what.set(key("enabled"), state.enabled);
+    what.set(key("visible"), state.visible);
+    what.set(key("checkable"), state.checkable);
+    what.set(key("checked"), state.checked);
     send("menuState", what);
 }
 
 void message(const Message& message) {
     val what = withId(message.id);
-    what.set("text", message.text);
-    what.set("title", message.title);
-    what.set("stop", message.stop);
+    what.set(key("text"), message.text);
+    what.set(key("title"), message.title);
+    what.set(key("stop"), message.stop);
     send("message", what);
 }
 
 void fatal(const Fatal& fatal) {
     val what = val::object();
-    what.set("text", fatal.text);
-    what.set("detail", fatal.detail);
+    what.set(key("text"), fatal.text);
+    what.set(key("detail"), fatal.detail);
     send("fatal", what);
 }
 
-val stored(const std::string& key) {
+val stored(const std::string& name) {
     val what = val::object();
-    what.set("key", key);
+    what.set(key("key"), name);
     return ask("stored", what);
 }
 
 void store(const Setting& store) {
     val what = val::object();
-    what.set("key", store.key);
-    what.set("value", store.value);
+    what.set(key("key"), store.key);
+    what.set(key("value"), store.value);
     send("store", what);
 }
 
 void keepCue(const CueSamples& cue) {
     val what = val::object();
-    what.set("key", cue.key);
-    what.set("samples", val(emscripten::typed_memory_view(cue.count, cue.samples)));
-    what.set("channels", cue.channels);
-    what.set("rate", cue.rate);
+    what.set(key("key"), cue.key);
+    what.set(key("samples"), val(emscripten::typed_memory_view(cue.count, cue.samples)));
+    what.set(key("channels"), cue.channels);
+    what.set(key("rate"), cue.rate);
     send("keepCue", what);
 }
 
 void playCue(const PlayedCue& play) {
     val what = val::object();
-    what.set("key", play.key);
-    what.set("fileName", play.fileName);
+    what.set(key("key"), play.key);
+    what.set(key("fileName"), play.fileName);
     send("playCue", what);
 }
 

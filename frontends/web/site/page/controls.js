@@ -26,7 +26,7 @@ export function makeControl({ id, windowId, parentId, kind, name, pressable, spo
   el.className = `ctl ${kind}`;
   el.dataset.name = name;
   // The place of a control in its row of like controls (the tiles, the creatures), from 0.
-  const index = views.controlsIn(windowId).filter((o) => o.el.dataset.name === name).length;
+  const index = views.namedIn(windowId, name);
   const c = { id, el, kind, window: windowId, enabled: true, font: null, mayRunBelow: false, sized: false,
     pressable: pressable || kind === 'button', spokenName, decorative, index, caption: '' };
   if (kind === 'picture') {

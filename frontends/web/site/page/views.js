@@ -14,16 +14,26 @@ const unarranged = new Set(); // shown since the last arrangement
 export const addWindow = (w) => windows.set(w.id, w);
 export const windowOf = (id) => windows.get(id);
 export const mainWindow = () => [...windows.values()].find((w) => w.isMain);
-export const addControl = (c) => controls.set(c.id, c);
+const rows = new Map(); // panel number -> its controls, and how many of each name it holds
+export function addControl(c) {
+  controls.set(c.id, c);
+  if (!rows.has(c.window)) rows.set(c.window, { controls: [], named: new Map() });
+  const row = rows.get(c.window);
+  row.controls.push(c);
+  row.named.set(c.el.dataset.name, (row.named.get(c.el.dataset.name) || 0) + 1);
+}
 export const controlOf = (id) => controls.get(id);
 export const allControls = () => controls.values();
-export const controlsIn = (windowId) => [...controls.values()].filter((c) => c.window === windowId);
+export const controlsIn = (windowId) => rows.get(windowId)?.controls || [];
+// How many controls of this name the panel holds so far: the place of the next one in its row.
+export const namedIn = (windowId, name) => rows.get(windowId)?.named.get(name) || 0;
 export const addMenu = (m) => menus.set(m.id, m);
 export const menuOf = (id) => menus.get(id);
 
 // A panel and everything in it are gone.
 export function dropWindow(id) {
-  for (const [n, c] of controls) if (c.window === id) controls.delete(n);
+  for (const c of controlsIn(id)) controls.delete(c.id);
+  rows.delete(id);
   for (const [n, m] of menus) if (m.window === id) menus.delete(n);
   windows.delete(id);
 }
