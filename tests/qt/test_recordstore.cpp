@@ -26,7 +26,7 @@ record::Loaded loadFrom(const QString& path) {
 
 } // namespace
 
-class RecordTest : public QObject {
+class RecordStoreTest : public QObject {
     Q_OBJECT
 private slots:
     void rowsComeBack_data() {
@@ -111,5 +111,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RecordTest)
-#include "test_record.moc"
+QTEST_MAIN(RecordStoreTest)
+#include "test_recordstore.moc"
