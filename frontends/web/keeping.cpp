@@ -67,7 +67,8 @@ void PageFileExport::offer(const std::string& suggestedName, const std::string& 
                            std::function<void(bool, const std::string&)> done) {
     const std::string failure = page::offerFile({suggestedName, &bytes});
     // As on the desktop, the answer comes after the call has returned.
-    auto* answer = new std::function<void()>([done = std::move(done), failure] { done(failure.empty(), failure); });
+    auto* answer =
+        new std::function<void()>([done = std::move(done), failure] { done(failure.empty(), failure); });
     emscripten_async_call(
         [](void* what) {
             std::unique_ptr<std::function<void()>> call(static_cast<std::function<void()>*>(what));
