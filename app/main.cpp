@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
+#include "frontends/qt/fileexport.h"
 #include "frontends/qt/fonts.h"
 #include "frontends/qt/icon.h"
 #include "frontends/qt/messagebox.h"
 #include "frontends/qt/platform.h"
+#include "frontends/qt/recordfile.h"
+#include "frontends/qt/recordstore.h"
 #include "frontends/qt/sdlaudio.h"
 #include "frontends/qt/settings.h"
 #include "frontends/qt/window.h"
@@ -43,7 +46,15 @@ int main(int argc, char* argv[]) {
     frontend::QtMessageBox messageBox;
     frontend::QtErrorReporter errors;
     frontend::QtDisplay display(zoom, &settings);
-    Program program(Services{random, sound, messageBox, dataFolders, &settings}, errors, display);
+    // The learning record stays on this computer, in the player's data folder. It outlives the program
+    // object, so the rows the game keeps as it ends are written before the process leaves. There is no
+    // Japanese voice on the desktop: the game speaks no word here.
+    frontend::SqliteRecordStore record(frontend::recordFilePath());
+    frontend::QtFileExport fileExport;
+    Services services{random, sound, messageBox, dataFolders, &settings};
+    services.recordStore = &record;
+    services.fileExport = &fileExport;
+    Program program(services, errors, display);
     program.onLastScreenClosed = [] { QCoreApplication::exit(0); };
     program.start();
     if (program.loadedScreens() == 0) return 0;

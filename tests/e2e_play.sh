@@ -3,7 +3,8 @@
 # the screen at zoom 2. With a one-word bank it shows the opening window, then the main window, wholly on
 # the screen; pressing the letter tiles at their zoomed places and OK answers the word; the practice screen
 # opens from the menu and is left again; Ctrl+minus makes the game smaller, F11 shows it full screen and
-# back, Ctrl+0 brings back the fitted size; the quit command ends the process with status 0.
+# back, Ctrl+0 brings back the fitted size; the quit command ends the process with status 0. A learning
+# record that is not a database was set aside and a sound one made in its place.
 # Arguments (from CTest): the built game, the source folder, the build folder.
 source "$(dirname "$0")/e2e/lib.sh"
 
@@ -15,6 +16,9 @@ status=0
 (cd "$work/game" && "$program" --zoom 9) 2>"$work/zoom.err" || status=$?
 [ "$status" -eq 2 ] && [ "$(wc -l <"$work/zoom.err")" -eq 1 ] && grep -q -- "--zoom" "$work/zoom.err" ||
     fail "--zoom 9 ended with status $status: $(cat "$work/zoom.err")"
+# A learning record that is not a database is set aside as the game starts, and a new one made.
+mkdir -p "$XDG_DATA_HOME/pokuraku"
+echo "not a database" >"$XDG_DATA_HOME/pokuraku/record.sqlite"
 game_args=()
 start_game
 
@@ -81,5 +85,10 @@ await_width "-eq $fitted" "Ctrl+0 brings back the fitted size"
 click_menu "$main" "$menu" 3
 wait_exit 20
 [ "$game_status" -eq 0 ] || fail "the game ended with status $game_status after the quit command"
+record=$XDG_DATA_HOME/pokuraku/record.sqlite
+aside=$(ls "$XDG_DATA_HOME"/pokuraku/record-damaged-*.sqlite 2>/dev/null || true)
+[ -n "$aside" ] && [ "$(cat "$aside")" = "not a database" ] || fail "the damaged record was not set aside: $aside"
+[ "$(sqlite3 "$record" 'PRAGMA quick_check; PRAGMA journal_mode; SELECT count(*) >= 0 FROM rows')" = $'ok\nwal\n1' ] ||
+    fail "the new record is not a sound database in a WAL journal with its rows"
 if grep -E 'Sanitizer|runtime error' "$work/game.log" >/dev/null; then fail "sanitizer report"; fi
 echo "PASS"

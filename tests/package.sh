@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # The Debian package: `cpack -G DEB` makes pokuraku_<version>_<arch>.deb whose Depends name the Qt 6 and
-# SDL 2 run-time packages and the IPA fonts, whose files are owned by root and sit under /usr, and whose
+# SDL 2 run-time packages, SQLite and the IPA fonts, whose files are owned by root and sit under /usr, and whose
 # desktop entry starts pokuraku from the PATH (the game finds its data files and sounds in /usr/share/pokuraku
 # by itself); the bank checker comes with it as /usr/bin/pokuraku-bankcheck.
 # Arguments: the built pokuraku, the source folder, the build folder.
@@ -30,7 +30,7 @@ dpkg-deb -I "$deb"
 # Every package the game needs on a fresh machine, named in Depends.
 depends=$(dpkg-deb -f "$deb" Depends)
 names=" $(echo "$depends" | sed -E 's/\([^)]*\)//g; s/[,|]/ /g') "
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libsdl2-2.0-0 qt6-qpa-plugins fonts-ipafont-gothic \
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libsdl2-2.0-0 libsqlite3-0 qt6-qpa-plugins fonts-ipafont-gothic \
          fonts-ipafont-mincho; do
     [[ $names == *" $p "* ]] || fail "Depends does not name $p: $depends"
 done

@@ -222,3 +222,49 @@ TEST(Menus, lookIsChosenForEveryWindowAndRemembered) {
     ASSERT_EQ(game.display.look(), (toolkit::Look{false, true}));
     ASSERT_TRUE(game.main().controls().lessMotionItem->isChecked());
 }
+
+// The word is spoken only where the device has a Japanese voice: 🔊 and 読み上げ show while it does; 🔊
+// says the word in play, 読み上げ each new one too, and stands at the next start.
+TEST(Menus, theWordIsSpokenWhereThereIsAVoice) {
+    struct Voice : toolkit::Speech {
+        bool there = false;
+        std::vector<std::string> said;
+        bool available() const override { return there; }
+        void speak(const std::string& text) override { said.push_back(text); }
+    } voice;
+    PlayingGame<> game;
+    const auto restart = [&game, &voice] {
+        game.program->quit();
+        Services services{
+            game.random, game.sound, game.messageBox, {game.dir.path().string()}, &game.settings};
+        services.speech = &voice;
+        game.program = std::make_unique<Program>(services, game.errors, game.display);
+        game.start();
+        for (int tick = 0; tick < 26; ++tick)
+            game.program->openingScreen().onAnimationTick();
+    };
+    restart();
+    MainScreen& f = game.main();
+    const MainScreenControls& c = f.controls();
+    const auto shown = [&c] { return std::pair{c.speakButton->isVisible(), c.readAloudItem->isVisible()}; };
+    ASSERT_EQ(shown(), std::pair(false, false));
+    voice.there = true;
+    voice.changed();
+    ASSERT_EQ(shown(), std::pair(true, true));
+    c.speakButton->clicked();
+    ASSERT_EQ(voice.said, std::vector{f.state().questionWord});
+    c.readAloudItem->trigger();
+    answerRight(f);
+    ASSERT_EQ(voice.said.size(), std::size_t(3));
+    ASSERT_EQ(voice.said.back(), f.state().questionWord);
+    voice.there = false;
+    voice.changed();
+    ASSERT_EQ(shown(), std::pair(false, false));
+
+    voice.there = true;
+    restart();
+    ASSERT_TRUE(game.main().controls().readAloudItem->isChecked());
+    ASSERT_EQ(voice.said.size(), std::size_t(4));
+    game.program.reset();
+    ASSERT_FALSE(voice.changed); // nothing left to call on a screen that is gone
+}

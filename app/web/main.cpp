@@ -3,6 +3,7 @@
 // page. The page starts a game once its fonts are there, and a new one from its closing panel; a teacher's
 // word list is checked by the game's own reader before the page keeps it.
 #include "frontends/web/display.h"
+#include "frontends/web/keeping.h"
 #include "frontends/web/page.h"
 #include "frontends/web/page_calls.h"
 #include "frontends/web/services.h"
@@ -28,6 +29,9 @@ struct Game {
     web::PageMessageBox messageBox;
     web::PageSettings settings;
     web::WebDisplay display;
+    web::PageRecordStore record;
+    web::PageFileExport fileExport;
+    web::PageSpeech speech;
     web::PageErrors errors{[this] { display.stopEverything(); }};
     std::unique_ptr<Program> program;
     bool teacherList = false;
@@ -51,8 +55,11 @@ void startGame() {
     g.program.reset();
     std::vector<std::string> folders{shippedFolder};
     if (g.teacherList) folders.insert(folders.begin(), teacherFolder);
-    g.program = std::make_unique<Program>(Services{g.random, g.sound, g.messageBox, folders, &g.settings},
-                                          g.errors, g.display);
+    Services services{g.random, g.sound, g.messageBox, folders, &g.settings};
+    services.recordStore = &g.record;
+    services.fileExport = &g.fileExport;
+    services.speech = &g.speech;
+    g.program = std::make_unique<Program>(services, g.errors, g.display);
     g.program->onLastScreenClosed = [] { web::page::gameClosed(); };
     // The game follows what the system asks for (more contrast, less motion) wherever the player has not
     // chosen in 見え方.

@@ -247,6 +247,31 @@ struct PlayedCue {
 };
 void playCue(const PlayedCue& play);
 
+// ---- The learning record, a file for the player, the voice (page_calls_keep.cpp)
+
+// Reads the record the browser keeps; the page answers through recordLoaded with this number.
+void loadRecord(int id);
+struct RecordRow {
+    std::string row;
+};
+void keepRecordRow(const RecordRow& row);
+struct RecordRows {
+    std::vector<std::string> rows;
+};
+void replaceRecord(const RecordRows& rows);
+
+// A download; the page says why it could not start one, or nothing.
+struct OfferedFile {
+    std::string name;
+    const std::string* bytes = nullptr;
+};
+std::string offerFile(const OfferedFile& file);
+
+struct Spoken {
+    std::string text;
+};
+void speak(const Spoken& spoken);
+
 void ready(const emscripten::val& numbers);
 void gameClosed();
 void pickWordList();

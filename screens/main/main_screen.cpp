@@ -4,7 +4,14 @@
 
 using namespace toolkit;
 
-MainScreen::MainScreen(Navigator& navigator) : Screen(navigator), navigator_(navigator) {}
+MainScreen::MainScreen(Navigator& navigator)
+    : Screen(navigator), navigator_(navigator), readAloud_(readAloudRemembered()) {
+    if (toolkit::Speech* speech = navigator_.services().speech) speech->changed = [this] { showSpeaking(); };
+}
+
+MainScreen::~MainScreen() {
+    if (toolkit::Speech* speech = navigator_.services().speech) speech->changed = nullptr;
+}
 
 std::unique_ptr<Window> MainScreen::build() {
     std::unique_ptr<Window> window = buildMainScreen(c, *this, guard());

@@ -20,6 +20,7 @@ class Navigator;
 class MainScreen : public toolkit::Screen {
 public:
     explicit MainScreen(Navigator& navigator);
+    ~MainScreen() override;
 
     // The question bank holds 401 entries at most.
     static constexpr int bankSize = QuestionBank::capacity;
@@ -42,6 +43,8 @@ public:
     void onSpellingMenu(romaji::Spelling spelling);
     void onClearColoursMenu();
     void onLessMotionMenu();
+    void onSpeakClicked();  // says the word in play
+    void onReadAloudMenu(); // turns speaking each new word on or off, remembered for the next start
     bool onKeyDown(const toolkit::KeyPress& key); // keyboard play; true when the key was taken
 
     // The screen's own procedures.
@@ -150,6 +153,11 @@ private:
     mainscreen::MarkLook markLook() const;
     std::string shownAnswer(const std::string& answer) const;
     void showSpellingChoice();
+    // The spoken word's button and menu item, shown while the device has a voice; the new word said when
+    // the player chose so.
+    void showSpeaking();
+    void speakNewWord();
+    bool readAloudRemembered() const;
     void showLongVowelHelp();
     Navigator& navigator_;
     MainScreenControls c;
@@ -157,4 +165,5 @@ private:
     // True while a chase tick runs (its result box may be open): no second tick may start meanwhile.
     bool chaseTickRunning_ = false;
     bool resultOpen_ = false; // the game is over and its result box is open
+    bool readAloud_ = false;  // each new word is spoken (読み上げ)
 };

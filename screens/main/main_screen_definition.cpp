@@ -173,6 +173,7 @@ std::unique_ptr<Window> buildMainScreen(MainScreenControls& c, MainScreen& scree
     buildPictures(*window, c, screen, guard);
     buildButtons(*window, c);
     buildMenus(*window, c);
+    buildSpeaking(*window, c, screen, guard);
     c.chaseTimer = window->addTimer(500, true);
     c.catchTimer = window->addTimer(50, false);
     MainScreen* s = &screen;

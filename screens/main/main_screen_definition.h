@@ -62,6 +62,10 @@ struct MainScreenControls {
     toolkit::MenuItem* lookMenu = nullptr;
     toolkit::MenuItem* clearColoursItem = nullptr;
     toolkit::MenuItem* lessMotionItem = nullptr;
+    // The word spoken by the device's Japanese voice: a button by the word band, and a choice that speaks
+    // each new word; both only where the device has such a voice (speaking.cpp).
+    toolkit::Button* speakButton = nullptr;
+    toolkit::MenuItem* readAloudItem = nullptr;
     toolkit::MenuItem* makerMenu = nullptr;
     toolkit::MenuItem* makerMessageItem = nullptr;
     toolkit::MenuItem* openingMenuItem = nullptr;
@@ -78,6 +82,9 @@ struct CreatureDef {
 extern const CreatureDef creatureDefs[12];
 
 class MainScreen;
+
+// The button and the 見え方 item of the spoken word, wired to the screen (speaking.cpp).
+void buildSpeaking(toolkit::Window& window, MainScreenControls& c, MainScreen& screen, toolkit::Guard& guard);
 
 // Builds the window and every control, and connects each control's event to its handler of the screen.
 std::unique_ptr<toolkit::Window> buildMainScreen(MainScreenControls& c, MainScreen& screen,

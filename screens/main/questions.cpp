@@ -30,6 +30,7 @@ void MainScreen::onLoad() {
     navigator_.prepareChart();
     showSpellingChoice();
     showLookChoice();
+    showSpeaking();
     readQuestionBank();
     for (std::int16_t k = 0; k < 12; ++k) {
         setCreatureShown(k, false);
@@ -82,6 +83,7 @@ void MainScreen::pickQuestion() {
     showLongVowelHelp();
     s.questionWord = s.wordList[i];
     c.wordLabel->show();
+    speakNewWord();
 }
 
 void MainScreen::dealTiles() {

@@ -130,6 +130,12 @@ try {
     check(!failing.length, `axe-core on ${where}: ${JSON.stringify(failing)}`);
     return found.map((v) => v.id).join(', ') || 'nothing';
   };
+  // What the page's record store hands the game when it asks, as the game receives it.
+  const recordRead = () => page.evaluate(() => new Promise((resolve) => {
+    const real = Module.recordLoaded;
+    Module.recordLoaded = (id, found) => { Module.recordLoaded = real; resolve(found); real(id, found); };
+    pokurakuPage.loadRecord({ id: -1 });
+  }));
   const keys = async (...names) => { for (const name of names) await page.keyboard.press(name); };
   const focus = () => page.evaluate(() => ({ name: document.activeElement.getAttribute('aria-label'),
     panel: document.activeElement.closest('section.panel')?.dataset.name,
@@ -176,11 +182,25 @@ try {
   await pickList('empty.txt', '');
   check((await dialogText()).includes('ことばが一つもありません'), 'an empty list was not refused');
   await closeDialog();
+  // Three rows of the record, on the disk before the reload.
+  const recordRows = ['w\tいぬ\t1', 'w\tねこ,"2"\t0', 'g\t30'];
+  await page.evaluate((r) => r.forEach((row) => pokurakuPage.keepRecordRow({ row })), recordRows);
+  await page.waitForFunction(() => new Promise((resolve) => {
+    const open = indexedDB.open('pokuraku-record');
+    open.onsuccess = () => {
+      const count = open.result.transaction('rows').objectStore('rows').count();
+      count.onsuccess = () => { open.result.close(); resolve(count.result >= 3); };
+    };
+  }), { timeout: 10000, polling: 100 });
   await page.reload();
   await panelShown('Form1');
   await panelGone('cright');
   await waitText('Label3', 'つうち');
   step('a good list is used, also after a reload; an empty one is refused and the good one stays');
+  const keptRecord = await recordRead();
+  check(keptRecord.text.endsWith(recordRows.join('\n')) && !keptRecord.setAsideAs && !keptRecord.notKept,
+    `the record after a reload: ${JSON.stringify(keptRecord)}`);
+  step(`the record's rows come back after the reload (${keptRecord.count} rows, from IndexedDB)`);
 
   // Above the plain line, the marked line shows its marks and nothing else: no ink there after "tu".
   await tapWord(['t', 'u']);
@@ -329,6 +349,16 @@ try {
     await axeClean('the main screen under prefers-contrast: more', true)}`);
   await devtools.send('Emulation.setEmulatedMedia', { features: [] });
 
+  await devtools.send('Page.setDownloadBehavior', { behavior: 'allow', downloadPath: work });
+  await page.evaluate(() => pokurakuPage.offerFile({ name: 'kiroku.csv', bytes: new TextEncoder().encode('\ufeffことば,かず\r\n') }));
+  const downloaded = path.join(work, 'kiroku.csv');
+  for (const until = Date.now() + 10000; !fs.existsSync(downloaded) && Date.now() < until;) {
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  check(fs.existsSync(downloaded) && fs.readFileSync(downloaded, 'utf8') === '\ufeffことば,かず\r\n',
+    'the offered file was not downloaded whole');
+  step('a file the game offers arrives as a download, byte for byte');
+
   const [policy, refused] = await page.evaluate(() => [document.querySelector('meta[http-equiv="Content-Security-Policy"]').content, window.refused]);
   check(policy.includes("default-src 'self'") && !policy.includes("'unsafe-eval'") && !refused.length,
     `the page broke its policy "${policy}": ${refused}`);
@@ -353,6 +383,17 @@ try {
   // Eight g's are right in any order; a g lies whole on its tile: no ink on its top or bottom row.
   await freshPage(await browser.createBrowserContext());
   await page.setViewport({ width: 1024, height: 768, hasTouch: true, isMobile: true });
+  // This device has a Japanese voice, and a record database that cannot be read as the game's (a newer
+  // version with none of its rows).
+  await page.evaluateOnNewDocument(() => {
+    window.spoken = [];
+    const voice = { lang: 'ja-JP', name: 'Kyoko', localService: true };
+    const voices = new EventTarget();
+    Object.assign(voices, { getVoices: () => [voice], cancel: () => {}, speak: (u) => window.spoken.push(u.text) });
+    Object.defineProperty(window, 'speechSynthesis', { value: voices });
+    window.SpeechSynthesisUtterance = function (text) { this.text = text; };
+    if (!localStorage.getItem('pokuraku/recordDatabase')) indexedDB.open('pokuraku-record', 7).onsuccess = (e) => e.target.result.close();
+  });
   await page.goto(server.address);
   await panelShown('Form1');
   await panelGone('cright');
@@ -370,6 +411,14 @@ try {
   await page.click('section[data-name="Form1"] button[data-name="Command1"]');
   await waitText('Label4', ' 16');
   step('a g lies whole on its tile; the tap that uncovers Ｏ．Ｋ judges nothing, Ｏ．Ｋ itself scores 16');
+  await page.tap('section[data-name="Form1"] button[data-name="speakButton"]');
+  check(JSON.stringify(await page.evaluate(() => window.spoken)) === '["ぐぐぐぐぐぐぐぐ"]', 'the 🔊 button did not say the word');
+  step('with a Japanese voice, the 🔊 button by the word says it');
+  const [setAside, again] = [await recordRead(), await recordRead()];
+  const databases = (await page.evaluate(() => indexedDB.databases())).map((d) => d.name);
+  check(setAside.setAsideAs === 'pokuraku-record' && !setAside.notKept && setAside.count === 0 && again.setAsideAs === '' &&
+    databases.includes('pokuraku-record') && databases.length === 2, `the damaged record: ${JSON.stringify([setAside, again, databases])}`);
+  step(`a record database that cannot be read is set aside (kept as it was) and named once; a new one is in use (${databases})`);
   await menu('文字練習');
   await panelShown('rensyu');
   await arranged();

@@ -17,6 +17,8 @@ import { dropWordList, fatal, gameClosed, newGame, pickWordList } from './games.
 import { keepCue, playCue } from './sound.js';
 import { listenToThePlayer } from './input.js';
 import { followTheSystem } from './system.js';
+import { keepRecordRow, loadRecord, offerFile, replaceRecord, startRecord } from './record.js';
+import { listenForVoices, speak } from './speech.js';
 
 // The program's two files carry one release's name (pokuraku-<release>.js and .wasm), so a browser
 // never runs the script of one release with the program of another; the page's script tag names both. A
@@ -47,6 +49,7 @@ function ready(numbers) {
   clearTimeout(startLimit);
   connect(window.Module, numbers);
   followTheSystem();
+  listenForVoices();
   shippedFontsLoaded().then(() => {
     document.getElementById('loading').remove();
     newGame();
@@ -66,7 +69,8 @@ window.pokurakuPage = {
   makeWindow, showWindow, hideWindow, raiseWindow, focusWindow, removeWindow, makeControl, place, line,
   shown, enabled, pointer, font, look, text, picture, focusControl, canvasSize, lineHeight, advance, inkOf,
   paintFill, paintLine, paintPolyline, paintText, makeMenu, menuState, message, fatal, gameClosed,
-  pickWordList, dropWordList, stored, store, keepCue, playCue, ready,
+  pickWordList, dropWordList, stored, store, keepCue, playCue, loadRecord, keepRecordRow, replaceRecord,
+  offerFile, speak, ready,
 };
 // The program's script (loaded beside the modules, see page/boot.js) waits for this moment to start.
 const program = window.Module;
@@ -84,4 +88,5 @@ listenToThePlayer();
 // The first look into the browser's storage reads it from disk: done while the program downloads, not
 // when the first game starts.
 storedValue(LIST_KEY);
+startRecord();
 program.pageThere();
