@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Owns the first moment of the page, before its modules: the game's program (pokuraku-<release>.js and its
-// wasm) downloads and compiles while the page's modules load, and starts only once page/start.js has the
-// page there (Module.pageThere). A plain script, not a module, so that it runs before the program's script;
-// what goes wrong before the page is there is kept for it (Module.earlyFault).
+// wasm) downloads and compiles while the page's modules load (page.js in the site), and starts only once
+// page/start.js has the page there (Module.pageThere). A plain script, not a module, so that it runs before
+// the program's script; what goes wrong before the page is there is kept for it (Module.earlyFault).
 'use strict';
 (() => {
   const names = document.querySelector('script[data-wasm]');
