@@ -3,8 +3,9 @@
 // carries it, the copy button, and the QR code of the link, drawn as large as the screen allows for the
 // cameras at the back of a classroom, or why there is none.
 import { listNow } from './games.js';
+import { message } from './popups.js';
 import { running } from './views.js';
-import { linkFor, QR_LEVEL, QR_MOST_MODULES } from './wordlink.js';
+import { linkFor, OLD_BROWSER, QR_LEVEL, QR_MOST_MODULES } from './wordlink.js';
 
 const panel = document.getElementById('word-link');
 const code = panel.querySelector('canvas');
@@ -15,7 +16,13 @@ const QUIET = 4; // modules of white round the code, which a camera needs to fin
 export async function showWordLink() {
   const list = listNow();
   if (!list) return;
-  const link = await linkFor(location.href, list.bytes);
+  let link;
+  try {
+    link = await linkFor(location.href, list.bytes);
+  } catch (e) {
+    message({ text: OLD_BROWSER, title: 'リンクとQRコード', stop: true });
+    return;
+  }
   panel.querySelector('.about').textContent = `「${list.name}」 ${running().countWords(list.bytes)}語`;
   linkText.value = link;
   copied.textContent = '';

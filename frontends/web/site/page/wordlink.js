@@ -36,16 +36,25 @@ export async function listFromFragment(hash) {
   }
   const deflated = fromBase64Url(words);
   if (!deflated) return { refusal: 'このリンクは とちゅうが こわれています（使えない文字があります）。' };
-  if (typeof DecompressionStream !== 'function') {
-    return { refusal: 'このブラウザは古いので、リンクのことばを読めません。ブラウザを新しくしてください。' };
-  }
+  const inflate = inflater();
+  if (!inflate) return { refusal: OLD_BROWSER };
   try {
-    const bytes = await collect(new Blob([deflated]).stream().pipeThrough(new DecompressionStream('deflate-raw')),
-      MOST_LIST);
+    const bytes = await collect(new Blob([deflated]).stream().pipeThrough(inflate), MOST_LIST);
     if (!bytes) return { refusal: `このリンクのことばは大きすぎます（${MOST_LIST / 1024 / 1024} MiB まで）。` };
     return { bytes };
   } catch (e) {
     return { refusal: 'このリンクは とちゅうが こわれています（ことばを取り出せません）。' };
+  }
+}
+
+export const OLD_BROWSER = 'このブラウザは古いので、リンクのことばを使えません。ブラウザを新しくしてください。';
+
+// Older browsers know neither the streams nor this format of them.
+function inflater() {
+  try {
+    return new DecompressionStream('deflate-raw');
+  } catch (e) {
+    return null;
   }
 }
 
