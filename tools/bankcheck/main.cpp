@@ -2,7 +2,7 @@
 // pokuraku-bankcheck: checks the word game's question bank and practice data and names the file and line of
 // every fault, so that a teacher who edits the files can mend them.
 #include "file_check.h"
-#include "word_link.h"
+#include "services/wordlink/word_link.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -14,6 +14,7 @@
 #include <algorithm>
 
 using namespace bankcheck;
+using namespace wordlink;
 
 namespace {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "word_link.h"
+#include "services/wordlink/word_link.h"
 
-#include <QrCode.hpp>
+#include <qrcodegen/qrcodegen.hpp>
 #include <stdexcept>
 #include <zlib.h>
 
-namespace bankcheck {
+namespace wordlink {
 
 namespace {
 
@@ -75,4 +75,4 @@ std::optional<QrModules> qrModules(const std::string& text) {
     }
 }
 
-} // namespace bankcheck
+} // namespace wordlink
