@@ -11,13 +11,13 @@ cd "$(dirname "$0")"
 what=${1:-play}
 
 packages=(build-essential cmake ninja-build ccache pkg-config libgtest-dev
-          qt6-base-dev libsdl2-dev libsqlite3-dev libqt6svg6 qt6-qpa-plugins
+          qt6-base-dev libsdl2-dev libsqlite3-dev libqt6svg6 qt6-qpa-plugins zlib1g-dev libqrcodegencpp-dev
           fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
           xvfb xauth xdotool x11-utils imagemagick)
-web_packages=(emscripten node-acorn esbuild python3-fonttools python3-brotli)
+web_packages=(emscripten node-acorn esbuild python3-fonttools python3-brotli node-qrcode-generator)
 if [ "$what" = test ] || [ "$what" = setup ]; then
   packages+=(clang clang-format libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file sqlite3
-             pulseaudio pulseaudio-utils openbox chromium nodejs "${web_packages[@]}")
+             pulseaudio pulseaudio-utils openbox chromium nodejs zbar-tools "${web_packages[@]}")
 elif [ "$what" = web ]; then
   packages=(build-essential cmake ninja-build ccache imagemagick fonts-ipafont-gothic fonts-ipafont-mincho
             "${web_packages[@]}")

@@ -9,8 +9,12 @@
 #include "frontends/qt/sdlaudio.h"
 #include "frontends/qt/settings.h"
 #include "frontends/qt/window.h"
+#include "frontends/qt/wordlinkdialog.h"
 #include "frontends/qt/zoom.h"
 #include "game/program.h"
+#include "screens/datafile_message.h"
+#include "screens/main/word_list.h"
+#include "services/data/datafileerror.h"
 #include "services/data/datafolder.h"
 #include "services/sound/player.h"
 #include "services/sound/warning.h"
@@ -20,8 +24,31 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <vector>
+
+namespace {
+
+// The word list the game plays with, handed on to a class in a browser: read as the game reads it, so a list
+// with a mistake is named with its line instead of handed on.
+void handOnWordList(const std::vector<std::string>& folders, toolkit::Settings& settings,
+                    toolkit::MessageBox& messageBox) {
+    try {
+        const std::string path = findDataFile("romaji.txt", folders);
+        const int words = static_cast<int>(mainscreen::readWordList(path).words.size());
+        std::ifstream in(path, std::ios::binary);
+        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        auto* dialog = new frontend::WordLinkDialog({path, std::move(bytes), words}, &settings);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->show();
+    } catch (const DataFileError& error) {
+        messageBox.show(dataFileMessage(error).playerText(), "ことば", toolkit::MessageIcon::stop, [] {});
+    }
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     if (const std::optional<std::string> platform = frontend::platformFor(
@@ -46,6 +73,13 @@ int main(int argc, char* argv[]) {
     frontend::QtMessageBox messageBox;
     frontend::QtErrorReporter errors;
     frontend::QtDisplay display(zoom, &settings);
+    display.addToMainMenus = [&](toolkit::MenuItem& bar) {
+        toolkit::MenuItem* menu = bar.add("ことば");
+        menu->setObjectName("wordList");
+        toolkit::MenuItem* link = menu->add("リンクとQRコード…");
+        link->setObjectName("wordLink");
+        link->triggered.connect([&] { handOnWordList(dataFolders, settings, messageBox); });
+    };
     // The learning record stays on this computer, in the player's data folder. It outlives the program
     // object, so the rows the game keeps as it ends are written before the process leaves. There is no
     // Japanese voice on the desktop: the game speaks no word here.

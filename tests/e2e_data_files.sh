@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Data files as teachers make them, in the real program: a UTF-8 bank shows its word exactly as the same
 # bank saved as Shift_JIS does; a bank in the player's own folder ($XDG_DATA_HOME/pokuraku) wins over the
-# one in the working folder; a FIFO named romaji.txt brings up the error box naming it (no hang), and the
+# one in the working folder; ことば → リンクとQRコード… shows the link and QR code of the bank for the site
+# address remembered; a FIFO named romaji.txt brings up the error box naming it (no hang), and the
 # process ends with status 1 once the box is dismissed.
 # Arguments (from CTest): the built game, the source folder, the build folder.
 source "$(dirname "$0")/e2e/lib.sh"
@@ -49,6 +50,18 @@ printf 'neko,ねこ\r\n' >"$XDG_DATA_HOME/pokuraku/romaji.txt"
 word_shown own
 [ "$(differing shift-jis own)" = 0 ] || fail "the bank in the player's own folder is not the one asked"
 rm -r "$XDG_DATA_HOME/pokuraku"
+
+# ことば → リンクとQRコード… hands the bank on for the site address remembered from before: the QR code in
+# its window reads as the link that pokuraku-bankcheck makes of the same file.
+printf '[wordLink]\nsite=https://school.example/pokuraku/\n' >"$XDG_CONFIG_HOME/pokuraku/pokuraku.conf"
+start_game
+main=$(wait_window 'Ver\.7\.2' 30)
+click_menu "$main" "$(menu_height "$main" 327)" 8 # », where ことば goes when the bar is full
+xdotool key --window "$main" Down Return Return
+shot "$(wait_window '^リンクとQRコード$' 10)" link
+want=$("$3/tools/bankcheck/pokuraku-bankcheck" --link https://school.example/pokuraku/ "$work/game/romaji.txt" | grep '#words=')
+[ "$(zbarimg -q --nodbus --raw "$work/link.png")" = "$want" ] || fail "the QR code of the link window is not $want"
+stop_game
 
 # A FIFO in the bank's place: no wait for a writer, but the error box naming the file and what it is.
 rm "$work/game/romaji.txt"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The game in a web page (the browser's entry point): the same program object as on the desktop, shown by the
 // page. The page starts a game once its fonts are there, and a new one from its closing panel; a teacher's
-// word list is checked by the game's own reader before the page keeps it.
+// word list, from a file or a link, is checked by the game's own reader before the page keeps it.
 #include "frontends/web/display.h"
 #include "frontends/web/keeping.h"
 #include "frontends/web/page.h"
@@ -100,12 +100,28 @@ emscripten::val checkWordList(std::string fileName, std::string bytes) {
     return refusal;
 }
 
+// The number of words of a list the game plays with (none for a list it refuses): the page names it as it
+// hands the list on and as a link brings it.
+int countWords(std::string bytes) {
+    const std::string path = "/check/romaji.txt";
+    writeFile(path, bytes);
+    std::size_t words = 0;
+    try {
+        words = mainscreen::readWordList(path).words.size();
+    } catch (const DataFileError&) {
+        words = 0;
+    }
+    std::filesystem::remove(path);
+    return static_cast<int>(words);
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(game) {
     emscripten::function("startGame", &startGame);
     emscripten::function("useWordList", &useWordList);
     emscripten::function("checkWordList", &checkWordList);
+    emscripten::function("countWords", &countWords);
 }
 
 int main() {
@@ -120,6 +136,11 @@ int main() {
         shipped->setObjectName("shippedList");
         shipped->setEnabled(game().teacherList);
         shipped->triggered.connect([] { web::page::dropWordList(); });
+        // The list in force handed on to a class: a link, and its QR code for a classroom's screen.
+        toolkit::MenuItem* link = menu->add("リンクとQRコード");
+        link->setObjectName("wordLink");
+        link->setEnabled(game().teacherList);
+        link->triggered.connect([] { web::page::showWordLink(); });
     };
     web::page::ready(web::pageNumbers());
     return 0;

@@ -144,6 +144,7 @@ QtWindow::QtWindow(Window& window, QtDisplay& display) : window_(&window), displ
     }
     for (const auto& timer : window.timers())
         new QtTimer(*timer, this);
+    if (window.zoomsWithFrame() && display.addToMainMenus) display.addToMainMenus(window.menuBar());
     buildMenus();
     // A window without menus gets no menu bar at all; one with menus is measured while still at zoom 1.
     if (!window.menuBar().items().empty()) {

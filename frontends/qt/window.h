@@ -6,6 +6,7 @@
 #include "toolkit/settings.h"
 #include "toolkit/window.h"
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
@@ -86,6 +87,8 @@ public:
     void zoomTo(double zoom, std::optional<ZoomChoice> remember);
     // The zoom at which the game's window with its frame takes about three quarters of the screen.
     double fittingZoom(const QtWindow& gameWindow) const;
+    // Menus of the desktop's own, added to the game's window as it is made.
+    std::function<void(toolkit::MenuItem& bar)> addToMainMenus;
 
 protected:
     void lookChanged() override;

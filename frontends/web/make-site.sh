@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Makes the site folder from the browser build: the page, the game, its pictures, its icons and the IPA
-# fonts subset to the characters of the shipped data files and the game's own texts.
+# Makes the site folder from the browser build: the page, the game, its pictures, its icons, the QR code
+# library and the IPA fonts subset to the characters of the shipped data files and the game's own texts.
 #   frontends/web/make-site.sh BUILD_DIR SITE_DIR
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -16,6 +16,9 @@ cp "$root"/frontends/web/site/{page.css,manifest.webmanifest} "$site/"
 mkdir -p "$site/page"
 cp "$root/frontends/web/site/page/boot.js" "$site/page/"
 esbuild "$root/frontends/web/site/page/start.js" --bundle --format=esm --log-level=warning --outfile="$site/page.js"
+# The QR code library of the word-list link, from Debian's node-qrcode-generator: a plain script.
+mkdir -p "$site/vendor"
+cp /usr/share/javascript/qrcode-generator/qrcode.js "$site/vendor/"
 # The program's script and wasm carry one release name, taken from both, so that no browser can put the
 # script of one release together with the wasm of another from its HTTP cache.
 release=$(cat "$build/pokuraku.js" "$build/pokuraku.wasm" | sha256sum | cut -c1-12)

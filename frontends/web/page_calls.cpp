@@ -353,4 +353,8 @@ void dropWordList() {
     send("dropWordList");
 }
 
+void showWordLink() {
+    send("showWordLink");
+}
+
 } // namespace web::page

@@ -276,6 +276,7 @@ void ready(const emscripten::val& numbers);
 void gameClosed();
 void pickWordList();
 void dropWordList();
+void showWordLink();
 
 } // namespace page
 } // namespace web

@@ -6,15 +6,17 @@
 // the game no longer takes set aside; a word played by taps, the same word by keys, a wrong answer, a hint,
 // a creature tapped, a cue reaching Web Audio; the keyboard alone pressing tiles and working the menus, the
 // practice panel opened and left by keys; axe-core finding nothing serious on the main screen, a message,
-// the practice panel and under prefers-contrast: more, which the game is told of. Then, in fresh
-// profiles, a browser that refuses storage, a tablet (whole letters, no ghost tap on Ｏ．Ｋ, finger-sized
-// practice) and a site without its wasm; a second release of the site taking over; a reload with the
-// server gone still plays.
+// the practice panel and under prefers-contrast: more, which the game is told of; the list in force as a
+// link whose QR code zbarimg reads as the link. Then, in fresh profiles, that link dealing the teacher's
+// word (and a bad link refused), a browser that refuses storage, a tablet (whole letters, no ghost tap on
+// Ｏ．Ｋ, finger-sized practice) and a site without its wasm; a second release of the site taking over; a
+// reload with the server gone still plays.
 //   node tests/web/check.mjs SITE_DIR   (its folder's pokuraku.js and .wasm make the second release)
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { execFileSync } from 'node:child_process';
+import { deflateRawSync } from 'node:zlib';
 import { launchBrowser, serveSite } from './site.mjs';
 
 const site = path.resolve(process.argv[2]);
@@ -359,6 +361,18 @@ try {
     'the offered file was not downloaded whole');
   step('a file the game offers arrives as a download, byte for byte');
 
+  // The list in force as a link and a QR code; the code, read from a screenshot by zbarimg, is the link.
+  const caption = () => page.$eval('section[data-name="Form1"] [data-name="listCaption"]', (e) => e.textContent);
+  await menu('ことば', 'リンクとQRコード');
+  await page.waitForFunction(() => document.querySelector('#word-link[open] canvas')?.width > 0, { timeout: 10000 });
+  const [link, about] = await page.$eval('#word-link', (d) => [d.querySelector('textarea').value, d.querySelector('.about').textContent]);
+  const shot = path.join(work, 'qr.png');
+  await (await page.$('#word-link canvas')).screenshot({ path: shot });
+  const read = execFileSync('zbarimg', ['-q', '--nodbus', '--raw', shot], { encoding: 'utf8' }).trim();
+  check(link.startsWith(`${server.address}#words=`) && read === link && about.includes('good.txt') &&
+    about.includes('1語') && await caption() === 'ことば：先生のことば', `the link panel: ${about} ${link} read as ${read}`);
+  step(`the list becomes a link and a QR code that zbarimg reads as the link; axe-core finds ${await axeClean('the link panel')}`);
+  await page.click('#word-link button[value="ok"]');
   const [policy, refused] = await page.evaluate(() => [document.querySelector('meta[http-equiv="Content-Security-Policy"]').content, window.refused]);
   check(policy.includes("default-src 'self'") && !policy.includes("'unsafe-eval'") && !refused.length,
     `the page broke its policy "${policy}": ${refused}`);
@@ -378,6 +392,21 @@ try {
   check((await dialogText()).includes('残せませんでした'), 'storage that refused the spelling was not told');
   await closeDialog();
   step('with storage refused, the list and the spelling last the visit, and the player is told so');
+
+  // The link opened in a fresh profile deals the teacher's word and leaves the address bar; a link to a list
+  // with a mistake, opened over it, is refused naming the line, and the list in force stays.
+  await freshPage(await browser.createBrowserContext());
+  await page.goto(link);
+  check((await dialogText()).includes('先生のことば（1語）で あそびます'), 'the link did not bring its list');
+  await closeDialog();
+  await gameWith('つうち');
+  check(await page.evaluate(() => location.href) === server.address, 'the fragment stayed in the address bar');
+  await page.evaluate((h) => { location.hash = h; }, `words=${deflateRawSync('tu^ti,つうち\r\n"a b",あ\r\n').toString('base64url')}`);
+  check((await dialogText()).includes('2 行目'), 'a link to a list with a mistake was not refused naming its line');
+  await closeDialog();
+  await gameWith('つうち');
+  check(await caption() === 'ことば：先生のことば', 'the caption does not name the teacher\'s list');
+  step('the link, in a fresh profile, deals the teacher\'s word and leaves the address bar; a bad one is refused, the list kept');
 
   // A tablet. The eighth tile lies under Ｏ．Ｋ, which its tap uncovers: that tap must not judge the word.
   // Eight g's are right in any order; a g lies whole on its tile: no ink on its top or bottom row.

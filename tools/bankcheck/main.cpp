@@ -2,13 +2,19 @@
 // pokuraku-bankcheck: checks the word game's question bank and practice data and names the file and line of
 // every fault, so that a teacher who edits the files can mend them.
 #include "file_check.h"
+#include "services/wordlink/word_link.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QTextStream>
 #include <algorithm>
 
 using namespace bankcheck;
+using namespace wordlink;
 
 namespace {
 
@@ -40,7 +46,12 @@ const char* const kDescription =
     "Every problem is printed twice: in Japanese as FILE N行目：message, then in English as\n"
     "FILE:LINE: message. A line without the right number of fields is reported on its own; the\n"
     "lines after it are checked as they are written. Exit status: 0 when no problem was found,\n"
-    "1 when problems were reported, 2 on a usage error or a file that cannot be read.";
+    "1 when problems were reported, 2 on a usage error or a file that cannot be read.\n"
+    "\n"
+    "--link BASE-URL: for a question bank without problems, also prints the link that hands it to a\n"
+    "class (the game's site address, then #words= and the list, compressed) and writes its QR code\n"
+    "beside the bank as NAME-qr.png. The link holds the words and nothing else; the part after #\n"
+    "never reaches a server.";
 
 struct Job {
     QString path;
@@ -106,6 +117,70 @@ int run(const Job& job, QTextStream& out, QTextStream& err) {
     return faults == 0 ? kClean : kFaultsFound;
 }
 
+// A QR code as a picture to show on a classroom's screen or print: 8 pixels a module, four modules of white
+// round it, which a camera needs to find it.
+QImage qrImage(const QrModules& qr) {
+    constexpr int scale = 8, quiet = 4;
+    QImage image((qr.size + 2 * quiet) * scale, (qr.size + 2 * quiet) * scale, QImage::Format_Grayscale8);
+    image.fill(255);
+    for (int y = 0; y < image.height(); ++y) {
+        uchar* row = image.scanLine(y);
+        for (int x = 0; x < image.width(); ++x) {
+            const int r = y / scale - quiet, c = x / scale - quiet;
+            if (r >= 0 && c >= 0 && r < qr.size && c < qr.size && qr.dark[r * qr.size + c]) row[x] = 0;
+        }
+    }
+    return image;
+}
+
+// The link that hands a checked bank to a class, and its QR code beside the bank.
+int link(const QString& site, const QString& bank, QTextStream& out, QTextStream& err) {
+    QFile file(bank);
+    if (!file.open(QIODevice::ReadOnly)) {
+        tell(err, QStringLiteral("pokuraku-bankcheck: 「%1」を読めません").arg(bank),
+             QStringLiteral("pokuraku-bankcheck: cannot read %1").arg(bank));
+        return kUsageOrReadError;
+    }
+    const QByteArray bytes = file.readAll();
+    const std::string text = wordLink(site.toStdString(), bytes.toStdString());
+    const QString linkText = QString::fromStdString(text);
+    if (text.size() - text.find('#') - 1 > kMostFragment) {
+        tell(err,
+             QStringLiteral("%1：リンクが長すぎます（#の後ろが%2文字まで）").arg(bank).arg(kMostFragment),
+             QStringLiteral("%1: the link is too long (at most %2 characters after #)")
+                 .arg(bank)
+                 .arg(kMostFragment));
+        return kFaultsFound;
+    }
+    tell(out, QStringLiteral("%1：リンク").arg(bank), QStringLiteral("%1: link").arg(bank));
+    out << linkText << "\n";
+    const std::optional<QrModules> qr = qrModules(text);
+    if (!qr) {
+        tell(out,
+             QStringLiteral("%1：リンクが長いので（%2文字）、QRコードは作りません。教室のうしろから読める"
+                            "QRコードは%3×%3まで。リンクを配ってください")
+                 .arg(bank)
+                 .arg(linkText.size())
+                 .arg(kMostQrModules),
+             QStringLiteral("%1: no QR code: the link (%2 characters) needs more than the %3x%3 modules a "
+                            "camera reads across a classroom; hand out the link")
+                 .arg(bank)
+                 .arg(linkText.size())
+                 .arg(kMostQrModules));
+        return kClean;
+    }
+    const QFileInfo info(bank);
+    const QString png = info.dir().filePath(info.completeBaseName() + QStringLiteral("-qr.png"));
+    if (!qrImage(*qr).save(png, "PNG")) {
+        tell(err, QStringLiteral("pokuraku-bankcheck: QRコードを「%1」に書けません").arg(png),
+             QStringLiteral("pokuraku-bankcheck: cannot write the QR code to %1").arg(png));
+        return kUsageOrReadError;
+    }
+    tell(out, QStringLiteral("%1：QRコード（%2×%2）を書きました").arg(png).arg(qr->size),
+         QStringLiteral("%1: QR code written (%2x%2 modules)").arg(png).arg(qr->size));
+    return kClean;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -122,9 +197,16 @@ int main(int argc, char* argv[]) {
                                         QStringLiteral("file"));
     const QCommandLineOption practiceOption(
         QStringLiteral("practice"), QStringLiteral("The practice data to check."), QStringLiteral("file"));
+    const QCommandLineOption linkOption(
+        QStringLiteral("link"),
+        QStringLiteral(
+            "Also print the link that hands the bank to a class, for the game's site at this address, "
+            "and write its QR code beside the bank as NAME-qr.png."),
+        QStringLiteral("base-url"));
     parser.addOption(help);
     parser.addOption(bankOption);
     parser.addOption(practiceOption);
+    parser.addOption(linkOption);
     parser.addPositionalArgument(QStringLiteral("romaji.txt"),
                                  QStringLiteral("The question bank (when --bank is not given)."));
     parser.addPositionalArgument(QStringLiteral("romajimojiren.txt"),
@@ -162,11 +244,26 @@ int main(int argc, char* argv[]) {
         return kUsageOrReadError;
     }
 
+    const QString site = QString::fromStdString(siteAddress(parser.value(linkOption).toStdString()));
+    if (parser.isSet(linkOption) && (site.isEmpty() || bank.isEmpty())) {
+        tell(err,
+             QStringLiteral("pokuraku-bankcheck: --link には ゲームのサイトのアドレス（https://…）と"
+                            "問題ファイルを指定してください"),
+             QStringLiteral("pokuraku-bankcheck: --link takes the game's site address (https://...) and a "
+                            "question bank"));
+        return kUsageOrReadError;
+    }
+
     int status = kClean;
     for (const Job& job : {Job{bank, DataKind::Bank}, Job{practice, DataKind::Practice}}) {
         if (job.path.isEmpty()) continue;
         status = std::max(status, run(job, out, err));
         out.flush();
     }
+    if (!site.isEmpty() && status == kClean)
+        status = link(site, bank, out, err);
+    else if (!site.isEmpty())
+        tell(err, QStringLiteral("pokuraku-bankcheck: まちがいがあるので、リンクは作りません"),
+             QStringLiteral("pokuraku-bankcheck: no link for files with problems"));
     return status;
 }

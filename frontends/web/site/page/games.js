@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// Owns the games one after another: each new game with the word list in force, the teacher picking a list
-// or going back to the shipped one, the error box a game stops behind, and the closing panel after it.
+// Owns the games one after another: each new game with the word list in force, the teacher picking a list,
+// a link bringing one, or going back to the shipped one, the error box a game stops behind, and the closing
+// panel after it.
 import { closeMenu, message, queueDialog } from './popups.js';
 import { dropList, keepList, keptList, putSettingsAside, setListAside } from './storage.js';
 import { running } from './views.js';
+import { listFromFragment, wordsIn } from './wordlink.js';
 
 const closing = document.getElementById('closing');
 const filePicker = document.getElementById('word-file');
@@ -15,6 +17,9 @@ let starting = false; // from a new game until its main panel shows
 
 export const mainPanelShown = () => { starting = false; };
 export const closingShown = () => !closing.hidden;
+export const listNow = () => listInForce;
+// Where the words of the game in play came from, as the main panel's caption names it.
+export const listCaption = () => `ことば：${listInForce ? '先生のことば' : 'もとのことば'}`;
 
 // Every game starts afresh with the word list in force, after whatever event asked for it is over. A kept
 // list the game refuses is set aside, and the game starts with the shipped words.
@@ -79,11 +84,46 @@ filePicker.addEventListener('change', async () => {
     return;
   }
   if (!keepList(file.name, bytes)) {
-    message({ text: `「${file.name}」のことばで遊びます。\nただし、このブラウザには このことばを残せませんでした` +
-      '（保存する場所がいっぱいか、使えないようになっています）。次に開いたときには このことばは ありません。' +
-      'そのときは、もういちど読みこんでください。', title: 'ことば', stop: false });
+    message({ text: `「${file.name}」のことばで遊びます。\n${NOT_KEPT}そのときは、もういちど読みこんでください。`,
+      title: 'ことば', stop: false });
   }
   newGame();
+});
+
+const NOT_KEPT = 'ただし、このブラウザには このことばを残せませんでした' +
+  '（保存する場所がいっぱいか、使えないようになっています）。次に開いたときには このことばは ありません。';
+const FROM_LINK = 'リンクのことば'; // the name a list from a link is kept under
+
+// The first game of a visit, after the list its address brings, if any.
+export async function firstGame() {
+  if (!(await takeLinkedList())) newGame();
+}
+
+// A list that a link brings (its address ending in #words=…) is read as a file is; a good one is kept as
+// a file is, and the fragment leaves the address bar so that a reload or a bookmark never brings it back
+// over a list chosen since. The player reads what came of it, and the game starts after.
+async function takeLinkedList() {
+  const hash = location.hash;
+  if (wordsIn(hash) === null) return false;
+  history.replaceState(history.state, '', location.href.split('#')[0]);
+  const game = running();
+  const found = await listFromFragment(hash);
+  const refusal = found.refusal ? { text: found.refusal, detail: '' } : game.checkWordList(FROM_LINK, found.bytes);
+  if (refusal) {
+    queueDialog({ text: `リンクのことばは使えません。今までのことばで遊びます。\n\n${refusal.text}`,
+      detail: refusal.detail, title: 'ことば', stop: true, then: newGame });
+    return true;
+  }
+  const kept = keepList(FROM_LINK, found.bytes);
+  queueDialog({ text: `先生のことば（${game.countWords(found.bytes)}語）で あそびます。` +
+    `${kept ? '' : `\n\n${NOT_KEPT}そのときは、もういちどリンクを開いてください。`}`,
+  title: 'ことば', stop: false, then: newGame });
+  return true;
+}
+
+// A link opened in the page already open (its address changes after "#" only) brings its list too.
+addEventListener('hashchange', () => {
+  if (running()) takeLinkedList();
 });
 
 export function dropWordList() {

@@ -4,7 +4,7 @@
 // at which the stage fills the viewport.
 import { fitWindow } from './text.js';
 import { loadPicture } from './controls.js';
-import { mainPanelShown } from './games.js';
+import { listCaption, mainPanelShown } from './games.js';
 import * as views from './views.js';
 
 const desk = document.getElementById('desk');
@@ -36,6 +36,12 @@ export function makeWindow({ id, caption, name, width, height, back, designX, de
     panel.append(title);
     panel.setAttribute('aria-labelledby', words.id);
   } else {
+    // The game's own panel has no close button; its caption names the words it plays.
+    const title = document.createElement('div');
+    title.className = 'caption list-caption';
+    title.dataset.name = 'listCaption';
+    title.textContent = listCaption();
+    panel.append(title);
     panel.setAttribute('aria-label', caption);
     document.title = caption.replace(/　+/g, ' ');
   }
@@ -155,7 +161,7 @@ function layOut(inView) {
   const own = new Map(shown.map((w) => [w, { width: w.panel.offsetWidth, height: w.panel.offsetHeight }]));
   let sizes = own;
   const main = views.mainWindow();
-  const least = main ? { width: main.design.width, height: main.design.height + 24 } : { width: 1, height: 1 };
+  const least = main ? { width: main.design.width, height: main.design.height + 44 } : { width: 1, height: 1 };
   const extent = (across) => {
     let width = 0;
     let height = 0;

@@ -13,7 +13,8 @@ import { shippedFontsLoaded } from './text.js';
 import { advance, canvasSize, inkOf, lineHeight, paintFill, paintLine, paintPolyline, paintText } from './canvas.js';
 import { makeMenu, menuState, message } from './popups.js';
 import { LIST_KEY, stored, storedValue, store } from './storage.js';
-import { dropWordList, fatal, gameClosed, newGame, pickWordList } from './games.js';
+import { dropWordList, fatal, firstGame, gameClosed, pickWordList } from './games.js';
+import { showWordLink } from './sharing.js';
 import { keepCue, playCue } from './sound.js';
 import { listenToThePlayer } from './input.js';
 import { followTheSystem } from './system.js';
@@ -52,7 +53,7 @@ function ready(numbers) {
   listenForVoices();
   shippedFontsLoaded().then(() => {
     document.getElementById('loading').remove();
-    newGame();
+    firstGame();
     keepForOffline();
   });
 }
@@ -69,8 +70,8 @@ window.pokurakuPage = {
   makeWindow, showWindow, hideWindow, raiseWindow, focusWindow, removeWindow, makeControl, place, line,
   shown, enabled, pointer, font, look, text, picture, focusControl, canvasSize, lineHeight, advance, inkOf,
   paintFill, paintLine, paintPolyline, paintText, makeMenu, menuState, message, fatal, gameClosed,
-  pickWordList, dropWordList, stored, store, keepCue, playCue, loadRecord, keepRecordRow, replaceRecord,
-  offerFile, speak, ready,
+  pickWordList, dropWordList, showWordLink, stored, store, keepCue, playCue, loadRecord, keepRecordRow,
+  replaceRecord, offerFile, speak, ready,
 };
 // The program's script (loaded beside the modules, see page/boot.js) waits for this moment to start.
 const program = window.Module;
