@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: MIT
+// The learning record: rows that survive the store, a summary of known answers, the review's deal and the
+// table a teacher opens.
+#include "services/random/random.h"
+#include "services/record/csv.h"
+#include "services/record/record.h"
+#include "services/record/review.h"
+#include "services/record/rowcodec.h"
+#include "services/record/summary.h"
+#include <gtest/gtest.h>
+
+using namespace record;
+
+namespace {
+constexpr Time noon = 1767268800; // 2026-01-01 12:00 UTC
+constexpr Time day = 86400;
+
+WordPlayed word(const std::string& w, const std::string& answer, bool firstOk,
+                std::vector<std::string> missed = {}, Time time = noon, PlayerId player = firstPlayer) {
+    return {player, time, time - 600,       w, answer, "kunrei", firstOk, firstOk ? 0 : 1,
+            0,      30,   std::move(missed)};
+}
+
+// Splits RFC 4180 text into rows of fields.
+std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
+    std::vector<std::vector<std::string>> rows{{""}};
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (quoted && ch == '"' && i + 1 < text.size() && text[i + 1] == '"')
+            rows.back().back() += text[++i];
+        else if (ch == '"')
+            quoted = !quoted;
+        else if (!quoted && ch == ',')
+            rows.back().emplace_back();
+        else if (!quoted && ch == '\r' && text[i + 1] == '\n' && ++i)
+            rows.push_back({""});
+        else
+            rows.back().back() += ch;
+    }
+    rows.pop_back();
+    return rows;
+}
+} // namespace
+
+TEST(RecordRows, everyEntryComesBackAsItWent) {
+    const Entry entries[] = {
+        word("つくえ\tの\nうえ", "tu,ku\\e", false, {"つ", "く,え"}),
+        PracticeAnswer{2, noon, "じゃ", true, 4},
+        GamePlayed{1, noon, noon + 300, -15, 3, 5},
+        PlayerAdded{7, "はなこ\t2"},
+        PlayerRenamed{7, "はな"},
+        PlayerRemoved{1},
+        DayTotals{3, 20454, 9, 4, 200, 5, 2, {{"つ", 3}}, {{"つくえ\ttukue", 2}}},
+    };
+    for (const Entry& e : entries) {
+        const Row row = encode(e);
+        EXPECT_EQ(row.find_first_of("\n\r"), std::string::npos);
+        const std::optional<Entry> back = decode(row);
+        ASSERT_TRUE(back) << row;
+        EXPECT_EQ(encode(*back), row);
+    }
+    EXPECT_EQ(std::get<WordPlayed>(*decode(encode(entries[0]))).missed[1], "く,え");
+}
+
+TEST(RecordRows, aDamagedRowIsSkippedAndCounted) {
+    MemoryStore store;
+    store.rows = {encode(word("いぬ", "inu", true)),
+                  "r1\tW\t1\t2",
+                  "r9\tA\t5\tx",
+                  "r1\tG\t1\t2\t3\t4\t5\tsix",
+                  "r1\tA\t5\tbad\\q",
+                  encode(PlayerAdded{5, "たろう"}),
+                  ""};
+    Record record(&store);
+    record.load(nullptr);
+    EXPECT_EQ(record.entries().size(), 2u);
+    EXPECT_EQ(record.skippedRows(), 5);
+    EXPECT_EQ(record.nameOf(5), "たろう");
+}
+
+TEST(RecordModel, playersAndWhatIsKeptOfThem) {
+    MemoryStore store;
+    Record record(&store);
+    record.add(word("いぬ", "inu", true)); // before the store answered: kept, then written
+    EXPECT_TRUE(store.rows.empty());
+    record.load(nullptr);
+    EXPECT_EQ(store.rows.size(), 1u);
+    const PlayerId hanako = record.addPlayer("はなこ");
+    record.add(word("ねこ", "neko", false, {"ね"}, noon, hanako));
+    record.renamePlayer(hanako, "はな");
+    EXPECT_EQ(record.players().size(), 2u);
+    EXPECT_EQ(record.nameOf(hanako), "はな");
+    record.clearPlayer(hanako);
+    EXPECT_EQ(summarise(record.entries(), hanako).words, 0);
+    EXPECT_EQ(record.nameOf(hanako), "はな");
+    record.removePlayer(firstPlayer);
+    EXPECT_EQ(record.players().size(), 1u);
+    Record again(&store);
+    again.load(nullptr);
+    EXPECT_EQ(again.players().front().name, "はな");
+    EXPECT_EQ(summarise(again.entries(), firstPlayer).words, 0);
+}
+
+TEST(RecordModel, oldDaysFoldIntoTotalsPastTheLimit) {
+    MemoryStore store;
+    Record record(&store, 20);
+    record.load(nullptr);
+    for (int i = 0; i < 21; ++i)
+        record.add(word("つくえ", "tukue", i % 3 != 0,
+                        i % 3 ? std::vector<std::string>{} : std::vector<std::string>{"つ"},
+                        noon + day * (i / 5)));
+    const Summary before = summarise(record.entries(), firstPlayer);
+    record.compact();
+    EXPECT_LE(record.answerCount(), 18u);
+    Record reread(&store);
+    reread.load(nullptr);
+    const Summary after = summarise(reread.entries(), firstPlayer);
+    EXPECT_EQ(after.words, before.words);
+    EXPECT_EQ(after.missedKana, before.missedKana);
+    EXPECT_EQ(after.days.size(), before.days.size());
+    EXPECT_EQ(after.mostMissed.front().misses, 7);
+}
+
+TEST(RecordSummary, knownAnswersGiveKnownTotals) {
+    std::vector<Entry> entries;
+    const char* words[12][2] = {{"あ", "a"},  {"い", "i"},  {"う", "u"},  {"え", "e"},
+                                {"お", "o"},  {"か", "ka"}, {"き", "ki"}, {"く", "ku"},
+                                {"け", "ke"}, {"こ", "ko"}, {"さ", "sa"}, {"し", "si"}};
+    for (int i = 0; i < 12; ++i)
+        for (int miss = 0; miss <= i; ++miss)
+            entries.push_back(word(words[i][0], words[i][1], false, {words[i][0]}, noon + day * (miss % 2)));
+    entries.push_back(word("つ", "tu", true, {}, noon + day));
+    entries.push_back(PracticeAnswer{firstPlayer, noon, "つ", false, 90});
+    entries.push_back(GamePlayed{firstPlayer, noon, noon + 60, 10, 0, 0});
+    entries.push_back(GamePlayed{firstPlayer, noon, noon + 90, 40, 1, 0}); // the same game, later
+    entries.push_back(GamePlayed{firstPlayer, noon + day, noon + day + 60, 25, 0, 5});
+    entries.push_back(GamePlayed{2, noon, noon, 900, 0, 0}); // another player's
+    const Summary s = summarise(entries, firstPlayer);
+    EXPECT_EQ(s.words, 79);
+    EXPECT_EQ(s.gameCount, 2);
+    EXPECT_EQ(s.bestScore, 40);
+    EXPECT_EQ(s.minutes, (79 * 30 + 90) / 60);
+    ASSERT_EQ(s.days.size(), 2u);
+    EXPECT_EQ(s.days[1].firstOkRight, 1);
+    EXPECT_EQ(s.missedKana.at("し"), 12);
+    EXPECT_EQ(s.missedKana.at("つ"), 1);
+    ASSERT_EQ(s.mostMissed.size(), 10u);
+    EXPECT_EQ(s.mostMissed.front().word, "し");
+    EXPECT_EQ(s.mostMissed.back().answer, "u"); // missed 3 times; い and あ fewer
+}
+
+TEST(RecordReview, missedWordsAreDealtAtLeastTwiceAsOften) {
+    std::vector<Entry> entries = {word("いぬ", "inu", false), word("ねこ", "neko", false),
+                                  word("ねこ", "neko", true), word("うし", "usi", false)};
+    for (int i = 0; i < rightsToLeave; ++i)
+        entries.push_back(word("うし", "usi", true));
+    const Boxes boxes = reviewBoxes(entries, firstPlayer);
+    EXPECT_EQ(boxes.words, (std::map<std::string, int>{{"いぬ", 3}, {"ねこ", 2}}));
+    const std::vector<std::string> deck = {"いぬ", "ねこ", "うし", "とり", "さる", "うま"};
+    std::vector<int> weights;
+    for (const std::string& w : deck)
+        weights.push_back(dealWeight(boxes.words.count(w) ? boxes.words.at(w) : 0));
+    Random random([] { return std::uint64_t(34); });
+    std::vector<int> dealt(deck.size());
+    for (int i = 0; i < 1000; ++i)
+        ++dealt[weightedChoice(weights, random.next())];
+    for (std::size_t pool = 2; pool < deck.size(); ++pool)
+        for (std::size_t weak : {0u, 1u})
+            EXPECT_GE(dealt[weak], 2 * dealt[pool]) << deck[weak] << " against " << deck[pool];
+}
+
+TEST(RecordCsv, aTeacherReadsEveryWordAndGameBack) {
+    Record record(nullptr);
+    record.load(nullptr);
+    const PlayerId taro = record.addPlayer("たろう, \"2くみ\"");
+    record.add(word("つくえ", "tukue", false, {"つ"}, noon, taro));
+    record.add(word("\"いす\"\n", "isu", true, {}, noon, taro));
+    record.add(GamePlayed{taro, noon - 600, noon, 12, 1, 0});
+    record.add(GamePlayed{taro, noon - 600, noon + 5, 20, 2, 1});
+    const std::string csv = toCsv(record);
+    ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+    const auto rows = parseCsv(csv.substr(3));
+    ASSERT_EQ(rows.size(), 4u);
+    for (const auto& row : rows)
+        EXPECT_EQ(row.size(), rows[0].size());
+    EXPECT_EQ(rows[1][1], "たろう, \"2くみ\"");
+    EXPECT_EQ(rows[1][11], "つ");
+    EXPECT_EQ(rows[2][4], "\"いす\"\n");
+    EXPECT_EQ(rows[3][0], "ゲーム");
+    EXPECT_EQ(rows[3][12], "20");
+}
