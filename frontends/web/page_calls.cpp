@@ -88,6 +88,16 @@ void makeWindow(const NewWindow& window) {
     send("makeWindow", what);
 }
 
+void captionWindow(const Caption& caption) {
+    val what = withId(caption.id);
+    what.set("caption", caption.caption);
+    send("captionWindow", what);
+}
+
+std::string dialogAnswer() {
+    return pageObject().call<std::string>("dialogAnswer");
+}
+
 void showWindow(const Showing& show) {
     val what = withId(show.id);
     what.set("besideId", show.besideId);
@@ -282,6 +292,10 @@ void message(const Message& message) {
     what.set("text", message.text);
     what.set("title", message.title);
     what.set("stop", message.stop);
+    what.set("asks", message.asks == Message::Asks::yesNo  ? "yesNo"
+                     : message.asks == Message::Asks::text ? "text"
+                                                           : "");
+    what.set("initial", message.initial);
     send("message", what);
 }
 
