@@ -7,7 +7,10 @@
 #include "services/record/review.h"
 #include "services/record/rowcodec.h"
 #include "services/record/summary.h"
+#include "support/gamefixture.h"
 #include <gtest/gtest.h>
+#include <numeric>
+#include <set>
 
 using namespace record;
 
@@ -189,4 +192,108 @@ TEST(RecordCsv, aTeacherReadsEveryWordAndGameBack) {
     EXPECT_EQ(rows[2][4], "\"いす\"\n");
     EXPECT_EQ(rows[3][0], "ゲーム");
     EXPECT_EQ(rows[3][12], "20");
+}
+
+// ---- The screens recording as the child plays
+
+#include "screens/main/rules.h"
+#include "screens/record/record_rules.h"
+#include "support/play.h"
+
+TEST(RecordScreens, theSyllableAWrongAnswerFirstLeaves) {
+    const struct {
+        const char *answer, *typed, *kana, *missed;
+    } rows[] = {
+        {"tukue", "tikue", "つくえ", "つ"},
+        {"tukue", "tukeu", "つくえ", "く"},
+        {"gakko^", "gakok^", "がっこう", "こ"},
+        {"ro^maji", "roamji", "ローマじ", "ー"},
+        {"kin'en", "kinnen", "きんえん", "ん"},
+        {"tukue", "tukue", "つくえ", "え"},
+        {"dog", "dgo", "いぬ", ""},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(mainscreen::missedSyllable(r.answer, r.typed, r.kana), r.missed)
+            << r.answer << " " << r.typed;
+}
+
+TEST(RecordScreens, theHeatOfEachChartLabel) {
+    const auto heat = recordscreen::kanaHeat({{"つ", 3}, {"じゃ", 1}, {"ぢゃ", 2}, {"ー", 5}});
+    EXPECT_EQ(heat[17], 3);
+    EXPECT_EQ(heat[95], 3);
+    EXPECT_EQ(std::accumulate(heat.begin(), heat.end(), 0), 6);
+    std::set<std::pair<int, int>> cells;
+    for (int label = 0; label < kanaChartSize; ++label)
+        cells.insert({recordscreen::heatCell(label).column, recordscreen::heatCell(label).row});
+    EXPECT_EQ(cells.size(), std::size_t(kanaChartSize)); // every label in a place of its own
+}
+
+namespace {
+struct DeskWord : GameFixture {
+    DeskWord() : GameFixture(std::string("tukue,つくえ\r\n")) { clock = std::uint64_t(noon) * 1000000000u; }
+};
+} // namespace
+
+TEST(RecordScreens, aWordAndItsGameAreKeptAsTheyAreAnswered) {
+    PlayingGame<DeskWord> game;
+    game.main().setAnswerLineForTests("tikue");
+    game.main().onOkClicked();
+    game.main().onHintClicked();
+    game.clock += std::uint64_t(12) * 1000000000u;
+    answerRight(game.main());
+    const std::vector<Row>& rows = game.recordStore.rows;
+    ASSERT_EQ(rows.size(), 2u);
+    const auto w = std::get<WordPlayed>(*decode(rows[0]));
+    EXPECT_EQ(w.word, "つくえ");
+    EXPECT_FALSE(w.firstOkRight);
+    EXPECT_EQ(w.wrongOks, 1);
+    EXPECT_EQ(w.hints, 1);
+    EXPECT_EQ(w.seconds, 12);
+    EXPECT_EQ(w.missed, std::vector<std::string>{"つ"});
+    EXPECT_EQ(std::get<GamePlayed>(*decode(rows[1])).score, game.main().state().score);
+    answerRight(game.main());
+    EXPECT_TRUE(std::get<WordPlayed>(*decode(game.recordStore.rows[2])).firstOkRight);
+    // A kill now loses nothing: a new program reads both words and the game as it stood.
+    record::Record again(&game.recordStore);
+    again.load(nullptr);
+    const Summary s = summarise(again.entries(), firstPlayer);
+    EXPECT_EQ(s.words, 2);
+    EXPECT_EQ(s.bestScore, game.main().state().score);
+}
+
+TEST(RecordScreens, aStoreSetAsideIsNamedOnceAndTheGameGoesOn) {
+    struct Damaged : MemoryStore {
+        void load(std::function<void(Loaded)> done) override {
+            done(Loaded{{}, "kiroku-broken-1.sqlite", false});
+        }
+    };
+    GameFixture game;
+    Damaged store;
+    game.program = std::make_unique<Program>(
+        Services{
+            game.random, game.sound, game.messageBox, {game.dir.path().string()}, &game.settings, &store},
+        game.errors, game.display);
+    game.start();
+    ASSERT_EQ(game.messageBox.shown.size(), 1u);
+    EXPECT_NE(game.messageBox.shown[0].text.find("kiroku-broken-1.sqlite"), std::string::npos);
+    EXPECT_TRUE(game.errors.playerTexts.empty());
+}
+
+TEST(RecordScreens, playersComeAndGoFromTheMenu) {
+    PlayingGame<DeskWord> game;
+    MainScreen& main = game.main();
+    EXPECT_EQ(main.window()->caption(), std::string(mainCaption) + "　プレイヤー");
+    game.messageBox.answers = {"  はなこ ", "はな", "はい"};
+    main.onAddPlayerMenu();
+    EXPECT_EQ(main.window()->caption(), std::string(mainCaption) + "　はなこ");
+    answerRight(main);
+    main.onRenamePlayerMenu();
+    EXPECT_EQ(main.controls().playerItems[1]->text(), "はな");
+    EXPECT_TRUE(main.controls().playerItems[1]->isChecked());
+    EXPECT_EQ(game.settings.values["record/player"], "2");
+    main.onRemovePlayerMenu();
+    EXPECT_FALSE(main.controls().playerItems[1]->isVisible());
+    EXPECT_EQ(game.program->player(), firstPlayer);
+    main.onAddPlayerMenu(); // cancelled: nobody added
+    EXPECT_EQ(game.program->record().players().size(), 1u);
 }
