@@ -88,7 +88,9 @@ TEST(RecordModel, playersAndWhatIsKeptOfThem) {
     record.add(word("いぬ", "inu", true)); // before the store answered: kept, then written
     EXPECT_TRUE(store.rows.empty());
     record.load(nullptr);
+    record.load(nullptr); // a new game: read once only
     EXPECT_EQ(store.rows.size(), 1u);
+    EXPECT_EQ(record.entries().size(), 1u);
     const PlayerId hanako = record.addPlayer("はなこ");
     record.add(word("ねこ", "neko", false, {"ね"}, noon, hanako));
     record.renamePlayer(hanako, "はな");

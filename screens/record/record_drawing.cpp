@@ -130,7 +130,7 @@ void drawHeat(toolkit::Painter& p, const record::Summary& s, PixelRect area) {
         const std::string caption(kanaChartCaption(label));
         const std::string kana = caption.substr(0, caption.find('('));
         const bool dark = heat[label] * 2 > most && most > 0;
-        p.drawText({kana}, font(cell * (kana.size() > 3 ? 2 : 3) / 5), box,
+        p.drawText({kana}, font(cell * (kana.size() > 3 ? 9 : 12) / 20), box,
                    dark ? Colour{255, 255, 255} : ink);
     }
     // The legend: from none missed to the most.

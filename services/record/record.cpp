@@ -48,6 +48,8 @@ void fold(DayTotals& totals, const Entry& entry) {
 } // namespace
 
 void Record::load(std::function<void(const Loaded&)> done) {
+    if (loading_) return;
+    loading_ = true;
     auto finish = [this, done](const Loaded& loaded) {
         std::vector<Entry> kept;
         for (const Row& row : loaded.rows) {

@@ -28,8 +28,9 @@ public:
     // No store: the record lasts as long as the program.
     explicit Record(Store* store, std::size_t limit = answerLimit) : store_(store), limit_(limit) {}
 
-    // Reads the store once; done runs when it has answered (at once without a store). Entries added
-    // meanwhile are kept and reach the store after what it held.
+    // Reads the store, the first time only (a new game keeps the record it has); done runs when it has
+    // answered (at once without a store). Entries added meanwhile are kept and reach the store after what
+    // it held.
     void load(std::function<void(const Loaded&)> done);
     bool isLoaded() const { return loaded_; }
     // Rows the store held that were not entries of this game (damaged), left out.
@@ -56,6 +57,7 @@ private:
     Store* store_;
     std::size_t limit_;
     bool loaded_ = false;
+    bool loading_ = false;
     int skipped_ = 0;
     std::vector<Entry> entries_;
     std::vector<Row> pending_; // added before the store answered
