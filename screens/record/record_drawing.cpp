@@ -49,8 +49,11 @@ void drawTotals(toolkit::Painter& p, const record::Summary& s, PixelRect area) {
 void drawPlot(toolkit::Painter& p, const record::Summary& s, PixelRect area) {
     p.fill(area, panel);
     const int legend = area.height / 7;
-    p.drawText({"● とくてん　■ 1かいで せいかい"}, font(legend * 3 / 4),
-               {area.left, area.top, area.width, legend}, soft);
+    // The legend in the colours it stands for.
+    const int half = area.width / 2;
+    p.drawText({"● とくてん"}, font(legend * 3 / 4), {area.left, area.top, half, legend}, scoreBlue);
+    p.drawText({"■ 1かいで せいかい"}, font(legend * 3 / 4), {area.left + half, area.top, half, legend},
+               Colour{60, 150, 60});
     const PixelRect plot{area.left + 12, area.top + legend + 4, area.width - 24, area.height - legend - 16};
     p.line(plot.left, plot.bottom(), plot.right(), plot.bottom(), soft);
     if (s.days.empty()) {
