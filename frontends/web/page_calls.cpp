@@ -88,7 +88,7 @@ void makeWindow(const NewWindow& window) {
     send("makeWindow", what);
 }
 
-void captionWindow(const Caption& caption) {
+void captionWindow(const WindowCaption& caption) {
     val what = withId(caption.id);
     what.set("caption", caption.caption);
     send("captionWindow", what);

@@ -35,11 +35,11 @@ struct NewWindow {
 };
 void makeWindow(const NewWindow& window);
 
-struct Caption {
+struct WindowCaption {
     int id = 0;
     std::string caption;
 };
-void captionWindow(const Caption& caption);
+void captionWindow(const WindowCaption& caption);
 
 struct Showing {
     int id = 0;
