@@ -56,3 +56,9 @@ void Program::quit() {
 void Program::gameOver() {
     closeScreens(openingScreen_.get());
 }
+
+// きろく comes up in front, drawn afresh from the record as it stands.
+void Program::showRecord() {
+    recordWindow_->show();
+    recordWindow_->recordChanged();
+}

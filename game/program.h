@@ -8,6 +8,7 @@
 #include "screens/navigator.h"
 #include "screens/opening/opening_screen.h"
 #include "screens/practice/practice_screen.h"
+#include "screens/record/record_window.h"
 #include <functional>
 #include <memory>
 #include <optional>
@@ -44,6 +45,12 @@ public:
     // What the system asks for (a high-contrast theme, reduced motion), for each choice the player has not
     // made; a front end hands it in at the start and whenever the system's setting changes.
     void followSystemLook(const toolkit::Look& asked);
+    record::Record& record() override { return record_; }
+    record::PlayerId player() const override { return player_; }
+    void choosePlayer(record::PlayerId id) override;
+    record::Time now() const override;
+    void showRecord() override;
+    RecordWindow& recordWindow() { return *recordWindow_; }
 
     int loadedScreens() const { return loaded_; }
     // Called when no screen is loaded any more: the program ends.
@@ -58,7 +65,10 @@ private:
     // Closes every loaded screen but the spared one, in one order: the chart, the main screen, the practice
     // screen, the opening.
     void closeScreens(const toolkit::Screen* spared);
+    void recordLoaded(const record::Loaded& loaded);
     Services services_;
+    record::Record record_;
+    record::PlayerId player_ = record::firstPlayer;
     toolkit::Guard guard_;
     toolkit::Display& display_;
     int loaded_ = 0;
@@ -69,4 +79,5 @@ private:
     std::unique_ptr<ChartWindow> chartWindow_;
     std::unique_ptr<PracticeScreen> practiceScreen_;
     std::unique_ptr<OpeningScreen> openingScreen_;
+    std::unique_ptr<RecordWindow> recordWindow_;
 };

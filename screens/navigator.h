@@ -4,6 +4,7 @@
 // practice → main) by name; the program object, which owns the screens, knows what each step shows, hides
 // and closes, and in which order. A screen never shows or hides another screen itself.
 #include "screens/services.h"
+#include "services/record/record.h"
 #include "services/romaji/romaji.h"
 #include "toolkit/screen.h"
 
@@ -46,4 +47,14 @@ public:
     // for the next start; a choice the player has never made follows what the system asks for.
     virtual toolkit::Look look() const = 0;
     virtual void chooseLook(const toolkit::Look& look) = 0;
+
+    // The learning record, read from the store as the game starts (the game plays meanwhile), and the player
+    // it is kept for: the one chosen last time, or the first.
+    virtual record::Record& record() = 0;
+    virtual record::PlayerId player() const = 0;
+    virtual void choosePlayer(record::PlayerId id) = 0;
+    // The time of day, in seconds since 1970.
+    virtual record::Time now() const = 0;
+    // きろく: the player's record, drawn in a window of its own.
+    virtual void showRecord() = 0;
 };

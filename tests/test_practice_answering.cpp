@@ -6,6 +6,7 @@
 // desktop, in qt/test_screens_drawn.
 #include "screens/main/main_screen.h"
 #include "screens/practice/practice_screen.h"
+#include "services/record/rowcodec.h"
 #include "support/practicechart.h"
 #include <algorithm>
 #include <fstream>
@@ -124,9 +125,15 @@ TEST(PracticeAnswering, shippedDataReachesTheFinish) {
     }
     r.onNoTimeMenu(0);
     r.onBeginClicked();
+    const auto target = static_cast<std::size_t>(r.state().targetIndex);
+    r.onChartLabelClicked(r.state().table.labelList[target] == 0 ? 1 : 0); // a wrong kana first
     for (int n = 0; n < 103 && r.isLoaded(); ++n)
         answerCurrentTarget(r);
     ASSERT_EQ(r.state().correctCount, 103);
+    // The record keeps each prompt once, right unless a wrong kana was clicked for it.
+    ASSERT_EQ(game.recordStore.rows.size(), 103u);
+    EXPECT_FALSE(std::get<record::PracticeAnswer>(*record::decode(game.recordStore.rows[0])).right);
+    EXPECT_TRUE(std::get<record::PracticeAnswer>(*record::decode(game.recordStore.rows[1])).right);
     ASSERT_TRUE(!r.isLoaded());
     ASSERT_TRUE(game.program->mainScreen().isVisible());
 }

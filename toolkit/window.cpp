@@ -13,6 +13,12 @@ Timer* Window::addTimer(int intervalMs, bool enabled) {
     return timers_.back().get();
 }
 
+void Window::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    if (view_) view_->captionChanged();
+}
+
 void Window::show(const Window* beside) {
     shown_ = true;
     if (view_) view_->show(beside);

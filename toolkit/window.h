@@ -26,6 +26,8 @@ public:
     // Brings the window to the front and gives it the input focus.
     virtual void raise() = 0;
     virtual void focus() = 0;
+    // The window's caption changed.
+    virtual void captionChanged() = 0;
 };
 
 class Window {
@@ -36,6 +38,7 @@ public:
     Window& operator=(const Window&) = delete;
 
     const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption);
     int clientWidth() const { return width_; } // twips
     int clientHeight() const { return height_; }
     const std::string& objectName() const { return name_; }

@@ -36,3 +36,5 @@ on_display() {
 on_display 1024x768x24 "$tool" docs/screenshot-main.png
 on_display 2048x1536x24 env QT_SCALE_FACTOR=2 "$tool" docs/screenshot-main@2x.png
 echo "wrote docs/screenshot-main.png and docs/screenshot-main@2x.png"
+on_display 1024x768x24 "$tool" --record docs/screenshot-record.png
+echo "wrote docs/screenshot-record.png"

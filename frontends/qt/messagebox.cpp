@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "frontends/qt/messagebox.h"
 #include "frontends/qt/timer.h"
+#include <QAbstractButton>
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +17,28 @@ void QtMessageBox::show(const std::string& text, const std::string& title, toolk
                     QApplication::activeWindow());
     box.exec();
     closed();
+}
+
+void QtMessageBox::ask(const std::string& text, const std::string& title,
+                       std::function<void(bool)> answered) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
+    box.setDefaultButton(QMessageBox::No);
+    answered(box.exec() == QMessageBox::Yes);
+}
+
+void QtMessageBox::askText(const std::string& text, const std::string& title, const std::string& initial,
+                           std::function<void(std::optional<std::string>)> answered) {
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setLabelText(QString::fromStdString(text));
+    dialog.setTextValue(QString::fromStdString(initial));
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("やめる"));
+    if (dialog.exec() != QDialog::Accepted) return answered(std::nullopt);
+    answered(dialog.textValue().trimmed().toStdString());
 }
 
 void QtErrorReporter::fatal(const std::string& playerText, const std::string& detail) {

@@ -3,6 +3,7 @@
 // The desktop's message box and error box.
 #include "toolkit/guard.h"
 #include "toolkit/messagebox.h"
+#include <optional>
 
 namespace frontend {
 
@@ -10,6 +11,9 @@ class QtMessageBox : public toolkit::MessageBox {
 public:
     void show(const std::string& text, const std::string& title, toolkit::MessageIcon icon,
               std::function<void()> closed) override;
+    void ask(const std::string& text, const std::string& title, std::function<void(bool)> answered) override;
+    void askText(const std::string& text, const std::string& title, const std::string& initial,
+                 std::function<void(std::optional<std::string>)> answered) override;
 };
 
 // Shows the error box and leaves the process with exit status 1.

@@ -31,6 +31,7 @@ public:
     void hide() override { QMainWindow::hide(); }
     void raise() override;
     void focus() override;
+    void captionChanged() override { setWindowTitle(QString::fromStdString(window_->caption())); }
 
     double zoom() const { return zoom_; }
     const toolkit::Look& look() const;

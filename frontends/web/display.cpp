@@ -346,6 +346,7 @@ struct WebDisplay::Panel : WindowView {
     void hide() override { page::hideWindow(id); }
     void raise() override { page::raiseWindow(id); }
     void focus() override { page::focusWindow(id); }
+    void captionChanged() override { page::captionWindow({id, window->caption()}); }
 
     void addMenus(MenuItem& parent, int parentId) {
         for (const auto& item : parent.items()) {

@@ -104,6 +104,16 @@ void makeWindow(const NewWindow& window) {
     send("makeWindow", what);
 }
 
+void captionWindow(const WindowCaption& caption) {
+    val what = withId(caption.id);
+    what.set(key("caption"), caption.caption);
+    send("captionWindow", what);
+}
+
+std::string dialogAnswer() {
+    return pageFunction("dialogAnswer")().as<std::string>();
+}
+
 void showWindow(const Showing& show) {
     val what = withId(show.id);
     what.set(key("besideId"), show.besideId);
@@ -298,6 +308,10 @@ void message(const Message& message) {
     what.set(key("text"), message.text);
     what.set(key("title"), message.title);
     what.set(key("stop"), message.stop);
+    what.set(key("asks"), message.asks == Message::Asks::yesNo  ? "yesNo"
+                     : message.asks == Message::Asks::text ? "text"
+                                                           : "");
+    what.set(key("initial"), message.initial);
     send("message", what);
 }
 

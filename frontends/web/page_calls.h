@@ -35,6 +35,12 @@ struct NewWindow {
 };
 void makeWindow(const NewWindow& window);
 
+struct WindowCaption {
+    int id = 0;
+    std::string caption;
+};
+void captionWindow(const WindowCaption& caption);
+
 struct Showing {
     int id = 0;
     int besideId = 0; // the panel it belongs beside, or 0
@@ -216,8 +222,13 @@ struct Message {
     std::string text;
     std::string title;
     bool stop = false;
+    // What the box asks: nothing (OK), a yes or no (はい, いいえ), or a line of text (OK, やめる). It hears
+    // dialogClosed with 1 for はい or OK; the text typed is then dialogAnswer().
+    enum class Asks { nothing, yesNo, text } asks = Asks::nothing;
+    std::string initial; // the text the line starts with
 };
 void message(const Message& message);
+std::string dialogAnswer();
 
 struct Fatal {
     std::string text;

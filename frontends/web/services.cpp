@@ -19,6 +19,30 @@ void PageMessageBox::show(const std::string& text, const std::string& title, too
     page::message({id, text, title, icon == toolkit::MessageIcon::stop});
 }
 
+void PageMessageBox::ask(const std::string& text, const std::string& title,
+                         std::function<void(bool)> answered) {
+    const int id = newViewId();
+    listen(id, [id, answered = std::move(answered)](PageEvent event, int yes) {
+        if (event != PageEvent::dialogClosed) return;
+        const std::function<void(bool)> done = answered;
+        forget(id);
+        done(yes == 1);
+    });
+    page::message({id, text, title, false, page::Message::Asks::yesNo});
+}
+
+void PageMessageBox::askText(const std::string& text, const std::string& title, const std::string& initial,
+                             std::function<void(std::optional<std::string>)> answered) {
+    const int id = newViewId();
+    listen(id, [id, answered = std::move(answered)](PageEvent event, int ok) {
+        if (event != PageEvent::dialogClosed) return;
+        const std::function<void(std::optional<std::string>)> done = answered;
+        forget(id);
+        done(ok == 1 ? std::optional<std::string>(page::dialogAnswer()) : std::nullopt);
+    });
+    page::message({id, text, title, false, page::Message::Asks::text, initial});
+}
+
 void PageErrors::fatal(const std::string& playerText, const std::string& detail) {
     std::fprintf(stderr, "pokuraku: %s\n", detail.c_str());
     // Nothing of the game may go on behind the error box: no animation, no chase, no window coming up.

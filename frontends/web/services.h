@@ -16,6 +16,9 @@ class PageMessageBox : public toolkit::MessageBox {
 public:
     void show(const std::string& text, const std::string& title, toolkit::MessageIcon icon,
               std::function<void()> closed) override;
+    void ask(const std::string& text, const std::string& title, std::function<void(bool)> answered) override;
+    void askText(const std::string& text, const std::string& title, const std::string& initial,
+                 std::function<void(std::optional<std::string>)> answered) override;
 };
 
 // The error box: the game stops behind it; once it is closed the page offers a new game.

@@ -33,6 +33,8 @@ void MainScreen::onCatchTick() {
         c.creatures(k)->setEnabled(true);
     s.catchStep = 0;
     c.catchTimer->setEnabled(false);
+    ++s.savedCount;
+    recordGame();
 }
 
 // A click on a slot lets its waiting creature out at the start of the track at once. A slot with nothing

@@ -48,6 +48,7 @@ void MainScreen::eatCreature(std::int16_t i) {
     setScore(s.score - eatPenalty);
     setCreatureState(i, CreatureState::eaten);
     ++s.eatenCount;
+    recordGame();
     play(Cue::Eaten);
 }
 
@@ -66,6 +67,7 @@ void MainScreen::bringBackCreature(std::int16_t i) {
 
 // The fifth lost creature ends the game: the graded result, then every game window closes.
 void MainScreen::endGame() {
+    recordGame();
     s.resultText = resultForScore(s.score);
     play(Cue::GameOver);
     resultOpen_ = true;

@@ -30,6 +30,7 @@ void MainScreen::onRetryClicked() {
 void MainScreen::onHintClicked() {
     play(Cue::Hint);
     ++s.hintLevel;
+    ++s.hintsTaken;
     s.hintTaken = true;
     Random& random = navigator_.services().random;
     random.seedFromClock();

@@ -12,6 +12,7 @@ void MainScreen::onOkClicked() {
     if (s.hintLevel > 1) c.hintButton->hide();
 
     if (s.answer != s.answerLine) {
+        recordWrongAnswer();
         play(Cue::Wrong);
         setScore(scoreAfterCharge(s.score, wrongAnswerCharge));
         c.okButton->hide();
@@ -35,6 +36,8 @@ void MainScreen::onOkClicked() {
     for (std::int16_t k = 0; k < creatureCount; ++k)
         if (creatureGoesBack(s.score, creatureDefs[k].threshold)) setCreatureShown(k, false);
     ++s.solvedCount;
+    recordWord();
+    recordGame();
     pickQuestion();
     dealTiles();
 }

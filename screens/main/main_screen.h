@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class Navigator;
 
@@ -45,6 +46,12 @@ public:
     void onLessMotionMenu();
     void onSpeakClicked();  // says the word in play
     void onReadAloudMenu(); // turns speaking each new word on or off, remembered for the next start
+    void onRecordMenu();
+    void onReviewMenu(); // にがてを れんしゅう: missed words come more often, or the plain deal again
+    void onPlayerMenu(std::size_t index); // the index-th player of the record
+    void onAddPlayerMenu();
+    void onRenamePlayerMenu();
+    void onRemovePlayerMenu();
     bool onKeyDown(const toolkit::KeyPress& key); // keyboard play; true when the key was taken
 
     // The screen's own procedures.
@@ -67,6 +74,8 @@ public:
     // The chart menu item's caption; the end of a practice visit offers the chart again without touching
     // chartShown.
     void setChartMenuCaption(const std::string& caption);
+    // The player in force in the caption, and the players in the プレイヤー menu.
+    void showPlayer();
 
     // The game as it stands: it outlives the window.
     struct State {
@@ -105,6 +114,15 @@ public:
         bool chartShown = false;
         bool creditShown = false;
         std::string resultText;
+        // What the record keeps of the game and of the word in play.
+        bool reviewDeal = false;  // にがてを れんしゅう: words missed come back more often
+        std::string listedAnswer; // the word's answer as the word list writes it
+        std::int64_t gameStart = 0;
+        std::int64_t wordDealtAt = 0;
+        std::int16_t wrongOks = 0;
+        std::int16_t hintsTaken = 0;
+        std::int16_t savedCount = 0;
+        std::vector<std::string> missedSyllables;
     };
     const State& state() const { return s; }
 
@@ -149,6 +167,12 @@ private:
     void eatCreature(std::int16_t i);
     void bringBackCreature(std::int16_t i);
     void endGame();
+    // The record: the word just answered right, and the game as it stands (written again each time, so a
+    // game cut short keeps all but the word in play).
+    void recordWord();
+    void recordGame();
+    void recordWrongAnswer();
+    int pickedWord(); // the next word's number in the lists
     // The long-vowel mark as the word in play draws it, and the answer as the player reads it.
     mainscreen::MarkLook markLook() const;
     std::string shownAnswer(const std::string& answer) const;

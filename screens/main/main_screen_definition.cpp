@@ -157,6 +157,15 @@ void buildMenus(Window& window, MainScreenControls& c) {
     c.lookMenu = bar.add("見え方");
     c.clearColoursItem = c.lookMenu->add("見やすい色");
     c.lessMotionItem = c.lookMenu->add("すくない動き");
+    c.recordMenu = bar.add("きろく");
+    c.recordViewItem = c.recordMenu->add("きろくを見る");
+    c.reviewItem = c.recordMenu->add("にがてを れんしゅう");
+    c.playerMenu = bar.add("プレイヤー");
+    for (auto& item : c.playerItems)
+        item = c.playerMenu->add("");
+    c.addPlayerItem = c.playerMenu->add("プレイヤーを ふやす");
+    c.renamePlayerItem = c.playerMenu->add("なまえを かえる");
+    c.removePlayerItem = c.playerMenu->add("プレイヤーを けす");
     c.makerMenu = bar.add("製作者");
     c.makerMessageItem = c.makerMenu->add("minasan. tanosimi nagara ro^maji no benkyo^  wo site kudasai ne.");
     c.openingMenuItem = c.makerMenu->add("ポクラク開発チーム（オープニングをもう一度）");
@@ -165,7 +174,7 @@ void buildMenus(Window& window, MainScreenControls& c) {
 } // namespace
 
 std::unique_ptr<Window> buildMainScreen(MainScreenControls& c, MainScreen& screen, Guard& guard) {
-    auto window = std::make_unique<Window>("ポクラク　　　　　　　 Ver.7.2", 6135, 4905);
+    auto window = std::make_unique<Window>(mainCaption, 6135, 4905);
     window->setDesignPosition({5730, 900}); // beside the chart window at the left edge of the screen
     window->setBackColor(white);
     window->setZoomsWithFrame(true);
@@ -207,7 +216,25 @@ std::unique_ptr<Window> buildMainScreen(MainScreenControls& c, MainScreen& scree
             {c.lessMotionItem, "lessMotionItem", c.lessMotionItem->triggered, [s] { s->onLessMotionMenu(); }},
             {c.makerMenu, "saku", c.makerMenu->aboutToShow, [s] { s->onMakerMenuOpened(); }},
             {c.makerMessageItem, "zxcv"},
-            {c.openingMenuItem, "sakusya", c.openingMenuItem->triggered, [s] { s->onOpeningMenu(); }}});
+            {c.openingMenuItem, "sakusya", c.openingMenuItem->triggered, [s] { s->onOpeningMenu(); }},
+            {c.recordMenu, "recordMenu"},
+            {c.recordViewItem, "recordViewItem", c.recordViewItem->triggered, [s] { s->onRecordMenu(); }},
+            {c.reviewItem, "reviewItem", c.reviewItem->triggered, [s] { s->onReviewMenu(); }},
+            {c.playerMenu, "playerMenu"},
+            {c.addPlayerItem, "addPlayerItem", c.addPlayerItem->triggered, [s] { s->onAddPlayerMenu(); }},
+            {c.renamePlayerItem, "renamePlayerItem", c.renamePlayerItem->triggered,
+             [s] { s->onRenamePlayerMenu(); }},
+            {c.removePlayerItem, "removePlayerItem", c.removePlayerItem->triggered,
+             [s] { s->onRemovePlayerMenu(); }}});
+    static const std::array<std::string, maxPlayers> playerItemNames = [] {
+        std::array<std::string, maxPlayers> names;
+        for (std::size_t i = 0; i < maxPlayers; ++i)
+            names[i] = "playerItem" + std::to_string(i);
+        return names;
+    }();
+    for (std::size_t i = 0; i < maxPlayers; ++i)
+        define(guard, {{c.playerItems[i], playerItemNames[i].c_str(), c.playerItems[i]->triggered,
+                        [s, i] { s->onPlayerMenu(i); }}});
     for (std::size_t i = 0; i < std::size(spellingChoices); ++i) {
         const romaji::Spelling spelling = spellingChoices[i].spelling;
         define(guard, {{c.spellingItems[i], spellingChoices[i].objectName, c.spellingItems[i]->triggered,

@@ -25,6 +25,11 @@ inline constexpr SpellingChoice spellingChoices[] = {
     {romaji::Spelling::hepburnDoubled, "ヘボン式（shi  tsu  oo）", "hepburnDoubledItem",
      "※　のばす音に印はありません。かなのとおりに書きます（とう→tou）"},
 };
+// The main window's caption; the player in force follows it.
+inline constexpr char mainCaption[] = "ポクラク　　　　　　　 Ver.7.2";
+// How many players the プレイヤー menu can list.
+inline constexpr std::size_t maxPlayers = 40;
+
 // The 遊び方 explanation of the long-vowel mark, counted from 0.
 inline constexpr std::size_t longVowelHelpItem = 6;
 
@@ -69,6 +74,16 @@ struct MainScreenControls {
     toolkit::MenuItem* makerMenu = nullptr;
     toolkit::MenuItem* makerMessageItem = nullptr;
     toolkit::MenuItem* openingMenuItem = nullptr;
+    // The learning record: きろく and にがてを れんしゅう, and who plays.
+    toolkit::MenuItem* recordMenu = nullptr;
+    toolkit::MenuItem* recordViewItem = nullptr;
+    toolkit::MenuItem* reviewItem = nullptr;
+    toolkit::MenuItem* playerMenu = nullptr;
+    std::array<toolkit::MenuItem*, maxPlayers>
+        playerItems{}; // the record's players in order; the rest hidden
+    toolkit::MenuItem* addPlayerItem = nullptr;
+    toolkit::MenuItem* renamePlayerItem = nullptr;
+    toolkit::MenuItem* removePlayerItem = nullptr;
 };
 
 // Twelve creatures, in index order (the zodiac's): the tooltip names the animal in romaji, the score above

@@ -25,12 +25,16 @@ void MainScreen::onLoad() {
     s.solvedCount = 0;
     s.hintTaken = false;
     s.hintLevel = 0;
+    s.savedCount = 0;
+    s.gameStart = navigator_.now();
     c.scoreLabel->setText("0");
     c.creditLabel->hide();
     navigator_.prepareChart();
     showSpellingChoice();
     showLookChoice();
     showSpeaking();
+    showPlayer();
+    c.reviewItem->setChecked(s.reviewDeal);
     readQuestionBank();
     for (std::int16_t k = 0; k < 12; ++k) {
         setCreatureShown(k, false);
@@ -65,18 +69,12 @@ void MainScreen::pickQuestion() {
     c.hintButton->show();
     s.hintTaken = false;
     c.hintLabel->setText({});
-    Random& random = navigator_.services().random;
-    int i = 0;
-    for (;;) {
-        i = random.below(s.questionCount);
-        // Once all but one word have been asked, every word may come again.
-        if (s.solvedCount >= s.questionCount - 1) {
-            s.usedFlags.fill(0);
-            s.solvedCount = 0;
-        }
-        if (s.usedFlags[i] != 1) break;
-    }
-    s.usedFlags[i] = 1;
+    const int i = pickedWord();
+    s.wordDealtAt = navigator_.now();
+    s.wrongOks = 0;
+    s.hintsTaken = 0;
+    s.missedSyllables.clear();
+    s.listedAnswer = s.romajiList[i];
     // The word is dealt and judged in the spelling chosen when it comes up.
     s.spelling = navigator_.spelling();
     s.answer = romaji::spell(s.romajiList[i], s.wordList[i], s.spelling);

@@ -68,4 +68,8 @@ std::string plainPiece(const std::string& letter);
 // A dealt letter is blue when it is one of the five lower-case vowels (blanks around it aside), else black.
 toolkit::Colour letterColour(const std::string& letter);
 
+// The syllable of the word (in hiragana; ん, ー for a long-vowel mark) in which a wrong answer first leaves
+// the right one, read against the word's kana; empty when the answer does not read as romaji of the word.
+std::string missedSyllable(const std::string& answer, const std::string& typed, const std::string& kana);
+
 } // namespace mainscreen

@@ -2,6 +2,7 @@
 #include "screens/navigator.h"
 #include "screens/practice/look.h"
 #include "screens/practice/practice_screen.h"
+#include <algorithm>
 
 // The current target stays as long as its kana is unanswered, so the first target of a visit is the one the
 // previous visit ended on. Otherwise targets are drawn among the records whose kana is still unanswered; when
@@ -30,6 +31,7 @@ void PracticeScreen::onChartLabelClicked(std::int16_t index) {
     const auto k = static_cast<std::size_t>(index);
     const std::string clicked = s.chartCaptions[k];
     if (practice::answersTarget(clicked, s.targetAnswer)) {
+        recordPrompt();
         s.answeredKana.set(k);
         label->setBackColor(practiceLook::answeredMark);
         label->setBorder(false);
@@ -42,12 +44,14 @@ void PracticeScreen::onChartLabelClicked(std::int16_t index) {
         s.chartCaptions[k] = s.targetPrompt;
         label->setText(s.targetPrompt);
         chooseTarget();
+        promptShown();
         if (!s.untimed) {
             // Restart the target timer's period: the new prompt stays a full second before it is shown again.
             c.targetTimer->setEnabled(false);
             c.targetTimer->setEnabled(true);
         }
-    }
+    } else
+        s.promptMissed = true;
     c.countLabel->setText(std::to_string(s.correctCount) + "こ");
     if (practice::finishesVisit(s.correctCount)) {
         navigator_.playOpening();
@@ -57,6 +61,18 @@ void PracticeScreen::onChartLabelClicked(std::int16_t index) {
         leave();
         navigator_.keepOpeningInFront();
     }
+}
+
+void PracticeScreen::recordPrompt() {
+    const record::Time now = navigator_.now();
+    navigator_.record().add(
+        record::PracticeAnswer{navigator_.player(), now, s.targetAnswer, !s.promptMissed,
+                               static_cast<int>(std::max<record::Time>(0, now - s.promptShownAt))});
+}
+
+void PracticeScreen::promptShown() {
+    s.promptShownAt = navigator_.now();
+    s.promptMissed = false;
 }
 
 void PracticeScreen::play(Cue cue) {

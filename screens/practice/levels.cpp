@@ -47,6 +47,7 @@ void PracticeScreen::onStartClicked() {
     c.runClock->setEnabled(true);
     c.startButton->hide();
     chooseTarget();
+    promptShown();
 }
 
 // The begin button starts an untimed run: no clock, no verdict, and correct answers leave the target timer
@@ -57,4 +58,5 @@ void PracticeScreen::onBeginClicked() {
     c.beginButton->hide();
     s.untimed = true;
     chooseTarget();
+    promptShown();
 }

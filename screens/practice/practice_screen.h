@@ -59,6 +59,9 @@ public:
         std::array<std::string, practice::chartSize> chartCaptions;
         // The romaji typed so far towards a kana; a new window starts with none.
         std::string typedLetters;
+        // For the record: when the prompt in play was shown, and whether a wrong kana was clicked for it.
+        std::int64_t promptShownAt = 0;
+        bool promptMissed = false;
     };
     const State& state() const { return s; }
 
@@ -75,6 +78,10 @@ private:
     void chooseLevel(practice::Level level, toolkit::MenuItem* chosen);
     void dropLevelItem(toolkit::MenuItem* item);
     void typed(const practice::Typing& typing);
+    // The prompt in play was answered right: the record keeps its kana, whether it was right at the first
+    // click, and how long it took; the next prompt's time starts.
+    void recordPrompt();
+    void promptShown();
 
     Navigator& navigator_;
     PracticeScreenControls c;

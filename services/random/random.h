@@ -18,6 +18,8 @@ public:
     int below(int n) { return static_cast<int>(next() * n); }
 
     static Clock systemClock();
+    // The clock's reading: nanoseconds since 1970 for the system clock.
+    std::uint64_t now() const { return clock_(); }
 
 private:
     Clock clock_;

@@ -55,8 +55,24 @@ public:
         if (whileOpen) whileOpen();
         closed();
     }
+    void ask(const std::string& text, const std::string& title, std::function<void(bool)> answered) override {
+        shown.push_back({text, title, toolkit::MessageIcon::none});
+        answered(answers.empty() ? false : answers.front() == "はい");
+        if (!answers.empty()) answers.erase(answers.begin());
+    }
+    void askText(const std::string& text, const std::string& title, const std::string&,
+                 std::function<void(std::optional<std::string>)> answered) override {
+        shown.push_back({text, title, toolkit::MessageIcon::none});
+        std::optional<std::string> answer;
+        if (!answers.empty()) answer = answers.front();
+        if (!answers.empty()) answers.erase(answers.begin());
+        answered(answer);
+    }
     std::vector<Shown> shown;
     std::function<void()> whileOpen;
+    // What the player answers the questions, in turn: はい or いいえ, or a line of text; none left: いいえ,
+    // or cancelled.
+    std::vector<std::string> answers;
 };
 
 class RecordingErrors : public toolkit::ErrorReporter {

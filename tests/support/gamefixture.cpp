@@ -21,8 +21,8 @@ GameFixture::GameFixture(const std::optional<std::string>& bank, std::unique_ptr
     : displayOwned(shownOn ? std::move(shownOn) : std::make_unique<HeadlessDisplay>()),
       display(*displayOwned) {
     if (bank) writeText("romaji.txt", *bank);
-    program = std::make_unique<Program>(Services{random, sound, messageBox, {dir.path().string()}, &settings},
-                                        errors, display);
+    program = std::make_unique<Program>(
+        Services{random, sound, messageBox, {dir.path().string()}, &settings, &recordStore}, errors, display);
 }
 
 GameFixture::~GameFixture() {

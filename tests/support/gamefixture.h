@@ -44,6 +44,7 @@ public:
     ScriptedMessageBox messageBox;
     RecordingErrors errors;
     MemorySettings settings;
+    record::MemoryStore recordStore;
     std::unique_ptr<toolkit::Display> displayOwned;
     toolkit::Display& display;
     std::uint64_t clock = 1000; // frozen unless the test moves it

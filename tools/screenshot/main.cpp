@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Saves a picture of the main window in the middle of a game: a few words answered, creatures on the
-// track, one saved in its slot, and the next word half built with a long-vowel mark.
+// track, one saved in its slot, and the next word half built with a long-vowel mark. With --record, a
+// picture of きろく after a session of twenty words over three days, つ missed three times.
 #include "frontends/qt/fonts.h"
 #include "frontends/qt/messagebox.h"
 #include "frontends/qt/window.h"
@@ -31,6 +32,36 @@ bool press(MainScreen& f, const std::string& letters) {
     return true;
 }
 
+// Four games over three days, twenty words in all: the first three words with つ dealt are answered wrong
+// first (つ swapped with the letter after it), and so is every third ねこ; the rest right at once.
+void playRecordSession(Program& program, std::uint64_t& clock) {
+    const std::uint64_t second = 1000000000u;
+    int tsuMissed = 0, cats = 0;
+    for (int game = 0; game < 4; ++game) {
+        clock += (game == 2 ? 0 : 86400) * second;
+        program.start();
+        program.openingScreen().close();
+        MainScreen& f = program.mainScreen();
+        f.controls().chaseTimer->setEnabled(false);
+        for (int word = 0; word < 5; ++word) {
+            std::string answer = f.state().answer;
+            const std::size_t tu = answer.find("tu");
+            const bool cat = f.state().questionWord == "ねこ" && ++cats % 3 == 0;
+            if ((tu != std::string::npos && tsuMissed < 3) || cat) {
+                std::string wrong = answer;
+                std::swap(wrong[cat ? 0 : tu + 1], wrong[cat ? 1 : tu + 2 < wrong.size() ? tu + 2 : tu]);
+                tsuMissed += !cat;
+                press(f, wrong);
+                f.onOkClicked();
+            }
+            clock += (8 + 3 * word) * second;
+            press(f, answer);
+            f.onOkClicked();
+        }
+        program.quit();
+    }
+}
+
 class PrintErrors : public toolkit::ErrorReporter {
 public:
     void fatal(const std::string&, const std::string& detail) override {
@@ -43,25 +74,42 @@ public:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: pokuraku-screenshot OUTPUT.png\n");
+    const bool record = argc == 3 && std::string(argv[1]) == "--record";
+    if (argc != 2 && !record) {
+        std::fprintf(stderr, "usage: pokuraku-screenshot [--record] OUTPUT.png\n");
         return 2;
     }
+    const QString output = QString::fromLocal8Bit(argv[argc - 1]);
     frontend::registerFontSubstitutes();
     QTemporaryDir dir;
     QFile bank(dir.filePath(QStringLiteral("romaji.txt")));
     if (!bank.open(QIODevice::WriteOnly)) return 1;
     // One word, asked again and again, so the picture is the same every time.
-    bank.write(QByteArray::fromStdString(encodeCp932("hiko^ki,ひこうき\r\n")));
+    bank.write(QByteArray::fromStdString(encodeCp932(
+        record ? "tukue,つくえ\r\nkutu,くつ\r\nnatu,なつ\r\nneko,ねこ\r\ninu,いぬ\r\nsakana,さかな\r\n"
+               : "hiko^ki,ひこうき\r\n")));
     bank.close();
 
-    std::uint64_t clock = 20261208;
+    std::uint64_t clock = record ? std::uint64_t(1765000000) * 1000000000u : 20261208;
     Random random([&] { return ++clock; });
     SilentSoundPlayer sound;
     frontend::QtMessageBox box;
     PrintErrors errors;
     frontend::QtDisplay display;
-    Program program(Services{random, sound, box, {dir.path().toStdString()}}, errors, display);
+    record::MemoryStore store;
+    Program program(Services{random, sound, box, {dir.path().toStdString()}, nullptr, &store}, errors,
+                    display);
+    if (record) {
+        playRecordSession(program, clock);
+        program.showRecord();
+        QTimer::singleShot(300, [&] {
+            const bool saved = frontend::QtWindow::of(program.recordWindow().window())->grab().save(output);
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
+        const int status = QApplication::exec();
+        program.onLastScreenClosed = nullptr;
+        return status;
+    }
     program.start();
     program.openingScreen().close();
     MainScreen& f = program.mainScreen();
@@ -81,7 +129,7 @@ int main(int argc, char* argv[]) {
     press(f, "hiko^");
 
     QTimer::singleShot(300, [&] {
-        const bool saved = frontend::QtWindow::of(f.window())->grab().save(QString::fromLocal8Bit(argv[1]));
+        const bool saved = frontend::QtWindow::of(f.window())->grab().save(output);
         QCoreApplication::exit(saved ? 0 : 1);
     });
     const int status = QApplication::exec();

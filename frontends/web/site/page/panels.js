@@ -61,6 +61,20 @@ export function makeWindow({ id, caption, name, width, height, back, designX, de
     design: { x: designX, y: designY, width, height } });
 }
 
+// A new caption: the panel's title, or for the game's own panel its name and the page's title.
+export function captionWindow({ id, caption }) {
+  const w = views.windowOf(id);
+  if (!w) return;
+  w.caption = caption;
+  if (w.isMain) {
+    w.panel.setAttribute('aria-label', caption);
+    document.title = caption.replace(/　+/g, ' ');
+  } else {
+    const words = document.getElementById(`panel-title-${id}`);
+    if (words) words.textContent = caption;
+  }
+}
+
 export function showWindow({ id, besideId }) {
   const w = views.windowOf(id);
   if (!w) return;

@@ -167,9 +167,14 @@ const pendingDialogs = []; // the one shown first
 export const dialogOpen = () => dialog.open;
 
 // A message for the player; id, when not 0, hears dialogClosed once the player closes it.
-export function message({ id = 0, text, title, stop, detail = '' }) {
-  queueDialog({ id, text, title, stop, detail });
+// asks: '' for OK alone, 'yesNo' for はい and いいえ, 'text' for a line of text (OK, やめる); dialogClosed then
+// carries 1 for はい or OK, and dialogAnswer() the text.
+export function message({ id = 0, text, title, stop, detail = '', asks = '', initial = '' }) {
+  queueDialog({ id, text, title, stop, detail, asks, initial });
 }
+
+let answer = '';
+export const dialogAnswer = () => answer;
 
 // A message of the page's own; then(), when given, runs once the player closes it.
 export function queueDialog(d) {
@@ -185,13 +190,23 @@ function nextDialog() {
   dialog.querySelector('.text').textContent = d.text;
   dialog.querySelector('.detail').textContent = d.detail || '';
   dialog.classList.toggle('stop', d.stop);
+  const [ok, no] = dialog.querySelectorAll('button');
+  const line = dialog.querySelector('input');
+  ok.textContent = d.asks === 'yesNo' ? 'はい' : 'OK';
+  no.textContent = d.asks === 'yesNo' ? 'いいえ' : 'やめる';
+  no.hidden = !d.asks;
+  line.hidden = d.asks !== 'text';
+  line.value = d.initial || '';
+  line.setAttribute('aria-label', d.text);
+  dialog.returnValue = '';
   dialog.showModal();
-  dialog.querySelector('button').focus();
+  (d.asks === 'text' ? line : d.asks === 'yesNo' ? no : ok).focus();
 }
 
 dialog.addEventListener('close', () => {
   const d = pendingDialogs.shift();
-  if (d && d.id) views.send(d.id, 'dialogClosed');
+  answer = dialog.querySelector('input').value.trim();
+  if (d && d.id) views.send(d.id, 'dialogClosed', dialog.returnValue === 'ok' ? 1 : 0);
   if (d && d.then) d.then();
   nextDialog();
 });

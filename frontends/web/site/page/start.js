@@ -6,12 +6,12 @@
 // hands every click, tap, key and closed dialog back to it. The panels are laid out on a stage at the size
 // the game draws them on a desktop, in CSS pixels, and the stage is scaled to fill the viewport.
 import { connect, running } from './views.js';
-import { focusWindow, hideWindow, makeWindow, raiseWindow, removeWindow, showWindow } from './panels.js';
+import { captionWindow, focusWindow, hideWindow, makeWindow, raiseWindow, removeWindow, showWindow } from './panels.js';
 import { enabled, focusControl, font, line, look, makeControl, picture, place, pointer, shown, text }
   from './controls.js';
 import { shippedFontsLoaded } from './text.js';
 import { advance, canvasSize, inkOf, lineHeight, paintFill, paintLine, paintPolyline, paintText } from './canvas.js';
-import { makeMenu, menuState, message } from './popups.js';
+import { dialogAnswer, makeMenu, menuState, message } from './popups.js';
 import { LIST_KEY, stored, storedValue, store } from './storage.js';
 import { dropWordList, fatal, firstGame, gameClosed, pickWordList } from './games.js';
 import { showWordLink } from './sharing.js';
@@ -67,7 +67,7 @@ function keepForOffline() {
 }
 
 window.pokurakuPage = {
-  makeWindow, showWindow, hideWindow, raiseWindow, focusWindow, removeWindow, makeControl, place, line,
+  makeWindow, captionWindow, dialogAnswer, showWindow, hideWindow, raiseWindow, focusWindow, removeWindow, makeControl, place, line,
   shown, enabled, pointer, font, look, text, picture, focusControl, canvasSize, lineHeight, advance, inkOf,
   paintFill, paintLine, paintPolyline, paintText, makeMenu, menuState, message, fatal, gameClosed,
   pickWordList, dropWordList, showWordLink, stored, store, keepCue, playCue, loadRecord, keepRecordRow,
