@@ -56,9 +56,10 @@ rm -r "$XDG_DATA_HOME/pokuraku"
 printf '[wordLink]\nsite=https://school.example/pokuraku/\n' >"$XDG_CONFIG_HOME/pokuraku/pokuraku.conf"
 start_game
 main=$(wait_window 'Ver\.7\.2' 30)
-click_menu "$main" "$(menu_height "$main" 327)" 8 # », where ことば goes when the bar is full
-xdotool key --window "$main" Down Return Return
-shot "$(wait_window '^リンクとQRコード$' 10)" link
+click_menu "$main" "$(menu_height "$main" 327)" 8 # », holding プレイヤー, 製作者 and ことば when the bar is full
+xdotool key --window "$main" Down Down Down Return Return
+link_window=$(wait_window '^リンクとQRコード$' 10)
+shot "$link_window" link
 want=$("$3/tools/bankcheck/pokuraku-bankcheck" --link https://school.example/pokuraku/ "$work/game/romaji.txt" | grep '#words=')
 [ "$(zbarimg -q --nodbus --raw "$work/link.png")" = "$want" ] || fail "the QR code of the link window is not $want"
 stop_game

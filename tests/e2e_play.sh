@@ -4,7 +4,8 @@
 # the screen; pressing the letter tiles at their zoomed places and OK answers the word; the practice screen
 # opens from the menu and is left again; Ctrl+minus makes the game smaller, F11 shows it full screen and
 # back, Ctrl+0 brings back the fitted size; the quit command ends the process with status 0. A learning
-# record that is not a database was set aside and a sound one made in its place.
+# record that is not a database is set aside, said once, and a sound one made in its place; a word answered
+# is in it, and stays there when the game is killed in the middle of the next word.
 # Arguments (from CTest): the built game, the source folder, the build folder.
 source "$(dirname "$0")/e2e/lib.sh"
 
@@ -23,6 +24,9 @@ game_args=()
 start_game
 
 wait_window '^オープニング$' 20 >/dev/null
+told=$(wait_window '^きろく$' 20)
+xdotool windowfocus --sync "$told" key Return
+wait_gone '^きろく$' 10
 zoom_pct=200
 await_main_window
 [ "$menu" -gt 5 ] && [ "$menu" -lt 90 ] || fail "the main window is $menu pixels taller than its client area"
@@ -88,7 +92,29 @@ wait_exit 20
 record=$XDG_DATA_HOME/pokuraku/record.sqlite
 aside=$(ls "$XDG_DATA_HOME"/pokuraku/record-damaged-*.sqlite 2>/dev/null || true)
 [ -n "$aside" ] && [ "$(cat "$aside")" = "not a database" ] || fail "the damaged record was not set aside: $aside"
-[ "$(sqlite3 "$record" 'PRAGMA quick_check; PRAGMA journal_mode; SELECT count(*) >= 0 FROM rows')" = $'ok\nwal\n1' ] ||
-    fail "the new record is not a sound database in a WAL journal with its rows"
+[ "$(sqlite3 "$record" 'PRAGMA quick_check; PRAGMA journal_mode')" = $'ok\nwal' ] ||
+    fail "the new record is not a sound database in a WAL journal"
+rows() { sqlite3 "$record" "SELECT count(*) FROM rows WHERE row LIKE 'r1' || char(9) || '$1' || char(9) || '%'"; }
+[ "$(rows W)" -eq 1 ] && [ "$(rows G)" -ge 1 ] || fail "the record holds $(rows W) words and $(rows G) games, not the word answered"
+
+# Again, killed in the middle of the second word: the first is on the disk once it is answered, and stays.
+start_game
+await_main_window
+for x in 465 945; do click_twips "$main" "$menu" "$x" 2557; done
+await_twips two "$main" "$menu" $ok shown "the OK button is not shown after the last letter"
+click_twips "$main" "$menu" 4027 2586
+await_twips judged "$main" "$menu" $mark shown "no correct-answer mark after the right answer"
+deadline=$((SECONDS + 10))
+until [ "$(rows W)" -eq 2 ]; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "the word answered did not reach the record file"
+    sleep 0.1
+done
+click_twips "$main" "$menu" 465 2557
+await_twips next "$main" "$menu" $(tile 0) empty "the second word's first tile is still shown"
+kill -9 "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+game_pid=""
+[ "$(sqlite3 "$record" 'PRAGMA quick_check')" = ok ] && [ "$(rows W)" -eq 2 ] ||
+    fail "after a kill the record holds $(rows W) words, not the 2 answered"
 if grep -E 'Sanitizer|runtime error' "$work/game.log" >/dev/null; then fail "sanitizer report"; fi
 echo "PASS"
