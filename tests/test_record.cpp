@@ -180,9 +180,9 @@ TEST(RecordCsv, aTeacherReadsEveryWordAndGameBack) {
     record.load(nullptr);
     const PlayerId taro = record.addPlayer("たろう, \"2くみ\"");
     record.add(word("つくえ", "tukue", false, {"つ"}, noon, taro));
-    record.add(word("\"いす\"\n", "isu", true, {}, noon, taro));
+    record.add(word("\"いす\"\n", "=isu", true, {}, noon, taro)); // free text, never a formula
     record.add(GamePlayed{taro, noon - 600, noon, 12, 1, 0});
-    record.add(GamePlayed{taro, noon - 600, noon + 5, 20, 2, 1});
+    record.add(GamePlayed{taro, noon - 600, noon + 5, -20, 2, 1});
     const std::string csv = toCsv(record);
     ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     const auto rows = parseCsv(csv.substr(3));
@@ -191,9 +191,9 @@ TEST(RecordCsv, aTeacherReadsEveryWordAndGameBack) {
         EXPECT_EQ(row.size(), rows[0].size());
     EXPECT_EQ(rows[1][1], "たろう, \"2くみ\"");
     EXPECT_EQ(rows[1][11], "つ");
-    EXPECT_EQ(rows[2][4], "\"いす\"\n");
+    EXPECT_EQ(rows[2][4] + rows[2][5], "\"いす\"\n'=isu");
     EXPECT_EQ(rows[3][0], "ゲーム");
-    EXPECT_EQ(rows[3][12], "20");
+    EXPECT_EQ(rows[3][12], "-20");
 }
 
 // ---- The screens recording as the child plays
