@@ -265,9 +265,8 @@ TEST(RecordScreens, aWordAndItsGameAreKeptAsTheyAreAnswered) {
 
 TEST(RecordScreens, aStoreSetAsideIsNamedOnceAndTheGameGoesOn) {
     struct Damaged : MemoryStore {
-        void load(std::function<void(Loaded)> done) override {
-            done(Loaded{{}, "kiroku-broken-1.sqlite", false});
-        }
+        Loaded loaded{{}, "kiroku-broken-1.sqlite", false};
+        void load(std::function<void(Loaded)> done) override { done(loaded); }
     };
     GameFixture game;
     Damaged store;
@@ -278,6 +277,14 @@ TEST(RecordScreens, aStoreSetAsideIsNamedOnceAndTheGameGoesOn) {
     game.start();
     ASSERT_EQ(game.messageBox.shown.size(), 1u);
     EXPECT_NE(game.messageBox.shown[0].text.find("kiroku-broken-1.sqlite"), std::string::npos);
+    store.loaded = Loaded{{}, "", true}; // a device that keeps nothing: told once as well
+    game.program = std::make_unique<Program>(
+        Services{
+            game.random, game.sound, game.messageBox, {game.dir.path().string()}, &game.settings, &store},
+        game.errors, game.display);
+    game.start();
+    ASSERT_EQ(game.messageBox.shown.size(), 2u);
+    EXPECT_NE(game.messageBox.shown[1].text.find("のこっていません"), std::string::npos);
     EXPECT_TRUE(game.errors.playerTexts.empty());
 }
 
