@@ -70,6 +70,12 @@ void Program::recordLoaded(const record::Loaded& loaded) {
         services_.messageBox.show("きろくが よめなかったので、「" + loaded.setAsideAs +
                                       "」として とっておきました。\nあたらしい きろくで つづけます。",
                                   "きろく", toolkit::MessageIcon::none, [] {});
+    // No storage on this device (or none allowed): the game plays on, and the child is told once that
+    // what is played today will not be there next time.
+    if (loaded.notKept)
+        services_.messageBox.show("この きかいには きろくを のこせません。\nきょうの きろくは、つぎに "
+                                  "はじめたときには のこっていません。",
+                                  "きろく", toolkit::MessageIcon::none, [] {});
 }
 
 void Program::choosePlayer(record::PlayerId id) {

@@ -205,6 +205,7 @@ TEST(Menus, lookIsChosenForEveryWindowAndRemembered) {
     game.program->followSystemLook({true, false});
     ASSERT_TRUE(c.clearColoursItem->isChecked() && !c.lessMotionItem->isChecked());
     choose(*f.window(), c.lessMotionItem);
+    choose(*f.window(), c.reviewItem); // にがてを れんしゅう stands at the next start as well
     ASSERT_EQ(game.display.look(), (toolkit::Look{true, true}));
     expectReadable(*f.window(), game.display.look());
     f.onPracticeMenu();
@@ -221,6 +222,7 @@ TEST(Menus, lookIsChosenForEveryWindowAndRemembered) {
     game.start();
     ASSERT_EQ(game.display.look(), (toolkit::Look{false, true}));
     ASSERT_TRUE(game.main().controls().lessMotionItem->isChecked());
+    ASSERT_TRUE(game.main().controls().reviewItem->isChecked() && game.main().state().reviewDeal);
 }
 
 // The word is spoken only where the device has a Japanese voice: 🔊 and 読み上げ show while it does; 🔊

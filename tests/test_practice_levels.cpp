@@ -77,6 +77,8 @@ TEST(PracticeLevels, startWithoutLevel) {
     ASSERT_EQ(r.state().tickCount, 3);
     ASSERT_EQ(c.runClock->interval(), 2000);
     ASSERT_EQ(c.statusLabel->text(), "中級ですね"s);
+    c.weakMenuItem->trigger(); // which kana come, not how fast
+    ASSERT_TRUE(r.state().weakDeal && c.weakMenuItem->isChecked() && c.runClock->interval() == 2000);
 }
 
 TEST(PracticeLevels, noTimeThenBegin) {

@@ -7,6 +7,7 @@ using namespace toolkit;
 MainScreen::MainScreen(Navigator& navigator)
     : Screen(navigator), navigator_(navigator), readAloud_(readAloudRemembered()) {
     if (toolkit::Speech* speech = navigator_.services().speech) speech->changed = [this] { showSpeaking(); };
+    s.reviewDeal = reviewRemembered();
 }
 
 MainScreen::~MainScreen() {

@@ -182,6 +182,7 @@ private:
     void showSpeaking();
     void speakNewWord();
     bool readAloudRemembered() const;
+    bool reviewRemembered() const; // にがてを れんしゅう, as chosen last time
     void showLongVowelHelp();
     Navigator& navigator_;
     MainScreenControls c;

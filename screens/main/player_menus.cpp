@@ -4,6 +4,9 @@
 #include "screens/navigator.h"
 
 namespace {
+// Where the にがてを れんしゅう choice is remembered: on or off.
+const std::string reviewKey = "record/review";
+
 // A name as the player typed it, its blanks at either end left out, and not too long for the caption.
 std::string tidyName(const std::string& typed) {
     const std::size_t from = typed.find_first_not_of(" \t\r\n");
@@ -22,7 +25,14 @@ void MainScreen::onRecordMenu() {
 
 void MainScreen::onReviewMenu() {
     s.reviewDeal = !s.reviewDeal;
+    if (toolkit::Settings* settings = navigator_.services().settings)
+        settings->setValue(reviewKey, s.reviewDeal ? "on" : "off");
     c.reviewItem->setChecked(s.reviewDeal);
+}
+
+bool MainScreen::reviewRemembered() const {
+    const toolkit::Settings* settings = navigator_.services().settings;
+    return settings && settings->value(reviewKey) == "on";
 }
 
 void MainScreen::showPlayer() {

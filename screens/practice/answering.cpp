@@ -2,6 +2,7 @@
 #include "screens/navigator.h"
 #include "screens/practice/look.h"
 #include "screens/practice/practice_screen.h"
+#include "services/record/review.h"
 #include <algorithm>
 
 // The current target stays as long as its kana is unanswered, so the first target of a visit is the one the
@@ -10,7 +11,14 @@
 void PracticeScreen::chooseTarget() {
     Random& random = navigator_.services().random;
     random.seedFromClock();
-    s.targetIndex = practice::nextTarget(s.table, s.answeredKana, s.targetIndex, random);
+    // The record is read only when a new kana is drawn, not on every tick that shows the prompt again.
+    const auto current = static_cast<std::size_t>(s.targetIndex);
+    if (s.weakDeal && current < s.table.labelList.size() &&
+        practice::isAnswered(s.answeredKana, s.table.labelList[current]))
+        s.targetIndex =
+            practice::nextWeakTarget(s.table, s.answeredKana, s.targetIndex, weakKana(), random.next());
+    else
+        s.targetIndex = practice::nextTarget(s.table, s.answeredKana, s.targetIndex, random);
     const auto k = static_cast<std::size_t>(s.targetIndex);
     s.targetAnswer = s.table.answerList[k];
     // The prompt in the spelling the player chose, long vowels drawn with a macron where that spelling does.
@@ -61,6 +69,10 @@ void PracticeScreen::onChartLabelClicked(std::int16_t index) {
         leave();
         navigator_.keepOpeningInFront();
     }
+}
+
+std::map<std::string, int> PracticeScreen::weakKana() const {
+    return record::reviewBoxes(navigator_.record().entries(), navigator_.player()).kana;
 }
 
 void PracticeScreen::recordPrompt() {

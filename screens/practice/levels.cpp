@@ -29,6 +29,14 @@ void PracticeScreen::onAdvancedMenu() {
     chooseLevel(practice::Level::Advanced, c.advancedMenuItem);
 }
 
+// にがてを れんしゅう changes only which kana come: it goes with any level, timed or not, and stays for the
+// visit.
+void PracticeScreen::onWeakMenu() {
+    s.weakDeal = true;
+    c.weakMenuItem->setChecked(true);
+    c.statusLabel->setText("にがてですね");
+}
+
 // "No time" prepares an untimed run: the clock keeps ticking unseen until the begin button stops it.
 void PracticeScreen::onNoTimeMenu(std::int16_t) {
     c.levelLabel->setText("がんばれ");

@@ -27,6 +27,7 @@ void PracticeScreen::onLoad() {
     c.startButton->show();
     s.tickLimit = practice::runTicks;
     s.untimed = false;
+    s.weakDeal = false;
     s.correctCount = 0;
     s.tickCount = 0;
     s.table = readingDataFile(

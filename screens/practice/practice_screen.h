@@ -10,6 +10,7 @@
 #include "toolkit/screen.h"
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 
 class Navigator;
@@ -28,6 +29,7 @@ public:
     void onIntermediateMenu();
     void onAdvancedMenu();
     void onNoTimeMenu(std::int16_t index);
+    void onWeakMenu();
     void onQuitPracticeMenu();
     bool onKeyDown(const toolkit::KeyPress& key); // typing the romaji of a kana; true when the key was taken
 
@@ -51,6 +53,8 @@ public:
         std::int16_t tickCount = 0;
         std::int16_t tickLimit = practice::runTicks;
         bool untimed = false;
+        // にがてを れんしゅう chosen for this visit: the kana the player misses are drawn more often.
+        bool weakDeal = false;
         std::string verdictText;
         // What the chart shows, kept here so answers are judged from the screen's own state: the kana
         // answered in this visit, and each chart label's caption (its kana, or the prompt once it is
@@ -82,6 +86,8 @@ private:
     // click, and how long it took; the next prompt's time starts.
     void recordPrompt();
     void promptShown();
+    // The review box of each kana the player misses (the practice prompts and the syllables of words).
+    std::map<std::string, int> weakKana() const;
 
     Navigator& navigator_;
     PracticeScreenControls c;

@@ -43,6 +43,8 @@ void buildMenus(Window& window, PracticeScreenControls& c) {
     c.advancedMenuItem = bar.add("上級");
     c.noTimeMenuItems.set(0, bar.add("タイムなし"));
     c.quitPracticeMenuItem = bar.add("終わる");
+    // After 終わる, so that the items the screen has always had keep their places.
+    c.weakMenuItem = bar.add("にがてを れんしゅう");
 }
 
 } // namespace
@@ -77,6 +79,7 @@ std::unique_ptr<Window> buildPracticeScreen(PracticeScreenControls& c, PracticeS
             {c.intermediateMenuItem, "tyuukyuu", c.intermediateMenuItem->triggered,
              [s] { s->onIntermediateMenu(); }},
             {c.advancedMenuItem, "jyoukyuu", c.advancedMenuItem->triggered, [s] { s->onAdvancedMenu(); }},
+            {c.weakMenuItem, "weakMenuItem", c.weakMenuItem->triggered, [s] { s->onWeakMenu(); }},
             {c.quitPracticeMenuItem, "rowaru", c.quitPracticeMenuItem->triggered,
              [s] { s->onQuitPracticeMenu(); }}});
     wire(guard, c.noTimeMenuItems(0)->triggered, [s] { s->onNoTimeMenu(0); });

@@ -24,6 +24,7 @@ struct PracticeScreenControls {
     toolkit::MenuItem* intermediateMenuItem = nullptr;
     toolkit::MenuItem* advancedMenuItem = nullptr;
     toolkit::ControlArray<toolkit::MenuItem> noTimeMenuItems{"bb"}; // "no time", element 0 only
+    toolkit::MenuItem* weakMenuItem = nullptr; // にがてを れんしゅう: the kana missed often come more often
     toolkit::MenuItem* quitPracticeMenuItem = nullptr;
 };
 

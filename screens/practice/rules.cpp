@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "screens/practice/rules.h"
 #include "services/random/random.h"
+#include "services/record/review.h"
 #include "toolkit/runtimeerror.h"
+#include <vector>
 
 namespace practice {
 
@@ -129,6 +131,20 @@ std::int16_t nextTarget(const PracticeTable& table, const AnsweredKana& answered
 std::int16_t nextTarget(const PracticeTable& table, const AnsweredKana& answered, std::int16_t current,
                         Random& random) {
     return nextTarget(table, answered, current, [&random](int n) { return random.below(n); });
+}
+
+std::int16_t nextWeakTarget(const PracticeTable& table, const AnsweredKana& answered, std::int16_t current,
+                            const std::map<std::string, int>& kanaBoxes, double r) {
+    if (!recordAnswered(table, answered, current)) return current;
+    if (!anyRecordLeft(table, answered)) return current;
+    std::vector<int> weights;
+    for (int record = 0; record < table.recordCount; ++record) {
+        const auto box = kanaBoxes.find(table.answerList[static_cast<std::size_t>(record)]);
+        weights.push_back(recordAnswered(table, answered, record)
+                              ? 0
+                              : record::dealWeight(box == kanaBoxes.end() ? 0 : box->second));
+    }
+    return static_cast<std::int16_t>(record::weightedChoice(weights, r));
 }
 
 } // namespace practice

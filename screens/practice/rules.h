@@ -8,6 +8,7 @@
 #include <bitset>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -81,5 +82,9 @@ std::int16_t nextTarget(const PracticeTable& table, const AnsweredKana& answered
                         const Draw& draw);
 std::int16_t nextTarget(const PracticeTable& table, const AnsweredKana& answered, std::int16_t current,
                         Random& random);
+// にがてを れんしゅう: the same, but a record whose kana sits in a review box (kana → box, as the record's
+// review gives them) is drawn the more often the higher its box; r is a draw from 0 up to 1.
+std::int16_t nextWeakTarget(const PracticeTable& table, const AnsweredKana& answered, std::int16_t current,
+                            const std::map<std::string, int>& kanaBoxes, double r);
 
 } // namespace practice

@@ -32,6 +32,13 @@ void addLine(std::string& out, const std::vector<std::string>& fields) {
     out += "\r\n";
 }
 
+// Words, answers and names are free text: one that a spreadsheet would take for a formula gets a leading
+// apostrophe, so it is shown as written. Numbers are left as numbers.
+std::string asText(const std::string& cell) {
+    if (!cell.empty() && std::string("=+-@\t\r").find(cell[0]) != std::string::npos) return "'" + cell;
+    return cell;
+}
+
 } // namespace
 
 std::string csvField(const std::string& text) {
@@ -53,15 +60,17 @@ std::string toCsv(const Record& record) {
     std::map<std::pair<PlayerId, Time>, GamePlayed> games;
     for (const Entry& entry : record.entries()) {
         if (const auto* w = std::get_if<WordPlayed>(&entry))
-            addLine(out,
-                    {"ことば", names[w->player], localTime(w->time - w->seconds), localTime(w->time), w->word,
-                     w->answer, w->spelling, w->firstOkRight ? "はい" : "いいえ", std::to_string(w->wrongOks),
-                     std::to_string(w->hints), std::to_string(w->seconds), joined(w->missed), "", "", ""});
+            addLine(out, {"ことば", asText(names[w->player]), localTime(w->time - w->seconds),
+                          localTime(w->time), asText(w->word), asText(w->answer), asText(w->spelling),
+                          w->firstOkRight ? "はい" : "いいえ", std::to_string(w->wrongOks),
+                          std::to_string(w->hints), std::to_string(w->seconds), asText(joined(w->missed)), "",
+                          "", ""});
         if (const auto* g = std::get_if<GamePlayed>(&entry)) games[{g->player, g->start}] = *g;
     }
     for (const auto& [key, g] : games)
-        addLine(out, {"ゲーム", names[g.player], localTime(g.start), localTime(g.end), "", "", "", "", "", "",
-                      "", "", std::to_string(g.score), std::to_string(g.saved), std::to_string(g.lost)});
+        addLine(out,
+                {"ゲーム", asText(names[g.player]), localTime(g.start), localTime(g.end), "", "", "", "", "",
+                 "", "", "", std::to_string(g.score), std::to_string(g.saved), std::to_string(g.lost)});
     return out;
 }
 

@@ -47,7 +47,7 @@ void PracticeLayoutTest::windowAndMenuBar() {
     QStringList captions;
     for (QAction* a : w->menuBar()->actions())
         captions << a->text();
-    QCOMPARE(captions, (QStringList{"初級", "中級", "上級", "タイムなし", "終わる"}));
+    QCOMPARE(captions, (QStringList{"初級", "中級", "上級", "タイムなし", "終わる", "にがてを れんしゅう"}));
     const auto& c = r.controls();
     QCOMPARE(c.noTimeMenuItems(0)->text(), QStringLiteral("タイムなし"));
     for (QAction* a : w->menuBar()->actions()) {
