@@ -309,8 +309,8 @@ void message(const Message& message) {
     what.set(key("title"), message.title);
     what.set(key("stop"), message.stop);
     what.set(key("asks"), message.asks == Message::Asks::yesNo  ? "yesNo"
-                     : message.asks == Message::Asks::text ? "text"
-                                                           : "");
+                          : message.asks == Message::Asks::text ? "text"
+                                                                : "");
     what.set(key("initial"), message.initial);
     send("message", what);
 }
