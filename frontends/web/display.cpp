@@ -104,6 +104,7 @@ public:
         if (what & changedPlace) place();
         if (what & changedShown) page::shown({id_, !c.isHidden()});
         if (what & changedEnabled) page::enabled({id_, c.isEnabled()});
+        if (what & changedName) page::spokenName({id_, spokenName(c)});
         if (what & changedPointer) {
             const Cursor& cursor = c.cursor();
             page::pointer(

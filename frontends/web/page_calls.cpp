@@ -206,6 +206,12 @@ void look(const Look& look) {
     send("look", what);
 }
 
+void spokenName(const SpokenName& spoken) {
+    val what = withId(spoken.id);
+    what.set(key("name"), spoken.name);
+    send("spokenName", what);
+}
+
 void text(const Caption& text) {
     val what = withId(text.id);
     what.set(key("value"), text.value);

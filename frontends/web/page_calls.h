@@ -128,6 +128,13 @@ struct Caption {
 };
 void text(const Caption& text);
 
+// A control's name for screen readers, changed after it was made (a drawing that says what it shows).
+struct SpokenName {
+    int id = 0;
+    std::string name;
+};
+void spokenName(const SpokenName& spoken);
+
 struct PictureShown {
     int id = 0;
     std::string name; // a file under pictures/, or empty

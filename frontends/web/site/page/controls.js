@@ -61,7 +61,7 @@ export function makeControl({ id, windowId, parentId, kind, name, pressable, spo
     });
   }
   parent.append(el);
-  if (kind === 'canvas') describeCanvas(c, w.caption);
+  if (kind === 'canvas') describeCanvas(c, spokenName || w.caption);
   views.addControl(c);
   nameControl(c);
 }
@@ -84,6 +84,13 @@ export function line({ id, x, y, dx, dy, colour }) {
   const c = views.controlOf(id);
   Object.assign(c.el.style, { left: `${x}px`, top: `${y}px`, width: `${Math.hypot(dx, dy) + 1}px`,
     height: '1px', background: colour, transform: `rotate(${Math.atan2(dy, dx)}rad)` });
+}
+
+export function spokenName({ id, name }) {
+  const c = views.controlOf(id);
+  c.spokenName = name;
+  if (c.words) c.words.caption.textContent = name || views.windowOf(c.window).caption;
+  else nameControl(c);
 }
 
 export function shown({ id, on }) {

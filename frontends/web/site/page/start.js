@@ -7,7 +7,7 @@
 // the game draws them on a desktop, in CSS pixels, and the stage is scaled to fill the viewport.
 import { connect, running } from './views.js';
 import { captionWindow, focusWindow, hideWindow, makeWindow, raiseWindow, removeWindow, showWindow } from './panels.js';
-import { enabled, focusControl, font, line, look, makeControl, picture, place, pointer, shown, text }
+import { enabled, focusControl, font, line, look, makeControl, picture, place, pointer, shown, spokenName, text }
   from './controls.js';
 import { shippedFontsLoaded } from './text.js';
 import { advance, canvasSize, inkOf, lineHeight, paintFill, paintLine, paintPolyline, paintText } from './canvas.js';
@@ -68,7 +68,7 @@ function keepForOffline() {
 
 window.pokurakuPage = {
   makeWindow, captionWindow, dialogAnswer, showWindow, hideWindow, raiseWindow, focusWindow, removeWindow, makeControl, place, line,
-  shown, enabled, pointer, font, look, text, picture, focusControl, canvasSize, lineHeight, advance, inkOf,
+  shown, spokenName, enabled, pointer, font, look, text, picture, focusControl, canvasSize, lineHeight, advance, inkOf,
   paintFill, paintLine, paintPolyline, paintText, makeMenu, menuState, message, fatal, gameClosed,
   pickWordList, dropWordList, showWordLink, stored, store, keepCue, playCue, loadRecord, keepRecordRow,
   replaceRecord, offerFile, speak, ready,
