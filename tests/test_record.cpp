@@ -199,6 +199,7 @@ TEST(RecordCsv, aTeacherReadsEveryWordAndGameBack) {
         EXPECT_EQ(row.size(), rows[0].size());
     EXPECT_EQ(rows[1][1], "たろう, \"2くみ\"");
     EXPECT_EQ(rows[1][11], "つ");
+    EXPECT_EQ(rows[1][6], "訓令式"); // the spelling as the 書き方 menu names it
     EXPECT_EQ(rows[2][4] + rows[2][5], "\"いす\"\n'=isu");
     EXPECT_EQ(rows[3][0], "ゲーム");
     EXPECT_EQ(rows[3][12], "-20");

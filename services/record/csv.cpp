@@ -32,6 +32,14 @@ void addLine(std::string& out, const std::vector<std::string>& fields) {
     out += "\r\n";
 }
 
+// The spelling as a teacher knows it; one the game does not know is written as it was kept.
+std::string spellingCaption(const std::string& name) {
+    static const std::map<std::string, std::string> captions{
+        {"kunrei", "訓令式"}, {"hepburn-macron", "ヘボン式（ō）"}, {"hepburn-doubled", "ヘボン式（oo）"}};
+    const auto found = captions.find(name);
+    return found == captions.end() ? name : found->second;
+}
+
 // Words, answers and names are free text: one that a spreadsheet would take for a formula gets a leading
 // apostrophe, so it is shown as written. Numbers are left as numbers.
 std::string asText(const std::string& cell) {
@@ -61,7 +69,7 @@ std::string toCsv(const Record& record) {
     for (const Entry& entry : record.entries()) {
         if (const auto* w = std::get_if<WordPlayed>(&entry))
             addLine(out, {"ことば", asText(names[w->player]), localTime(w->time - w->seconds),
-                          localTime(w->time), asText(w->word), asText(w->answer), asText(w->spelling),
+                          localTime(w->time), asText(w->word), asText(w->answer), asText(spellingCaption(w->spelling)),
                           w->firstOkRight ? "はい" : "いいえ", std::to_string(w->wrongOks),
                           std::to_string(w->hints), std::to_string(w->seconds), asText(joined(w->missed)), "",
                           "", ""});
