@@ -74,9 +74,11 @@ public:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    const bool record = argc == 3 && std::string(argv[1]) == "--record";
+    const bool rows = argc == 3 && std::string(argv[1]) == "--record-rows";
+    const bool record = (argc == 3 && std::string(argv[1]) == "--record") || rows;
     if (argc != 2 && !record) {
-        std::fprintf(stderr, "usage: pokuraku-screenshot [--record] OUTPUT.png\n");
+        std::fprintf(stderr, "usage: pokuraku-screenshot [--record] OUTPUT.png\n"
+                             "       pokuraku-screenshot --record-rows OUTPUT.txt\n");
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[argc - 1]);
@@ -101,6 +103,14 @@ int main(int argc, char* argv[]) {
                     display);
     if (record) {
         playRecordSession(program, clock);
+        if (rows) { // the same session as the record's rows, one a line, for a picture of the page
+            QFile file(output);
+            if (!file.open(QIODevice::WriteOnly)) return 1;
+            for (const record::Row& row : store.rows)
+                file.write(QByteArray::fromStdString(row + "\n"));
+            program.onLastScreenClosed = nullptr;
+            return 0;
+        }
         program.showRecord();
         QTimer::singleShot(300, [&] {
             const bool saved = frontend::QtWindow::of(program.recordWindow().window())->grab().save(output);
