@@ -69,10 +69,10 @@ std::string toCsv(const Record& record) {
     for (const Entry& entry : record.entries()) {
         if (const auto* w = std::get_if<WordPlayed>(&entry))
             addLine(out, {"ことば", asText(names[w->player]), localTime(w->time - w->seconds),
-                          localTime(w->time), asText(w->word), asText(w->answer), asText(spellingCaption(w->spelling)),
-                          w->firstOkRight ? "はい" : "いいえ", std::to_string(w->wrongOks),
-                          std::to_string(w->hints), std::to_string(w->seconds), asText(joined(w->missed)), "",
-                          "", ""});
+                          localTime(w->time), asText(w->word), asText(w->answer),
+                          asText(spellingCaption(w->spelling)), w->firstOkRight ? "はい" : "いいえ",
+                          std::to_string(w->wrongOks), std::to_string(w->hints), std::to_string(w->seconds),
+                          asText(joined(w->missed)), "", "", ""});
         if (const auto* g = std::get_if<GamePlayed>(&entry)) games[{g->player, g->start}] = *g;
     }
     for (const auto& [key, g] : games)
