@@ -116,6 +116,8 @@ TEST(RecordModel, oldDaysFoldIntoTotalsPastTheLimit) {
         record.add(word("つくえ", "tukue", i % 3 != 0,
                         i % 3 ? std::vector<std::string>{} : std::vector<std::string>{"つ"},
                         noon + day * (i / 5)));
+    for (int score = 2; score <= 10; score += 2) // one game, written again after each word
+        record.add(GamePlayed{firstPlayer, noon, noon + score, score, 0, 0});
     const Summary before = summarise(record.entries(), firstPlayer);
     record.compact();
     EXPECT_LE(record.answerCount(), 18u);
@@ -126,6 +128,10 @@ TEST(RecordModel, oldDaysFoldIntoTotalsPastTheLimit) {
     EXPECT_EQ(after.missedKana, before.missedKana);
     EXPECT_EQ(after.days.size(), before.days.size());
     EXPECT_EQ(after.mostMissed.front().misses, 7);
+    EXPECT_EQ(after.bestScore, 10);
+    EXPECT_EQ(std::count_if(store.rows.begin(), store.rows.end(),
+                            [](const Row& r) { return r.rfind("r1\tG", 0) == 0; }),
+              1);
 }
 
 TEST(RecordSummary, knownAnswersGiveKnownTotals) {

@@ -29,6 +29,20 @@ Time timeOf(const Entry& entry) {
     return 0;
 }
 
+// A game is written again after each word, catch and loss; only its last row tells how it stands. Keeps
+// that one of each game and says how many it left out.
+std::size_t dropSupersededGames(std::vector<Entry>& entries) {
+    std::set<std::pair<PlayerId, Time>> seen;
+    std::vector<Entry> kept;
+    for (auto e = entries.rbegin(); e != entries.rend(); ++e) {
+        const auto* game = std::get_if<GamePlayed>(&*e);
+        if (!game || seen.insert({game->player, game->start}).second) kept.push_back(std::move(*e));
+    }
+    const std::size_t dropped = entries.size() - kept.size();
+    entries.assign(std::make_move_iterator(kept.rbegin()), std::make_move_iterator(kept.rend()));
+    return dropped;
+}
+
 void fold(DayTotals& totals, const Entry& entry) {
     if (const auto* w = std::get_if<WordPlayed>(&entry)) {
         ++totals.words;
@@ -136,7 +150,16 @@ void Record::clearPlayer(PlayerId id) {
 
 void Record::compact() {
     std::size_t answers = answerCount();
-    if (answers <= limit_) return;
+    if (answers <= limit_) {
+        // The rows of games played over and over outgrow the answers themselves long before the limit.
+        if (std::count_if(entries_.begin(), entries_.end(),
+                          [](const Entry& e) { return std::holds_alternative<GamePlayed>(e); }) >
+                static_cast<std::ptrdiff_t>(limit_ / 10) &&
+            dropSupersededGames(entries_) > 0)
+            replaceAll();
+        return;
+    }
+    dropSupersededGames(entries_);
     // Fold whole days, oldest first, until a tenth of the room is free again.
     const std::size_t target = limit_ - limit_ / 10;
     std::set<std::int64_t> days;
