@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frontends/web/page_calls.h"
+#include "frontends/web/page_send.h"
 #include <cstdio>
-#include <emscripten/val.h>
-#include <unordered_map>
 
 using emscripten::val;
 
@@ -10,50 +9,11 @@ namespace web::page {
 
 namespace {
 
-// The only ways to the page: a function of the page's object (pokurakuPage, set by the page's start-up
-// before the game's script runs) by name, with one object or nothing. Each function, and each name of a
-// field, crosses over as a page value once and is kept by the address of its name: the game starts by
-// making a few thousand of these calls.
-const val& pageValue(std::unordered_map<const char*, val>& kept, const char* name, bool function) {
-    auto found = kept.find(name);
-    if (found == kept.end())
-        found = kept.emplace(name, function ? val::global("pokurakuPage")[name] : val(name)).first;
-    return found->second;
-}
-
-const val& pageFunction(const char* name) {
-    static std::unordered_map<const char*, val> functions;
-    return pageValue(functions, name, true);
-}
-
-const val& key(const char* name) {
-    static std::unordered_map<const char*, val> keys;
-    return pageValue(keys, name, false);
-}
-
-void send(const char* function, const val& what) {
-    pageFunction(function)(what);
-}
-
-void send(const char* function) {
-    pageFunction(function)();
-}
-
-val ask(const char* function, const val& what) {
-    return pageFunction(function)(what);
-}
-
 // The colour as CSS writes it ("#rrggbb").
 std::string css(toolkit::Colour colour) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.r, colour.g, colour.b);
     return text;
-}
-
-val withId(int id) {
-    val what = val::object();
-    what.set(key("id"), id);
-    return what;
 }
 
 val fontOf(const TextFont& font) {
@@ -73,16 +33,9 @@ val boxOf(const Box& box) {
     return what;
 }
 
-val linesOf(const std::vector<std::string>& lines) {
-    val array = val::array();
-    for (const std::string& line : lines)
-        array.call<void>("push", line);
-    return array;
-}
-
 val textInBox(const TextInBox& text) {
     val what = val::object();
-    what.set(key("lines"), linesOf(text.lines));
+    what.set(key("lines"), arrayOf(text.lines));
     what.set(key("font"), fontOf(text.font));
     what.set(key("box"), boxOf(text.box));
     return what;
